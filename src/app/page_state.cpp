@@ -1,0 +1,26 @@
+#include "app/page_state.h"
+
+#include "document/start_values.h"
+#include "palette/colour_model.h"
+
+namespace vesk4 {
+
+void showPageTables(Document &doc, EditorState &state)
+{
+    const int p = state.pPage;
+    doc.CurSizeX = doc.ChrSizeX[p];
+    doc.CurSizeY = doc.ChrSizeY[p];
+    if (doc.ChrPtnNum[p] > kMaxPatternCount)
+        doc.ChrPtnNum[p] = 0;
+    takePenColours(doc, state);
+}
+
+void startDocument(Document &doc, EditorState &state)
+{
+    applyStartValues(doc, state);
+    PalIni(doc, state);
+    state.pPage = 0;
+    showPageTables(doc, state);
+}
+
+} // namespace vesk4

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "document/document.h"
+#include "document/editor_state.h"
+#include "document/result.h"
+
+#include <QIODevice>
+#include <QString>
+
+#include <array>
+#include <vector>
+
+namespace vesk4 {
+
+// The settings of one page as the project file carries them.
+struct PageSettings {
+    int16_t ColorMode = 0;
+    QString ChrName;
+    int16_t ChrSizeX = 0;
+    int16_t ChrSizeY = 0;
+    int16_t ChrPtnNum = 0;
+    int16_t ChrOutFlag = 0;
+    std::array<int16_t, 4> Pal4{};
+    std::array<int16_t, 8> Pal8{};
+    std::array<int16_t, 16> Pal16{};
+
+    friend bool operator==(const PageSettings &, const PageSettings &) = default;
+};
+
+// Everything a project file holds, read in full before any of it reaches the document.
+struct ProjectContent {
+    int16_t FileVer = 0;
+    // The 64 x 256 sheet of every page, index (page * 256 + y) * 64 + x.
+    std::vector<int16_t> pixels;
+    // The map sheets in the same order; empty unless FileVer is 1.
+    std::vector<int16_t> map;
+    std::array<PageSettings, kPageCount> pages;
+};
+
+inline constexpr int kFileLinesWithoutMap = 9282;
+inline constexpr int kFileLinesWithMap = 17474;
+
+// Writes the document in project-file form: CR LF lines, page names in code page 932.
+Status writeProject(const Document &doc, QIODevice &out);
+// Writes through a QSaveFile, so a failed save leaves an existing file whole.
+Status saveProject(const Document &doc, const QString &path);
+
+// Reads a whole project file; fails with the line where the file stopped making sense.
+Expected<ProjectContent> readProject(QIODevice &in);
+
+// Puts what a file held into the document: the sheets (cells outside them untouched), the page
+// settings and palette rows, FileVer, and the map sheets when FileVer is 1.
+void applyProjectContent(Document &doc, ProjectContent &&content);
+
+// The editor's Open and the command line's one load path: read the whole file, and only when it
+// read, put it into the document, reset the palettes (PalIni) and show the current page's tables.
+// A failed open leaves document and state exactly as they were.
+Status openProject(const QString &path, Document &doc, EditorState &state);
+
+} // namespace vesk4
