@@ -1,4 +1,13 @@
-int main()
+#include "cli/cli.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+int main(int argc, char **argv)
 {
-    return 0;
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return vesk4::runCli(app.arguments().mid(1), out, err);
 }

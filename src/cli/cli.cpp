@@ -1,0 +1,247 @@
+#include "cli/cli.h"
+
+#include "app/page_state.h"
+#include "canvas/canvas_renderer.h"
+#include "document/start_values.h"
+#include "export/include_export.h"
+#include "files/project_file.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <functional>
+#include <map>
+#include <optional>
+
+namespace vesk4 {
+
+namespace {
+
+const char *const kOverview = R"(Usage: vesk4 COMMAND [ARGS]
+
+Works on VESK4 graphics projects (.egd) exactly as the editor does.
+
+Commands:
+  new OUT.egd                  write the project the editor starts with
+  export PROJECT.egd OUT.inc   write the MPLAB include file of a project
+  render PROJECT.egd OUT.png [--page N] [--scroll Y] [--thumbnail]
+                               write a page as the editor's canvas shows it
+  check PROJECT.egd            check that a project file reads
+
+Run 'vesk4 COMMAND --help' for the details of a command.
+Exit status: 0 success, 1 the command failed, 2 the command line was wrong.
+)";
+
+struct Command {
+    const char *help;
+    int fileArgs;
+    QStringList valueOptions; // options followed by a value
+    QStringList flagOptions;
+    std::function<int(const QStringList &positional, const QStringList &options, QTextStream &out,
+                      QTextStream &err)>
+        run;
+};
+
+int fail(QTextStream &err, const QString &what, const Failure &failure)
+{
+    err << "vesk4: " << what << ": " << failure.text() << Qt::endl;
+    return kExitFailure;
+}
+
+int usageError(QTextStream &err, const QString &message)
+{
+    err << "vesk4: " << message << " (try 'vesk4 --help')" << Qt::endl;
+    return kExitUsage;
+}
+
+// The document as the editor holds it after opening the project.
+struct Opened {
+    Document doc;
+    EditorState state;
+};
+
+Status openInto(const QString &path, Opened &opened)
+{
+    startDocument(opened.doc, opened.state);
+    return openProject(path, opened.doc, opened.state);
+}
+
+int runNew(const QStringList &positional, const QStringList &, QTextStream &out, QTextStream &err)
+{
+    Opened fresh;
+    startDocument(fresh.doc, fresh.state);
+    if (Status saved = saveProject(fresh.doc, positional[0]); !saved)
+        return fail(err, positional[0], saved.failure());
+    out << "wrote " << positional[0] << Qt::endl;
+    return kExitOk;
+}
+
+int runExport(const QStringList &positional, const QStringList &, QTextStream &out, QTextStream &err)
+{
+    Opened opened;
+    if (Status read = openInto(positional[0], opened); !read)
+        return fail(err, positional[0], read.failure());
+    if (Status written = exportInclude(opened.doc, positional[1]); !written)
+        return fail(err, positional[1], written.failure());
+    out << "wrote " << positional[1] << Qt::endl;
+    return kExitOk;
+}
+
+// Reads the integer value of --name N from options; fails on a missing or out-of-range value.
+std::optional<int> intOption(const QStringList &options, const QString &name, int fallback, int min, int max,
+                             QTextStream &err)
+{
+    const qsizetype at = options.indexOf(name);
+    if (at < 0)
+        return fallback;
+    bool ok = false;
+    const int value = at + 1 < options.size() ? options[at + 1].toInt(&ok) : 0;
+    if (!ok || value < min || value > max) {
+        usageError(err, QStringLiteral("%1 takes a number from %2 to %3").arg(name).arg(min).arg(max));
+        return std::nullopt;
+    }
+    return value;
+}
+
+int runRender(const QStringList &positional, const QStringList &options, QTextStream &out, QTextStream &err)
+{
+    Opened opened;
+    startDocument(opened.doc, opened.state);
+    const int scrollMaximum = canvasScrollMaximum(opened.doc, opened.state);
+
+    const std::optional<int> page
+        = intOption(options, QStringLiteral("--page"), 0, 0, kLastCharacterPage, err);
+    if (!page)
+        return kExitUsage;
+    const std::optional<int> scroll
+        = intOption(options, QStringLiteral("--scroll"), 0, 0, scrollMaximum, err);
+    if (!scroll)
+        return kExitUsage;
+
+    if (Status read = openProject(positional[0], opened.doc, opened.state); !read)
+        return fail(err, positional[0], read.failure());
+
+    // The editor's page button and scroll bar.
+    opened.state.pPage = int16_t(*page);
+    showPageTables(opened.doc, opened.state);
+    opened.state.pMapSclY = int16_t(*scroll);
+
+    CanvasRenderer renderer(opened.state);
+    renderer.redraw(opened.doc, opened.state);
+    const QImage &image
+        = options.contains(QStringLiteral("--thumbnail")) ? renderer.thumbnail() : renderer.canvas();
+
+    QSaveFile file(positional[1]);
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
+        const QString reason
+            = file.errorString().isEmpty() ? QStringLiteral("cannot write the image") : file.errorString();
+        return fail(err, positional[1], Failure{reason});
+    }
+    out << "wrote " << positional[1] << Qt::endl;
+    return kExitOk;
+}
+
+int runCheck(const QStringList &positional, const QStringList &, QTextStream &out, QTextStream &err)
+{
+    QFile file(positional[0]);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(err, positional[0], Failure{file.errorString()});
+    Expected<ProjectContent> content = readProject(file);
+    if (!content)
+        return fail(err, positional[0], content.failure());
+
+    int flagged = 0;
+    for (int p = 0; p <= kLastCharacterPage; ++p)
+        flagged += content.value().pages[p].ChrOutFlag == 1;
+    out << positional[0] << ": reads; format number " << content.value().FileVer
+        << (content.value().FileVer == 1 ? ", with map block" : ", no map block") << ", " << flagged
+        << " page(s) flagged for output" << Qt::endl;
+    return kExitOk;
+}
+
+const std::map<QString, Command> &commands()
+{
+    static const std::map<QString, Command> table{
+        {QStringLiteral("new"),
+         {"Usage: vesk4 new OUT.egd\n\n"
+          "Writes the project the editor starts with, as saving it at once would:\n"
+          "31 empty character pages Chr00-Chr30 and the BG page MapChip0.\n",
+          1,
+          {},
+          {},
+          runNew}},
+        {QStringLiteral("export"),
+         {"Usage: vesk4 export PROJECT.egd OUT.inc\n\n"
+          "Opens the project as the editor's Open does and writes its include file as the\n"
+          "editor's export does, byte for byte. On failure no output file is left behind.\n",
+          2,
+          {},
+          {},
+          runExport}},
+        {QStringLiteral("render"),
+         {"Usage: vesk4 render PROJECT.egd OUT.png [--page N] [--scroll Y] [--thumbnail]\n\n"
+          "Opens the project, shows page N (0-30, default 0) scrolled to row Y (0-128,\n"
+          "default 0) with the start-up grid, and writes the canvas's 512 x 640 drawing\n"
+          "area, or with --thumbnail the 128 x 192 thumbnail, as PNG.\n",
+          2,
+          {QStringLiteral("--page"), QStringLiteral("--scroll")},
+          {QStringLiteral("--thumbnail")},
+          runRender}},
+        {QStringLiteral("check"),
+         {"Usage: vesk4 check PROJECT.egd\n\n"
+          "Reads the project file; exits 0 when it reads, else 1 with the line and reason.\n",
+          1,
+          {},
+          {},
+          runCheck}},
+    };
+    return table;
+}
+
+bool isHelp(const QString &arg)
+{
+    return arg == QLatin1String("--help") || arg == QLatin1String("-h");
+}
+
+} // namespace
+
+int runCli(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    if (args.isEmpty())
+        return usageError(err, QStringLiteral("missing command"));
+    if (isHelp(args[0])) {
+        out << kOverview;
+        return kExitOk;
+    }
+    const auto found = commands().find(args[0]);
+    if (found == commands().end())
+        return usageError(err, QStringLiteral("unknown command '%1'").arg(args[0]));
+    const Command &command = found->second;
+
+    QStringList positional;
+    QStringList options;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        if (isHelp(arg)) {
+            out << command.help;
+            return kExitOk;
+        }
+        if (command.valueOptions.contains(arg)) {
+            if (i + 1 >= args.size())
+                return usageError(err, QStringLiteral("%1 needs a value").arg(arg));
+            options << arg << args[++i];
+        } else if (command.flagOptions.contains(arg)) {
+            options << arg;
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            return usageError(err, QStringLiteral("unknown option '%1' for %2").arg(arg, args[0]));
+        } else {
+            positional << arg;
+        }
+    }
+    if (positional.size() != command.fileArgs)
+        return usageError(err,
+                          QStringLiteral("%1 takes %2 file argument(s)").arg(args[0]).arg(command.fileArgs));
+    return command.run(positional, options, out, err);
+}
+
+} // namespace vesk4

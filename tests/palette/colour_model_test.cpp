@@ -1,0 +1,127 @@
+#include "app/page_state.h"
+#include "palette/colour_model.h"
+
+#include <gtest/gtest.h>
+
+namespace vesk4 {
+namespace {
+
+TEST(PalOrder, FixedList)
+{
+    const auto &t = palOrderList();
+    // Spot checks across every row of the list, including the repeated 0x61 and 0x41.
+    const std::pair<int, int> expected[] = {
+        {0, 0x00},   {3, 0x03},     {4, 0x04},   {10, 0x1C},  {11, 0x20},  {17, 0xE0},  {18, 0x24},
+        {24, 0xFC},  {25, 0x21},    {31, 0xE3},  {32, 0x05},  {38, 0x1F},  {39, 0x25},  {45, 0xFF},
+        {46, 0x41},  {47, 0x44},    {48, 0x49},  {49, 0x61},  {50, 0x61},  {63, 0x91},  {64, 0xA1},
+        {79, 0xCC},  {80, 0xCD},    {95, 0xF4},  {96, 0xF5},  {99, 0xFD},  {100, 0x06}, {111, 0x67},
+        {112, 0x6A}, {127, 0xA6},   {128, 0xA7}, {143, 0xCE}, {144, 0xCF}, {159, 0xF3}, {160, 0xF6},
+        {164, 0xFE}, {255, 0x0FFF},
+    };
+    for (auto [n, value] : expected)
+        EXPECT_EQ(t[n], value) << "colour number " << n;
+    for (int n = 165; n <= 254; ++n)
+        EXPECT_EQ(t[n], 0) << "colour number " << n;
+}
+
+class ColourRules : public ::testing::Test {
+protected:
+    void SetUp() override { startDocument(doc, state); }
+    Document doc;
+    EditorState state;
+};
+
+TEST_F(ColourRules, LinearRuleReadsTheLowByte)
+{
+    EXPECT_EQ(linearColour(doc, 255), qRgb(224, 224, 192)); // 0x0FFF reads as 0xFF
+    EXPECT_EQ(linearColour(doc, 45), qRgb(224, 224, 192));
+    EXPECT_EQ(linearColour(doc, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(linearColour(doc, 3), qRgb(0, 0, 192));
+    EXPECT_EQ(linearColour(doc, 29), qRgb(5 * 32, 0, 3 * 64)); // 0xA3
+    EXPECT_EQ(linearColour(doc, 200), qRgb(0, 0, 0)); // 165-254 hold 0
+    EXPECT_EQ(linearColour(doc, 256), qRgb(0, 0, 0)); // no such colour number
+    EXPECT_EQ(linearColour(doc, -1), qRgb(0, 0, 0));
+}
+
+TEST_F(ColourRules, LevelRulesDifferBySixteen)
+{
+    EXPECT_EQ(paletteSwatchLevelColour(doc, 0xFF), qRgb(255, 255, 255)); // level 15 -> 256, capped
+    EXPECT_EQ(colourSwatchLevelColour(doc, 0xFF), qRgb(240, 240, 240));
+    EXPECT_EQ(paletteSwatchLevelColour(doc, 0), qRgb(16, 16, 16));
+    EXPECT_EQ(colourSwatchLevelColour(doc, 0), qRgb(0, 0, 0));
+    // 0x6E: red 3 -> 6, green 3 -> 6, blue 2 -> 8.
+    EXPECT_EQ(paletteSwatchLevelColour(doc, 0x6E), qRgb(112, 112, 144));
+    EXPECT_EQ(colourSwatchLevelColour(doc, 0x6E), qRgb(96, 96, 128));
+    EXPECT_EQ(colourSwatchLevelColour(doc, 0x1FF), qRgb(240, 240, 240)); // only the low byte counts
+}
+
+TEST_F(ColourRules, PalIniUsesTheCurrentPenColours)
+{
+    const std::array<int16_t, 16> defaults{255, 0, 128, 7, 8, 16, 17, 23, 24, 36, 38, 79, 42, 43, 44, 45};
+    for (int p = 0; p < kPageCount; ++p) {
+        SCOPED_TRACE(p);
+        EXPECT_TRUE(std::equal(defaults.begin(), defaults.end(), doc.Pal16[p].begin()));
+        EXPECT_EQ(doc.Pal4[p], (std::array<int16_t, 4>{0, 3, 28, 224}));
+    }
+
+    doc.Pal16[4][16] = 77;
+    doc.Pal4[4] = {1, 1, 1, 1};
+    state.pLCol = 10;
+    state.pRCol = 20;
+    state.pRCol2 = 30;
+    PalIni(doc, state);
+    EXPECT_EQ(doc.Pal16[4][0], 20);
+    EXPECT_EQ(doc.Pal16[4][1], 10);
+    EXPECT_EQ(doc.Pal16[4][2], 30);
+    EXPECT_EQ(doc.Pal16[4][3], 7);
+    EXPECT_EQ(doc.Pal16[4][16], 77); // the spare entry is left alone
+    EXPECT_EQ(doc.Pal4[4], (std::array<int16_t, 4>{0, 3, 28, 224}));
+}
+
+TEST_F(ColourRules, PalChkFindsTheLowestMatchingEntry)
+{
+    doc.Pal4[2] = {5, 9, 9, 224};
+    EXPECT_EQ(PalChk(doc, kPalChk4, 2, 9), 1);
+    EXPECT_EQ(PalChk(doc, kPalChk4, 2, 224), 3);
+    EXPECT_EQ(PalChk(doc, kPalChk4, 2, 7), 0); // in no entry
+    EXPECT_EQ(PalChk(doc, kPalChk4, 0, 28), 2); // each page its own row
+    EXPECT_EQ(PalChk(doc, kPalChk16, 0, 45), 15);
+    EXPECT_EQ(PalChk(doc, kPalChk16, 0, 128), 2);
+    EXPECT_EQ(PalChk(doc, 3, 0, 128), 0); // no such palette mode
+}
+
+TEST_F(ColourRules, PenColoursFollowTheColourMode)
+{
+    state.pPage = 5;
+    doc.Pal16[5] = {};
+    for (int e = 0; e < 16; ++e)
+        doc.Pal16[5][e] = int16_t(100 + e);
+    doc.Pal4[5] = {40, 41, 42, 43};
+
+    doc.ColorMode[5] = kMode16;
+    takePenColours(doc, state);
+    EXPECT_EQ(state.pLCol, 115);
+    EXPECT_EQ(state.pRCol, 100);
+    EXPECT_EQ(state.pRCol2, 128); // untouched outside the monochrome modes
+
+    doc.ColorMode[5] = kMode4;
+    takePenColours(doc, state);
+    EXPECT_EQ(state.pLCol, 43);
+    EXPECT_EQ(state.pRCol, 40);
+
+    doc.ColorMode[5] = kMode256;
+    takePenColours(doc, state);
+    EXPECT_EQ(state.pLCol, 43);
+
+    for (int mode : {int(kMode2), int(kMode2Ex), 9}) {
+        doc.ColorMode[5] = int16_t(mode);
+        state.pRCol2 = 0;
+        takePenColours(doc, state);
+        EXPECT_EQ(state.pLCol, 101);
+        EXPECT_EQ(state.pRCol, 100);
+        EXPECT_EQ(state.pRCol2, 102);
+    }
+}
+
+} // namespace
+} // namespace vesk4
