@@ -1,0 +1,276 @@
+#include "canvas/canvas_renderer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace vesk4 {
+
+namespace {
+
+constexpr int kSwatchCount = 256;
+constexpr int kBeyondPatternsGrey = 200; // columns right of the last whole pattern
+constexpr int kWhite = 255;
+constexpr int kThumbCellW = 2;
+constexpr int kThumbCellH = 3;
+
+constexpr QRgb kPatternWhite = 0xffffffff;
+constexpr QRgb kPatternBlack = 0xff000000;
+constexpr QRgb kPatternRed = 0xffed1c24; // (237, 28, 36)
+constexpr QRgb kPatternBlue = 0xff00a2e8; // (0, 162, 232)
+
+// Top-left corners of the tiles in the line-pattern picture: dotted or solid, horizontal (pDotX x 1)
+// or vertical (1 x pDot).
+struct TileOrigins {
+    int rowX, rowY, columnX, columnY;
+};
+constexpr TileOrigins kBlackDotted{0, 10, 10, 10};
+constexpr TileOrigins kBlueDotted{24, 10, 34, 10};
+constexpr TileOrigins kRedSolid{12, 21, 21, 21};
+
+// A scroll remainder in 0 .. m - 1 even for a negative scroll, so the first line lies at or above
+// the top (left) edge and the loops below stay short.
+int floorMod(int a, int m)
+{
+    const int r = a % m;
+    return r < 0 ? r + m : r;
+}
+
+// The swatch that shows colour number c; only odd palettes produce a number beyond the strip.
+int swatchOf(int c)
+{
+    return c >= 0 && c < kSwatchCount ? c : 0;
+}
+
+QRgb *lineOf(uchar *bits, qsizetype bytesPerLine, int y)
+{
+    return reinterpret_cast<QRgb *>(bits + bytesPerLine * y);
+}
+
+} // namespace
+
+CanvasRenderer::CanvasRenderer(const EditorState &state)
+{
+    dots_ = makeLinePatternPicture();
+    if (state.pDotX < kThumbCellW || state.pDot < kThumbCellH || state.pScrMainW < 1 || state.pScrMainH < 1)
+        return;
+    dotX_ = state.pDotX;
+    dot_ = state.pDot;
+    width_ = state.pScrMainW;
+    height_ = state.pScrMainH;
+
+    canvas_ = QImage(width_, height_, QImage::Format_RGB32);
+    canvas_.fill(kPatternWhite);
+    // Two by three pixels per cell; the cell count is taken in floating point, as the window sizes
+    // its thumbnail surface.
+    const int thumbW = int(std::nearbyint(double(width_) / dotX_ * kThumbCellW));
+    const int thumbH = int(std::nearbyint(double(height_) / dot_ * kThumbCellH));
+    if (thumbW >= 1 && thumbH >= 1) {
+        thumbnail_ = QImage(thumbW, thumbH, QImage::Format_RGB32);
+        thumbnail_.fill(kPatternWhite);
+    }
+
+    // pDot x 256 wide like the window's strip, and never too narrow for 256 swatches of pDotX.
+    strip_ = QImage(std::max(dot_, dotX_) * kSwatchCount, dot_, QImage::Format_RGB32);
+    strip_.fill(kPatternWhite);
+    for (int y = 0; y < dot_; ++y) {
+        QRgb *line = reinterpret_cast<QRgb *>(strip_.scanLine(y));
+        for (int c = 0; c < kSwatchCount; ++c)
+            std::fill_n(line + c * dotX_, dotX_, qRgb(c, c, c));
+    }
+
+    blue_ = makeLineRun(kBlueDotted.rowX, kBlueDotted.rowY, kBlueDotted.columnX, kBlueDotted.columnY);
+    black_ = makeLineRun(kBlackDotted.rowX, kBlackDotted.rowY, kBlackDotted.columnX, kBlackDotted.columnY);
+    red_ = makeLineRun(kRedSolid.rowX, kRedSolid.rowY, kRedSolid.columnX, kRedSolid.columnY);
+}
+
+QImage CanvasRenderer::makeLinePatternPicture()
+{
+    QImage picture(36, 32, QImage::Format_RGB32);
+    picture.fill(kPatternWhite);
+    const QRgb colours[] = {kPatternBlack, kPatternRed, kPatternBlue};
+    for (int k = 0; k < 3; ++k) {
+        const QRgb colour = colours[k];
+        const int x0 = 12 * k;
+        for (int y = 1; y <= 9; ++y)
+            for (int x = x0 + 1; x <= x0 + 9; ++x)
+                picture.setPixel(x, y, colour);
+        for (int x = x0; x <= x0 + 9; ++x) {
+            if ((x - x0) % 2 == 0)
+                picture.setPixel(x, 10, colour);
+            picture.setPixel(x, 11, colour);
+        }
+        picture.setPixel(x0 + 10, 10, colour);
+        picture.setPixel(x0 + 11, 10, colour);
+        picture.setPixel(x0 + 11, 11, colour);
+        for (int y = 12; y <= 19; ++y) {
+            if (y % 2 == 0)
+                picture.setPixel(x0 + 10, y, colour);
+            picture.setPixel(x0 + 11, y, colour);
+        }
+        for (int t = 0; t < 10; ++t) {
+            picture.setPixel(x0 + t, 21, colour);
+            picture.setPixel(x0 + t, 30, colour);
+            picture.setPixel(x0, 21 + t, colour);
+            picture.setPixel(x0 + 9, 21 + t, colour);
+        }
+    }
+    return picture;
+}
+
+CanvasRenderer::LineRun CanvasRenderer::makeLineRun(int rowTileX, int rowTileY, int columnTileX,
+                                                    int columnTileY) const
+{
+    // A tile reaching past the picture (a cell larger than the picture's tiles) reads the ground.
+    const auto pictureAt
+        = [this](int x, int y) { return dots_.valid(x, y) ? dots_.pixel(x, y) : kPatternWhite; };
+    LineRun run;
+    run.row.resize(std::size_t(width_));
+    for (int x = 0; x < width_; ++x)
+        run.row[std::size_t(x)] = pictureAt(rowTileX + x % dotX_, rowTileY);
+    run.column.resize(std::size_t(height_));
+    for (int y = 0; y < height_; ++y)
+        run.column[std::size_t(y)] = pictureAt(columnTileX, columnTileY + y % dot_);
+    return run;
+}
+
+void CanvasRenderer::ScrDraw(const Document &doc, const EditorState &state)
+{
+    if (canvas_.isNull())
+        return;
+    const int page = state.pPage;
+    const bool pageKnown = page >= 0 && page < kPageCount;
+    const int cols = width_ / dotX_;
+    const int rows = height_ / dot_;
+    // View columns from here on show grey: no whole pattern reaches them. A width of 0 or less
+    // (only from a project file) counts as no whole pattern at all.
+    const int patternW = pageKnown ? doc.ChrSizeX[std::size_t(page)] : 0;
+    const int greyFrom = patternW >= 1 ? cols / patternW * patternW : 0;
+    const bool twoColour = pageKnown && doc.ColorMode[std::size_t(page)] == kMode2;
+    const auto &palette = doc.Pal16[0];
+    const int rCol = state.pRCol;
+    const int rCol2 = state.pRCol2;
+
+    // Every row of a swatch is the same grey, so row 0 of the strip stands for all of them: each
+    // cell row is composed once in its first scanline and copied down.
+    const QRgb *swatches = reinterpret_cast<const QRgb *>(strip_.constScanLine(0));
+    uchar *canvasBits = canvas_.bits();
+    const qsizetype canvasBpl = canvas_.bytesPerLine();
+    const int thumbW = thumbnail_.width();
+    const int thumbH = thumbnail_.height();
+    uchar *thumbBits = thumbnail_.isNull() ? nullptr : thumbnail_.bits();
+    const qsizetype thumbBpl = thumbnail_.bytesPerLine();
+
+    for (int i = 0; i <= rows; ++i) {
+        const int y0 = i * dot_;
+        const int ty0 = i * kThumbCellH;
+        const bool onCanvas = y0 < height_;
+        const bool onThumb = ty0 < thumbH;
+        if (!onCanvas && !onThumb)
+            break;
+        QRgb *line = onCanvas ? lineOf(canvasBits, canvasBpl, y0) : nullptr;
+        QRgb *thumbLine = onThumb ? lineOf(thumbBits, thumbBpl, ty0) : nullptr;
+        const int pageY = state.pMapSclY + i;
+
+        for (int j = 0; j <= cols; ++j) {
+            const int x0 = j * dotX_;
+            const int tx0 = j * kThumbCellW;
+            const bool cellOnCanvas = onCanvas && x0 < width_;
+            const bool cellOnThumb = onThumb && tx0 < thumbW;
+            if (!cellOnCanvas && !cellOnThumb)
+                break;
+            int c = kBeyondPatternsGrey;
+            if (j < greyFrom) {
+                const int v = doc.PixelData.valueOr0(page, state.pMapSclX + j, pageY);
+                // Entries beyond the palette show as colour 0, what the spare entry 16 holds.
+                c = v >= 0 && v < kPal16Slots ? palette[std::size_t(v)] : 0;
+            }
+            if (cellOnCanvas) {
+                const int shown = twoColour && c == rCol2 ? rCol : c;
+                std::memcpy(line + x0, swatches + dotX_ * swatchOf(shown),
+                            sizeof(QRgb) * std::size_t(std::min(dotX_, width_ - x0)));
+            }
+            if (cellOnThumb) {
+                const int shown = c == rCol2 ? kWhite : c;
+                std::memcpy(thumbLine + tx0, swatches + dotX_ * swatchOf(shown),
+                            sizeof(QRgb) * std::size_t(std::min(kThumbCellW, thumbW - tx0)));
+            }
+        }
+
+        if (onCanvas) {
+            const int cellRows = std::min(dot_, height_ - y0);
+            for (int r = 1; r < cellRows; ++r)
+                std::memcpy(lineOf(canvasBits, canvasBpl, y0 + r), line, sizeof(QRgb) * std::size_t(width_));
+        }
+        if (onThumb) {
+            const int cellRows = std::min(kThumbCellH, thumbH - ty0);
+            for (int r = 1; r < cellRows; ++r)
+                std::memcpy(lineOf(thumbBits, thumbBpl, ty0 + r), thumbLine,
+                            sizeof(QRgb) * std::size_t(thumbW));
+        }
+    }
+}
+
+void CanvasRenderer::GridDraw(const Document &doc, const EditorState &state)
+{
+    if (canvas_.isNull())
+        return;
+    int offX = 0;
+    int offY = 0;
+    if (doc.GridX >= 1)
+        offX = floorMod(state.pMapSclX, doc.GridX) * dotX_;
+    if (doc.GridY >= 1)
+        offY = floorMod(state.pMapSclY, doc.GridY) * dot_;
+
+    // Each family over the ones before it: fine grid, grid, pattern boundaries.
+    if (doc.GridY >= 1)
+        drawRows(blue_.row, dot_, offY, 0);
+    if (doc.GridX >= 1)
+        drawColumns(blue_.column, dotX_, offX, 0);
+    if (doc.GridY >= 1)
+        drawRows(black_.row, doc.GridY * dot_, offY, 0);
+    if (doc.GridX >= 1)
+        drawColumns(black_.column, doc.GridX * dotX_, offX, 0);
+
+    if (doc.CurSizeX >= 1)
+        offX = floorMod(state.pMapSclX, doc.CurSizeX) * dotX_;
+    if (doc.CurSizeY >= 1)
+        offY = floorMod(state.pMapSclY, doc.CurSizeY) * dot_;
+    // No pattern boundary at the view's own left and top edges: k starts at 1.
+    if (doc.CurSizeY >= 1)
+        drawRows(red_.row, doc.CurSizeY * dot_, offY, 1);
+    if (doc.CurSizeX >= 1)
+        drawColumns(red_.column, doc.CurSizeX * dotX_, offX, 1);
+}
+
+// Lines at y = k * step - offset for k = firstK, firstK + 1, ...; those above the top are clipped.
+void CanvasRenderer::drawRows(const std::vector<QRgb> &row, int step, int offset, int firstK)
+{
+    uchar *bits = canvas_.bits();
+    const qsizetype bpl = canvas_.bytesPerLine();
+    int y = firstK * step - offset;
+    if (y < 0)
+        y += (-y + step - 1) / step * step;
+    for (; y < height_; y += step)
+        std::memcpy(lineOf(bits, bpl, y), row.data(), sizeof(QRgb) * std::size_t(width_));
+}
+
+// Lines at x = k * step - offset, written a scanline at a time to walk the image in memory order.
+void CanvasRenderer::drawColumns(const std::vector<QRgb> &column, int step, int offset, int firstK)
+{
+    uchar *bits = canvas_.bits();
+    const qsizetype bpl = canvas_.bytesPerLine();
+    int first = firstK * step - offset;
+    if (first < 0)
+        first += (-first + step - 1) / step * step;
+    if (first >= width_)
+        return;
+    for (int y = 0; y < height_; ++y) {
+        QRgb *line = lineOf(bits, bpl, y);
+        const QRgb pixel = column[std::size_t(y)];
+        for (int x = first; x < width_; x += step)
+            line[x] = pixel;
+    }
+}
+
+} // namespace vesk4

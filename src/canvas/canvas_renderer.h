@@ -5,6 +5,8 @@
 
 #include <QImage>
 
+#include <vector>
+
 namespace vesk4 {
 
 // Paints the canvas and its thumbnail into off-screen images. Every cell and every grid segment is
@@ -36,10 +38,32 @@ public:
     static QImage makeLinePatternPicture();
 
 private:
+    // One line family's pattern, repeated across the whole canvas: each segment is a fresh copy of
+    // its tile, so a line at any position is a slice of these.
+    struct LineRun {
+        std::vector<QRgb> row; // pScrMainW pixels: the pDotX x 1 tile from x = 0 on
+        std::vector<QRgb> column; // pScrMainH pixels: the 1 x pDot tile from y = 0 on
+    };
+
+    LineRun makeLineRun(int rowTileX, int rowTileY, int columnTileX, int columnTileY) const;
+    void drawRows(const std::vector<QRgb> &row, int step, int offset, int firstK);
+    void drawColumns(const std::vector<QRgb> &column, int step, int offset, int firstK);
+
+    // Geometry taken from the state at construction; a renderer with an unusable geometry keeps
+    // null images and draws nothing.
+    int dotX_ = 0; // pDotX
+    int dot_ = 0; // pDot
+    int width_ = 0; // pScrMainW
+    int height_ = 0; // pScrMainH
+
     QImage canvas_;
     QImage thumbnail_;
     QImage strip_;
     QImage dots_;
+
+    LineRun blue_;
+    LineRun black_;
+    LineRun red_;
 };
 
 } // namespace vesk4
