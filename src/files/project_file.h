@@ -35,12 +35,20 @@ struct ProjectContent {
     // The map sheets in the same order; empty unless FileVer is 1.
     std::vector<int16_t> map;
     std::array<PageSettings, kPageCount> pages;
+
+    friend bool operator==(const ProjectContent &, const ProjectContent &) = default;
 };
 
 inline constexpr int kFileLinesWithoutMap = 9282;
 inline constexpr int kFileLinesWithMap = 17474;
 
-// Writes the document in project-file form: CR LF lines, page names in code page 932.
+// The reader refuses larger files. The largest file the writer makes, every cell of both planes
+// "-32768", is about 7.4 MB; the bound keeps a wrong or endless file from being read into memory.
+inline constexpr qint64 kMaxProjectFileBytes = 32 * 1024 * 1024;
+
+// Writes the document in project-file form: CR LF lines, page names in code page 932. Writes
+// nothing and fails when a page name would not read back as it is: a comma, a double quote, a
+// control character, a leading blank, or a character code page 932 lacks.
 Status writeProject(const Document &doc, QIODevice &out);
 // Writes through a QSaveFile, so a failed save leaves an existing file whole.
 Status saveProject(const Document &doc, const QString &path);
