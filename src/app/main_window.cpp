@@ -1,7 +1,169 @@
 #include "app/main_window.h"
 
+#include "app/grid_panel.h"
+#include "app/page_bar.h"
+#include "app/page_state.h"
+#include "app/settings_panel.h"
+#include "app/twips.h"
+#include "canvas/canvas_view.h"
+#include "canvas/tool_panel.h"
+#include "document/start_values.h"
+#include "files/file_panel.h"
+#include "palette/colour_model.h"
+#include "palette/palette_panel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <cmath>
+
 namespace vesk4 {
 
-MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) { }
+namespace {
+
+constexpr int kBgPage = kPageCount - 1;
+constexpr QPoint kWindowPosition(twips(1500), twips(500));
+constexpr QPoint kToolPanelPosition(twips(8790), twips(960));
+constexpr QPoint kPalettePanelPosition(twips(8790), twips(3720));
+constexpr int kGap = 8;
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
+{
+    setWindowTitle(QStringLiteral("VESK4グラフィックエディタ（モノクロ仕様 Ver2.0）"));
+    createPanels();
+    Form_Load();
+}
+
+MainWindow::~MainWindow() = default;
+
+// The controls as designed: page column, canvas with its scroll bar, tools and palette, and a
+// column with the thumbnail, the page settings, the grid and the file buttons.
+void MainWindow::createPanels()
+{
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+
+    pageBar_ = new PageBar(central);
+    pageBar_->move(0, 0);
+
+    canvasView_ = new CanvasView(central);
+    // The canvas lines up with the first page button.
+    canvasView_->move(pageBar_->width(), pageBar_->PageBtn(0)->y() - 1);
+
+    toolPanel_ = new ToolPanel(central);
+    toolPanel_->move(kToolPanelPosition);
+    palettePanel_ = new PalettePanel(central);
+    palettePanel_->move(kPalettePanelPosition);
+
+    auto *column = new QWidget(central);
+    auto *columnLayout = new QVBoxLayout(column);
+    columnLayout->setContentsMargins(0, 0, 0, 0);
+    picSub2_ = new PictureSurface;
+    settingsPanel_ = new SettingsPanel;
+    gridPanel_ = new GridPanel;
+    filePanel_ = new FilePanel;
+    columnLayout->addWidget(picSub2_, 0, Qt::AlignHCenter);
+    columnLayout->addWidget(settingsPanel_);
+    columnLayout->addWidget(gridPanel_);
+    columnLayout->addWidget(filePanel_);
+    columnLayout->addStretch();
+    column->move(toolPanel_->x() + toolPanel_->width() + kGap, canvasView_->y());
+    column->setFixedHeight(pageBar_->height() - column->y());
+    column->setFixedWidth(column->sizeHint().width());
+
+    setFixedSize(column->x() + column->width() + kGap, pageBar_->height());
+}
+
+void MainWindow::Form_Load()
+{
+    // Steps 1, 2, 7, 10, 11, 13 and 15: scalars, canvas geometry, grid, level tables, page names,
+    // page settings and the colour-number table.
+    applyStartValues(doc_, state_);
+    move(kWindowPosition); // 3
+    canvasView_->sizeCanvas(state_.pScrMainW, state_.pScrMainH); // 4
+    // 5: the thumbnail shows a cell as 2 x 3 pixels; divide before multiplying.
+    picSub2_->setDrawingArea(int(std::nearbyint(double(state_.pScrMainW) / state_.pDotX * 2)),
+                             int(std::nearbyint(double(state_.pScrMainH) / 10 * 3)));
+    canvasView_->placeScrollBar(canvasScrollMaximum(doc_, state_)); // 6
+    // The off-screen images of the canvas and thumbnail, and the colour strip of step 9.
+    renderer_ = std::make_unique<CanvasRenderer>(state_);
+    canvasView_->Pic_Main()->setImage(&renderer_->canvas());
+    picSub2_->setImage(&renderer_->thumbnail());
+    renderer_->GridDraw(doc_, state_); // 8
+    pageBar_->setStartCaptions(doc_.ChrName); // 12
+    settingsPanel_->fillSizeLists(); // 14
+    PalIni(doc_, state_); // 16
+    palettePanel_->PalDraw(doc_, state_); // 17
+    PageChg(); // 18
+    redraw(false); // 19
+}
+
+void MainWindow::PageChg()
+{
+    const int page = state_.pPage;
+    pageBar_->highlight(page);
+    settingsPanel_->Text2()->setText(doc_.ChrName[page]);
+
+    const bool bgPage = page == kBgPage;
+    settingsPanel_->Text2()->setEnabled(!bgPage);
+    settingsPanel_->Combo1(0)->setEnabled(!bgPage);
+    settingsPanel_->Combo1(1)->setEnabled(!bgPage);
+    toolPanel_->Command1(ToolPanel::kMapButton)->setEnabled(bgPage);
+
+    settingsPanel_->selectSize(0, doc_.ChrSizeX[page]);
+    settingsPanel_->selectSize(1, doc_.ChrSizeY[page]);
+    // CurSizeX and CurSizeY, the box's rule for a pattern count above 99, and the pen colours that
+    // PalChg takes again below.
+    showPageTables(doc_, state_);
+    settingsPanel_->Text1(SettingsPanel::kPatternCountBox)->setText(QString::number(doc_.ChrPtnNum[page]));
+    palettePanel_->selectMode(doc_.ColorMode[page]);
+    settingsPanel_->Check1()->setChecked(doc_.ChrOutFlag[page] != 0);
+    redraw(true);
+
+    if (doc_.ColorMode[page] == kMode256)
+        palettePanel_->PalDraw(doc_, state_);
+    else
+        palettePanel_->PalDraw16(doc_, state_);
+    PalChg();
+}
+
+void MainWindow::PalChg()
+{
+    takePenColours(doc_, state_);
+    switch (doc_.ColorMode[state_.pPage]) {
+    case kMode256:
+        // The colour chart this mode shows is not part of this window.
+        palettePanel_->showPaletteSwatches(0);
+        break;
+    case kMode16:
+        palettePanel_->PalDraw16(doc_, state_);
+        palettePanel_->showPaletteSwatches(16);
+        break;
+    case kMode4:
+        palettePanel_->PalDraw4(doc_, state_);
+        palettePanel_->showPaletteSwatches(4);
+        break;
+    default:
+        palettePanel_->PalDrawLR(state_);
+        palettePanel_->showPaletteSwatches(0);
+        break;
+    }
+    redraw(true);
+    update();
+}
+
+void MainWindow::redraw(bool thumbnailToo)
+{
+    renderer_->redraw(doc_, state_);
+    canvasView_->Pic_Main()->refresh();
+    if (thumbnailToo)
+        picSub2_->refresh();
+}
 
 } // namespace vesk4

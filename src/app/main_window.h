@@ -1,13 +1,70 @@
 #pragma once
 
+#include "canvas/canvas_renderer.h"
+#include "document/document.h"
+#include "document/editor_state.h"
+
 #include <QMainWindow>
+
+#include <memory>
 
 namespace vesk4 {
 
+class CanvasView;
+class FilePanel;
+class GridPanel;
+class PageBar;
+class PalettePanel;
+class PictureSurface;
+class SettingsPanel;
+class ToolPanel;
+
+// The main window Form1: owns the document, the editing state and the canvas renderer, assembles
+// the panels and keeps the page-dependent controls in line with the current page.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    Document &document() { return doc_; }
+    const Document &document() const { return doc_; }
+    EditorState &state() { return state_; }
+    const EditorState &state() const { return state_; }
+    const CanvasRenderer &renderer() const { return *renderer_; }
+
+    PageBar *pageBar() const { return pageBar_; }
+    CanvasView *canvasView() const { return canvasView_; }
+    PictureSurface *Pic_Sub2() const { return picSub2_; }
+    ToolPanel *toolPanel() const { return toolPanel_; }
+    PalettePanel *palettePanel() const { return palettePanel_; }
+    SettingsPanel *settingsPanel() const { return settingsPanel_; }
+    GridPanel *gridPanel() const { return gridPanel_; }
+    FilePanel *filePanel() const { return filePanel_; }
+
+    // Brings every control that shows page-dependent state into line with pPage.
+    void PageChg();
+    // Brings the palette panel and the canvas into line with the current page's colour mode.
+    void PalChg();
+
+private:
+    void createPanels();
+    void Form_Load();
+    // ScrDraw and GridDraw, then a refresh of the canvas and, if asked, of the thumbnail.
+    void redraw(bool thumbnailToo);
+
+    Document doc_;
+    EditorState state_;
+    std::unique_ptr<CanvasRenderer> renderer_; // sized from the geometry fields, so made in Form_Load
+
+    PageBar *pageBar_ = nullptr;
+    CanvasView *canvasView_ = nullptr;
+    PictureSurface *picSub2_ = nullptr;
+    ToolPanel *toolPanel_ = nullptr;
+    PalettePanel *palettePanel_ = nullptr;
+    SettingsPanel *settingsPanel_ = nullptr;
+    GridPanel *gridPanel_ = nullptr;
+    FilePanel *filePanel_ = nullptr;
 };
 
 } // namespace vesk4

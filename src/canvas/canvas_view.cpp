@@ -1,0 +1,57 @@
+#include "canvas/canvas_view.h"
+
+#include <QPainter>
+#include <QScrollBar>
+
+namespace vesk4 {
+
+namespace {
+constexpr int kScrollBarWidth = 17;
+constexpr int kScrollPageStep = 8; // one band of default-height patterns
+} // namespace
+
+PictureSurface::PictureSurface(QWidget *parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    // What shows until the first image is painted, or if there is none.
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
+}
+
+void PictureSurface::setDrawingArea(int width, int height)
+{
+    setFixedSize(width + 2 * frameWidth(), height + 2 * frameWidth());
+}
+
+void PictureSurface::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    if (!image_ || image_->isNull())
+        return;
+    const QRect area = contentsRect();
+    QPainter painter(this);
+    painter.drawImage(area.topLeft(), *image_, QRect(QPoint(0, 0), area.size()));
+}
+
+CanvasView::CanvasView(QWidget *parent)
+    : QWidget(parent), picMain_(new PictureSurface(this)), vScroll1_(new QScrollBar(Qt::Vertical, this))
+{
+    vScroll1_->setPageStep(kScrollPageStep);
+}
+
+void CanvasView::sizeCanvas(int width, int height)
+{
+    picMain_->setDrawingArea(width, height);
+    setFixedSize(picMain_->width() + kScrollBarWidth, picMain_->height());
+}
+
+void CanvasView::placeScrollBar(int maximum)
+{
+    const QRect canvas = picMain_->geometry();
+    vScroll1_->setGeometry(canvas.x() + canvas.width(), canvas.y(), kScrollBarWidth, canvas.height());
+    vScroll1_->setRange(0, maximum);
+    vScroll1_->setValue(0);
+}
+
+} // namespace vesk4

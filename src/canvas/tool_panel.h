@@ -1,1 +1,31 @@
 #pragma once
+
+#include <QGroupBox>
+
+#include <array>
+
+class QToolButton;
+
+namespace vesk4 {
+
+// The frame "描画モード": the tool buttons Command1(0) to Command1(8) and Command1(10); there is no
+// button 9. At start the pen and range tools are enabled, the pen highlighted, the block buttons
+// disabled and the map button hidden.
+class ToolPanel : public QGroupBox {
+    Q_OBJECT
+public:
+    static constexpr int kMapButton = 10;
+
+    explicit ToolPanel(QWidget *parent = nullptr);
+
+    // The tool button of that index, or nullptr for an index without one.
+    QToolButton *Command1(int index) const;
+
+signals:
+    void toolClicked(int index);
+
+private:
+    std::array<QToolButton *, kMapButton + 1> buttons_{};
+};
+
+} // namespace vesk4

@@ -1,0 +1,164 @@
+#include "palette/palette_panel.h"
+
+#include "app/twips.h"
+#include "palette/colour_model.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QPainter>
+#include <QRadioButton>
+
+namespace vesk4 {
+
+namespace {
+
+constexpr QRgb kMonochromeLeft = qRgb(0, 0, 0);
+constexpr QRgb kMonochromeRight = qRgb(248, 248, 248);
+
+struct OptionDesign {
+    const char *caption;
+    int left; // twips within the frame
+    int top;
+};
+
+constexpr std::array<OptionDesign, 5> kOptions{{
+    {"256色", 1200, 2280},
+    {"16色", 1200, 2520},
+    {"4色", 1200, 2760},
+    {"2色", 1200, 3000},
+    {"2色Ex", 240, 3000},
+}};
+
+// The colour rows, in pixels within the frame. The designed label widths fit one character, and
+// the numbers have three digits; caption, number and swatch are spaced out so each shows whole.
+constexpr int kLeftRowTop = twips(2280);
+constexpr int kRightRowTop = twips(2640);
+constexpr QRect kCaptionRect(twips(120), 0, 24, 16);
+constexpr QRect kNumberRect(32, 0, 24, 16);
+constexpr QRect kColourSwatchRect(58, 0, twips(255), twips(255));
+constexpr int kOptionWidth = 60;
+constexpr int kOptionHeight = 16;
+
+} // namespace
+
+SwatchBox::SwatchBox(QWidget *parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+}
+
+void SwatchBox::fill(QColor colour)
+{
+    colour_ = colour;
+    update();
+}
+
+void SwatchBox::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    QPainter(this).fillRect(contentsRect(), colour_);
+}
+
+PalettePanel::PalettePanel(QWidget *parent)
+    : QGroupBox(QStringLiteral("色選択"), parent), optionGroup_(new QButtonGroup(this))
+{
+    const int down = titleAllowance(this);
+    for (int k = 0; k < 16; ++k) {
+        auto *swatch = new SwatchBox(this);
+        swatch->setGeometry(
+            twipsRect(120 + 480 * (k % 4), 240 + 480 * (k / 4), 495, 495).translated(0, down));
+        swatch->setVisible(false);
+        paletteSwatches_[k] = swatch;
+    }
+
+    const std::array<const char *, 4> captions{"左：", "右：", "黒", "白"};
+    for (int i = 0; i < 4; ++i) {
+        const bool isNumber = i >= 2;
+        const int top = (i % 2 == 0 ? kLeftRowTop : kRightRowTop) + down;
+        auto *label = new QLabel(QString::fromUtf8(captions[i]), this);
+        label->setGeometry((isNumber ? kNumberRect : kCaptionRect).translated(0, top));
+        if (isNumber)
+            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        labels_[i] = label;
+    }
+    for (int i = 0; i < 2; ++i) {
+        auto *swatch = new SwatchBox(this);
+        swatch->setGeometry(kColourSwatchRect.translated(0, (i == 0 ? kLeftRowTop : kRightRowTop) + down));
+        swatch->setEnabled(false); // shows the colour; picks happen on the palette swatches
+        colourSwatches_[i] = swatch;
+    }
+
+    for (int mode = 0; mode < int(kOptions.size()); ++mode) {
+        auto *option = new QRadioButton(QString::fromUtf8(kOptions[mode].caption), this);
+        option->setGeometry(twips(kOptions[mode].left), twips(kOptions[mode].top), kOptionWidth,
+                            kOptionHeight);
+        option->setEnabled(mode >= kMode2); // this edition edits monochrome pages only
+        optionGroup_->addButton(option, mode);
+        options_[mode] = option;
+    }
+    options_[kMode2Ex]->setChecked(true);
+    setFixedSize(twips(2175), twips(3255) + down);
+}
+
+SwatchBox *PalettePanel::Picture1(int index) const
+{
+    if (index == kLeftSwatch || index == kRightSwatch)
+        return colourSwatches_[index - kLeftSwatch];
+    return nullptr;
+}
+
+void PalettePanel::setNumbers(const EditorState &state)
+{
+    labels_[2]->setText(QString::number(state.pLCol));
+    labels_[3]->setText(QString::number(state.pRCol));
+}
+
+void PalettePanel::PalDraw(const Document &doc, const EditorState &state)
+{
+    colourSwatches_[0]->fill(QColor(linearColour(doc, state.pLCol)));
+    colourSwatches_[1]->fill(QColor(linearColour(doc, state.pRCol)));
+    setNumbers(state);
+}
+
+void PalettePanel::PalDraw16(const Document &doc, const EditorState &state)
+{
+    for (int k = 0; k < 16; ++k)
+        paletteSwatches_[k]->fill(QColor(linearColour(doc, doc.Pal16[0][k])));
+    PalDraw(doc, state);
+}
+
+void PalettePanel::PalDraw4(const Document &doc, const EditorState &state)
+{
+    for (int k = 0; k < 4; ++k)
+        paletteSwatches_[k]->fill(QColor(paletteSwatchLevelColour(doc, doc.Pal4[state.pPage][k])));
+    colourSwatches_[0]->fill(QColor(colourSwatchLevelColour(doc, state.pLCol)));
+    colourSwatches_[1]->fill(QColor(colourSwatchLevelColour(doc, state.pRCol)));
+    setNumbers(state);
+}
+
+void PalettePanel::PalDrawLR(const EditorState &state)
+{
+    colourSwatches_[0]->fill(QColor(kMonochromeLeft));
+    colourSwatches_[1]->fill(QColor(kMonochromeRight));
+    setNumbers(state);
+}
+
+void PalettePanel::showPaletteSwatches(int count)
+{
+    for (int k = 0; k < 16; ++k)
+        paletteSwatches_[k]->setVisible(k < count);
+}
+
+void PalettePanel::selectMode(int mode)
+{
+    if (mode >= 0 && mode < int(options_.size())) {
+        options_[mode]->setChecked(true);
+        return;
+    }
+    // An exclusive group keeps one button checked; lift that while clearing.
+    optionGroup_->setExclusive(false);
+    for (QRadioButton *option : options_)
+        option->setChecked(false);
+    optionGroup_->setExclusive(true);
+}
+
+} // namespace vesk4

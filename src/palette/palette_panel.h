@@ -1,1 +1,78 @@
 #pragma once
+
+#include "document/document.h"
+#include "document/editor_state.h"
+
+#include <QColor>
+#include <QFrame>
+#include <QGroupBox>
+
+#include <array>
+
+class QButtonGroup;
+class QLabel;
+class QRadioButton;
+
+namespace vesk4 {
+
+// A colour swatch: a bordered box filled with one colour.
+class SwatchBox : public QFrame {
+    Q_OBJECT
+public:
+    explicit SwatchBox(QWidget *parent = nullptr);
+
+    void fill(QColor colour);
+    QColor colour() const { return colour_; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor colour_ = Qt::white;
+};
+
+// The frame "色選択": the 16 palette swatches Picture2(0..15), the left and right colour swatches
+// Picture1(256) and Picture1(257) with their numbers Label1(6) and Label1(7), and the colour-mode
+// option buttons OptionBit(0..4). The window has no colour chart, so Picture1 holds only 256 and 257.
+class PalettePanel : public QGroupBox {
+    Q_OBJECT
+public:
+    static constexpr int kLeftSwatch = 256;
+    static constexpr int kRightSwatch = 257;
+
+    explicit PalettePanel(QWidget *parent = nullptr);
+
+    SwatchBox *Picture2(int entry) const { return paletteSwatches_.at(entry); }
+    // The colour swatch 256 or 257; nullptr for a chart cell, which this window does not have.
+    SwatchBox *Picture1(int index) const;
+    // Label1(4) "左：", (5) "右：", (6) left number, (7) right number.
+    QLabel *Label1(int index) const { return labels_.at(index - 4); }
+    QRadioButton *OptionBit(int mode) const { return options_.at(mode); }
+    QButtonGroup *optionGroup() const { return optionGroup_; }
+
+    // The left and right swatches by the linear rule, with their colour numbers.
+    void PalDraw(const Document &doc, const EditorState &state);
+    // The 16 palette swatches from Pal16 row 0 by the linear rule, then PalDraw.
+    void PalDraw16(const Document &doc, const EditorState &state);
+    // Palette swatches 0-3 from the page's Pal4 row and the left and right swatches of the RGB332
+    // values pLCol and pRCol, by the level rules.
+    void PalDraw4(const Document &doc, const EditorState &state);
+    // The monochrome swatches: black and near-white, with the colour numbers.
+    void PalDrawLR(const EditorState &state);
+
+    // Shows the first count palette swatches and hides the others.
+    void showPaletteSwatches(int count);
+    // Selects the option button of a colour mode; a mode without one clears the selection.
+    void selectMode(int mode);
+
+private:
+    void setNumbers(const EditorState &state);
+
+    std::array<SwatchBox *, 16> paletteSwatches_{};
+    std::array<SwatchBox *, 2> colourSwatches_{};
+    std::array<QLabel *, 4> labels_{};
+    std::array<QRadioButton *, 5> options_{};
+    QButtonGroup *optionGroup_;
+};
+
+} // namespace vesk4

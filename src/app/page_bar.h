@@ -1,0 +1,35 @@
+#pragma once
+
+#include "document/cell_store.h"
+
+#include <QGroupBox>
+#include <QString>
+
+#include <array>
+
+class QPushButton;
+
+namespace vesk4 {
+
+// The frame "CHR": one button per page, PageBtn(0) to PageBtn(31), in one column. The BG page's
+// button PageBtn(31) starts disabled.
+class PageBar : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit PageBar(QWidget *parent = nullptr);
+
+    QPushButton *PageBtn(int page) const { return buttons_.at(page); }
+
+    // Start-up captions: a page's name, cut to its first 8 characters.
+    void setStartCaptions(const std::array<QString, kPageCount> &names);
+    // Highlights the current page's button; the others keep their colour.
+    void highlight(int page);
+
+signals:
+    void pageClicked(int page);
+
+private:
+    std::array<QPushButton *, kPageCount> buttons_{};
+};
+
+} // namespace vesk4

@@ -1,0 +1,79 @@
+#include "app/settings_panel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+
+#include <initializer_list>
+
+namespace vesk4 {
+
+namespace {
+
+constexpr std::initializer_list<int> kWidthItems{4, 8, 16, 20, 24, 32, 40, 48, 56, 64};
+constexpr std::initializer_list<int> kHeightItems{8, 16, 20, 24, 32, 40, 48, 56, 64};
+constexpr int kNumberBoxWidth = 40;
+constexpr int kSpinBarWidth = 17;
+
+} // namespace
+
+QScrollBar *makeSpinBar(int maximum, int boxValue, QWidget *parent)
+{
+    auto *bar = new QScrollBar(Qt::Vertical, parent);
+    bar->setRange(0, maximum);
+    bar->setValue(maximum - boxValue);
+    bar->setPageStep(1); // a spin: no slider to speak of, only the two arrows
+    bar->setFixedWidth(kSpinBarWidth);
+    return bar;
+}
+
+SettingsPanel::SettingsPanel(QWidget *parent)
+    : QGroupBox(QStringLiteral("キャラクタ設定"), parent),
+      text2_(new QLineEdit(QStringLiteral("Chr00"))), combo1_{new QComboBox, new QComboBox},
+      text1_(new QLineEdit(QStringLiteral("8"))), vScroll2_(makeSpinBar(kPatternCountSpinMaximum, 0)),
+      check1_(new QCheckBox)
+{
+    text1_->setFixedWidth(kNumberBoxWidth);
+    vScroll2_->setFixedHeight(text1_->sizeHint().height());
+
+    auto *layout = new QGridLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("ネーム：")), 0, 0);
+    layout->addWidget(text2_, 0, 1, 1, 3);
+    layout->addWidget(new QLabel(QStringLiteral("サイズ")), 1, 0);
+    layout->addWidget(new QLabel(QStringLiteral("X：")), 1, 1);
+    layout->addWidget(combo1_[0], 1, 2, 1, 2);
+    layout->addWidget(new QLabel(QStringLiteral("Y：")), 2, 1);
+    layout->addWidget(combo1_[1], 2, 2, 1, 2);
+    layout->addWidget(new QLabel(QStringLiteral("パターン数：")), 3, 0);
+    auto *count = new QHBoxLayout;
+    count->setSpacing(0);
+    count->addWidget(text1_);
+    count->addWidget(vScroll2_);
+    count->addStretch();
+    layout->addLayout(count, 3, 1, 1, 3);
+    layout->addWidget(new QLabel(QStringLiteral("データ出力：")), 4, 0);
+    layout->addWidget(check1_, 4, 1, 1, 3);
+    layout->setColumnStretch(3, 1);
+}
+
+void SettingsPanel::fillSizeLists()
+{
+    for (int size : kWidthItems)
+        combo1_[0]->addItem(QString::number(size));
+    for (int size : kHeightItems)
+        combo1_[1]->addItem(QString::number(size));
+}
+
+void SettingsPanel::selectSize(int list, int size)
+{
+    QComboBox *combo = combo1_.at(list);
+    const int index = combo->findText(QString::number(size));
+    if (index >= 0)
+        combo->setCurrentIndex(index);
+}
+
+} // namespace vesk4
