@@ -8,7 +8,9 @@
 #include "canvas/canvas_view.h"
 #include "canvas/tool_panel.h"
 #include "document/start_values.h"
+#include "export/include_export.h"
 #include "files/file_panel.h"
+#include "files/project_file.h"
 #include "palette/colour_model.h"
 #include "palette/palette_panel.h"
 
@@ -26,16 +28,19 @@ namespace vesk4 {
 namespace {
 
 constexpr int kBgPage = kPageCount - 1;
+const QString kAppTitle = QStringLiteral("VESK4グラフィックエディタ（モノクロ仕様 Ver2.0）");
 constexpr QPoint kWindowPosition(twips(1500), twips(500));
 constexpr QPoint kToolPanelPosition(twips(8790), twips(960));
 constexpr QPoint kPalettePanelPosition(twips(8790), twips(3720));
 constexpr int kGap = 8;
 
+const QString kOpenCaption = QStringLiteral("ファイル情報");
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
-    setWindowTitle(QStringLiteral("VESK4グラフィックエディタ（モノクロ仕様 Ver2.0）"));
+    setWindowTitle(kAppTitle);
     createPanels();
     Form_Load();
 }
@@ -164,6 +169,40 @@ void MainWindow::redraw(bool thumbnailToo)
     canvasView_->Pic_Main()->refresh();
     if (thumbnailToo)
         picSub2_->refresh();
+}
+
+bool MainWindow::openProjectFile(const QString &path)
+{
+    if (Status opened = openProject(path, doc_, state_); !opened) {
+        reportFailure(kOpenCaption, QStringLiteral("ファイルを開けませんでした。"), opened.failure());
+        return false;
+    }
+    pageBar_->setStartCaptions(doc_.ChrName);
+    PageChg();
+    return true;
+}
+
+bool MainWindow::saveProjectFile(const QString &path)
+{
+    if (Status saved = saveProject(doc_, path); !saved) {
+        reportFailure(kAppTitle, QStringLiteral("保存できませんでした。"), saved.failure());
+        return false;
+    }
+    return true;
+}
+
+bool MainWindow::exportIncludeFile(const QString &path)
+{
+    if (Status exported = exportInclude(doc_, path); !exported) {
+        reportFailure(kAppTitle, QStringLiteral("PICデータを出力できませんでした。"), exported.failure());
+        return false;
+    }
+    return true;
+}
+
+void MainWindow::reportFailure(const QString &caption, const QString &what, const Failure &failure)
+{
+    messages_->inform(this, caption, what + QLatin1Char('\n') + failure.text());
 }
 
 } // namespace vesk4

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "app/message_boxes.h"
 #include "canvas/canvas_renderer.h"
 #include "document/document.h"
 #include "document/editor_state.h"
+#include "document/result.h"
 
 #include <QMainWindow>
 
@@ -47,11 +49,21 @@ public:
     // Brings the palette panel and the canvas into line with the current page's colour mode.
     void PalChg();
 
+    // The file actions behind the dialogs. Each reports a failure in a message box and returns
+    // false; a failed open leaves the document as it was, a failed save or export any old file.
+    bool openProjectFile(const QString &path);
+    bool saveProjectFile(const QString &path);
+    bool exportIncludeFile(const QString &path);
+
+    // Replaces the message boxes, for tests; the window does not take ownership.
+    void setMessageBoxes(MessageBoxes *boxes) { messages_ = boxes; }
+
 private:
     void createPanels();
     void Form_Load();
     // ScrDraw and GridDraw, then a refresh of the canvas and, if asked, of the thumbnail.
     void redraw(bool thumbnailToo);
+    void reportFailure(const QString &caption, const QString &what, const Failure &failure);
 
     Document doc_;
     EditorState state_;
@@ -65,6 +77,9 @@ private:
     SettingsPanel *settingsPanel_ = nullptr;
     GridPanel *gridPanel_ = nullptr;
     FilePanel *filePanel_ = nullptr;
+
+    QtMessageBoxes qtMessages_;
+    MessageBoxes *messages_ = &qtMessages_;
 };
 
 } // namespace vesk4

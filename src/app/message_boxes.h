@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace vesk4 {
+
+// The editor's message boxes, behind an interface so a test can see each message and answer each
+// question without a modal dialog.
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    // An OK box.
+    virtual void inform(QWidget *parent, const QString &caption, const QString &text) = 0;
+    // A Yes/No box; true for Yes.
+    virtual bool ask(QWidget *parent, const QString &caption, const QString &text) = 0;
+};
+
+// The real boxes: QMessageBox, modal to the parent.
+class QtMessageBoxes : public MessageBoxes {
+public:
+    void inform(QWidget *parent, const QString &caption, const QString &text) override;
+    bool ask(QWidget *parent, const QString &caption, const QString &text) override;
+};
+
+} // namespace vesk4
