@@ -400,13 +400,14 @@ TEST_F(ProjectFileTest, BrokenFilesFailWithTheirLineAndChangeNothing)
         {"name where a number is", withLine(good, name0 - 1, " 3 \r\n"), name0 + 1,
          "pattern width of page 0"},
     };
+    // One document for all cases: each failure must leave it exactly as it was.
+    Started s;
+    s.doc.PixelData(0, 0, 0) = 3;
+    s.doc.MapData(0, 0, 0) = 4;
+    s.state.pLCol = 9;
+    const Document docBefore = s.doc;
+    const EditorState stateBefore = s.state;
     for (const BadFile &c : cases) {
-        Started s;
-        s.doc.PixelData(0, 0, 0) = 3;
-        s.doc.MapData(0, 0, 0) = 4;
-        s.state.pLCol = 9;
-        const Document docBefore = s.doc;
-        const EditorState stateBefore = s.state;
         const Status status = open(c.bytes, s.doc, s.state);
         ASSERT_FALSE(status.ok()) << c.what;
         EXPECT_EQ(status.failure().line, c.line) << c.what << ": " << status.failure().text().toStdString();
