@@ -5,9 +5,7 @@
 #include "document/start_values.h"
 #include "export/include_export.h"
 #include "files/project_file.h"
-
-#include <QFile>
-#include <QSaveFile>
+#include "files/whole_file.h"
 
 #include <functional>
 #include <map>
@@ -131,22 +129,20 @@ int runRender(const QStringList &positional, const QStringList &options, QTextSt
     const QImage &image
         = options.contains(QStringLiteral("--thumbnail")) ? renderer.thumbnail() : renderer.canvas();
 
-    QSaveFile file(positional[1]);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
-        const QString reason
-            = file.errorString().isEmpty() ? QStringLiteral("cannot write the image") : file.errorString();
-        return fail(err, positional[1], Failure{reason});
-    }
+    const Status written = writeWholeFile(positional[1], [&image](QIODevice &file) -> Status {
+        if (!image.save(&file, "PNG"))
+            return Failure{QStringLiteral("Cannot write the image: %1").arg(file.errorString())};
+        return {};
+    });
+    if (!written)
+        return fail(err, positional[1], written.failure());
     out << "wrote " << positional[1] << Qt::endl;
     return kExitOk;
 }
 
 int runCheck(const QStringList &positional, const QStringList &, QTextStream &out, QTextStream &err)
 {
-    QFile file(positional[0]);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(err, positional[0], Failure{file.errorString()});
-    Expected<ProjectContent> content = readProject(file);
+    const Expected<ProjectContent> content = readProjectFile(positional[0]);
     if (!content)
         return fail(err, positional[0], content.failure());
 

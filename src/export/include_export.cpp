@@ -1,9 +1,8 @@
 #include "export/include_export.h"
 
 #include "files/sjis_text.h"
+#include "files/whole_file.h"
 #include "palette/colour_model.h"
-
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cstdint>
@@ -364,18 +363,11 @@ Status exportInclude(const Document &doc, const QString &path)
     const Expected<QByteArray> bytes = includeFileBytes(doc);
     if (!bytes)
         return bytes.status();
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Failure{QStringLiteral("Cannot create %1: %2").arg(path, file.errorString())};
-    if (file.write(bytes.value()) != bytes.value().size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return Failure{QStringLiteral("Cannot write %1: %2").arg(path, why)};
-    }
-    if (!file.commit())
-        return Failure{QStringLiteral("Cannot write %1: %2").arg(path, file.errorString())};
-    return {};
+    return writeWholeFile(path, [&bytes, &path](QIODevice &out) -> Status {
+        if (out.write(bytes.value()) != bytes.value().size())
+            return Failure{QStringLiteral("Cannot write %1: %2").arg(shownPath(path), out.errorString())};
+        return {};
+    });
 }
 
 } // namespace vesk4

@@ -2,12 +2,11 @@
 
 #include "app/page_state.h"
 #include "files/sjis_text.h"
+#include "files/whole_file.h"
 #include "palette/colour_model.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstring>
 
@@ -365,11 +364,6 @@ void putSheets(PagedCellStore &store, const std::vector<int16_t> &cells)
     }
 }
 
-QString shownPath(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
 } // namespace
 
 Status writeProject(const Document &doc, QIODevice &out)
@@ -431,16 +425,7 @@ Status writeProject(const Document &doc, QIODevice &out)
 
 Status saveProject(const Document &doc, const QString &path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Failure{QStringLiteral("Cannot create %1: %2").arg(shownPath(path), file.errorString())};
-    if (Status s = writeProject(doc, file); !s) {
-        file.cancelWriting();
-        return s;
-    }
-    if (!file.commit())
-        return Failure{QStringLiteral("Cannot save %1: %2").arg(shownPath(path), file.errorString())};
-    return {};
+    return writeWholeFile(path, [&doc](QIODevice &out) { return writeProject(doc, out); });
 }
 
 Expected<ProjectContent> readProject(QIODevice &in)
@@ -492,15 +477,19 @@ void applyProjectContent(Document &doc, ProjectContent &&content)
         putSheets(doc.MapData, content.map);
 }
 
-Status openProject(const QString &path, Document &doc, EditorState &state)
+Expected<ProjectContent> readProjectFile(const QString &path)
 {
     if (QFileInfo(path).isDir())
         return Failure{QStringLiteral("%1 is a folder, not a project file.").arg(shownPath(path))};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Failure{QStringLiteral("Cannot open %1: %2").arg(shownPath(path), file.errorString())};
-    Expected<ProjectContent> content = readProject(file);
-    file.close();
+    return readProject(file);
+}
+
+Status openProject(const QString &path, Document &doc, EditorState &state)
+{
+    Expected<ProjectContent> content = readProjectFile(path);
     if (!content)
         return content.failure();
 

@@ -56,6 +56,9 @@ Status saveProject(const Document &doc, const QString &path);
 // Reads a whole project file; fails with the line where the file stopped making sense.
 Expected<ProjectContent> readProject(QIODevice &in);
 
+// Reads the project file at path.
+Expected<ProjectContent> readProjectFile(const QString &path);
+
 // Puts what a file held into the document: the sheets (cells outside them untouched), the page
 // settings and palette rows, FileVer, and the map sheets when FileVer is 1.
 void applyProjectContent(Document &doc, ProjectContent &&content);
