@@ -9,6 +9,7 @@
 #include "canvas/tool_panel.h"
 #include "document/start_values.h"
 #include "export/include_export.h"
+#include "files/file_dialogs.h"
 #include "files/file_panel.h"
 #include "files/project_file.h"
 #include "palette/colour_model.h"
@@ -43,6 +44,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     setWindowTitle(kAppTitle);
     createPanels();
     Form_Load();
+    fileDialogs_ = new FileDialogs(*this);
 }
 
 MainWindow::~MainWindow() = default;

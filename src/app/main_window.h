@@ -13,6 +13,7 @@
 namespace vesk4 {
 
 class CanvasView;
+class FileDialogs;
 class FilePanel;
 class GridPanel;
 class PageBar;
@@ -57,6 +58,9 @@ public:
 
     // Replaces the message boxes, for tests; the window does not take ownership.
     void setMessageBoxes(MessageBoxes *boxes) { messages_ = boxes; }
+    MessageBoxes &messageBoxes() const { return *messages_; }
+
+    FileDialogs *fileDialogs() const { return fileDialogs_; }
 
 private:
     void createPanels();
@@ -77,6 +81,7 @@ private:
     SettingsPanel *settingsPanel_ = nullptr;
     GridPanel *gridPanel_ = nullptr;
     FilePanel *filePanel_ = nullptr;
+    FileDialogs *fileDialogs_ = nullptr; // a child of the window
 
     QtMessageBoxes qtMessages_;
     MessageBoxes *messages_ = &qtMessages_;
