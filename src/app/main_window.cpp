@@ -1,11 +1,12 @@
 #include "app/main_window.h"
 
+#include "app/button_colour.h"
 #include "app/grid_panel.h"
 #include "app/page_bar.h"
-#include "app/page_state.h"
 #include "app/settings_panel.h"
 #include "app/twips.h"
 #include "canvas/canvas_view.h"
+#include "canvas/mouse_buttons.h"
 #include "canvas/tool_panel.h"
 #include "document/start_values.h"
 #include "export/include_export.h"
@@ -19,6 +20,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -43,6 +45,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
     setWindowTitle(kAppTitle);
     createPanels();
+    connectHandlers();
     Form_Load();
     fileDialogs_ = new FileDialogs(*this);
 }
@@ -111,33 +114,70 @@ void MainWindow::Form_Load()
     redraw(false); // 19
 }
 
+void MainWindow::connectHandlers()
+{
+    connect(pageBar_, &PageBar::pageClicked, this, &MainWindow::PageBtn_Click);
+
+    PictureSurface *canvas = canvasView_->Pic_Main();
+    connect(canvas, &PictureSurface::mousePressed, this,
+            [this](int button, QPointF p) { Pic_Main_MouseDown(button, p.x(), p.y()); });
+    connect(canvas, &PictureSurface::mouseMoved, this,
+            [this](int buttons, QPointF p) { Pic_Main_MouseMove(buttons, p.x(), p.y()); });
+    connect(canvas, &PictureSurface::mouseReleased, this,
+            [this](int button, QPointF p) { Pic_Main_MouseUp(button, p.x(), p.y()); });
+    connect(canvasView_->VScroll1(), &QScrollBar::valueChanged, this, &MainWindow::VScroll1_Change);
+
+    connect(settingsPanel_->Text2(), &QLineEdit::textChanged, this, &MainWindow::Text2_Change);
+    for (int index : {0, 1})
+        connect(settingsPanel_->Combo1(index), &QComboBox::currentIndexChanged, this,
+                [this, index] { Combo1_Click(index); });
+    for (int index : {0, 1, int(SettingsPanel::kPatternCountBox)}) {
+        connect(numberBox(index), &QLineEdit::textChanged, this, [this, index] { Text1_Change(index); });
+        connect(spinBar(index), &QScrollBar::valueChanged, this, [this, index] { VScroll2_Change(index); });
+    }
+    connect(settingsPanel_->Check1(), &QCheckBox::toggled, this, &MainWindow::Check1_Click);
+
+    connect(palettePanel_, &PalettePanel::modeSelected, this, &MainWindow::OptionBit_Click);
+    connect(palettePanel_, &PalettePanel::paletteSwatchPressed, this, &MainWindow::Picture2_MouseDown);
+    connect(palettePanel_, &PalettePanel::paletteSwatchDoubleClicked, this, &MainWindow::Picture2_DblClick);
+}
+
+void MainWindow::PageBtn_Click(int index)
+{
+    setButtonShade(pageBar_->PageBtn(state_.pPage), ButtonShade::Face);
+    state_.pPage = int16_t(index);
+    PageChg();
+}
+
+// Each control set here runs its own handler, which stores back what was just shown; the count box
+// turns a count above 99 into 0.
 void MainWindow::PageChg()
 {
     const int page = state_.pPage;
-    pageBar_->highlight(page);
-    settingsPanel_->Text2()->setText(doc_.ChrName[page]);
+    pageBar_->highlight(page); // 1
+    settingsPanel_->Text2()->setText(doc_.ChrName[page]); // 2
 
-    const bool bgPage = page == kBgPage;
+    const bool bgPage = page == kBgPage; // 3
     settingsPanel_->Text2()->setEnabled(!bgPage);
     settingsPanel_->Combo1(0)->setEnabled(!bgPage);
     settingsPanel_->Combo1(1)->setEnabled(!bgPage);
     toolPanel_->Command1(ToolPanel::kMapButton)->setEnabled(bgPage);
 
-    settingsPanel_->selectSize(0, doc_.ChrSizeX[page]);
-    settingsPanel_->selectSize(1, doc_.ChrSizeY[page]);
-    // CurSizeX and CurSizeY, the box's rule for a pattern count above 99, and the pen colours that
-    // PalChg takes again below.
-    showPageTables(doc_, state_);
-    settingsPanel_->Text1(SettingsPanel::kPatternCountBox)->setText(QString::number(doc_.ChrPtnNum[page]));
-    palettePanel_->selectMode(doc_.ColorMode[page]);
-    settingsPanel_->Check1()->setChecked(doc_.ChrOutFlag[page] != 0);
-    redraw(true);
+    settingsPanel_->selectSize(0, doc_.ChrSizeX[page]); // 4
+    doc_.CurSizeX = doc_.ChrSizeX[page]; // 5
+    settingsPanel_->selectSize(1, doc_.ChrSizeY[page]); // 6
+    doc_.CurSizeY = doc_.ChrSizeY[page]; // 7
+    numberBox(SettingsPanel::kPatternCountBox)->setText(QString::number(doc_.ChrPtnNum[page])); // 8
+    palettePanel_->selectMode(doc_.ColorMode[page]); // 9
+    // 10: only a flag of 1 is exported, so only 1 shows checked.
+    settingsPanel_->Check1()->setChecked(doc_.ChrOutFlag[page] == 1);
+    redraw(true); // 11
 
-    if (doc_.ColorMode[page] == kMode256)
+    if (doc_.ColorMode[page] == kMode256) // 12
         palettePanel_->PalDraw(doc_, state_);
     else
         palettePanel_->PalDraw16(doc_, state_);
-    PalChg();
+    PalChg(); // 13
 }
 
 void MainWindow::PalChg()
@@ -165,8 +205,37 @@ void MainWindow::PalChg()
     update();
 }
 
+void MainWindow::OptionBit_Click(int index)
+{
+    doc_.ColorMode[state_.pPage] = int16_t(index);
+    PalChg();
+    update();
+}
+
+void MainWindow::Picture2_MouseDown(int index, int button)
+{
+    // Picks the palette entry the button draws with; PalDraw16 then shows its colour number.
+    if (button == kLeftButton) {
+        state_.pLPalNo = int16_t(index);
+        state_.pLCol = doc_.Pal16[0][index];
+    } else {
+        state_.pRPalNo = int16_t(index);
+        state_.pRCol = doc_.Pal16[0][index];
+    }
+    palettePanel_->PalDraw16(doc_, state_);
+}
+
+void MainWindow::Picture2_DblClick(int)
+{
+    // A double-click would start editing the entry, and only a pick on the colour chart ends an
+    // edit. This window has no chart, so the edit is not started: it would leave the canvas and the
+    // page buttons disabled for good.
+}
+
 void MainWindow::redraw(bool thumbnailToo)
 {
+    if (!renderer_) // a control changed before start-up made the images
+        return;
     renderer_->redraw(doc_, state_);
     canvasView_->Pic_Main()->refresh();
     if (thumbnailToo)

@@ -10,6 +10,9 @@
 
 #include <memory>
 
+class QLineEdit;
+class QScrollBar;
+
 namespace vesk4 {
 
 class CanvasView;
@@ -45,6 +48,8 @@ public:
     GridPanel *gridPanel() const { return gridPanel_; }
     FilePanel *filePanel() const { return filePanel_; }
 
+    // Makes the page current and shows it.
+    void PageBtn_Click(int index);
     // Brings every control that shows page-dependent state into line with pPage.
     void PageChg();
     // Brings the palette panel and the canvas into line with the current page's colour mode.
@@ -63,6 +68,30 @@ public:
     FileDialogs *fileDialogs() const { return fileDialogs_; }
 
 private:
+    // The canvas mouse handlers: positions in drawing-area pixels, buttons numbered 1 left,
+    // 2 right, 4 middle (a mask of the held buttons on a move).
+    void Pic_Main_MouseDown(int button, double x, double y);
+    void Pic_Main_MouseMove(int buttons, double x, double y);
+    void Pic_Main_MouseUp(int button, double x, double y);
+
+    // The settings handlers; each runs also when the program sets its control.
+    void Text2_Change();
+    void Combo1_Click(int index);
+    void Text1_Change(int index);
+    void VScroll2_Change(int index);
+    void Check1_Click();
+    void VScroll1_Change();
+
+    // The palette panel's handlers.
+    void OptionBit_Click(int index);
+    void Picture2_MouseDown(int index, int button);
+    void Picture2_DblClick(int index);
+
+    void connectHandlers();
+    // The grid boxes 0 and 1 are in the grid frame, the pattern-count box 4 in the settings frame.
+    QLineEdit *numberBox(int index) const;
+    QScrollBar *spinBar(int index) const;
+
     void createPanels();
     void Form_Load();
     // ScrDraw and GridDraw, then a refresh of the canvas and, if asked, of the thumbnail.

@@ -1,5 +1,7 @@
 #include "app/settings_panel.h"
 
+#include "files/project_file.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -7,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QSignalBlocker>
+#include <QValidator>
 
 #include <initializer_list>
 
@@ -18,6 +22,18 @@ constexpr std::initializer_list<int> kWidthItems{4, 8, 16, 20, 24, 32, 40, 48, 5
 constexpr std::initializer_list<int> kHeightItems{8, 16, 20, 24, 32, 40, 48, 56, 64};
 constexpr int kNumberBoxWidth = 40;
 constexpr int kSpinBarWidth = 17;
+
+// Keeps out of the name box what a project file cannot carry back: commas, double quotes, control
+// characters, a leading blank, characters outside code page 932. Names the program puts into the
+// box are shown as they are.
+class PageNameValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override
+    {
+        return isStorablePageName(input) ? Acceptable : Invalid;
+    }
+};
 
 } // namespace
 
@@ -37,6 +53,7 @@ SettingsPanel::SettingsPanel(QWidget *parent)
       text1_(new QLineEdit(QStringLiteral("8"))), vScroll2_(makeSpinBar(kPatternCountSpinMaximum, 0)),
       check1_(new QCheckBox)
 {
+    text2_->setValidator(new PageNameValidator(text2_));
     text1_->setFixedWidth(kNumberBoxWidth);
     vScroll2_->setFixedHeight(text1_->sizeHint().height());
 
@@ -62,6 +79,9 @@ SettingsPanel::SettingsPanel(QWidget *parent)
 
 void SettingsPanel::fillSizeLists()
 {
+    // Appending items is no selection by the user: the lists' handlers do not run.
+    const QSignalBlocker blockWidths(combo1_[0]);
+    const QSignalBlocker blockHeights(combo1_[1]);
     for (int size : kWidthItems)
         combo1_[0]->addItem(QString::number(size));
     for (int size : kHeightItems)

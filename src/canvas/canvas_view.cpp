@@ -1,5 +1,6 @@
 #include "canvas/canvas_view.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 
@@ -9,6 +10,17 @@ namespace {
 constexpr int kScrollBarWidth = 17;
 constexpr int kScrollPageStep = 8; // one band of default-height patterns
 } // namespace
+
+int mouseButtonNumber(Qt::MouseButton button)
+{
+    return mouseButtonMask(button);
+}
+
+int mouseButtonMask(Qt::MouseButtons buttons)
+{
+    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0)
+        | (buttons & Qt::MiddleButton ? 4 : 0);
+}
 
 PictureSurface::PictureSurface(QWidget *parent) : QFrame(parent)
 {
@@ -34,10 +46,32 @@ void PictureSurface::paintEvent(QPaintEvent *event)
     painter.drawImage(area.topLeft(), *image_, QRect(QPoint(0, 0), area.size()));
 }
 
+QPointF PictureSurface::drawingAreaPosition(const QMouseEvent *event) const
+{
+    return event->position() - QPointF(contentsRect().topLeft());
+}
+
+void PictureSurface::mousePressEvent(QMouseEvent *event)
+{
+    emit mousePressed(mouseButtonNumber(event->button()), drawingAreaPosition(event));
+}
+
+void PictureSurface::mouseMoveEvent(QMouseEvent *event)
+{
+    emit mouseMoved(mouseButtonMask(event->buttons()), drawingAreaPosition(event));
+}
+
+void PictureSurface::mouseReleaseEvent(QMouseEvent *event)
+{
+    emit mouseReleased(mouseButtonNumber(event->button()), drawingAreaPosition(event));
+}
+
 CanvasView::CanvasView(QWidget *parent)
     : QWidget(parent), picMain_(new PictureSurface(this)), vScroll1_(new QScrollBar(Qt::Vertical, this))
 {
     vScroll1_->setPageStep(kScrollPageStep);
+    // The pen follows the pointer also with no button held.
+    picMain_->setMouseTracking(true);
 }
 
 void CanvasView::sizeCanvas(int width, int height)

@@ -2,11 +2,18 @@
 
 #include <QFrame>
 #include <QImage>
+#include <QPointF>
 #include <QWidget>
 
+class QMouseEvent;
 class QScrollBar;
 
 namespace vesk4 {
+
+// The toolkit's buttons as the canvas handlers number them: 1 left, 2 right, 4 middle, or their
+// sum for a set of held buttons.
+int mouseButtonNumber(Qt::MouseButton button);
+int mouseButtonMask(Qt::MouseButtons buttons);
 
 // A picture surface: an off-screen image shown inside a one-pixel border. The image belongs to
 // the renderer; a refresh shows its current content.
@@ -23,8 +30,21 @@ public:
 
     void refresh() { update(); }
 
+signals:
+    // Mouse events with positions in drawing-area pixels. While a button pressed over the surface
+    // is held, moves keep coming, wherever the pointer goes.
+    void mousePressed(int button, QPointF position);
+    void mouseMoved(int buttons, QPointF position);
+    void mouseReleased(int button, QPointF position);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QPointF drawingAreaPosition(const QMouseEvent *event) const;
 
 private:
     const QImage *image_ = nullptr;

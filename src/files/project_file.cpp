@@ -366,6 +366,13 @@ void putSheets(PagedCellStore &store, const std::vector<int16_t> &cells)
 
 } // namespace
 
+bool isStorablePageName(const QString &name)
+{
+    bool ok = false;
+    encodeCp932(name, &ok);
+    return ok && nameProblem(name).isEmpty();
+}
+
 Status writeProject(const Document &doc, QIODevice &out)
 {
     std::array<QByteArray, kPageCount> names;

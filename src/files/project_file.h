@@ -50,6 +50,8 @@ inline constexpr qint64 kMaxProjectFileBytes = 32 * 1024 * 1024;
 // nothing and fails when a page name would not read back as it is: a comma, a double quote, a
 // control character, a leading blank, or a character code page 932 lacks.
 Status writeProject(const Document &doc, QIODevice &out);
+// Whether the writer can store the page name so that it reads back as it is.
+bool isStorablePageName(const QString &name);
 // Writes through a QSaveFile, so a failed save leaves an existing file whole.
 Status saveProject(const Document &doc, const QString &path);
 

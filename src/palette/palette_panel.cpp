@@ -1,10 +1,12 @@
 #include "palette/palette_panel.h"
 
 #include "app/twips.h"
+#include "canvas/canvas_view.h"
 #include "palette/colour_model.h"
 
 #include <QButtonGroup>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
 
@@ -58,6 +60,17 @@ void SwatchBox::paintEvent(QPaintEvent *event)
     QPainter(this).fillRect(contentsRect(), colour_);
 }
 
+void SwatchBox::mousePressEvent(QMouseEvent *event)
+{
+    emit pressed(mouseButtonNumber(event->button()));
+}
+
+void SwatchBox::mouseDoubleClickEvent(QMouseEvent *)
+{
+    // The first press of the double-click has already been reported.
+    emit doubleClicked();
+}
+
 PalettePanel::PalettePanel(QWidget *parent)
     : QGroupBox(QStringLiteral("色選択"), parent), optionGroup_(new QButtonGroup(this))
 {
@@ -67,6 +80,9 @@ PalettePanel::PalettePanel(QWidget *parent)
         swatch->setGeometry(
             twipsRect(120 + 480 * (k % 4), 240 + 480 * (k / 4), 495, 495).translated(0, down));
         swatch->setVisible(false);
+        connect(swatch, &SwatchBox::pressed, this,
+                [this, k](int button) { emit paletteSwatchPressed(k, button); });
+        connect(swatch, &SwatchBox::doubleClicked, this, [this, k] { emit paletteSwatchDoubleClicked(k); });
         paletteSwatches_[k] = swatch;
     }
 
@@ -96,6 +112,10 @@ PalettePanel::PalettePanel(QWidget *parent)
         options_[mode] = option;
     }
     options_[kMode2Ex]->setChecked(true);
+    connect(optionGroup_, &QButtonGroup::idToggled, this, [this](int mode, bool checked) {
+        if (checked)
+            emit modeSelected(mode);
+    });
     setFixedSize(twips(2175), twips(3255) + down);
 }
 

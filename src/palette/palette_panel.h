@@ -24,8 +24,16 @@ public:
     void fill(QColor colour);
     QColor colour() const { return colour_; }
 
+signals:
+    // A press, with the button numbered 1 left, 2 right, 4 middle; a double-click follows the
+    // press of the same click.
+    void pressed(int button);
+    void doubleClicked();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     QColor colour_ = Qt::white;
@@ -64,6 +72,12 @@ public:
     void showPaletteSwatches(int count);
     // Selects the option button of a colour mode; a mode without one clears the selection.
     void selectMode(int mode);
+
+signals:
+    void paletteSwatchPressed(int entry, int button);
+    void paletteSwatchDoubleClicked(int entry);
+    // The user or the program selected the option button of a colour mode.
+    void modeSelected(int mode);
 
 private:
     void setNumbers(const EditorState &state);

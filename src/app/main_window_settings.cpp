@@ -1,0 +1,142 @@
+// The main window's handlers of the settings and grid frames and of the canvas scroll bar. Each
+// writes what its control shows into the tables of the current page; setting a control from the
+// program runs its handler as a user edit would.
+#include "app/main_window.h"
+
+#include "app/grid_panel.h"
+#include "app/number_text.h"
+#include "app/page_bar.h"
+#include "app/settings_panel.h"
+#include "canvas/canvas_view.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace vesk4 {
+
+namespace {
+
+constexpr int kCaptionLength = 7;
+constexpr int kMaxPatternCountInBox = 99;
+
+// Box value = K - spin bar position.
+int spinMaximum(int index)
+{
+    switch (index) {
+    case 0:
+        return kGridXSpinMaximum;
+    case 1:
+        return kGridYSpinMaximum;
+    default:
+        return kPatternCountSpinMaximum;
+    }
+}
+
+// A box's text as a 16-bit value: its leading number, rounded half to even; nothing when that does
+// not fit.
+std::optional<int16_t> boxValue(const QLineEdit *box)
+{
+    return toInt16(leadingNumber(box->text()));
+}
+
+// The text a rejected grid entry is replaced with: the last accepted value behind its sign position.
+QString signedText(int value)
+{
+    return value < 0 ? QString::number(value) : QLatin1Char(' ') + QString::number(value);
+}
+
+} // namespace
+
+QLineEdit *MainWindow::numberBox(int index) const
+{
+    return index == SettingsPanel::kPatternCountBox ? settingsPanel_->Text1(index) : gridPanel_->Text1(index);
+}
+
+QScrollBar *MainWindow::spinBar(int index) const
+{
+    return index == SettingsPanel::kPatternCountBox ? settingsPanel_->VScroll2(index)
+                                                    : gridPanel_->VScroll2(index);
+}
+
+void MainWindow::Text2_Change()
+{
+    const QString name = settingsPanel_->Text2()->text();
+    doc_.ChrName[state_.pPage] = name;
+    pageBar_->PageBtn(state_.pPage)->setText(name.left(kCaptionLength));
+}
+
+void MainWindow::Combo1_Click(int index)
+{
+    const std::optional<int16_t> size = toInt16(leadingNumber(settingsPanel_->Combo1(index)->currentText()));
+    if (!size) // no item selected
+        return;
+    if (index == 0) {
+        doc_.ChrSizeX[state_.pPage] = *size;
+        doc_.CurSizeX = *size;
+    } else {
+        doc_.ChrSizeY[state_.pPage] = *size;
+        doc_.CurSizeY = *size;
+    }
+    redraw(true);
+}
+
+void MainWindow::Text1_Change(int index)
+{
+    if (index == 0 || index == 1) {
+        QLineEdit *box = numberBox(index);
+        const double value = leadingNumber(box->text());
+        const int maximum = spinMaximum(index);
+        const std::optional<int16_t> accepted
+            = value >= 0 && value <= maximum ? toInt16(value) : std::nullopt;
+        if (!accepted) {
+            // Runs this handler again with the last accepted value.
+            box->setText(signedText(doc_.LastVal[index]));
+        } else {
+            (index == 0 ? doc_.GridX : doc_.GridY) = *accepted;
+            spinBar(index)->setValue(maximum - *accepted);
+            doc_.LastVal[index] = *accepted;
+        }
+    } else if (index == SettingsPanel::kPatternCountBox) {
+        QLineEdit *box = numberBox(index);
+        if (!isNumber(box->text()))
+            box->setText(QStringLiteral("0"));
+        const std::optional<int16_t> count = isNumber(box->text()) ? boxValue(box) : std::nullopt;
+        if (!count || *count > kMaxPatternCountInBox) {
+            box->setText(QStringLiteral("0"));
+            doc_.ChrPtnNum[state_.pPage] = 0;
+        } else {
+            doc_.ChrPtnNum[state_.pPage] = *count;
+        }
+    }
+    redraw(false);
+}
+
+void MainWindow::VScroll2_Change(int index)
+{
+    QLineEdit *box = numberBox(index);
+    box->setText(QString::number(spinMaximum(index) - spinBar(index)->value()));
+    const int16_t value = boxValue(box).value_or(0);
+    if (index == 0)
+        doc_.GridX = value;
+    else if (index == 1)
+        doc_.GridY = value;
+    else
+        doc_.ChrPtnNum[state_.pPage] = value;
+    redraw(false);
+}
+
+void MainWindow::Check1_Click()
+{
+    doc_.ChrOutFlag[state_.pPage] = settingsPanel_->Check1()->isChecked() ? 1 : 0;
+}
+
+void MainWindow::VScroll1_Change()
+{
+    state_.pMapSclY = int16_t(canvasView_->VScroll1()->value());
+    redraw(true);
+}
+
+} // namespace vesk4

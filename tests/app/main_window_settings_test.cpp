@@ -1,0 +1,305 @@
+// The settings, grid and palette frames and the page buttons: what typing, picking and clicking
+// store in the tables, and how a page switch brings every control in line with the page shown.
+#include "app/grid_panel.h"
+#include "app/main_window.h"
+#include "app/page_bar.h"
+#include "app/settings_panel.h"
+#include "canvas/canvas_view.h"
+#include "files/project_file.h"
+#include "palette/palette_panel.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyleFactory>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace vesk4 {
+namespace {
+
+class MainWindowSettings : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
+
+    void SetUp() override
+    {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    // Replaces the whole text in one step, as a paste over a selection does.
+    static void paste(QLineEdit *box, const QString &text)
+    {
+        box->selectAll();
+        QApplication::clipboard()->setText(text);
+        box->paste();
+    }
+    static void typeOver(QLineEdit *box, const QString &text)
+    {
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, text);
+    }
+    void clickPage(int page) { QTest::mouseClick(pages->PageBtn(page), Qt::LeftButton); }
+
+    // Saves the window's document with a change and opens it again, as a file from elsewhere.
+    template <class Change> void reopenWith(Change change)
+    {
+        Document edited = window.document();
+        change(edited);
+        ASSERT_TRUE(saveProject(edited, dir.filePath(QStringLiteral("p.egd"))));
+        ASSERT_TRUE(window.openProjectFile(dir.filePath(QStringLiteral("p.egd"))));
+    }
+
+    MainWindow window;
+    Document &doc = window.document();
+    PageBar *pages = window.pageBar();
+    SettingsPanel *settings = window.settingsPanel();
+    GridPanel *grid = window.gridPanel();
+    PalettePanel *palette = window.palettePanel();
+    QLineEdit *gridX = grid->Text1(0);
+    QLineEdit *gridY = grid->Text1(1);
+    QLineEdit *count = settings->Text1(SettingsPanel::kPatternCountBox);
+    QTemporaryDir dir;
+};
+
+TEST_F(MainWindowSettings, GridBoxReturnsToTheLastAcceptedValue)
+{
+    typeOver(gridX, QStringLiteral("12"));
+    EXPECT_EQ(doc.GridX, 12);
+    EXPECT_EQ(grid->VScroll2(0)->value(), 116);
+    paste(gridX, QStringLiteral("200"));
+    EXPECT_EQ(gridX->text(), QStringLiteral(" 12"));
+    EXPECT_EQ(doc.GridX, 12);
+
+    // Key by key, 2 and 20 are accepted before 200 is refused.
+    typeOver(gridX, QStringLiteral("200"));
+    EXPECT_EQ(gridX->text(), QStringLiteral(" 20"));
+    EXPECT_EQ(doc.GridX, 20);
+    EXPECT_EQ(doc.LastVal[0], 20);
+
+    paste(gridX, QStringLiteral("-3"));
+    EXPECT_EQ(gridX->text(), QStringLiteral(" 20"));
+    EXPECT_EQ(doc.GridX, 20);
+}
+
+TEST_F(MainWindowSettings, GridYHasItsOwnLimitAndRefusesWhatDoesNotFitSixteenBits)
+{
+    paste(gridY, QStringLiteral("96"));
+    EXPECT_EQ(doc.GridY, 96);
+    EXPECT_EQ(grid->VScroll2(1)->value(), 0);
+    paste(gridY, QStringLiteral("97"));
+    EXPECT_EQ(gridY->text(), QStringLiteral(" 96"));
+    paste(gridY, QStringLiteral("99999999999999999999"));
+    EXPECT_EQ(gridY->text(), QStringLiteral(" 96"));
+    paste(gridY, QStringLiteral("1e999"));
+    EXPECT_EQ(gridY->text(), QStringLiteral(" 96"));
+    EXPECT_EQ(doc.GridY, 96);
+    // An empty box counts as 0, which is accepted.
+    paste(gridY, QString());
+    EXPECT_EQ(doc.GridY, 0);
+}
+
+TEST_F(MainWindowSettings, SpinBarsAndBoxesFollowEachOther)
+{
+    grid->VScroll2(0)->setValue(128 - 5);
+    EXPECT_EQ(gridX->text(), QStringLiteral("5"));
+    EXPECT_EQ(doc.GridX, 5);
+
+    // A typed leading zero goes once the bar has moved.
+    typeOver(gridX, QStringLiteral("07"));
+    EXPECT_EQ(gridX->text(), QStringLiteral("7"));
+    EXPECT_EQ(doc.GridX, 7);
+
+    QScrollBar *countBar = settings->VScroll2(SettingsPanel::kPatternCountBox);
+    countBar->setValue(255 - 12);
+    EXPECT_EQ(count->text(), QStringLiteral("12"));
+    EXPECT_EQ(doc.ChrPtnNum[0], 12);
+    countBar->setValue(155); // 100
+    EXPECT_EQ(count->text(), QStringLiteral("0"));
+    EXPECT_EQ(doc.ChrPtnNum[0], 0);
+    // The count box does not move its bar.
+    typeOver(count, QStringLiteral("30"));
+    EXPECT_EQ(countBar->value(), 155);
+}
+
+TEST_F(MainWindowSettings, PatternCountBoxTakesNumbersUpTo99)
+{
+    typeOver(count, QStringLiteral("42"));
+    EXPECT_EQ(doc.ChrPtnNum[0], 42);
+    paste(count, QStringLiteral("100"));
+    EXPECT_EQ(count->text(), QStringLiteral("0"));
+    EXPECT_EQ(doc.ChrPtnNum[0], 0);
+    paste(count, QStringLiteral("abc"));
+    EXPECT_EQ(count->text(), QStringLiteral("0"));
+    paste(count, QStringLiteral("-5"));
+    EXPECT_EQ(doc.ChrPtnNum[0], -5); // accepted; the export writes no pattern for it
+    paste(count, QStringLiteral("-99999"));
+    EXPECT_EQ(count->text(), QStringLiteral("0"));
+    EXPECT_EQ(doc.ChrPtnNum[0], 0);
+    typeOver(count, QStringLiteral("100"));
+    EXPECT_EQ(count->text(), QStringLiteral("0"));
+}
+
+TEST_F(MainWindowSettings, NameBoxNamesThePageAndItsButton)
+{
+    clickPage(3);
+    typeOver(settings->Text2(), QStringLiteral("ABCDEFGHIJ"));
+    EXPECT_EQ(doc.ChrName[3], QStringLiteral("ABCDEFGHIJ"));
+    EXPECT_EQ(pages->PageBtn(3)->text(), QStringLiteral("ABCDEFG"));
+
+    // What a project file cannot carry back is not taken.
+    typeOver(settings->Text2(), QStringLiteral("a,b\"c"));
+    EXPECT_EQ(doc.ChrName[3], QStringLiteral("abc"));
+    typeOver(settings->Text2(), QStringLiteral(" x"));
+    EXPECT_EQ(doc.ChrName[3], QStringLiteral("x"));
+}
+
+TEST_F(MainWindowSettings, SizeListsCheckBoxAndScrollBarStoreTheirValues)
+{
+    QComboBox *width = settings->Combo1(0);
+    QTest::keyClick(width, Qt::Key_Down); // 8 -> 16
+    EXPECT_EQ(doc.ChrSizeX[0], 16);
+    EXPECT_EQ(doc.CurSizeX, 16);
+    settings->Combo1(1)->setCurrentIndex(settings->Combo1(1)->findText(QStringLiteral("24")));
+    EXPECT_EQ(doc.ChrSizeY[0], 24);
+    EXPECT_EQ(doc.CurSizeY, 24);
+
+    QTest::keyClick(settings->Check1(), Qt::Key_Space);
+    EXPECT_EQ(doc.ChrOutFlag[0], 1);
+    QTest::keyClick(settings->Check1(), Qt::Key_Space);
+    EXPECT_EQ(doc.ChrOutFlag[0], 0);
+
+    QScrollBar *scroll = window.canvasView()->VScroll1();
+    QTest::keyClick(scroll, Qt::Key_Down);
+    EXPECT_EQ(window.state().pMapSclY, 1);
+    scroll->setValue(128);
+    EXPECT_EQ(window.state().pMapSclY, 128);
+}
+
+TEST_F(MainWindowSettings, PageSwitchShowsEachPageWithItsOwnValues)
+{
+    // Page 0: 16 x 24, 5 patterns, exported, "2色Ex".
+    settings->Combo1(0)->setCurrentIndex(2);
+    settings->Combo1(1)->setCurrentIndex(3);
+    typeOver(count, QStringLiteral("5"));
+    settings->Check1()->setChecked(true);
+    QTest::mouseClick(palette->OptionBit(4), Qt::LeftButton);
+    EXPECT_EQ(doc.ColorMode[0], 4);
+
+    clickPage(7);
+    EXPECT_EQ(window.state().pPage, 7);
+    EXPECT_EQ(settings->Text2()->text(), QStringLiteral("Chr07"));
+    EXPECT_EQ(settings->Combo1(0)->currentText(), QStringLiteral("8"));
+    EXPECT_EQ(settings->Combo1(1)->currentText(), QStringLiteral("8"));
+    EXPECT_EQ(count->text(), QStringLiteral("0"));
+    EXPECT_FALSE(settings->Check1()->isChecked());
+    EXPECT_TRUE(palette->OptionBit(3)->isChecked());
+    EXPECT_EQ(doc.CurSizeX, 8);
+    EXPECT_EQ(pages->PageBtn(7)->palette().color(QPalette::Button), QColor(0xC0, 0xFF, 0xC0));
+    EXPECT_NE(pages->PageBtn(0)->palette().color(QPalette::Button), QColor(0xC0, 0xFF, 0xC0));
+
+    clickPage(0);
+    EXPECT_EQ(settings->Combo1(0)->currentText(), QStringLiteral("16"));
+    EXPECT_EQ(settings->Combo1(1)->currentText(), QStringLiteral("24"));
+    EXPECT_EQ(count->text(), QStringLiteral("5"));
+    EXPECT_TRUE(settings->Check1()->isChecked());
+    EXPECT_TRUE(palette->OptionBit(4)->isChecked());
+    EXPECT_EQ(doc.CurSizeX, 16);
+    EXPECT_EQ(doc.CurSizeY, 24);
+    EXPECT_EQ(doc.ChrPtnNum[0], 5);
+    EXPECT_EQ(doc.ChrPtnNum[7], 0);
+    EXPECT_EQ(doc.ChrSizeX[7], 8);
+    EXPECT_EQ(doc.ColorMode[7], 3);
+
+    // The current page's button stays highlighted when clicked again.
+    clickPage(0);
+    EXPECT_EQ(pages->PageBtn(0)->palette().color(QPalette::Button), QColor(0xC0, 0xFF, 0xC0));
+}
+
+TEST_F(MainWindowSettings, PageSwitchKeepsScrollToolPenEntriesAndGrid)
+{
+    window.canvasView()->VScroll1()->setValue(20);
+    paste(gridX, QStringLiteral("4"));
+    clickPage(5);
+    EXPECT_EQ(window.state().pMapSclY, 20);
+    EXPECT_EQ(doc.GridX, 4);
+    EXPECT_EQ(window.state().pLPalNo, 1);
+    EXPECT_EQ(window.state().pRPalNo, 0);
+}
+
+TEST_F(MainWindowSettings, LoadedValuesOutsideTheListsAndBoxes)
+{
+    reopenWith([](Document &d) {
+        d.ChrSizeX[2] = 12;
+        d.ChrPtnNum[2] = 150;
+        d.ChrName[2] = QStringLiteral("EIGHTCHR");
+        d.ChrOutFlag[2] = 5;
+        d.ColorMode[2] = 7;
+    });
+    EXPECT_EQ(pages->PageBtn(2)->text(), QStringLiteral("EIGHTCHR")); // whole after a load
+    clickPage(2);
+    EXPECT_EQ(settings->Combo1(0)->currentText(), QStringLiteral("8")); // the previous selection
+    EXPECT_EQ(doc.ChrSizeX[2], 12);
+    EXPECT_EQ(doc.CurSizeX, 12);
+    EXPECT_EQ(count->text(), QStringLiteral("0"));
+    EXPECT_EQ(doc.ChrPtnNum[2], 0);
+    EXPECT_EQ(pages->PageBtn(2)->text(), QStringLiteral("EIGHTCH")); // the name box's rule
+    EXPECT_FALSE(settings->Check1()->isChecked()); // only 1 is exported, so only 1 shows checked
+    for (int mode = 0; mode < 5; ++mode)
+        EXPECT_FALSE(palette->OptionBit(mode)->isChecked()) << mode;
+    EXPECT_EQ(palette->Label1(6)->text(), QStringLiteral("0")); // shown like the monochrome modes
+    EXPECT_EQ(palette->Label1(7)->text(), QStringLiteral("255"));
+}
+
+TEST_F(MainWindowSettings, ColourModeOptionsChangeTheDisplayOnly)
+{
+    doc.PixelData(0, 0, 0) = 2;
+    const int16_t cell = doc.PixelData(0, 0, 0);
+    QTest::mouseClick(palette->OptionBit(4), Qt::LeftButton);
+    EXPECT_EQ(doc.ColorMode[0], 4);
+    EXPECT_EQ(window.renderer().canvas().pixelColor(4, 5), QColor(128, 128, 128));
+    EXPECT_EQ(palette->Label1(6)->text(), QStringLiteral("0"));
+    EXPECT_EQ(palette->Label1(7)->text(), QStringLiteral("255"));
+    QTest::mouseClick(palette->OptionBit(3), Qt::LeftButton);
+    EXPECT_EQ(doc.ColorMode[0], 3);
+    EXPECT_EQ(window.renderer().canvas().pixelColor(4, 5), QColor(255, 255, 255));
+    EXPECT_EQ(doc.PixelData(0, 0, 0), cell);
+    EXPECT_FALSE(palette->OptionBit(0)->isEnabled());
+    EXPECT_FALSE(palette->OptionBit(1)->isEnabled());
+    EXPECT_FALSE(palette->OptionBit(2)->isEnabled());
+}
+
+TEST_F(MainWindowSettings, PaletteSwatchesPickTheEntriesOfA16ColourPage)
+{
+    reopenWith([](Document &d) { d.ColorMode[0] = 1; });
+    SwatchBox *swatch5 = palette->Picture2(5);
+    ASSERT_TRUE(swatch5->isVisible());
+    QTest::mouseClick(swatch5, Qt::LeftButton);
+    EXPECT_EQ(window.state().pLPalNo, 5);
+    EXPECT_EQ(window.state().pLCol, doc.Pal16[0][5]);
+    EXPECT_EQ(palette->Label1(6)->text(), QString::number(doc.Pal16[0][5]));
+    QTest::mouseClick(palette->Picture2(9), Qt::MiddleButton);
+    EXPECT_EQ(window.state().pRPalNo, 9);
+    EXPECT_EQ(palette->Label1(7)->text(), QString::number(doc.Pal16[0][9]));
+
+    // Without a colour chart a double-click starts no edit that could never end.
+    QTest::mouseClick(palette->Picture2(3), Qt::LeftButton);
+    QTest::mouseDClick(palette->Picture2(3), Qt::LeftButton);
+    EXPECT_EQ(window.state().pLPalNo, 3);
+    EXPECT_EQ(doc.PalEditFlag, 0);
+    EXPECT_TRUE(window.canvasView()->Pic_Main()->isEnabled());
+    EXPECT_TRUE(pages->PageBtn(4)->isEnabled());
+}
+
+} // namespace
+} // namespace vesk4
