@@ -30,6 +30,8 @@ public:
     }
 
     const QImage &canvas() const { return canvas_; } // Pic_Main's drawing area, 512 x 640
+    // For what is drawn over a fresh repaint (the range outline); the next ScrDraw paints over it.
+    QImage &canvasImage() { return canvas_; }
     const QImage &thumbnail() const { return thumbnail_; } // Pic_Sub2's drawing area, 128 x 192
     const QImage &colourStrip() const { return strip_; } // Pic_box
     const QImage &linePattern() const { return dots_; } // Pic_Dot

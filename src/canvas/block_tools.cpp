@@ -1,0 +1,359 @@
+#include "canvas/block_tools.h"
+
+#include "canvas/mouse_buttons.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace vesk4 {
+
+namespace {
+
+// Shifted back this far before rounding, the pointer picks the grid point at the top-left corner of
+// the cell it is over (a position exactly half-way rounds to the even grid point).
+constexpr double kGridPointShift = 4;
+// The canvas surface is two pixels larger each way than its drawing area; the block's limits on
+// the right and bottom are worked out from the outer size.
+constexpr int kCanvasBorder = 2;
+
+// v rounded half to even and limited to lo … hi; a value that is not a number gives lo.
+int roundLimited(double v, int lo, int hi)
+{
+    if (!(v > lo))
+        return lo;
+    if (v >= hi)
+        return hi;
+    return int(std::nearbyint(v));
+}
+
+// Where a block of the given size goes when the pointer at pos over the canvas takes it along: its
+// first cell on the cell under the pointer, but never past the far edge of the drawing area, nor
+// past the near edge (a pointer dragged beyond the canvas).
+int followPointer(double pos, int cell, int area, int size)
+{
+    const double corner = cell * std::floor(pos / cell);
+    const int outer = area + kCanvasBorder;
+    if (outer - size < corner)
+        return std::max(outer - size - kCanvasBorder, 0);
+    return corner < 0 ? 0 : int(corner);
+}
+
+// Where a block goes when the pointer at pos over the block itself moves it: the cell under the
+// pointer becomes its first cell, the block's first pixel moves it one cell back, and it stays on
+// the drawing area.
+int jumpWithin(int current, double pos, int cell, int area, int size)
+{
+    const double corner = current + cell * std::floor((pos - 1) / cell);
+    const int outer = area + kCanvasBorder;
+    if (outer - size < corner)
+        return std::max(outer - size - kCanvasBorder, 0);
+    if (corner < 0)
+        return 0;
+    return int(corner);
+}
+
+void fillBox(QImage &image, int left, int top, int width, int height, QRgb colour)
+{
+    const int x0 = std::max(left, 0);
+    const int x1 = std::min(left + width, image.width());
+    const int y0 = std::max(top, 0);
+    const int y1 = std::min(top + height, image.height());
+    for (int y = y0; y < y1; ++y) {
+        QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        std::fill(line + x0, line + std::max(x0, x1), colour);
+    }
+}
+
+} // namespace
+
+QPoint rangeGridPoint(const EditorState &state, double x, double y)
+{
+    if (state.pDotX < 1 || state.pDot < 1)
+        return QPoint(0, 0);
+    const int columns = state.pScrMainW / state.pDotX;
+    const int rows = state.pScrMainH / state.pDot;
+    return QPoint(roundLimited((x - kGridPointShift) / state.pDotX, 0, std::max(columns, 0)),
+                  roundLimited((y - kGridPointShift) / state.pDot, 0, std::max(rows, 0)));
+}
+
+QRgb blockCellColour(const Document &doc, int value)
+{
+    // Half intensity for level 0, full for any other level: the block stands out from the greys of
+    // the canvas whatever it holds.
+    const auto channel = [](int level) { return std::clamp((level + 1) * 128, 0, 255); };
+    return qRgb(channel(doc.LevelRG[std::size_t((value & 0xE0) / 32)]),
+                channel(doc.LevelRG[std::size_t((value & 0x1C) / 4)]),
+                channel(doc.LevelB[std::size_t(value & 3)]));
+}
+
+BlockTools::BlockTools(Document &doc, EditorState &state, CanvasRenderer &renderer)
+    : doc_(doc), state_(state), renderer_(renderer)
+{
+}
+
+bool BlockTools::geometryUsable() const
+{
+    return state_.pDotX >= 1 && state_.pDot >= 1 && state_.pScrMainW >= 1 && state_.pScrMainH >= 1;
+}
+
+Refresh BlockTools::repaintCanvas()
+{
+    renderer_.redraw(doc_, state_);
+    return Refresh{.canvas = true};
+}
+
+// ---- The canvas in the range and block tools
+
+Refresh BlockTools::canvasMouseDown(int button, double x, double y)
+{
+    if (state_.pMode == kToolRange)
+        return rangeMouseDown(button, x, y);
+    return {};
+}
+
+Refresh BlockTools::canvasMouseMove(int buttons, double x, double y)
+{
+    if (state_.pMode == kToolRange)
+        return rangeMouseMove(buttons, x, y);
+    if (state_.pMode == kToolFloating)
+        return floatingMouseMove(buttons, x, y);
+    return {};
+}
+
+Refresh BlockTools::canvasMouseUp(int button, double, double)
+{
+    if (state_.pMode == kToolRange)
+        return rangeMouseUp(button);
+    return {};
+}
+
+Refresh BlockTools::rangeMouseDown(int button, double x, double y)
+{
+    if (button != kLeftButton)
+        return {};
+    const QPoint corner = rangeGridPoint(state_, x, y);
+    state_.pCopyX0 = state_.pCopyX1 = int16_t(corner.x());
+    state_.pCopyY0 = state_.pCopyY1 = int16_t(corner.y());
+    return {};
+}
+
+Refresh BlockTools::rangeMouseMove(int buttons, double x, double y)
+{
+    if (buttons != kLeftButton)
+        return {};
+    renderer_.redraw(doc_, state_);
+    const QPoint corner = rangeGridPoint(state_, x, y);
+    state_.pCopyX1 = int16_t(corner.x());
+    state_.pCopyY1 = int16_t(corner.y());
+    return CopyLineDraw();
+}
+
+Refresh BlockTools::rangeMouseUp(int button)
+{
+    if (button != kLeftButton)
+        return {};
+    state_.pMainOrSub = 0;
+    tools_.setShade(ToolButtons::kCopy, ToolButtons::kErase, ButtonShade::Applicable);
+    tools_.setEnabled(ToolButtons::kCopy, ToolButtons::kErase, true);
+    const int xL = std::min(state_.pCopyX0, state_.pCopyX1);
+    const int xR = std::max(state_.pCopyX0, state_.pCopyX1);
+    const int yT = std::min(state_.pCopyY0, state_.pCopyY1);
+    const int yB = std::max(state_.pCopyY0, state_.pCopyY1);
+    captureRange(xL, yT, xR, yB);
+    state_.pCopyX = int16_t(xL);
+    state_.pCopyY = int16_t(yT);
+    state_.pCopySizeX = int16_t(xR - xL);
+    state_.pCopySizeY = int16_t(yB - yT);
+    // The outline stays on the canvas until the next repaint.
+    return Refresh{.controls = true};
+}
+
+// Both far corners included: the block's drawing reads one column and one row beyond its cells.
+void BlockTools::captureRange(int xL, int yT, int xR, int yB)
+{
+    for (int y = yT; y <= yB; ++y)
+        for (int x = xL; x <= xR; ++x)
+            if (inCellStore(x - xL, y - yT))
+                doc_.CopyBuf(x - xL, y - yT)
+                    = doc_.PixelData.valueOr0(state_.pPage, x + state_.pMapSclX, y + state_.pMapSclY);
+}
+
+Refresh BlockTools::CopyLineDraw()
+{
+    QImage &canvas = renderer_.canvasImage();
+    if (canvas.isNull())
+        return {};
+    const int xa = std::min(state_.pCopyX0, state_.pCopyX1) * state_.pDotX;
+    const int xb = std::max(state_.pCopyX0, state_.pCopyX1) * state_.pDotX;
+    const int ya = std::min(state_.pCopyY0, state_.pCopyY1) * state_.pDot;
+    const int yb = std::max(state_.pCopyY0, state_.pCopyY1) * state_.pDot;
+    // Corners on the view's right or bottom edge lie on the canvas's border, outside the image.
+    const auto row = [&](int y) {
+        if (y >= 0 && y < canvas.height())
+            fillBox(canvas, xa, y, xb - xa + 1, 1, kRangeOutlineColour);
+    };
+    const auto column = [&](int x) {
+        if (x >= 0 && x < canvas.width())
+            fillBox(canvas, x, ya, 1, yb - ya + 1, kRangeOutlineColour);
+    };
+    row(ya);
+    row(yb);
+    column(xa);
+    column(xb);
+    return Refresh{.canvas = true};
+}
+
+Refresh BlockTools::floatingMouseMove(int buttons, double x, double y)
+{
+    if (!geometryUsable() || !std::isfinite(x) || !std::isfinite(y))
+        return {};
+    surface_.Left = followPointer(x, state_.pDotX, state_.pScrMainW, surface_.width);
+    surface_.Top = followPointer(y, state_.pDot, state_.pScrMainH, surface_.height);
+    Refresh refresh{.blockSurface = true};
+    if (buttons == kRightButton) {
+        // A right drag drops the block without pasting; after a move the source stays erased.
+        state_.pMode = kToolRange;
+        surface_.visible = false;
+        tools_.setEnabled(ToolButtons::kCopy, ToolButtons::kErase, false);
+        refresh.controls = true;
+    }
+    return refresh;
+}
+
+// ---- The floating block
+
+Refresh BlockTools::Pic_MainCopy_MouseMove(int, double x, double y)
+{
+    if (!geometryUsable() || !std::isfinite(x) || !std::isfinite(y))
+        return {};
+    surface_.Left = jumpWithin(surface_.Left, x, state_.pDotX, state_.pScrMainW, surface_.width);
+    surface_.Top = jumpWithin(surface_.Top, y, state_.pDot, state_.pScrMainH, surface_.height);
+    return Refresh{.blockSurface = true};
+}
+
+Refresh BlockTools::Pic_MainCopy_MouseDown(int button, double, double)
+{
+    Refresh refresh;
+    if (button == kLeftButton) {
+        refresh |= ScrCopy();
+        refresh.thumbnail = true;
+    }
+    // Any click ends the block; a right or middle click drops it unpasted.
+    state_.pMode = kToolRange;
+    tools_.setShade(ToolButtons::kCopy, ToolButtons::kInvert, ButtonShade::Face);
+    surface_.visible = false;
+    tools_.setEnabled(ToolButtons::kCopy, ToolButtons::kInvert, false);
+    refresh.controls = true;
+    refresh.blockSurface = true;
+    return refresh;
+}
+
+void BlockTools::placeSurface(int left, int top, int width, int height)
+{
+    surface_.Left = std::max(left, 0);
+    surface_.Top = std::max(top, 0);
+    surface_.width = std::max(width, 0);
+    surface_.height = std::max(height, 0);
+    if (surface_.image.width() != surface_.width || surface_.image.height() != surface_.height) {
+        surface_.image = QImage();
+        if (surface_.width > 0 && surface_.height > 0) {
+            surface_.image = QImage(surface_.width, surface_.height, QImage::Format_RGB32);
+            surface_.image.fill(blockCellColour(doc_, 0));
+        }
+    }
+}
+
+void BlockTools::paintBlockCell(int x, int y, int value)
+{
+    if (!surface_.image.isNull())
+        fillBox(surface_.image, x * state_.pDotX, y * state_.pDot, state_.pDotX, state_.pDot,
+                blockCellColour(doc_, value));
+}
+
+Refresh BlockTools::CopyPicDraw(int mode)
+{
+    if (mode < 0 || mode > 4)
+        return {};
+    const int oldW = state_.pCopySizeX;
+    const int oldH = state_.pCopySizeY;
+    if (mode == 1) {
+        std::swap(state_.pCopySizeX, state_.pCopySizeY);
+        placeSurface(surface_.Left, surface_.Top, state_.pCopySizeX * state_.pDotX,
+                     state_.pCopySizeY * state_.pDot);
+    } else {
+        placeSurface(surface_.Left, surface_.Top, surface_.width, surface_.height);
+    }
+    // The walk covers one column and one row beyond the block, as the range end filled them; the
+    // transforms read column or row -1 there, which lies in the buffer's margin.
+    const int lastX = std::min<int>(state_.pCopySizeX, kCellMax);
+    const int lastY = std::min<int>(state_.pCopySizeY, kCellMax);
+    const auto old = [this](int x, int y) { return inCellStore(x, y) ? doc_.CopyBuf(x, y) : int16_t(0); };
+    for (int y = 0; y <= lastY; ++y)
+        for (int x = 0; x <= lastX; ++x) {
+            int16_t v = 0;
+            switch (mode) {
+            case 0:
+                v = old(x, y);
+                break;
+            case 1: // a quarter turn clockwise: the old top row becomes the right column
+                v = old(y, state_.pCopySizeX - 1 - x);
+                break;
+            case 2:
+                v = old(oldW - 1 - x, y);
+                break;
+            case 3:
+                v = old(x, oldH - 1 - y);
+                break;
+            default: // entry 0 becomes 1, every other entry 0
+                v = old(x, y) == 0 ? 1 : 0;
+                break;
+            }
+            paintBlockCell(x, y, v);
+            doc_.CopyBuf2(x, y) = v;
+        }
+    for (int y = 0; y <= lastY; ++y)
+        for (int x = 0; x <= lastX; ++x)
+            doc_.CopyBuf(x, y) = doc_.CopyBuf2(x, y);
+    return Refresh{.blockSurface = true};
+}
+
+Refresh BlockTools::ScrCopy()
+{
+    if (!geometryUsable())
+        return {};
+    const int x0 = int(std::nearbyint(double(surface_.Left) / state_.pDotX));
+    const int y0 = int(std::nearbyint(double(surface_.Top) / state_.pDot));
+    const int x1 = int(std::nearbyint(double(surface_.width) / state_.pDotX + x0 - 1));
+    const int y1 = int(std::nearbyint(double(surface_.height) / state_.pDot + y0 - 1));
+    const int page = state_.pPage;
+    if (page >= 0 && page < kPageCount) {
+        // Every cell of the block replaces the page cell, entry 0 included: no transparent entry.
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x) {
+                const int pageX = x + state_.pMapSclX;
+                const int pageY = y + state_.pMapSclY;
+                if (inCellStore(x - x0, y - y0) && inCellStore(pageX, pageY))
+                    doc_.PixelData(page, pageX, pageY) = doc_.CopyBuf(x - x0, y - y0);
+            }
+    }
+    return repaintCanvas();
+}
+
+Refresh BlockTools::ScrErases(int x, int y, int sizeX, int sizeY)
+{
+    const int page = state_.pPage;
+    if (page >= 0 && page < kPageCount) {
+        // Only the part of the range that lies in the store.
+        const long long firstJ = std::max<long long>(x, kCellMin - state_.pMapSclX);
+        const long long lastJ = std::min<long long>(0LL + x + sizeX, kCellMax - state_.pMapSclX);
+        const long long firstI = std::max<long long>(y, kCellMin - state_.pMapSclY);
+        const long long lastI = std::min<long long>(0LL + y + sizeY, kCellMax - state_.pMapSclY);
+        for (long long i = firstI; i <= lastI; ++i)
+            for (long long j = firstJ; j <= lastJ; ++j)
+                doc_.PixelData(page, int(j) + state_.pMapSclX, int(i) + state_.pMapSclY) = 0;
+    }
+    return repaintCanvas();
+}
+
+} // namespace vesk4

@@ -1,0 +1,173 @@
+#include "canvas/tool_buttons.h"
+
+#include "canvas/block_tools.h"
+
+// The tool buttons' model, and the click handler of BlockTools that drives it.
+
+namespace vesk4 {
+
+namespace {
+
+constexpr std::array<const char *, ToolButtons::kMapButton + 1> kCaptions{
+    "描画", "範囲", "ｺﾋﾟｰ", "移動", "消す", "回転", "左右", "上下", "白黒", "", "面消",
+};
+
+} // namespace
+
+ToolButtons::ToolButtons()
+{
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        buttons[i].caption = QString::fromUtf8(kCaptions[i]);
+    buttons[9].visible = false; // there is no button 9
+    Command1(kPen).enabled = true;
+    Command1(kPen).shade = ButtonShade::Active;
+    Command1(kRange).enabled = true;
+    Command1(kMapButton).visible = false;
+}
+
+void ToolButtons::setShade(int first, int last, ButtonShade shade)
+{
+    for (int i = first; i <= last; ++i)
+        if (exists(i))
+            Command1(i).shade = shade;
+}
+
+void ToolButtons::setEnabled(int first, int last, bool enabled)
+{
+    for (int i = first; i <= last; ++i)
+        if (exists(i))
+            Command1(i).enabled = enabled;
+}
+
+Refresh BlockTools::Command1_Click(int index)
+{
+    switch (index) {
+    case ToolButtons::kPen:
+        return penClicked();
+    case ToolButtons::kRange:
+        return rangeClicked();
+    case ToolButtons::kCopy:
+    case ToolButtons::kMove:
+        return copyOrMoveClicked(index);
+    case ToolButtons::kErase:
+        return eraseClicked();
+    case ToolButtons::kTurn:
+    case ToolButtons::kMirrorLeftRight:
+    case ToolButtons::kMirrorTopBottom:
+    case ToolButtons::kInvert:
+        return transformClicked(index);
+    case ToolButtons::kMapButton:
+        return mapSwitchClicked();
+    default:
+        return {};
+    }
+}
+
+Refresh BlockTools::penClicked()
+{
+    state_.pMode = kToolPen;
+    tools_.setShade(ToolButtons::kPen, ToolButtons::kPen, ButtonShade::Active);
+    tools_.setShade(ToolButtons::kRange, ToolButtons::kInvert, ButtonShade::Face);
+    tools_.canvasPointer = CanvasPointer::Default;
+    surface_.visible = false;
+    tools_.setEnabled(ToolButtons::kCopy, ToolButtons::kInvert, false);
+    Refresh refresh = repaintCanvas();
+    refresh.controls = refresh.blockSurface = true;
+    return refresh;
+}
+
+Refresh BlockTools::rangeClicked()
+{
+    state_.pMode = kToolRange;
+    tools_.setShade(ToolButtons::kRange, ToolButtons::kRange, ButtonShade::Active);
+    tools_.setShade(ToolButtons::kPen, ToolButtons::kPen, ButtonShade::Face);
+    // The block buttons keep their colours: they are all disabled below.
+    tools_.canvasPointer = CanvasPointer::Cross;
+    surface_.visible = false;
+    tools_.setEnabled(ToolButtons::kCopy, ToolButtons::kInvert, false);
+    Refresh refresh = repaintCanvas();
+    refresh.controls = refresh.blockSurface = true;
+    return refresh;
+}
+
+Refresh BlockTools::copyOrMoveClicked(int index)
+{
+    tools_.setShade(ToolButtons::kCopy, ToolButtons::kErase, ButtonShade::Face);
+    tools_.setShade(index, index, ButtonShade::Active);
+    tools_.setShade(ToolButtons::kTurn, ToolButtons::kInvert, ButtonShade::Applicable);
+    // A second copy or move needs a new range.
+    tools_.setEnabled(ToolButtons::kCopy, ToolButtons::kErase, false);
+    tools_.setEnabled(ToolButtons::kTurn, ToolButtons::kInvert, true);
+    state_.pMode = kToolFloating;
+    tools_.canvasPointer = CanvasPointer::Cross;
+    Refresh refresh{.controls = true};
+    if (state_.pMainOrSub != 0)
+        return refresh;
+
+    // The block starts exactly over its source.
+    placeSurface(state_.pCopyX * state_.pDotX, state_.pCopyY * state_.pDot, state_.pCopySizeX * state_.pDotX,
+                 state_.pCopySizeY * state_.pDot);
+    refresh |= CopyPicDraw(0);
+    if (index == ToolButtons::kMove)
+        refresh |= ScrErases(state_.pCopyX, state_.pCopyY, state_.pCopySizeX - 1, state_.pCopySizeY - 1);
+    surface_.visible = true;
+    refresh.blockSurface = true;
+    return refresh;
+}
+
+Refresh BlockTools::eraseClicked()
+{
+    tools_.setShade(ToolButtons::kCopy, ToolButtons::kErase, ButtonShade::Face);
+    tools_.setEnabled(ToolButtons::kCopy, ToolButtons::kInvert, false);
+    Refresh refresh{.controls = true};
+    // The range tool stays on, so a new range can be dragged at once.
+    if (state_.pMainOrSub == 0)
+        refresh |= ScrErases(state_.pCopyX, state_.pCopyY, state_.pCopySizeX - 1, state_.pCopySizeY - 1);
+    return refresh;
+}
+
+Refresh BlockTools::transformClicked(int index)
+{
+    tools_.setEnabled(ToolButtons::kCopy, ToolButtons::kErase, false);
+    Refresh refresh = CopyPicDraw(index - ToolButtons::kErase);
+    surface_.visible = true;
+    refresh.controls = refresh.blockSurface = true;
+    return refresh;
+}
+
+Refresh BlockTools::mapSwitchClicked()
+{
+    ToolButton &mapButton = tools_.Command1(ToolButtons::kMapButton);
+    if (state_.pMode == kToolMap) {
+        state_.pMode = kToolPen;
+        doc_.MapChipNo = 0;
+        tools_.canvasShown = true;
+        mapButton.shade = ButtonShade::Face;
+        mapButton.caption = QStringLiteral("Map");
+        tools_.setShade(ToolButtons::kPen, ToolButtons::kPen, ButtonShade::Active);
+        tools_.setShade(ToolButtons::kRange, ToolButtons::kRange, ButtonShade::Face);
+        tools_.canvasPointer = CanvasPointer::Default;
+        surface_.visible = true;
+        tools_.setEnabled(ToolButtons::kPen, ToolButtons::kRange, true);
+        tools_.setEnabled(ToolButtons::kCopy, ToolButtons::kErase, false);
+        // The frames hidden on the way in stay hidden.
+        return Refresh{.canvas = true, .thumbnail = true, .blockSurface = true, .controls = true};
+    }
+
+    state_.pMode = kToolMap;
+    tools_.canvasShown = false;
+    mapButton.shade = ButtonShade::Active;
+    mapButton.caption = QStringLiteral("Chr");
+    tools_.setShade(ToolButtons::kPen, ToolButtons::kRange, ButtonShade::Face);
+    tools_.canvasPointer = CanvasPointer::Cross;
+    surface_.visible = false;
+    tools_.framesShown = false;
+    tools_.setEnabled(ToolButtons::kPen, ToolButtons::kErase, false);
+    tools_.setEnabled(ToolButtons::kTurn, ToolButtons::kInvert, true);
+    PicMapReDraw(doc_, state_, chipPainter_);
+    MapChipDraw(doc_, state_, chipPainter_);
+    MapChipCopyDraw(doc_, state_, chipPainter_);
+    return Refresh{.blockSurface = true, .controls = true};
+}
+
+} // namespace vesk4

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "canvas/button_shade.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+namespace vesk4 {
+
+// Mouse pointer shapes of the canvas, by the toolkit's pointer numbers.
+enum class CanvasPointer : int16_t {
+    Default = 0, // the pen
+    Cross = 2, // range and block work, the map
+};
+
+// One button of the tool frame as the widgets show it.
+struct ToolButton {
+    ButtonShade shade = ButtonShade::Face;
+    bool enabled = false;
+    bool visible = true;
+    QString caption;
+
+    friend bool operator==(const ToolButton &, const ToolButton &) = default;
+};
+
+// What the tool buttons and the map switch leave on screen: the buttons Command1(0) to Command1(8)
+// and Command1(10) (there is no button 9), the canvas pointer, and which parts of the window are
+// shown. The core changes it; the widgets mirror it. A default-constructed model is the start
+// state: pen and range enabled, pen highlighted, the block buttons disabled, the map button hidden.
+struct ToolButtons {
+    static constexpr int kPen = 0;
+    static constexpr int kRange = 1;
+    static constexpr int kCopy = 2;
+    static constexpr int kMove = 3;
+    static constexpr int kErase = 4;
+    static constexpr int kTurn = 5;
+    static constexpr int kMirrorLeftRight = 6;
+    static constexpr int kMirrorTopBottom = 7;
+    static constexpr int kInvert = 8;
+    static constexpr int kMapButton = 10;
+
+    ToolButtons();
+
+    static bool exists(int index) { return (index >= kPen && index <= kInvert) || index == kMapButton; }
+
+    // The button of that index; index 9 is a placeholder that no operation touches.
+    ToolButton &Command1(int index) { return buttons.at(std::size_t(index)); }
+    const ToolButton &Command1(int index) const { return buttons.at(std::size_t(index)); }
+
+    // The buttons first … last (both included) that exist.
+    void setShade(int first, int last, ButtonShade shade);
+    void setEnabled(int first, int last, bool enabled);
+
+    std::array<ToolButton, kMapButton + 1> buttons;
+    CanvasPointer canvasPointer = CanvasPointer::Default;
+    bool canvasShown = true; // the canvas Pic_Main and the thumbnail Pic_Sub2
+    // The frames "グリッド", "キャラクタ設定", "描画モード", "ファイル", "CHR", "色選択" and the frame
+    // of the line-pattern picture; the map mode hides them all.
+    bool framesShown = true;
+
+    friend bool operator==(const ToolButtons &, const ToolButtons &) = default;
+};
+
+} // namespace vesk4

@@ -1,0 +1,204 @@
+#include "canvas/tool_buttons.h"
+
+#include "app/page_state.h"
+#include "canvas/block_tools.h"
+#include "canvas/mouse_buttons.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace vesk4 {
+namespace {
+
+class ToolButtonsTest : public ::testing::Test {
+protected:
+    static const EditorState &started(Document &d, EditorState &s)
+    {
+        startDocument(d, s);
+        return s;
+    }
+    const ToolButton &button(int index) const { return tools.tools().Command1(index); }
+    // Shades and enabled states of buttons 0-8, as a string of letters: F face, A active, Y
+    // applicable; upper case enabled, lower case disabled.
+    std::string looks() const
+    {
+        std::string out;
+        for (int i = 0; i <= ToolButtons::kInvert; ++i) {
+            const char c = "FAY"[int(button(i).shade)];
+            out += button(i).enabled ? c : char(c - 'A' + 'a');
+        }
+        return out;
+    }
+    // A 4 x 3 block of 1s at view cell (2, 1), selected with the range tool.
+    void selectBlock()
+    {
+        for (int y = 1; y < 4; ++y)
+            for (int x = 2; x < 6; ++x)
+                doc.PixelData(0, x, y) = 1;
+        tools.Command1_Click(ToolButtons::kRange);
+        tools.canvasMouseDown(kLeftButton, 20, 14);
+        tools.canvasMouseMove(kLeftButton, 52, 44);
+        tools.canvasMouseUp(kLeftButton, 52, 44);
+    }
+    int onesOnPage() const
+    {
+        int n = 0;
+        for (int y = 0; y < 10; ++y)
+            for (int x = 0; x < 10; ++x)
+                n += doc.PixelData(0, x, y) == 1;
+        return n;
+    }
+
+    Document doc;
+    EditorState state;
+    CanvasRenderer renderer{started(doc, state)};
+    BlockTools tools{doc, state, renderer};
+};
+
+TEST_F(ToolButtonsTest, StartState)
+{
+    const ToolButtons start;
+    EXPECT_EQ(tools.tools(), start);
+    EXPECT_EQ(looks(), "AFfffffff");
+    EXPECT_FALSE(start.Command1(ToolButtons::kMapButton).visible);
+    EXPECT_FALSE(start.Command1(ToolButtons::kMapButton).enabled);
+    EXPECT_EQ(start.Command1(ToolButtons::kMapButton).caption, QStringLiteral("面消"));
+    const char *captions[] = {"描画", "範囲", "ｺﾋﾟｰ", "移動", "消す", "回転", "左右", "上下", "白黒"};
+    for (int i = 0; i <= ToolButtons::kInvert; ++i) {
+        EXPECT_EQ(start.Command1(i).caption, QString::fromUtf8(captions[i]));
+        EXPECT_TRUE(start.Command1(i).visible);
+    }
+    EXPECT_EQ(start.canvasPointer, CanvasPointer::Default);
+    EXPECT_TRUE(start.canvasShown);
+    EXPECT_TRUE(start.framesShown);
+}
+
+TEST_F(ToolButtonsTest, RangeCopyAndBackToPen)
+{
+    EXPECT_EQ(tools.Command1_Click(ToolButtons::kRange),
+              (Refresh{.canvas = true, .blockSurface = true, .controls = true}));
+    EXPECT_EQ(state.pMode, kToolRange);
+    EXPECT_EQ(tools.tools().canvasPointer, CanvasPointer::Cross);
+    EXPECT_EQ(looks(), "FAfffffff");
+    selectBlock();
+    EXPECT_EQ(looks(), "FAYYYffff");
+
+    EXPECT_EQ(tools.Command1_Click(ToolButtons::kCopy), (Refresh{.blockSurface = true, .controls = true}));
+    EXPECT_EQ(looks(), "FAaffYYYY");
+    EXPECT_EQ(state.pMode, kToolFloating);
+    const BlockSurface &block = tools.Pic_MainCopy();
+    EXPECT_TRUE(block.visible);
+    EXPECT_EQ(QRect(block.Left, block.Top, block.width, block.height), QRect(16, 10, 32, 30));
+    EXPECT_EQ(onesOnPage(), 12); // a copy leaves its source
+
+    // The transforms keep colours and tool.
+    EXPECT_EQ(tools.Command1_Click(ToolButtons::kMirrorLeftRight),
+              (Refresh{.blockSurface = true, .controls = true}));
+    EXPECT_EQ(looks(), "FAaffYYYY");
+    EXPECT_EQ(state.pMode, kToolFloating);
+
+    tools.Command1_Click(ToolButtons::kRange);
+    EXPECT_EQ(looks(), "FAaffyyyy");
+    EXPECT_FALSE(block.visible);
+
+    // Pen after a new range.
+    selectBlock();
+    tools.Command1_Click(ToolButtons::kCopy);
+    doc.PixelData(0, 0, 0) = 1;
+    EXPECT_EQ(tools.Command1_Click(ToolButtons::kPen),
+              (Refresh{.canvas = true, .blockSurface = true, .controls = true}));
+    EXPECT_EQ(state.pMode, kToolPen);
+    EXPECT_EQ(looks(), "AFfffffff");
+    EXPECT_EQ(tools.tools().canvasPointer, CanvasPointer::Default);
+    EXPECT_FALSE(block.visible);
+    EXPECT_EQ(renderer.canvas().pixel(3, 3), qRgb(0, 0, 0)); // repainted
+}
+
+TEST_F(ToolButtonsTest, MoveErasesTheSource)
+{
+    selectBlock();
+    EXPECT_EQ(tools.Command1_Click(ToolButtons::kMove),
+              (Refresh{.canvas = true, .blockSurface = true, .controls = true}));
+    EXPECT_EQ(looks(), "FAfafYYYY");
+    EXPECT_EQ(onesOnPage(), 0);
+    EXPECT_TRUE(tools.Pic_MainCopy().visible);
+    EXPECT_EQ(tools.Pic_MainCopy().image.pixel(0, 0), qRgb(128, 128, 255));
+}
+
+TEST_F(ToolButtonsTest, EraseKeepsTheRangeTool)
+{
+    selectBlock();
+    doc.PixelData(0, 6, 1) = 1; // the captured extra column
+    EXPECT_EQ(tools.Command1_Click(ToolButtons::kErase), (Refresh{.canvas = true, .controls = true}));
+    EXPECT_EQ(onesOnPage(), 1);
+    EXPECT_EQ(doc.PixelData(0, 6, 1), 1);
+    EXPECT_EQ(state.pMode, kToolRange);
+    EXPECT_EQ(looks(), "FAfffffff");
+    selectBlock(); // a new range at once
+    EXPECT_EQ(looks(), "FAYYYffff");
+}
+
+TEST_F(ToolButtonsTest, BlockFromAnotherSourceOnlyChangesTheButtons)
+{
+    selectBlock();
+    state.pMainOrSub = 1;
+    EXPECT_EQ(tools.Command1_Click(ToolButtons::kMove), Refresh{.controls = true});
+    EXPECT_EQ(looks(), "FAfafYYYY");
+    EXPECT_EQ(state.pMode, kToolFloating);
+    EXPECT_FALSE(tools.Pic_MainCopy().visible);
+    tools.Command1_Click(ToolButtons::kErase);
+    EXPECT_EQ(onesOnPage(), 12);
+}
+
+TEST_F(ToolButtonsTest, MapSwitchBothWays)
+{
+    std::vector<std::pair<MapSurface, int>> painted;
+    tools.setChipPainter(
+        [&](MapSurface surface, int slot, int, const ChipCells &) { painted.emplace_back(surface, slot); });
+    doc.MapChipNo = 7;
+    EXPECT_EQ(tools.Command1_Click(ToolButtons::kMapButton),
+              (Refresh{.blockSurface = true, .controls = true}));
+    const ToolButtons &model = tools.tools();
+    EXPECT_EQ(state.pMode, kToolMap);
+    EXPECT_EQ(looks(), "fffffFFFF");
+    EXPECT_EQ(model.Command1(ToolButtons::kMapButton).shade, ButtonShade::Active);
+    EXPECT_EQ(model.Command1(ToolButtons::kMapButton).caption, QStringLiteral("Chr"));
+    EXPECT_EQ(model.canvasPointer, CanvasPointer::Cross);
+    EXPECT_FALSE(model.canvasShown);
+    EXPECT_FALSE(model.framesShown);
+    EXPECT_FALSE(tools.Pic_MainCopy().visible);
+    // The map grid row by row, then the chip list, then the chosen chip.
+    ASSERT_EQ(painted.size(), 32u * 32u + 256u + 1u);
+    for (std::size_t k = 0; k < painted.size(); ++k) {
+        const auto expected = k < 1024 ? std::pair(MapSurface::Map, int(k))
+            : k < 1280                 ? std::pair(MapSurface::ChipList, int(k) - 1024)
+                                       : std::pair(MapSurface::ChosenChip, 0);
+        ASSERT_EQ(painted[k], expected) << k;
+    }
+
+    EXPECT_EQ(tools.Command1_Click(ToolButtons::kMapButton),
+              (Refresh{.canvas = true, .thumbnail = true, .blockSurface = true, .controls = true}));
+    EXPECT_EQ(state.pMode, kToolPen);
+    EXPECT_EQ(doc.MapChipNo, 0);
+    EXPECT_EQ(looks(), "AFfffFFFF"); // the transforms stay enabled
+    EXPECT_EQ(model.Command1(ToolButtons::kMapButton).shade, ButtonShade::Face);
+    EXPECT_EQ(model.Command1(ToolButtons::kMapButton).caption, QStringLiteral("Map"));
+    EXPECT_EQ(model.canvasPointer, CanvasPointer::Default);
+    EXPECT_TRUE(model.canvasShown);
+    EXPECT_FALSE(model.framesShown); // not shown again
+    EXPECT_TRUE(tools.Pic_MainCopy().visible);
+    EXPECT_EQ(painted.size(), 1281u);
+}
+
+TEST_F(ToolButtonsTest, NoButtonNine)
+{
+    const ToolButtons before = tools.tools();
+    for (int index : {-1, 9, 11})
+        EXPECT_EQ(tools.Command1_Click(index), Refresh{});
+    EXPECT_EQ(tools.tools(), before);
+    EXPECT_EQ(state.pMode, kToolPen);
+}
+
+} // namespace
+} // namespace vesk4
