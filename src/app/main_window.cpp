@@ -105,6 +105,7 @@ void MainWindow::Form_Load()
     renderer_ = std::make_unique<CanvasRenderer>(state_);
     canvasView_->Pic_Main()->setImage(&renderer_->canvas());
     picSub2_->setImage(&renderer_->thumbnail());
+    blockTools_ = std::make_unique<BlockTools>(doc_, state_, *renderer_);
     renderer_->GridDraw(doc_, state_); // 8
     pageBar_->setStartCaptions(doc_.ChrName); // 12
     settingsPanel_->fillSizeLists(); // 14
@@ -126,6 +127,12 @@ void MainWindow::connectHandlers()
     connect(canvas, &PictureSurface::mouseReleased, this,
             [this](int button, QPointF p) { Pic_Main_MouseUp(button, p.x(), p.y()); });
     connect(canvasView_->VScroll1(), &QScrollBar::valueChanged, this, &MainWindow::VScroll1_Change);
+    BlockSurfaceView *block = canvasView_->Pic_MainCopy();
+    connect(block, &BlockSurfaceView::mousePressed, this,
+            [this](int button, QPointF p) { Pic_MainCopy_MouseDown(button, p.x(), p.y()); });
+    connect(block, &BlockSurfaceView::mouseMoved, this,
+            [this](int buttons, QPointF p) { Pic_MainCopy_MouseMove(buttons, p.x(), p.y()); });
+    connect(toolPanel_, &ToolPanel::toolClicked, this, &MainWindow::Command1_Click);
 
     connect(settingsPanel_->Text2(), &QLineEdit::textChanged, this, &MainWindow::Text2_Change);
     for (int index : {0, 1})
@@ -161,7 +168,8 @@ void MainWindow::PageChg()
     settingsPanel_->Text2()->setEnabled(!bgPage);
     settingsPanel_->Combo1(0)->setEnabled(!bgPage);
     settingsPanel_->Combo1(1)->setEnabled(!bgPage);
-    toolPanel_->Command1(ToolPanel::kMapButton)->setEnabled(bgPage);
+    blockTools_->tools().Command1(ToolButtons::kMapButton).enabled = bgPage;
+    toolPanel_->showButtons(blockTools_->tools());
 
     settingsPanel_->selectSize(0, doc_.ChrSizeX[page]); // 4
     doc_.CurSizeX = doc_.ChrSizeX[page]; // 5

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/message_boxes.h"
+#include "canvas/block_tools.h"
 #include "canvas/canvas_renderer.h"
 #include "document/document.h"
 #include "document/editor_state.h"
@@ -38,6 +39,7 @@ public:
     EditorState &state() { return state_; }
     const EditorState &state() const { return state_; }
     const CanvasRenderer &renderer() const { return *renderer_; }
+    const BlockTools &blockTools() const { return *blockTools_; }
 
     PageBar *pageBar() const { return pageBar_; }
     CanvasView *canvasView() const { return canvasView_; }
@@ -73,6 +75,13 @@ private:
     void Pic_Main_MouseDown(int button, double x, double y);
     void Pic_Main_MouseMove(int buttons, double x, double y);
     void Pic_Main_MouseUp(int button, double x, double y);
+    // The floating block's handlers, positions in its own pixels.
+    void Pic_MainCopy_MouseDown(int button, double x, double y);
+    void Pic_MainCopy_MouseMove(int buttons, double x, double y);
+    // The tool buttons.
+    void Command1_Click(int index);
+    // Shows what a block-tool handler changed: canvas, thumbnail, floating block, tool buttons.
+    void showChanges(const Refresh &refresh);
 
     // The settings handlers; each runs also when the program sets its control.
     void Text2_Change();
@@ -101,6 +110,7 @@ private:
     Document doc_;
     EditorState state_;
     std::unique_ptr<CanvasRenderer> renderer_; // sized from the geometry fields, so made in Form_Load
+    std::unique_ptr<BlockTools> blockTools_; // works on the renderer's images, so made with it
 
     PageBar *pageBar_ = nullptr;
     CanvasView *canvasView_ = nullptr;

@@ -66,8 +66,45 @@ void PictureSurface::mouseReleaseEvent(QMouseEvent *event)
     emit mouseReleased(mouseButtonNumber(event->button()), drawingAreaPosition(event));
 }
 
+BlockSurfaceView::BlockSurfaceView(PictureSurface *canvas) : QWidget(canvas), canvas_(canvas)
+{
+    setMouseTracking(true);
+    setVisible(false);
+}
+
+void BlockSurfaceView::showBlock(const QImage &image, const QRect &placeOnCanvas, bool visible)
+{
+    image_ = image;
+    setGeometry(placeOnCanvas.translated(canvas_->contentsRect().topLeft()));
+    setVisible(visible);
+    update();
+}
+
+void BlockSurfaceView::paintEvent(QPaintEvent *)
+{
+    QPainter(this).drawImage(0, 0, image_);
+}
+
+void BlockSurfaceView::mousePressEvent(QMouseEvent *event)
+{
+    emit mousePressed(mouseButtonNumber(event->button()), event->position());
+}
+
+void BlockSurfaceView::mouseMoveEvent(QMouseEvent *event)
+{
+    emit mouseMoved(mouseButtonMask(event->buttons()), event->position());
+}
+
+void BlockSurfaceView::mouseReleaseEvent(QMouseEvent *event)
+{
+    // The release of a click on the block belongs to the block: passed on to the canvas below, it
+    // would end a range there.
+    event->accept();
+}
+
 CanvasView::CanvasView(QWidget *parent)
-    : QWidget(parent), picMain_(new PictureSurface(this)), vScroll1_(new QScrollBar(Qt::Vertical, this))
+    : QWidget(parent), picMain_(new PictureSurface(this)), picMainCopy_(new BlockSurfaceView(picMain_)),
+      vScroll1_(new QScrollBar(Qt::Vertical, this))
 {
     vScroll1_->setPageStep(kScrollPageStep);
     // The pen follows the pointer also with no button held.

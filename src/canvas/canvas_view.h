@@ -50,6 +50,32 @@ private:
     const QImage *image_ = nullptr;
 };
 
+// The floating block Pic_MainCopy: a borderless surface lying on the canvas's drawing area, with
+// mouse positions in its own pixels. Moves arrive also with no button held, so the block can follow.
+class BlockSurfaceView : public QWidget {
+    Q_OBJECT
+public:
+    explicit BlockSurfaceView(PictureSurface *canvas);
+
+    // Shows the block's image at its place on the canvas's drawing area, or hides it.
+    void showBlock(const QImage &image, const QRect &placeOnCanvas, bool visible);
+    const QImage &image() const { return image_; }
+
+signals:
+    void mousePressed(int button, QPointF position);
+    void mouseMoved(int buttons, QPointF position);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    PictureSurface *canvas_;
+    QImage image_; // shares the core's pixels until they change
+};
+
 // The canvas Pic_Main with the scroll bar VScroll1 against its right border.
 class CanvasView : public QWidget {
     Q_OBJECT
@@ -57,6 +83,7 @@ public:
     explicit CanvasView(QWidget *parent = nullptr);
 
     PictureSurface *Pic_Main() const { return picMain_; }
+    BlockSurfaceView *Pic_MainCopy() const { return picMainCopy_; }
     QScrollBar *VScroll1() const { return vScroll1_; }
 
     // Sizes the canvas for a drawing area of width x height.
@@ -67,6 +94,7 @@ public:
 
 private:
     PictureSurface *picMain_;
+    BlockSurfaceView *picMainCopy_;
     QScrollBar *vScroll1_;
 };
 

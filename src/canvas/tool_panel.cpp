@@ -14,22 +14,21 @@ namespace {
 
 struct ToolButtonDesign {
     int index;
-    const char *caption;
     int left; // twips within the frame
     int top;
 };
 
 constexpr std::array<ToolButtonDesign, 10> kDesigns{{
-    {0, "描画", 120, 240},
-    {1, "範囲", 600, 240},
-    {2, "ｺﾋﾟｰ", 120, 720},
-    {3, "移動", 600, 720},
-    {4, "消す", 1080, 720},
-    {5, "回転", 120, 1230},
-    {6, "左右", 600, 1230},
-    {7, "上下", 1080, 1230},
-    {8, "白黒", 1560, 1230},
-    {ToolPanel::kMapButton, "面消", 1560, 210},
+    {0, 120, 240},
+    {1, 600, 240},
+    {2, 120, 720},
+    {3, 600, 720},
+    {4, 1080, 720},
+    {5, 120, 1230},
+    {6, 600, 1230},
+    {7, 1080, 1230},
+    {8, 1560, 1230},
+    {ToolPanel::kMapButton, 1560, 210},
 }};
 
 constexpr int kButtonSize = twips(495);
@@ -129,26 +128,37 @@ ToolPanel::ToolPanel(QWidget *parent) : QGroupBox(QStringLiteral("描画モー�
     const int down = titleAllowance(this);
     for (const ToolButtonDesign &design : kDesigns) {
         auto *button = new QToolButton(this);
-        button->setText(QString::fromUtf8(design.caption));
         const QPixmap icon = toolIcon(design.index);
         button->setIcon(icon);
         button->setIconSize(icon.size());
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setGeometry(twips(design.left), twips(design.top) + down, kButtonSize, kButtonSize);
         button->setFocusPolicy(Qt::NoFocus);
-        button->setEnabled(design.index <= 1);
         const int index = design.index;
         connect(button, &QToolButton::clicked, this, [this, index] { emit toolClicked(index); });
         buttons_[index] = button;
     }
-    setButtonShade(buttons_[0], ButtonShade::Active);
-    buttons_[kMapButton]->setVisible(false);
+    showButtons(ToolButtons()); // captions and start states
     setFixedSize(twips(2175), twips(1815) + down);
 }
 
 QToolButton *ToolPanel::Command1(int index) const
 {
     return index >= 0 && index < int(buttons_.size()) ? buttons_[index] : nullptr;
+}
+
+void ToolPanel::showButtons(const ToolButtons &model)
+{
+    for (int index = 0; index < int(buttons_.size()); ++index) {
+        QToolButton *button = buttons_[index];
+        if (!button)
+            continue;
+        const ToolButton &shown = model.Command1(index);
+        setButtonShade(button, shown.shade);
+        button->setEnabled(shown.enabled);
+        button->setVisible(shown.visible);
+        button->setText(shown.caption);
+    }
 }
 
 } // namespace vesk4

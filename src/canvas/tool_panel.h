@@ -1,5 +1,7 @@
 #pragma once
 
+#include "canvas/tool_buttons.h"
+
 #include <QGroupBox>
 
 #include <array>
@@ -20,6 +22,9 @@ public:
 
     // The tool button of that index, or nullptr for an index without one.
     QToolButton *Command1(int index) const;
+
+    // Shows each button as the model has it: colour, enabled, visible and caption.
+    void showButtons(const ToolButtons &model);
 
 signals:
     void toolClicked(int index);
