@@ -1,7 +1,6 @@
 // The range and block tools through the window: dragging a range on the canvas, the tool buttons,
 // the floating block following the pointer, pasting and discarding it, and the transforms.
 #include "app/button_colour.h"
-#include "app/main_window.h"
 #include "canvas/canvas_view.h"
 #include "canvas/tool_panel.h"
 
@@ -14,20 +13,19 @@
 
 #include <gtest/gtest.h>
 
+#include "shown_window.h"
+
 namespace vesk4 {
 namespace {
 
 const QColor kLightGreen(0xC0, 0xFF, 0xC0);
 const QColor kLightYellow(0xFF, 0xFF, 0xC0);
 
-class MainWindowBlock : public ::testing::Test {
+class MainWindowBlock : public ShownWindowTest {
 protected:
-    static void SetUpTestSuite() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
-
     void SetUp() override
     {
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        ShownWindowTest::SetUp();
         // A recognisable page: cell (x, y) of rows 0-31 holds (x + y) % 3.
         for (int y = 0; y < 32; ++y)
             for (int x = 0; x < 64; ++x)
@@ -44,12 +42,9 @@ protected:
         QTest::mouseMove(canvas, onCanvas(to));
         QTest::mouseRelease(canvas, Qt::LeftButton, {}, onCanvas(to));
     }
-    // A move with these buttons held, sent to a surface at a position in its own pixels.
     static void moveOver(QWidget *surface, QPoint p, Qt::MouseButtons held = Qt::NoButton)
     {
-        QMouseEvent event(QEvent::MouseMove, QPointF(p), surface->mapToGlobal(QPointF(p)), Qt::NoButton, held,
-                          Qt::NoModifier);
-        QApplication::sendEvent(surface, &event);
+        sendMouseMove(surface, p, held);
     }
     int16_t &page(int x, int y) { return window.document().PixelData(0, x, y); }
     QColor colourOf(int index) const { return buttonBackground(tools->Command1(index)); }
@@ -65,7 +60,6 @@ protected:
         return cells;
     }
 
-    MainWindow window;
     ToolPanel *tools = window.toolPanel();
     PictureSurface *canvas = window.canvasView()->Pic_Main();
     BlockSurfaceView *block = window.canvasView()->Pic_MainCopy();

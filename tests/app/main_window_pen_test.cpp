@@ -1,6 +1,5 @@
 // Drawing on the canvas with the pen: which cell a pointer position reaches, what each button
 // writes, and what the canvas then shows.
-#include "app/main_window.h"
 #include "canvas/canvas_view.h"
 
 #include <QApplication>
@@ -11,19 +10,13 @@
 
 #include <gtest/gtest.h>
 
+#include "shown_window.h"
+
 namespace vesk4 {
 namespace {
 
-class MainWindowPen : public ::testing::Test {
+class MainWindowPen : public ShownWindowTest {
 protected:
-    static void SetUpTestSuite() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
-
-    void SetUp() override
-    {
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    }
-
     // Positions are in the canvas's drawing area, inside its one-pixel border.
     static QPoint widgetPoint(QPoint p) { return p + QPoint(1, 1); }
     void press(Qt::MouseButton button, QPoint p) { QTest::mousePress(canvas, button, {}, widgetPoint(p)); }
@@ -57,7 +50,6 @@ protected:
         window.PageChg();
     }
 
-    MainWindow window;
     PictureSurface *canvas = window.canvasView()->Pic_Main();
 };
 

@@ -1,7 +1,6 @@
 // The settings, grid and palette frames and the page buttons: what typing, picking and clicking
 // store in the tables, and how a page switch brings every control in line with the page shown.
 #include "app/grid_panel.h"
-#include "app/main_window.h"
 #include "app/page_bar.h"
 #include "app/settings_panel.h"
 #include "canvas/canvas_view.h"
@@ -23,19 +22,13 @@
 
 #include <gtest/gtest.h>
 
+#include "shown_window.h"
+
 namespace vesk4 {
 namespace {
 
-class MainWindowSettings : public ::testing::Test {
+class MainWindowSettings : public ShownWindowTest {
 protected:
-    static void SetUpTestSuite() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
-
-    void SetUp() override
-    {
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    }
-
     // Replaces the whole text in one step, as a paste over a selection does.
     static void paste(QLineEdit *box, const QString &text)
     {
@@ -60,7 +53,6 @@ protected:
         ASSERT_TRUE(window.openProjectFile(dir.filePath(QStringLiteral("p.egd"))));
     }
 
-    MainWindow window;
     Document &doc = window.document();
     PageBar *pages = window.pageBar();
     SettingsPanel *settings = window.settingsPanel();

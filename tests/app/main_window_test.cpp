@@ -2,7 +2,6 @@
 // showing what the renderer painted.
 #include "app/button_colour.h"
 #include "app/grid_panel.h"
-#include "app/main_window.h"
 #include "app/page_bar.h"
 #include "app/settings_panel.h"
 #include "canvas/canvas_view.h"
@@ -28,6 +27,8 @@
 
 #include <gtest/gtest.h>
 
+#include "shown_window.h"
+
 namespace vesk4 {
 namespace {
 
@@ -45,16 +46,8 @@ QStringList itemsOf(const QComboBox *combo)
     return items;
 }
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ShownWindowTest {
 protected:
-    static void SetUpTestSuite() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
-
-    void SetUp() override
-    {
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    }
-
     QColor buttonFace() const { return QApplication::palette().color(QPalette::Button); }
     // Pixel (x, y) of the canvas's drawing area as the widget shows it, inside its border.
     QColor shownOnCanvas(int x, int y) const
@@ -62,7 +55,6 @@ protected:
         return window.canvasView()->Pic_Main()->grab().toImage().pixelColor(x + 1, y + 1);
     }
 
-    MainWindow window;
     PageBar *pages = window.pageBar();
     ToolPanel *tools = window.toolPanel();
     PalettePanel *palette = window.palettePanel();
