@@ -3,9 +3,16 @@
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$ROOT/build"
+# The sanitizer build of ./scripts/test --sanitize and the fuzz build of ./scripts/fuzz; both can be
+# moved with VESK4_SANITIZE_BUILD and VESK4_FUZZ_BUILD.
+SANITIZE_BUILD="${VESK4_SANITIZE_BUILD:-$ROOT/build-sanitize}"
+FUZZ_BUILD="${VESK4_FUZZ_BUILD:-$ROOT/build-fuzz}"
 
 BUILD_PACKAGES=(qt6-base-dev cmake g++ make libgtest-dev libbenchmark-dev clang-format fonts-ipafont-gothic)
 DISPLAY_PACKAGES=(xvfb xauth imagemagick x11-utils)
+# g++ brings the sanitizer runtimes of ./scripts/test --sanitize. ./scripts/fuzz needs clang, its
+# runtime libraries (libFuzzer, the sanitizers) and llvm-symbolizer for readable reports.
+FUZZ_PACKAGES=(clang libclang-rt-dev llvm)
 
 # Installs the Debian packages among "$@" that are not installed yet.
 install_missing() {
@@ -26,3 +33,20 @@ build_all() {
     cmake -S "$ROOT" -B "$BUILD" >/dev/null
     cmake --build "$BUILD" -j "$(nproc)"
 }
+
+# Configures (once) and builds every target with AddressSanitizer and UndefinedBehaviorSanitizer,
+# asserts on, into build-sanitize/.
+build_sanitized() {
+    cmake -S "$ROOT" -B "$SANITIZE_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVESK4_SANITIZE=ON >/dev/null
+    cmake --build "$SANITIZE_BUILD" -j "$(nproc)"
+}
+
+# Sanitizer settings for the programs of a sanitized build: any report fails the program, with a
+# stack. Options already in the environment come last and so win.
+export_sanitizer_options() {
+    local asan="detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1"
+    export ASAN_OPTIONS="$asan${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
+    export LSAN_OPTIONS="suppressions=$ROOT/scripts/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
+}
+

@@ -1,7 +1,9 @@
 #include "app/number_text.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <locale.h>
 #include <string>
 
 namespace vesk4 {
@@ -79,7 +81,10 @@ double leadingNumber(QStringView text)
         return 0;
     // Only ASCII characters were scanned, so the Latin-1 form is exact.
     const std::string digits = text.sliced(start, scan.end - start).toLatin1().toStdString();
-    return std::strtod(digits.c_str(), nullptr);
+    // Read in the "C" locale: the application object switches the process to the user's locale,
+    // whose decimal separator may be a comma, and plain strtod would stop at the point there.
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(0));
+    return cLocale ? strtod_l(digits.c_str(), nullptr, cLocale) : std::strtod(digits.c_str(), nullptr);
 }
 
 bool isNumber(QStringView text)

@@ -1,0 +1,43 @@
+#pragma once
+
+// What the fuzz targets do with one input, as plain functions: the targets call them on every input
+// and the regression test calls them on every stored input that once went wrong. A check returns the
+// broken rule as a failure; a crash or a sanitizer report is the other way for an input to fail.
+
+#include "document/result.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QStringView>
+
+namespace vesk4 {
+
+// What each fuzz target does with one input.
+Status fuzzProjectFile(QByteArrayView input); // fuzz_project_file
+Status fuzzProjectSettings(QByteArrayView input); // fuzz_project_settings
+Status fuzzNumberText(QByteArrayView input); // fuzz_number_text
+
+// Reads the bytes as a project file. When they read: opens the document as the editor does, checks
+// that saving and reading back keeps every table a read keeps, exports it twice (same bytes, or the
+// same reported failure) and draws a few pages at a few scroll positions.
+Status checkProjectBytes(QByteArrayView bytes);
+
+// A whole project file around a short input, so the fuzzer can work on the page settings without
+// carrying a megabyte of cells: the format number (1 with a map block when the first byte is odd,
+// else 0), a fixed pixel block of assorted cell values, the rest of the input as the settings block,
+// and the map block when there is one.
+QByteArray projectAroundSettings(QByteArrayView input);
+
+// The input as the settings panel's text: UTF-8 when the first byte is even, else UTF-16 from the
+// second byte on (any code unit, lone surrogates included).
+QString numberTextOf(QByteArrayView input);
+
+// Reads the text as the settings panel does and checks leadingNumber, isNumber and toInt16 against
+// each other and against the C library reading the same characters in the "C" locale.
+Status checkNumberText(QStringView text);
+
+// toInt16 on one value: rounds to the nearest, an exact half to the even integer, and gives nothing
+// exactly when that integer does not fit 16 bits or the value is not finite.
+Status checkToInt16(double value);
+
+} // namespace vesk4
