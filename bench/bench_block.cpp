@@ -1,4 +1,4 @@
-#include "app/page_state.h"
+#include "bench_document.h"
 #include "canvas/block_tools.h"
 #include "canvas/mouse_buttons.h"
 
@@ -11,9 +11,7 @@ void BM_RangeDrag(benchmark::State &bench)
 {
     vesk4::Document doc;
     vesk4::EditorState state;
-    vesk4::startDocument(doc, state);
-    for (int i = 0; i < 64; ++i)
-        doc.PixelData(0, i, i) = 1;
+    vesk4::startDiagonalDocument(doc, state);
     vesk4::CanvasRenderer renderer(state);
     vesk4::BlockTools tools(doc, state, renderer);
     tools.Command1_Click(1);

@@ -1,4 +1,4 @@
-#include "app/page_state.h"
+#include "bench_document.h"
 #include "canvas/canvas_renderer.h"
 
 #include <benchmark/benchmark.h>
@@ -10,9 +10,7 @@ void BM_Redraw(benchmark::State &bench)
 {
     vesk4::Document doc;
     vesk4::EditorState state;
-    vesk4::startDocument(doc, state);
-    for (int i = 0; i < 64; ++i)
-        doc.PixelData(0, i, i) = 1;
+    vesk4::startDiagonalDocument(doc, state);
     vesk4::CanvasRenderer renderer(state);
     for (auto _ : bench) {
         renderer.redraw(doc, state);

@@ -14,23 +14,10 @@
 
 #include <gtest/gtest.h>
 
+#include "scripted_messages.h"
+
 namespace vesk4 {
 namespace {
-
-struct Message {
-    QString caption;
-    QString text;
-};
-
-class RecordingMessages : public MessageBoxes {
-public:
-    void inform(QWidget *, const QString &caption, const QString &text) override
-    {
-        shown.push_back({caption, text});
-    }
-    bool ask(QWidget *, const QString &, const QString &) override { return false; }
-    std::vector<Message> shown;
-};
 
 class MainWindowFiles : public ::testing::Test {
 protected:
@@ -52,7 +39,7 @@ protected:
 
     QTemporaryDir dir;
     MainWindow window;
-    RecordingMessages messages;
+    ScriptedMessages messages;
 };
 
 TEST_F(MainWindowFiles, OpenShowsTheLoadedDocument)

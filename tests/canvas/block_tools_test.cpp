@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "started_block_tools.h"
+
 #include <cmath>
 #include <limits>
 
@@ -25,14 +27,8 @@ double gy(int r)
     return 10.0 * r + 4;
 }
 
-class BlockToolsTest : public ::testing::Test {
+class BlockToolsTest : public StartedBlockTools {
 protected:
-    static const EditorState &started(Document &d, EditorState &s)
-    {
-        startDocument(d, s);
-        return s;
-    }
-
     // The range tool, a left drag from grid point (c0, r0) to (c1, r1), released there.
     void selectRange(int c0, int r0, int c1, int r1)
     {
@@ -56,11 +52,6 @@ protected:
                 cells.push_back(doc.CopyBuf(x, y));
         return cells;
     }
-
-    Document doc;
-    EditorState state;
-    CanvasRenderer renderer{started(doc, state)};
-    BlockTools tools{doc, state, renderer};
 };
 
 TEST(RangeGridPoint, RoundsHalfToEvenAndStaysOnTheView)

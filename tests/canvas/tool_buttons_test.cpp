@@ -6,18 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include "started_block_tools.h"
+
 #include <vector>
 
 namespace vesk4 {
 namespace {
 
-class ToolButtonsTest : public ::testing::Test {
+class ToolButtonsTest : public StartedBlockTools {
 protected:
-    static const EditorState &started(Document &d, EditorState &s)
-    {
-        startDocument(d, s);
-        return s;
-    }
     const ToolButton &button(int index) const { return tools.tools().Command1(index); }
     // Shades and enabled states of buttons 0-8, as a string of letters: F face, A active, Y
     // applicable; upper case enabled, lower case disabled.
@@ -49,11 +46,6 @@ protected:
                 n += doc.PixelData(0, x, y) == 1;
         return n;
     }
-
-    Document doc;
-    EditorState state;
-    CanvasRenderer renderer{started(doc, state)};
-    BlockTools tools{doc, state, renderer};
 };
 
 TEST_F(ToolButtonsTest, StartState)

@@ -21,6 +21,8 @@
 
 #include <gtest/gtest.h>
 
+#include "scripted_messages.h"
+
 #include <deque>
 #include <memory>
 #include <ostream>
@@ -43,37 +45,6 @@ const QString kExportQuestion
 const QString kOverwriteQuestion = QStringLiteral("同じ名前のファイルがあります。上書き保存しますか?");
 const QString kOpenRefusal
     = QStringLiteral("このファイルは開けません。拡張子が「.egd」のファイルを選択してください。");
-
-struct Message {
-    QWidget *parent;
-    QString caption;
-    QString text;
-};
-
-// Records every box and answers each question from a script; a question without a scripted answer
-// fails the test.
-class ScriptedMessages : public MessageBoxes {
-public:
-    void inform(QWidget *parent, const QString &caption, const QString &text) override
-    {
-        shown.push_back({parent, caption, text});
-    }
-    bool ask(QWidget *parent, const QString &caption, const QString &text) override
-    {
-        asked.push_back({parent, caption, text});
-        if (answers.empty()) {
-            ADD_FAILURE() << "unexpected question: " << text.toStdString();
-            return false;
-        }
-        const bool yes = answers.front();
-        answers.pop_front();
-        return yes;
-    }
-
-    std::deque<bool> answers;
-    std::vector<Message> shown;
-    std::vector<Message> asked;
-};
 
 class FileDialogsTest : public ::testing::Test {
 protected:
