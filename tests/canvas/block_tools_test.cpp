@@ -134,46 +134,6 @@ TEST_F(BlockToolsTest, OutlineIsOneRedPixelOverAFreshRepaint)
         }
 }
 
-TEST_F(BlockToolsTest, ScrolledRangeCopiesAndPastesByViewRows)
-{
-    state.pMapSclY = 10;
-    fillPage(0, 12, 4, 4, 1);
-    selectRange(0, 2, 4, 6);
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 4; ++x)
-            ASSERT_EQ(doc.CopyBuf(x, y), doc.PixelData(0, x, 12 + y));
-
-    tools.Command1_Click(ToolButtons::kCopy);
-    EXPECT_EQ(QRect(tools.Pic_MainCopy().Left, tools.Pic_MainCopy().Top, tools.Pic_MainCopy().width,
-                    tools.Pic_MainCopy().height),
-              QRect(0, 20, 32, 40));
-    tools.canvasMouseMove(0, 5, 5);
-    EXPECT_EQ(tools.Pic_MainCopy().Top, 0);
-    tools.Pic_MainCopy_MouseDown(kLeftButton, 1, 1);
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 4; ++x) {
-            EXPECT_EQ(doc.PixelData(0, x, 10 + y), 1 + x + 16 * y);
-            EXPECT_EQ(doc.PixelData(0, x, 12 + y), y < 2 ? 1 + x + 16 * (y + 2) : 1 + x + 16 * y);
-        }
-    EXPECT_EQ(doc.PixelData(0, 4, 10), 0); // the captured extra column is never pasted
-    EXPECT_EQ(doc.PixelData(0, 0, 9), 0);
-}
-
-TEST_F(BlockToolsTest, MoveThenRightDragDropsTheBlock)
-{
-    fillPage(2, 3, 5, 4, 1);
-    selectRange(2, 3, 7, 7);
-    tools.Command1_Click(ToolButtons::kMove);
-    EXPECT_TRUE(tools.Pic_MainCopy().visible);
-    EXPECT_EQ(tools.canvasMouseMove(kRightButton, 200, 200),
-              (Refresh{.blockSurface = true, .controls = true}));
-    EXPECT_EQ(state.pMode, kToolRange);
-    EXPECT_FALSE(tools.Pic_MainCopy().visible);
-    EXPECT_FALSE(tools.tools().Command1(ToolButtons::kCopy).enabled);
-    EXPECT_TRUE(tools.tools().Command1(ToolButtons::kInvert).enabled); // left as they were
-    EXPECT_EQ(doc.PixelData, PagedCellStore()); // source erased, nothing pasted
-}
-
 TEST_F(BlockToolsTest, FloatingBlockFollowsThePointerAndStaysOnTheCanvas)
 {
     selectRange(0, 0, 10, 4);
@@ -207,44 +167,6 @@ TEST_F(BlockToolsTest, FloatingBlockFollowsThePointerAndStaysOnTheCanvas)
     EXPECT_EQ(at(), QPoint(432, 0));
     tools.Pic_MainCopy_MouseMove(0, std::nan(""), 1);
     EXPECT_EQ(at(), QPoint(432, 0));
-}
-
-TEST_F(BlockToolsTest, LeftClickPastesEveryCellRightClickDiscards)
-{
-    for (int x = 0; x < 3; ++x)
-        doc.PixelData(0, x, 0) = int16_t(x); // 0, 1, 2
-    for (int x = 10; x < 13; ++x)
-        doc.PixelData(0, x, 5) = 1;
-    selectRange(0, 0, 3, 1);
-    tools.Command1_Click(ToolButtons::kCopy);
-
-    // The block's colours, not the canvas greys: entry 0 half grey, entries 1 and 2 blue-ish.
-    const QImage &image = tools.Pic_MainCopy().image;
-    ASSERT_EQ(image.size(), QSize(24, 10));
-    for (int y = 0; y < 10; ++y)
-        for (int x = 0; x < 24; ++x)
-            ASSERT_EQ(image.pixel(x, y), x < 8 ? kEntry0 : kEntry1or2) << x << "," << y;
-
-    tools.canvasMouseMove(0, 80, 50);
-    const PagedCellStore before = doc.PixelData;
-    EXPECT_EQ(tools.Pic_MainCopy_MouseDown(kRightButton, 1, 1),
-              (Refresh{.blockSurface = true, .controls = true}));
-    EXPECT_EQ(doc.PixelData, before);
-    EXPECT_EQ(state.pMode, kToolRange);
-
-    tools.Command1_Click(ToolButtons::kCopy);
-    tools.canvasMouseMove(0, 80, 50);
-    EXPECT_EQ(tools.Pic_MainCopy_MouseDown(kLeftButton, 1, 1),
-              (Refresh{.canvas = true, .thumbnail = true, .blockSurface = true, .controls = true}));
-    EXPECT_EQ(doc.PixelData(0, 10, 5), 0); // entry 0 is not transparent
-    EXPECT_EQ(doc.PixelData(0, 11, 5), 1);
-    EXPECT_EQ(doc.PixelData(0, 12, 5), 2);
-    EXPECT_EQ(state.pMode, kToolRange);
-    EXPECT_FALSE(tools.Pic_MainCopy().visible);
-    for (int i = ToolButtons::kCopy; i <= ToolButtons::kInvert; ++i) {
-        EXPECT_FALSE(tools.tools().Command1(i).enabled) << i;
-        EXPECT_EQ(tools.tools().Command1(i).shade, ButtonShade::Face) << i;
-    }
 }
 
 TEST_F(BlockToolsTest, BlockColoursFollowTheLevelTables)
@@ -298,30 +220,6 @@ TEST_F(BlockToolsTest, TransformsMatchTheirRules)
         for (int x = 0; x < 5; ++x)
             EXPECT_EQ(image.pixel(8 * x + 3, 10 * y + 5),
                       blockCellColour(doc, original[std::size_t(x + 5 * y)]));
-}
-
-TEST_F(BlockToolsTest, QuarterTurnOfThreeByTwo)
-{
-    fillPage(0, 0, 3, 2, 1); // 1 2 3 / 17 18 19
-    selectRange(0, 0, 3, 2);
-    tools.Command1_Click(ToolButtons::kCopy);
-    tools.Command1_Click(ToolButtons::kTurn);
-    EXPECT_EQ(QSize(state.pCopySizeX, state.pCopySizeY), QSize(2, 3));
-    EXPECT_EQ(tools.Pic_MainCopy().image.size(), QSize(16, 30));
-    EXPECT_EQ(block(2, 3), (std::vector<int>{17, 1, 18, 2, 19, 3}));
-}
-
-TEST_F(BlockToolsTest, InvertTwiceEndsEveryOtherEntryAsOne)
-{
-    for (int x = 0; x < 4; ++x)
-        doc.PixelData(0, x, 0) = int16_t(x);
-    selectRange(0, 0, 4, 1);
-    tools.Command1_Click(ToolButtons::kCopy);
-    tools.Command1_Click(ToolButtons::kInvert);
-    EXPECT_EQ(block(4, 1), (std::vector<int>{1, 0, 0, 0}));
-    tools.Command1_Click(ToolButtons::kInvert);
-    EXPECT_EQ(block(4, 1), (std::vector<int>{0, 1, 1, 1}));
-    EXPECT_EQ(tools.CopyPicDraw(5), Refresh{});
 }
 
 TEST_F(BlockToolsTest, EmptyRangeCopiesPastesAndErasesNothing)

@@ -107,30 +107,6 @@ TEST_F(ToolButtonsTest, RangeCopyAndBackToPen)
     EXPECT_EQ(renderer.canvas().pixel(3, 3), qRgb(0, 0, 0)); // repainted
 }
 
-TEST_F(ToolButtonsTest, MoveErasesTheSource)
-{
-    selectBlock();
-    EXPECT_EQ(tools.Command1_Click(ToolButtons::kMove),
-              (Refresh{.canvas = true, .blockSurface = true, .controls = true}));
-    EXPECT_EQ(looks(), "FAfafYYYY");
-    EXPECT_EQ(onesOnPage(), 0);
-    EXPECT_TRUE(tools.Pic_MainCopy().visible);
-    EXPECT_EQ(tools.Pic_MainCopy().image.pixel(0, 0), qRgb(128, 128, 255));
-}
-
-TEST_F(ToolButtonsTest, EraseKeepsTheRangeTool)
-{
-    selectBlock();
-    doc.PixelData(0, 6, 1) = 1; // the captured extra column
-    EXPECT_EQ(tools.Command1_Click(ToolButtons::kErase), (Refresh{.canvas = true, .controls = true}));
-    EXPECT_EQ(onesOnPage(), 1);
-    EXPECT_EQ(doc.PixelData(0, 6, 1), 1);
-    EXPECT_EQ(state.pMode, kToolRange);
-    EXPECT_EQ(looks(), "FAfffffff");
-    selectBlock(); // a new range at once
-    EXPECT_EQ(looks(), "FAYYYffff");
-}
-
 TEST_F(ToolButtonsTest, BlockFromAnotherSourceOnlyChangesTheButtons)
 {
     selectBlock();
