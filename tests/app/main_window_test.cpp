@@ -257,65 +257,6 @@ TEST_F(MainWindowTest, SettingsAndGridStartOnPageZero)
     EXPECT_EQ(window.filePanel()->Command3()->text(), QStringLiteral("PICデータ出力"));
 }
 
-TEST_F(MainWindowTest, PageChgShowsAnotherPagesSettings)
-{
-    Document &doc = window.document();
-    doc.ChrName[5] = QStringLiteral("LongName10");
-    doc.ChrSizeX[5] = 24;
-    doc.ChrSizeY[5] = 12; // not in the height list
-    doc.ChrPtnNum[5] = 150;
-    doc.ChrOutFlag[5] = 1;
-    doc.ColorMode[5] = kMode2Ex;
-    window.state().pPage = 5;
-    window.PageChg();
-
-    EXPECT_EQ(buttonBackground(pages->PageBtn(5)), kLightGreen);
-    EXPECT_EQ(settings->Text2()->text(), QStringLiteral("LongName10"));
-    EXPECT_EQ(settings->Combo1(0)->currentText(), QStringLiteral("24"));
-    EXPECT_EQ(settings->Combo1(1)->currentText(), QStringLiteral("8"));
-    EXPECT_EQ(doc.CurSizeX, 24);
-    EXPECT_EQ(doc.CurSizeY, 12);
-    EXPECT_EQ(settings->Text1(4)->text(), QStringLiteral("0"));
-    EXPECT_EQ(doc.ChrPtnNum[5], 0);
-    EXPECT_TRUE(palette->OptionBit(kMode2Ex)->isChecked());
-    EXPECT_FALSE(palette->OptionBit(kMode2)->isChecked());
-    EXPECT_TRUE(settings->Check1()->isChecked());
-    // Columns beyond the last whole 24-wide pattern show light grey.
-    EXPECT_EQ(shownOnCanvas(50 * 8 + 3, 5), QColor(200, 200, 200));
-    EXPECT_EQ(shownOnCanvas(47 * 8 + 3, 5), kWhite);
-}
-
-TEST_F(MainWindowTest, PageChgFollowsThePagesColourMode)
-{
-    Document &doc = window.document();
-    doc.ColorMode[2] = kMode16;
-    doc.ColorMode[3] = kMode4;
-    doc.ColorMode[7] = 9; // a mode without an option button, from a hand-made file
-
-    window.state().pPage = 2;
-    window.PageChg();
-    EXPECT_TRUE(palette->OptionBit(kMode16)->isChecked());
-    for (int k = 0; k < 16; ++k) {
-        EXPECT_TRUE(palette->Picture2(k)->isVisible()) << k;
-        EXPECT_EQ(palette->Picture2(k)->colour(), QColor(linearColour(doc, doc.Pal16[0][k]))) << k;
-    }
-    EXPECT_EQ(palette->Label1(6)->text(), QString::number(doc.Pal16[2][15]));
-
-    window.state().pPage = 3;
-    window.PageChg();
-    for (int k = 0; k < 16; ++k)
-        EXPECT_EQ(palette->Picture2(k)->isVisible(), k < 4) << k;
-    EXPECT_EQ(palette->Picture2(3)->colour(), QColor(paletteSwatchLevelColour(doc, doc.Pal4[3][3])));
-    EXPECT_EQ(palette->Picture1(PalettePanel::kLeftSwatch)->colour(),
-              QColor(colourSwatchLevelColour(doc, doc.Pal4[3][3])));
-
-    window.state().pPage = 7;
-    window.PageChg();
-    EXPECT_EQ(palette->optionGroup()->checkedButton(), nullptr);
-    EXPECT_FALSE(palette->Picture2(0)->isVisible());
-    EXPECT_EQ(palette->Picture1(PalettePanel::kRightSwatch)->colour(), QColor(248, 248, 248));
-}
-
 TEST_F(MainWindowTest, PageChgOnTheBgPageLocksNameAndSize)
 {
     window.state().pPage = 31;

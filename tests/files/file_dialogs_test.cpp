@@ -472,48 +472,6 @@ TEST_F(FileDialogsTest, ExportWritesTheIncludeFile)
     EXPECT_EQ(readFile(QStringLiteral("inc/ChrData.inc")), bytes.value());
 }
 
-TEST_F(FileDialogsTest, TheFolderListWalksUpAndDown)
-{
-    ASSERT_TRUE(QDir(at(QStringLiteral("inc"))).mkdir(QStringLiteral("sub")));
-    writeFile(QStringLiteral("inc/sub/in-sub.inc"), "x");
-    writeFile(QStringLiteral("top.txt"), "x");
-    FileDialog *d = showExport();
-    ASSERT_NE(d, nullptr);
-
-    doubleClick(d->Dir1(), d->Dir1()->rowOf(at(QStringLiteral("inc/sub"))));
-    EXPECT_EQ(d->Dir1()->path(), at(QStringLiteral("inc/sub")));
-    EXPECT_EQ(d->File1()->folder(), at(QStringLiteral("inc/sub")));
-    EXPECT_EQ(entries(d->File1()), QStringList{QStringLiteral("in-sub.inc")});
-    EXPECT_EQ(d->Text1()->text(), QString()); // a folder change empties the name
-
-    click(d->File1(), 0);
-    EXPECT_EQ(d->Text1()->text(), QStringLiteral("in-sub.inc"));
-
-    doubleClick(d->Dir1(), d->Dir1()->rowOf(root));
-    EXPECT_EQ(d->Dir1()->path(), root);
-    EXPECT_TRUE(entries(d->File1()).contains(QStringLiteral("top.txt")));
-    EXPECT_EQ(d->Text1()->text(), QString());
-    act(d, QStringLiteral("here"));
-    EXPECT_TRUE(exists(QStringLiteral("here.inc")));
-    EXPECT_TRUE(boxes.shown.empty());
-}
-
-TEST_F(FileDialogsTest, AFolderGoneSinceTheListingIsReportedAndTheListStays)
-{
-    ASSERT_TRUE(QDir(at(QStringLiteral("egd"))).mkdir(QStringLiteral("gone")));
-    FileDialog *d = showOpen();
-    ASSERT_NE(d, nullptr);
-    const int row = d->Dir1()->rowOf(at(QStringLiteral("egd/gone")));
-    ASSERT_GE(row, 0);
-    ASSERT_TRUE(QDir(at(QStringLiteral("egd"))).rmdir(QStringLiteral("gone")));
-    doubleClick(d->Dir1(), row);
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].caption, window->windowTitle());
-    EXPECT_TRUE(boxes.shown[0].text.startsWith(at(QStringLiteral("egd/gone: "))));
-    EXPECT_EQ(d->Dir1()->path(), at(QStringLiteral("egd")));
-    EXPECT_EQ(d->File1()->folder(), at(QStringLiteral("egd")));
-}
-
 TEST_F(FileDialogsTest, ChoosingADriveMovesToItsRootAndABadOneGoesBack)
 {
     const QList<Volume> volumes{{QStringLiteral("/"), QString()},
