@@ -5,6 +5,7 @@
 #include "canvas/canvas_renderer.h"
 #include "export/include_export.h"
 #include "files/project_file.h"
+#include "fuzz/project_description.h"
 #include "palette/colour_model.h"
 
 #include <QBuffer>
@@ -17,8 +18,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <locale.h>
+#include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 
 namespace vesk4 {
 
@@ -255,6 +258,110 @@ QByteArray sheetBlock()
     return block;
 }
 
+// Where two reads differ first, in words.
+QString firstDifference(const ProjectContent &a, const ProjectContent &b)
+{
+    if (a.FileVer != b.FileVer)
+        return QStringLiteral("the format number, %1 against %2").arg(a.FileVer).arg(b.FileVer);
+    for (const auto &[plane, cells, other] :
+         {std::tuple("pixel", &a.pixels, &b.pixels), std::tuple("map", &a.map, &b.map)}) {
+        if (cells->size() != other->size())
+            return QStringLiteral("the %1 sheets are there in only one").arg(QLatin1String(plane));
+        const auto at = std::mismatch(cells->begin(), cells->end(), other->begin()).first - cells->begin();
+        if (at < qsizetype(cells->size()))
+            return QStringLiteral("the %1 cell at x %2, y %3 of page %4, %5 against %6")
+                .arg(QLatin1String(plane))
+                .arg(at % kSheetWidth)
+                .arg(at / kSheetWidth % kSheetHeight)
+                .arg(at / (kSheetWidth * kSheetHeight))
+                .arg((*cells)[at])
+                .arg((*other)[at]);
+    }
+    for (int page = 0; page < kPageCount; ++page) {
+        if (a.pages[page].ChrName != b.pages[page].ChrName)
+            return QStringLiteral("the name of page %1, \"%2\" against \"%3\"")
+                .arg(page)
+                .arg(a.pages[page].ChrName, b.pages[page].ChrName);
+        if (a.pages[page] != b.pages[page])
+            return QStringLiteral("the settings of page %1").arg(page);
+    }
+    return QString();
+}
+
+// The lines of a text as the reader counts them: CR LF, a bare LF or a bare CR ends one. Found
+// with indexOf, which is quick on megabytes of cells.
+qsizetype lineCount(const QByteArray &text)
+{
+    qsizetype lines = 1;
+    for (qsizetype at = text.indexOf('\n'); at >= 0; at = text.indexOf('\n', at + 1))
+        ++lines;
+    for (qsizetype at = text.indexOf('\r'); at >= 0; at = text.indexOf('\r', at + 1))
+        lines += at + 1 == text.size() || text[at + 1] != '\n';
+    return lines;
+}
+
+// The bytes the writer gives for what a read gave. The document is made once, as its cell stores
+// are tens of megabytes, and the scratch content keeps its memory; the names go again afterwards,
+// so that the run frees what it allocated (see checkDescribedProject).
+Expected<QByteArray> savedBytes(const ProjectContent &read)
+{
+    static const auto doc = std::make_unique<Document>();
+    static ProjectContent scratch;
+    scratch = read;
+    applyProjectContent(*doc, std::move(scratch));
+    Expected<QByteArray> saved = writeBytes(*doc);
+    doc->ChrName.fill(QString());
+    return saved;
+}
+
+// Saving what a read gave and reading that file gives the same tables; a name holding a double
+// quote is refused, naming its page.
+Status checkSavedAgain(const ProjectContent &read)
+{
+    const Expected<QByteArray> saved = savedBytes(read);
+    for (int page = 0; page < kPageCount; ++page) {
+        if (!read.pages[page].ChrName.contains(QLatin1Char('"')))
+            continue;
+        if (saved)
+            return broken(QStringLiteral("a name holding a double quote was saved"));
+        if (!saved.failure().message.contains(QStringLiteral(" of page %1 ").arg(page)))
+            return broken(QStringLiteral("a refused save does not name page %1: ").arg(page)
+                          + saved.failure().text());
+        return {};
+    }
+    if (!saved)
+        return broken(QStringLiteral("a document that read cannot be saved: ") + saved.failure().text());
+    const Expected<ProjectContent> again = readBytes(saved.value());
+    if (!again)
+        return broken(QStringLiteral("a saved document does not read: ") + again.failure().text());
+    if (again.value() != read)
+        return broken(QStringLiteral("saving and reading again changed ")
+                      + firstDifference(again.value(), read));
+    return {};
+}
+
+// Reads the text of a described file; whole is what it must read as, if it holds a whole document.
+Status checkDescribedText(const QByteArray &text, const ProjectContent *whole)
+{
+    const Expected<ProjectContent> read = readBytes(text);
+    if (!read) {
+        const Failure &failure = read.failure();
+        if (failure.message.isEmpty())
+            return broken(QStringLiteral("a failed read gives no reason"));
+        if (whole)
+            return broken(QStringLiteral("a whole file does not read: ") + failure.text());
+        if (failure.line < 1 || failure.line > lineCount(text))
+            return broken(
+                QStringLiteral("a failed read names line %1 of %2: ").arg(failure.line).arg(lineCount(text))
+                + failure.message);
+        return {};
+    }
+    if (whole && read.value() != *whole)
+        return broken(QStringLiteral("the read differs from the file in ")
+                      + firstDifference(read.value(), *whole));
+    return checkSavedAgain(read.value());
+}
+
 bool isBlank(QChar c)
 {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
@@ -306,6 +413,23 @@ Status checkProjectBytes(QByteArrayView bytes)
     if (Status s = checkExport(doc); !s)
         return s;
     return checkRender(doc, state);
+}
+
+Status checkDescribedProject(QByteArrayView description)
+{
+    // The sheets and the text, megabytes each, keep their memory from input to input.
+    static ProjectDescription described;
+    static QByteArray text;
+    static ProjectContent sound;
+    readDescription(description, described);
+    const bool whole = writeProjectText(described, text) == 0 && soundContent(described, sound);
+    const Status status = checkDescribedText(text, whole ? &sound : nullptr);
+    // libFuzzer takes a run that allocates more than it frees for a leak and runs the input again
+    // to find it; the names this run made go with it.
+    described.names.fill(QByteArray());
+    for (PageSettings &page : sound.pages)
+        page.ChrName.clear();
+    return status;
 }
 
 QByteArray projectAroundSettings(QByteArrayView input)
@@ -411,6 +535,11 @@ Status fuzzProjectFile(QByteArrayView input)
 Status fuzzProjectSettings(QByteArrayView input)
 {
     return checkProjectBytes(projectAroundSettings(input));
+}
+
+Status fuzzProjectStructure(QByteArrayView input)
+{
+    return checkDescribedProject(input);
 }
 
 Status fuzzNumberText(QByteArrayView input)

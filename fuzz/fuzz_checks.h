@@ -16,6 +16,7 @@ namespace vesk4 {
 Status fuzzProjectFile(QByteArrayView input); // fuzz_project_file
 Status fuzzProjectSettings(QByteArrayView input); // fuzz_project_settings
 Status fuzzNumberText(QByteArrayView input); // fuzz_number_text
+Status fuzzProjectStructure(QByteArrayView input); // fuzz_project_structure
 
 // Reads the bytes as a project file. When they read: opens the document as the editor does, checks
 // that saving and reading back keeps every table a read keeps, exports it twice (same bytes, or the
@@ -27,6 +28,11 @@ Status checkProjectBytes(QByteArrayView bytes);
 // else 0), a fixed pixel block of assorted cell values, the rest of the input as the settings block,
 // and the map block when there is one.
 QByteArray projectAroundSettings(QByteArrayView input);
+
+// Reads the text of a described project file (project_description.h) and nothing more. A file
+// without damage reads as the tables described; any other read either fails, naming a line the
+// file has, or reads tables that a save and a second read give back unchanged.
+Status checkDescribedProject(QByteArrayView description);
 
 // The input as the settings panel's text: UTF-8 when the first byte is even, else UTF-16 from the
 // second byte on (any code unit, lone surrogates included).

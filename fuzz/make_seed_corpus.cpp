@@ -1,10 +1,12 @@
 // Makes the fuzz targets' starting corpora from the test data: every project file among the golden
-// files (unpacked from their qCompress form), its settings block for the settings target, a handful of
-// number texts, and the inputs under fuzz-regressions/<target>/. Run by scripts/fuzz; the corpora
-// live in the build folder and are never committed.
+// files (unpacked from their qCompress form), its settings block for the settings target and its
+// description for the structure target, a handful of number texts, described files in every layout
+// and with every kind of damage, and the inputs under fuzz-regressions/<target>/. Run by scripts/fuzz;
+// the corpora live in the build folder and are never committed.
 #include "app/page_state.h"
 #include "files/project_file.h"
 #include "fuzz/fuzz_checks.h"
+#include "fuzz/project_description.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -13,6 +15,8 @@
 #include <QFile>
 
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 using namespace vesk4;
 
@@ -72,6 +76,67 @@ QByteArray variedProject()
     return buffer.data();
 }
 
+// The structure target's seeds are kept short, as the fuzzer's own inputs are.
+constexpr qsizetype kDescriptionLimit = 2048;
+
+// The description of a project file read whole; empty when the file does not read.
+QByteArray descriptionSeed(const QByteArray &project)
+{
+    QBuffer buffer;
+    buffer.setData(project);
+    buffer.open(QIODevice::ReadOnly);
+    const Expected<ProjectContent> content = readProject(buffer);
+    if (!content)
+        return QByteArray();
+    return descriptionBytes(describedContent(content.value()), kDescriptionLimit);
+}
+
+// Descriptions of a small document in every layout, and with each kind of damage in each part of
+// the file.
+std::vector<std::pair<QString, QByteArray>> describedSeeds()
+{
+    ProjectDescription d;
+    readDescription(QByteArray(), d);
+    d.names[3] = "\x83\x8f\x81\x5b\x83\x8b\x83\x68"; // a name in code page 932
+    d.content.pages[3].ColorMode = 1;
+    d.content.pages[3].ChrOutFlag = 1;
+    d.content.pages[3].ChrPtnNum = 100;
+    for (int i = 0; i < 300; ++i) {
+        d.content.pixels[std::size_t(3 * kPageCells + i)] = int16_t(i % 17 - 1);
+        d.content.map[std::size_t(31 * kPageCells + i)] = int16_t(-32768 + 127 * i);
+    }
+    std::vector<std::pair<QString, QByteArray>> seeds;
+    for (bool withMap : {false, true}) {
+        d.content.FileVer = int16_t(withMap);
+        d.mapBlock = withMap;
+        for (LineEnd lineEnd : {LineEnd::CrLf, LineEnd::Lf, LineEnd::Cr}) {
+            for (NumberForm form : {NumberForm::Writer, NumberForm::Comma, NumberForm::Blank}) {
+                d.lineEnd = lineEnd;
+                d.form = form;
+                seeds.emplace_back(
+                    QStringLiteral("layout_%1_%2_%3").arg(int(withMap)).arg(int(lineEnd)).arg(int(form)),
+                    descriptionBytes(d, kDescriptionLimit));
+            }
+        }
+    }
+    d.lineEnd = LineEnd::CrLf;
+    d.form = NumberForm::Writer;
+    const int64_t fields[] = {0,
+                              kFirstPixelField + 3 * kPageCells + 5,
+                              kFirstSettingsField + 3 * kSettingsFields + 1,
+                              kFirstSettingsField + 31 * kSettingsFields + 33,
+                              kFinalLineField - 1,
+                              kFinalLineField};
+    for (int action = 0; action < kDamageActions; ++action) {
+        for (int64_t field : fields) {
+            d.damages = {{field, DamageAction(action), uint8_t(action * 3 + 1)}};
+            seeds.emplace_back(QStringLiteral("damage_%1_%2").arg(action).arg(field),
+                               descriptionBytes(d, kDescriptionLimit));
+        }
+    }
+    return seeds;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -81,12 +146,14 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: vesk4-fuzz-seeds TEST_DATA_DIR CORPUS_DIR\n");
         return 2;
     }
-    const QDir data(QString::fromLocal8Bit(argv[1]));
+    // Absolute, so the files' paths relative to it hold no "..".
+    const QDir data(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
     const QString root = QString::fromLocal8Bit(argv[2]);
     const QString projects = root + QStringLiteral("/project_file");
     const QString settings = root + QStringLiteral("/project_settings");
     const QString numbers = root + QStringLiteral("/number_text");
-    for (const QString &folder : {projects, settings, numbers}) {
+    const QString structures = root + QStringLiteral("/project_structure");
+    for (const QString &folder : {projects, settings, numbers, structures}) {
         if (!QDir().mkpath(folder)) {
             std::fprintf(stderr, "cannot make %s\n", qPrintable(folder));
             return 1;
@@ -98,8 +165,12 @@ int main(int argc, char **argv)
         ok = put(projects, name, bytes) && ok;
         if (const QByteArray seed = settingsSeed(bytes); !seed.isEmpty())
             ok = put(settings, name, seed) && ok;
+        if (const QByteArray seed = descriptionSeed(bytes); !seed.isEmpty())
+            ok = put(structures, name, seed) && ok;
     };
     addProject(QStringLiteral("varied.egd"), variedProject());
+    for (const auto &[name, seed] : describedSeeds())
+        ok = put(structures, name, seed) && ok;
 
     QDirIterator files(data.path(), QDir::Files, QDirIterator::Subdirectories);
     while (files.hasNext()) {

@@ -1,7 +1,9 @@
 // Every input a fuzz target once failed on (tests/data/fuzz-regressions/<target>/), through the
 // checks that target runs.
 #include "fuzz/fuzz_checks.h"
+#include "fuzz/project_description.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -45,6 +47,7 @@ TEST(FuzzRegressions, EveryStoredInputPassesItsTargetsChecks)
         {QStringLiteral("project_file"), fuzzProjectFile},
         {QStringLiteral("project_settings"), fuzzProjectSettings},
         {QStringLiteral("number_text"), fuzzNumberText},
+        {QStringLiteral("project_structure"), fuzzProjectStructure},
     };
     int inputs = 0;
     for (const QString &target : kRoot.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
@@ -53,6 +56,29 @@ TEST(FuzzRegressions, EveryStoredInputPassesItsTargetsChecks)
         inputs += runInputs(target, check->second);
     }
     EXPECT_GT(inputs, 0);
+}
+
+// The structure target's description of a golden file, expanded, is that file byte for byte: the
+// target's files are laid out as the writer lays them out, down to the last line.
+TEST(FuzzRegressions, ADescribedGoldenFileExpandsToItself)
+{
+    for (const char *name : {"project_new/expected.egd.z", "project_map/input.egd.z"}) {
+        QFile file(QStringLiteral(VESK4_TEST_DATA "/") + QLatin1String(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        const QByteArray golden = qUncompress(file.readAll());
+        QBuffer buffer;
+        buffer.setData(golden);
+        buffer.open(QIODevice::ReadOnly);
+        const Expected<ProjectContent> content = readProject(buffer);
+        ASSERT_TRUE(content.ok()) << name;
+
+        ProjectDescription described;
+        readDescription(descriptionBytes(describedContent(content.value()), golden.size()), described);
+        QByteArray text;
+        EXPECT_EQ(writeProjectText(described, text), 0) << name;
+        EXPECT_TRUE(text == golden) << name;
+        EXPECT_TRUE(checkDescribedProject(descriptionBytes(described, golden.size())).ok()) << name;
+    }
 }
 
 // A locale installed here whose decimal separator is a comma, or an empty text.
