@@ -123,6 +123,7 @@ std::vector<std::pair<QString, QByteArray>> describedSeeds()
     d.form = NumberForm::Writer;
     const int64_t fields[] = {0,
                               kFirstPixelField + 3 * kPageCells + 5,
+                              kFirstSettingsField + 3 * kSettingsFields,
                               kFirstSettingsField + 3 * kSettingsFields + 1,
                               kFirstSettingsField + 31 * kSettingsFields + 33,
                               kFinalLineField - 1,

@@ -24,7 +24,8 @@ constexpr std::array<NumberForm, 4> kForms{NumberForm::Writer, NumberForm::Comma
 constexpr uint8_t kMapTheOtherWay = 0x10;
 constexpr uint8_t kNoFinalLine = 0x20;
 
-// Numbers a 16-bit field cannot hold, and the ends of its range with many leading zeros.
+// Numbers a 16-bit field cannot hold (one longer than a failure message shows), and the ends of
+// its range with many leading zeros.
 constexpr std::array<const char *, 14> kOutOfRange{"32768",
                                                    "-32769",
                                                    "65535",
@@ -35,7 +36,7 @@ constexpr std::array<const char *, 14> kOutOfRange{"32768",
                                                    "-2147483649",
                                                    "4294967296",
                                                    "18446744073709551616",
-                                                   "100000000000000000000",
+                                                   "1000000000000000000000000000000",
                                                    "000000000000000032767",
                                                    "-000000000000000032768",
                                                    "-0"};
