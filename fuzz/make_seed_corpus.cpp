@@ -3,7 +3,7 @@
 // description for the structure target, a handful of number texts, described files in every layout
 // and with every kind of damage, and the inputs under fuzz-regressions/<target>/. Run by scripts/fuzz;
 // the corpora live in the build folder and are never committed.
-#include "app/page_state.h"
+#include "document/page_state.h"
 #include "files/project_file.h"
 #include "fuzz/fuzz_checks.h"
 #include "fuzz/project_description.h"

@@ -1,6 +1,6 @@
 #include "fuzz/project_description.h"
 
-#include "app/page_state.h"
+#include "document/page_state.h"
 #include "files/sjis_text.h"
 
 #include <algorithm>
