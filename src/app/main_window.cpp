@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/grid_panel.h"
+#include "app/main_menu.h"
 #include "app/page_bar.h"
 #include "app/settings_panel.h"
 #include "canvas/canvas_view.h"
@@ -18,7 +19,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLayout>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
@@ -48,9 +51,18 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     connectHandlers();
     startUp();
     fileDialogs_ = new FileDialogs(*this);
+    mainMenu_ = new MainMenu(*this);
+    // The panels keep their size; the window grows by the menu bar's height.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setAcceptDrops(true);
 }
 
 MainWindow::~MainWindow() = default;
+
+QString MainWindow::programTitle()
+{
+    return kAppTitle;
+}
 
 // The controls as designed: page column, canvas with its scroll bar, tools and palette, and a
 // column with the thumbnail, the page settings, the grid and the file buttons.
@@ -87,7 +99,7 @@ void MainWindow::createPanels()
     column->setFixedHeight(pageBar_->height() - column->y());
     column->setFixedWidth(column->sizeHint().width());
 
-    setFixedSize(column->x() + column->width() + kGap, pageBar_->height());
+    central->setFixedSize(column->x() + column->width() + kGap, pageBar_->height());
 }
 
 void MainWindow::startUp()
@@ -259,6 +271,7 @@ bool MainWindow::openProjectFile(const QString &path)
     }
     pageBar_->setStartCaptions(doc_.ChrName);
     showCurrentPage();
+    emit projectFileUsed(path);
     return true;
 }
 
@@ -268,6 +281,7 @@ bool MainWindow::saveProjectFile(const QString &path)
         reportFailure(kAppTitle, QStringLiteral("保存できませんでした。"), saved.failure());
         return false;
     }
+    emit projectFileUsed(path);
     return true;
 }
 

@@ -20,6 +20,7 @@ class CanvasView;
 class FileDialogs;
 class FilePanel;
 class GridPanel;
+class MainMenu;
 class PageBar;
 class PalettePanel;
 class PictureSurface;
@@ -33,6 +34,9 @@ class MainWindow : public QMainWindow {
 public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
+
+    // The program's own title, the caption of the start-up document.
+    static QString programTitle();
 
     Document &document() { return doc_; }
     const Document &document() const { return doc_; }
@@ -49,6 +53,7 @@ public:
     SettingsPanel *settingsPanel() const { return settingsPanel_; }
     GridPanel *gridPanel() const { return gridPanel_; }
     FilePanel *filePanel() const { return filePanel_; }
+    MainMenu *mainMenu() const { return mainMenu_; }
 
     // Makes the page current and shows it.
     void pageButtonClicked(int index);
@@ -63,11 +68,29 @@ public:
     bool saveProjectFile(const QString &path);
     bool exportIncludeFile(const QString &path);
 
+    // Opening a project from outside the dialogs (the command line, a drop, the recent files):
+    // the save dialog then starts with its name.
+    bool openNamedProject(const QString &path);
+    // The same, after asking what to do with unsaved changes.
+    bool openProjectAfterAsking(const QString &path);
+    // Makes the document, the editing state and every control what they are at start-up.
+    void startNewDocument();
+    void startNewDocumentAfterAsking();
+
     // Replaces the message boxes, for tests; the window does not take ownership.
     void setMessageBoxes(MessageBoxes *boxes) { messages_ = boxes; }
     MessageBoxes &messageBoxes() const { return *messages_; }
 
     FileDialogs *fileDialogs() const { return fileDialogs_; }
+
+signals:
+    // A project file was opened or saved at path.
+    void projectFileUsed(const QString &path);
+
+protected:
+    // A project file (.egd) dropped on the window is opened.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     // The canvas mouse handlers: positions in drawing-area pixels, buttons numbered 1 left,
@@ -121,6 +144,7 @@ private:
     GridPanel *gridPanel_ = nullptr;
     FilePanel *filePanel_ = nullptr;
     FileDialogs *fileDialogs_ = nullptr; // a child of the window
+    MainMenu *mainMenu_ = nullptr; // a child of the window
 
     QtMessageBoxes qtMessages_;
     MessageBoxes *messages_ = &qtMessages_;

@@ -1,0 +1,55 @@
+#include "app/editor_main.h"
+
+#include "app/command_line.h"
+#include "app/main_window.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+namespace vesk4 {
+
+namespace {
+
+void print(FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+} // namespace
+
+int runEditor(int argc, char **argv)
+{
+    // Read before the application object exists: --help and --version need no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const EditorCommandLine commandLine = parseEditorCommandLine(arguments);
+    switch (commandLine.action) {
+    case EditorCommandLine::Action::PrintHelp:
+    case EditorCommandLine::Action::PrintVersion:
+        print(stdout, commandLine.text);
+        return 0;
+    case EditorCommandLine::Action::Refuse:
+        print(stderr, commandLine.text);
+        return 2;
+    case EditorCommandLine::Action::Run:
+        break;
+    }
+
+    QApplication app(argc, argv);
+    // Where QSettings keeps the recent files.
+    QApplication::setOrganizationName(QStringLiteral("VESK4"));
+    QApplication::setApplicationName(QStringLiteral("vesk4-editor"));
+    QApplication::setApplicationVersion(programVersion());
+    // Button colours show state; Fusion paints a button's palette colour on every platform.
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    MainWindow window;
+    window.show();
+    // A file that does not open is reported over the window, which keeps the start-up document.
+    if (!commandLine.projectPath.isEmpty())
+        window.openNamedProject(commandLine.projectPath);
+    return app.exec();
+}
+
+} // namespace vesk4

@@ -1,0 +1,215 @@
+#include "app/main_menu.h"
+
+#include "app/command_line.h"
+#include "app/main_window.h"
+#include "app/page_bar.h"
+#include "app/recent_files.h"
+#include "canvas/tool_panel.h"
+#include "files/file_dialogs.h"
+#include "files/whole_file.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QToolButton>
+
+namespace vesk4 {
+
+namespace {
+
+struct CommandDesign {
+    const char *caption;
+    QKeySequence key;
+};
+
+// Indexed by MainMenu::Command.
+const CommandDesign &designOf(MainMenu::Command command)
+{
+    static const CommandDesign designs[] = {
+        {"新規作成(&N)", QKeySequence::New},
+        {"開く(&O)...", QKeySequence::Open},
+        {"上書き保存(&S)", QKeySequence::Save},
+        {"名前を付けて保存(&A)...", QKeySequence::SaveAs},
+        {"PICデータ出力(&E)...", QKeySequence(Qt::CTRL | Qt::Key_E)},
+        {"終了(&X)", QKeySequence::Quit},
+        {"次のページ(&N)", QKeySequence(Qt::Key_PageDown)},
+        {"前のページ(&P)", QKeySequence(Qt::Key_PageUp)},
+        {"バージョン情報(&A)", QKeySequence()},
+    };
+    return designs[command];
+}
+
+// The tool buttons 0-8 in the edit menu: caption with access key, and the single key that picks
+// the tool. A text box with the focus takes these keys as text: QLineEdit claims printable keys
+// before any shortcut sees them.
+struct ToolDesign {
+    const char *caption;
+    Qt::Key key;
+};
+
+const std::array<ToolDesign, 9> kToolDesigns{{
+    {"描画(&P)", Qt::Key_P},
+    {"範囲(&S)", Qt::Key_S},
+    {"ｺﾋﾟｰ(&C)", Qt::Key_C},
+    {"移動(&M)", Qt::Key_M},
+    {"消す(&E)", Qt::Key_E},
+    {"回転(&T)", Qt::Key_T},
+    {"左右(&H)", Qt::Key_H},
+    {"上下(&V)", Qt::Key_V},
+    {"白黒(&I)", Qt::Key_I},
+}};
+
+const QString kFileInfoCaption = QStringLiteral("ファイル情報");
+const QString kMissingFile
+    = QStringLiteral("ファイルが見つかりません。最近使ったファイルの一覧から外します。");
+
+// A button is pressed for the user only when the user could press it.
+void clickIfPressable(QAbstractButton *button, const QWidget *window)
+{
+    if (button && button->isEnabled() && button->isVisibleTo(window))
+        button->click();
+}
+
+} // namespace
+
+MainMenu::MainMenu(MainWindow &window) : QObject(&window), window_(window)
+{
+    createFileMenu();
+    createEditMenu();
+    createViewMenu();
+    createHelpMenu();
+    connect(&window_, &MainWindow::projectFileUsed, this, [this](const QString &path) {
+        QSettings settings;
+        addRecentFile(settings, path);
+        showRecentFiles();
+    });
+}
+
+QAction *MainMenu::addCommand(QMenu *menu, Command command, const QString &caption)
+{
+    auto *action = menu->addAction(caption);
+    action->setShortcut(designOf(command).key);
+    // Also on the window itself, so the key works while the menu bar is hidden or closed.
+    window_.addAction(action);
+    actions_[command] = action;
+    return action;
+}
+
+void MainMenu::createFileMenu()
+{
+    QMenu *menu = window_.menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    const auto add = [&](Command command, auto handler) {
+        connect(addCommand(menu, command, QString::fromUtf8(designOf(command).caption)), &QAction::triggered,
+                this, handler);
+    };
+    add(New, [this] { window_.startNewDocumentAfterAsking(); });
+    add(Open, [this] { window_.fileDialogs()->show(FileDialogKind::Open); });
+    add(Save, [this] { saveToCurrentFile(); });
+    add(SaveAs, [this] { window_.fileDialogs()->show(FileDialogKind::Save); });
+    add(Export, [this] { window_.fileDialogs()->show(FileDialogKind::Export); });
+    menu->addSeparator();
+    recentMenu_ = menu->addMenu(QStringLiteral("最近使ったファイル(&R)"));
+    showRecentFiles();
+    menu->addSeparator();
+    add(Quit, [this] { window_.close(); });
+}
+
+void MainMenu::createEditMenu()
+{
+    QMenu *menu = window_.menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    ToolPanel *tools = window_.toolPanel();
+    for (int index = 0; index < int(kToolDesigns.size()); ++index) {
+        if (index == 2 || index == 5) // the groups of the tool frame: tools, range actions, transforms
+            menu->addSeparator();
+        QToolButton *button = tools->toolButton(index);
+        QAction *action = menu->addAction(QString::fromUtf8(kToolDesigns[index].caption));
+        action->setShortcut(kToolDesigns[index].key);
+        action->setEnabled(button->isEnabled());
+        window_.addAction(action);
+        connect(action, &QAction::triggered, this, [this, button] { clickIfPressable(button, &window_); });
+        button->installEventFilter(this);
+        toolActions_[index] = action;
+    }
+}
+
+void MainMenu::createViewMenu()
+{
+    QMenu *menu = window_.menuBar()->addMenu(QStringLiteral("表示(&V)"));
+    connect(addCommand(menu, NextPage, QString::fromUtf8(designOf(NextPage).caption)), &QAction::triggered,
+            this, [this] { turnPage(1); });
+    connect(addCommand(menu, PreviousPage, QString::fromUtf8(designOf(PreviousPage).caption)),
+            &QAction::triggered, this, [this] { turnPage(-1); });
+}
+
+void MainMenu::createHelpMenu()
+{
+    QMenu *menu = window_.menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    connect(addCommand(menu, About, QString::fromUtf8(designOf(About).caption)), &QAction::triggered, this,
+            &MainMenu::showAbout);
+}
+
+bool MainMenu::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::EnabledChange) {
+        for (int index = 0; index < int(toolActions_.size()); ++index) {
+            if (QToolButton *button = window_.toolPanel()->toolButton(index); button == watched)
+                toolActions_[index]->setEnabled(button->isEnabled());
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void MainMenu::showRecentFiles()
+{
+    recentMenu_->clear();
+    const QStringList paths = recentFiles(QSettings());
+    for (int index = 0; index < paths.size(); ++index) {
+        QString shown = shownPath(paths[index]);
+        const QString caption = QStringLiteral("&%1 %2").arg(index + 1).arg(
+            shown.replace(QLatin1Char('&'), QStringLiteral("&&")));
+        const QString path = paths[index];
+        connect(recentMenu_->addAction(caption), &QAction::triggered, this,
+                [this, path] { openRecentFile(path); });
+    }
+    recentMenu_->setEnabled(!paths.isEmpty());
+}
+
+void MainMenu::openRecentFile(const QString &path)
+{
+    if (!QFileInfo(path).isFile()) {
+        QSettings settings;
+        removeRecentFile(settings, path);
+        showRecentFiles();
+        window_.messageBoxes().inform(&window_, kFileInfoCaption,
+                                      kMissingFile + QLatin1Char('\n') + shownPath(path));
+        return;
+    }
+    window_.openProjectAfterAsking(path);
+}
+
+void MainMenu::saveToCurrentFile()
+{
+    // TODO after the undo interface arrives.
+    window_.fileDialogs()->show(FileDialogKind::Save);
+}
+
+void MainMenu::turnPage(int step)
+{
+    const int page = window_.state().currentPage + step;
+    if (page >= 0 && page < kPageCount)
+        clickIfPressable(window_.pageBar()->pageButton(page), &window_);
+}
+
+void MainMenu::showAbout()
+{
+    const QString text
+        = QStringLiteral("%1\nバージョン %2\nQt %3\n\nAll rights reserved.")
+              .arg(MainWindow::programTitle(), programVersion(), QString::fromLatin1(qVersion()));
+    window_.messageBoxes().inform(&window_, QStringLiteral("バージョン情報"), text);
+}
+
+} // namespace vesk4
