@@ -23,24 +23,37 @@ namespace {
 
 struct CommandDesign {
     const char *caption;
-    QKeySequence key;
+    QKeySequence::StandardKey standardKey;
+    // For a platform whose standard has no key for the command: the key users of desktop editors
+    // expect there (Linux has Ctrl+Shift+S and Ctrl+Q, the toolkit's fallback platforms do not).
+    QKeySequence otherwise;
 };
 
 // Indexed by MainMenu::Command.
 const CommandDesign &designOf(MainMenu::Command command)
 {
+    using Key = QKeySequence;
     static const CommandDesign designs[] = {
-        {"新規作成(&N)", QKeySequence::New},
-        {"開く(&O)...", QKeySequence::Open},
-        {"上書き保存(&S)", QKeySequence::Save},
-        {"名前を付けて保存(&A)...", QKeySequence::SaveAs},
-        {"PICデータ出力(&E)...", QKeySequence(Qt::CTRL | Qt::Key_E)},
-        {"終了(&X)", QKeySequence::Quit},
-        {"次のページ(&N)", QKeySequence(Qt::Key_PageDown)},
-        {"前のページ(&P)", QKeySequence(Qt::Key_PageUp)},
-        {"バージョン情報(&A)", QKeySequence()},
+        {"新規作成(&N)", Key::New, {}},
+        {"開く(&O)...", Key::Open, {}},
+        {"上書き保存(&S)", Key::Save, {}},
+        {"名前を付けて保存(&A)...", Key::SaveAs, Key(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {"PICデータ出力(&E)...", Key::UnknownKey, Key(Qt::CTRL | Qt::Key_E)},
+        {"終了(&X)", Key::Quit, Key(Qt::CTRL | Qt::Key_Q)},
+        {"次のページ(&N)", Key::UnknownKey, Key(Qt::Key_PageDown)},
+        {"前のページ(&P)", Key::UnknownKey, Key(Qt::Key_PageUp)},
+        {"バージョン情報(&A)", Key::UnknownKey, {}},
     };
     return designs[command];
+}
+
+QList<QKeySequence> keysOf(MainMenu::Command command)
+{
+    const CommandDesign &design = designOf(command);
+    QList<QKeySequence> keys = QKeySequence::keyBindings(design.standardKey);
+    if (keys.isEmpty() && !design.otherwise.isEmpty())
+        keys << design.otherwise;
+    return keys;
 }
 
 // The tool buttons 0-8 in the edit menu: caption with access key, and the single key that picks
@@ -92,7 +105,7 @@ MainMenu::MainMenu(MainWindow &window) : QObject(&window), window_(window)
 QAction *MainMenu::addCommand(QMenu *menu, Command command, const QString &caption)
 {
     auto *action = menu->addAction(caption);
-    action->setShortcut(designOf(command).key);
+    action->setShortcuts(keysOf(command));
     // Also on the window itself, so the key works while the menu bar is hidden or closed.
     window_.addAction(action);
     actions_[command] = action;
