@@ -50,7 +50,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     createPanels();
     connectHandlers();
     startUp();
-    fileDialogs_ = new FileDialogs(*this);
+    fileDialogs_ = new FileDialogs(*this, *filePanel_, this);
     mainMenu_ = new MainMenu(*this);
     // The panels keep their size; the window grows by the menu bar's height.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
