@@ -83,7 +83,7 @@ FileDialog::FileDialog(MainWindow &window, FileDialogKind kind, const QList<Volu
     connect(driveList_, &QComboBox::currentIndexChanged, this, &FileDialog::driveChosen);
     connect(folderList_, &FolderList::pathChanged, this, &FileDialog::folderChanged);
     connect(folderList_, &FolderList::moveFailed, this,
-            [this](const QString &description) { inform(window_.windowTitle(), description); });
+            [this](const QString &description) { inform(MainWindow::appTitle(), description); });
     connect(fileList_, &QListWidget::itemSelectionChanged, this, &FileDialog::fileSelected);
     connect(fileList_, &QListWidget::itemDoubleClicked, this, &FileDialog::fileDoubleClicked);
     // Enter in the name box acts at once. The window is no QDialog, so no default button takes the
@@ -122,7 +122,7 @@ void FileDialog::driveChosen()
 {
     const QString drive = driveList_->drive();
     if (Status moved = folderList_->setPath(drive); !moved) {
-        inform(window_.windowTitle(), moved.failure().text());
+        inform(MainWindow::appTitle(), moved.failure().text());
         // Runs this handler again for the old drive; a second failure finds the list already there.
         driveList_->setDrive(lastDrive_);
         return;
