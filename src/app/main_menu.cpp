@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QToolButton>
+#include <QUndoStack>
 
 namespace vesk4 {
 
@@ -40,6 +41,8 @@ const CommandDesign &designOf(MainMenu::Command command)
         {"名前を付けて保存(&A)...", Key::SaveAs, Key(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
         {"PICデータ出力(&E)...", Key::UnknownKey, Key(Qt::CTRL | Qt::Key_E)},
         {"終了(&X)", Key::Quit, Key(Qt::CTRL | Qt::Key_Q)},
+        {"元に戻す", Key::Undo, {}},
+        {"やり直し", Key::Redo, {}},
         {"次のページ(&N)", Key::UnknownKey, Key(Qt::Key_PageDown)},
         {"前のページ(&P)", Key::UnknownKey, Key(Qt::Key_PageUp)},
         {"バージョン情報(&A)", Key::UnknownKey, {}},
@@ -131,12 +134,32 @@ void MainMenu::createFileMenu()
     add(Quit, [this] { window_.close(); });
 }
 
+void MainMenu::addHistoryEntry(QMenu *menu, Command command)
+{
+    QUndoStack &stack = window_.undoStack();
+    const QString prefix = QString::fromUtf8(designOf(command).caption);
+    QAction *action
+        = command == Undo ? stack.createUndoAction(this, prefix) : stack.createRedoAction(this, prefix);
+    // Through the window, which first makes the cells of a stroke in progress a step of their own.
+    disconnect(action, &QAction::triggered, &stack, nullptr);
+    connect(action, &QAction::triggered, &window_, command == Undo ? &MainWindow::undo : &MainWindow::redo);
+    // The entry takes over the window's key: a key on two actions would be ambiguous and do nothing.
+    (command == Undo ? window_.undoAction() : window_.redoAction())->setShortcuts({});
+    action->setShortcuts(keysOf(command));
+    menu->addAction(action);
+    window_.addAction(action);
+    actions_[command] = action;
+}
+
 void MainMenu::createEditMenu()
 {
     QMenu *menu = window_.menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    addHistoryEntry(menu, Undo);
+    addHistoryEntry(menu, Redo);
     ToolPanel *tools = window_.toolPanel();
     for (int index = 0; index < int(kToolDesigns.size()); ++index) {
-        if (index == 2 || index == 5) // the groups of the tool frame: tools, range actions, transforms
+        // The groups of the tool frame: tools, range actions, transforms.
+        if (index == 0 || index == 2 || index == 5)
             menu->addSeparator();
         QToolButton *button = tools->toolButton(index);
         QAction *action = menu->addAction(QString::fromUtf8(kToolDesigns[index].caption));
@@ -201,13 +224,15 @@ void MainMenu::openRecentFile(const QString &path)
                                       kMissingFile + QLatin1Char('\n') + shownPath(path));
         return;
     }
-    window_.openProjectAfterAsking(path);
+    window_.openNamedProject(path);
 }
 
 void MainMenu::saveToCurrentFile()
 {
-    // TODO after the undo interface arrives.
-    window_.fileDialogs()->show(FileDialogKind::Save);
+    if (const QString path = window_.currentFilePath(); !path.isEmpty())
+        window_.saveProjectFile(path);
+    else
+        window_.fileDialogs()->show(FileDialogKind::Save);
 }
 
 void MainMenu::turnPage(int step)
@@ -219,9 +244,8 @@ void MainMenu::turnPage(int step)
 
 void MainMenu::showAbout()
 {
-    const QString text
-        = QStringLiteral("%1\nバージョン %2\nQt %3\n\nAll rights reserved.")
-              .arg(MainWindow::programTitle(), programVersion(), QString::fromLatin1(qVersion()));
+    const QString text = QStringLiteral("%1\nバージョン %2\nQt %3\n\nAll rights reserved.")
+                             .arg(MainWindow::appTitle(), programVersion(), QString::fromLatin1(qVersion()));
     window_.messageBoxes().inform(&window_, QStringLiteral("バージョン情報"), text);
 }
 

@@ -16,7 +16,20 @@ class MainWindow;
 class MainMenu : public QObject {
     Q_OBJECT
 public:
-    enum Command { New, Open, Save, SaveAs, Export, Quit, NextPage, PreviousPage, About, CommandCount };
+    enum Command {
+        New,
+        Open,
+        Save,
+        SaveAs,
+        Export,
+        Quit,
+        Undo,
+        Redo,
+        NextPage,
+        PreviousPage,
+        About,
+        CommandCount
+    };
 
     // Fills the window's menu bar.
     explicit MainMenu(MainWindow &window);
@@ -34,6 +47,8 @@ protected:
 
 private:
     QAction *addCommand(QMenu *menu, Command command, const QString &caption);
+    // Undo or Redo: the history's own entry, which names the step it would take back or do again.
+    void addHistoryEntry(QMenu *menu, Command command);
     void createFileMenu();
     void createEditMenu();
     void createViewMenu();

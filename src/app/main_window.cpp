@@ -17,8 +17,11 @@
 #include "widgets/button_colour.h"
 #include "widgets/twips.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -41,16 +44,20 @@ constexpr QPoint kPalettePanelPosition(twips(8790), twips(3720));
 constexpr int kGap = 8;
 
 const QString kOpenCaption = QStringLiteral("ファイル情報");
+const QString kSaveQuestionCaption = QStringLiteral("保存確認");
+const QString kSaveQuestion = QStringLiteral("変更が保存されていません。保存しますか？");
 
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
-    setWindowTitle(kAppTitle);
+    // The placeholder shows the modified mark only while the document has unsaved changes.
+    setWindowTitle(kAppTitle + QStringLiteral("[*]"));
     createPanels();
     connectHandlers();
     startUp();
     fileDialogs_ = new FileDialogs(*this, *filePanel_, this);
+    createUndoActions();
     mainMenu_ = new MainMenu(*this);
     // The panels keep their size; the window grows by the menu bar's height.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -59,7 +66,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 
 MainWindow::~MainWindow() = default;
 
-QString MainWindow::programTitle()
+QString MainWindow::appTitle()
 {
     return kAppTitle;
 }
@@ -125,6 +132,73 @@ void MainWindow::startUp()
     palettePanel_->showPenColours(doc_, state_); // 17
     showCurrentPage(); // 18
     redraw(false); // 19
+    blockTools_->setJournal(&history_.cellChanges());
+    history_.clear();
+}
+
+void MainWindow::createUndoActions()
+{
+    undoAction_ = new QAction(QStringLiteral("元に戻す"), this);
+    undoAction_->setShortcut(QKeySequence::Undo);
+    redoAction_ = new QAction(QStringLiteral("やり直し"), this);
+    redoAction_->setShortcut(QKeySequence::Redo);
+    addAction(undoAction_);
+    addAction(redoAction_);
+    connect(undoAction_, &QAction::triggered, this, &MainWindow::undo);
+    connect(redoAction_, &QAction::triggered, this, &MainWindow::redo);
+    history_.setStepApplied([this](const AppliedStep &step) { showAppliedStep(step); });
+    connect(&history_.stack(), &QUndoStack::cleanChanged, this,
+            [this](bool clean) { setWindowModified(!clean); });
+}
+
+void MainWindow::undo()
+{
+    history_.undo();
+}
+
+void MainWindow::redo()
+{
+    history_.redo();
+}
+
+void MainWindow::showAppliedStep(const AppliedStep &step)
+{
+    if (step.page != state_.currentPage)
+        pageButtonClicked(step.page);
+    else if (step.cells)
+        redraw(true);
+    else
+        showCurrentPage();
+}
+
+bool MainWindow::confirmUnsavedChanges()
+{
+    if (!isDocumentModified())
+        return true;
+    switch (messages_->askToSave(this, kSaveQuestionCaption, kSaveQuestion)) {
+    case SaveChoice::Discard:
+        return true;
+    case SaveChoice::Cancel:
+        return false;
+    case SaveChoice::Save:
+        break;
+    }
+    if (currentFilePath_.isEmpty()) {
+        fileDialogs_->show(FileDialogKind::Save);
+        return false;
+    }
+    return saveProjectFile(currentFilePath_);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!confirmUnsavedChanges()) {
+        event->ignore();
+        return;
+    }
+    // An open file dialog would keep the program running without its main window.
+    fileDialogs_->closeAll();
+    event->accept();
 }
 
 void MainWindow::connectHandlers()
@@ -228,7 +302,7 @@ void MainWindow::showColourMode()
 
 void MainWindow::colourModeChosen(int index)
 {
-    doc_.ColorMode[state_.currentPage] = int16_t(index);
+    history_.changeSetting(state_.currentPage, PageSetting::ColourMode, int16_t(index));
     showColourMode();
     update();
 }
@@ -265,12 +339,16 @@ void MainWindow::redraw(bool thumbnailToo)
 
 bool MainWindow::openProjectFile(const QString &path)
 {
+    if (!confirmUnsavedChanges())
+        return false;
     if (Status opened = openProject(path, doc_, state_); !opened) {
         reportFailure(kOpenCaption, QStringLiteral("ファイルを開けませんでした。"), opened.failure());
         return false;
     }
     pageBar_->setStartCaptions(doc_.ChrName);
     showCurrentPage();
+    history_.clear();
+    setCurrentFilePath(QFileInfo(path).absoluteFilePath());
     emit projectFileUsed(path);
     return true;
 }
@@ -281,6 +359,8 @@ bool MainWindow::saveProjectFile(const QString &path)
         reportFailure(kAppTitle, QStringLiteral("保存できませんでした。"), saved.failure());
         return false;
     }
+    history_.markSaved();
+    setCurrentFilePath(QFileInfo(path).absoluteFilePath());
     emit projectFileUsed(path);
     return true;
 }

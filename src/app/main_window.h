@@ -3,6 +3,7 @@
 #include "canvas/block_tools.h"
 #include "canvas/canvas_renderer.h"
 #include "document/document.h"
+#include "document/edit_history.h"
 #include "document/editor_state.h"
 #include "document/result.h"
 #include "files/file_actions.h"
@@ -12,6 +13,7 @@
 
 #include <memory>
 
+class QAction;
 class QLineEdit;
 class QScrollBar;
 
@@ -37,8 +39,8 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // The program's own title, the caption of the start-up document.
-    static QString programTitle();
+    // The editor's caption, without the modified mark; message boxes carry it too.
+    static QString appTitle();
 
     Document &document() { return doc_; }
     const Document &document() const { return doc_; }
@@ -70,16 +72,36 @@ public:
     bool exportIncludeFile(const QString &path) override;
     QString projectFileName() const override { return doc_.projectFileName; }
     void setProjectFileName(const QString &name) override { doc_.projectFileName = name; }
-    QString title() const override { return windowTitle(); }
+    QString title() const override { return appTitle(); }
 
     // Opening a project from outside the dialogs (the command line, a drop, the recent files):
     // the save dialog then starts with its name.
     bool openNamedProject(const QString &path);
-    // The same, after asking what to do with unsaved changes.
-    bool openProjectAfterAsking(const QString &path);
     // Makes the document, the editing state and every control what they are at start-up.
     void startNewDocument();
     void startNewDocumentAfterAsking();
+
+    // The edit history: every change of what a save writes is one step on this stack.
+    QUndoStack &undoStack() { return history_.stack(); }
+    EditHistory &history() { return history_; }
+    // Take back and do again the last step, and show the page it belongs to. Cells a stroke in
+    // progress has written become a step first.
+    void undo();
+    void redo();
+    // The actions behind the standard undo and redo keys; a menu may show them.
+    QAction *undoAction() const { return undoAction_; }
+    QAction *redoAction() const { return redoAction_; }
+
+    // Whether the document differs from the last save or open.
+    bool isDocumentModified() const { return history_.isModified(); }
+    // When the document has unsaved changes, asks whether to save them first. True when the caller
+    // may go on (saved, discarded, or nothing to save); false on cancel, or when the save failed or
+    // needs the save dialog first (which is then shown).
+    bool confirmUnsavedChanges();
+    // The full path of the project file last saved or opened; empty for the start-up document.
+    QString currentFilePath() const { return currentFilePath_; }
+    // The caption names the file; the start-up document shows the program's own title.
+    void setCurrentFilePath(const QString &path);
 
     // Replaces the message boxes, for tests; the window does not take ownership.
     void setMessageBoxes(MessageBoxes *boxes) { messages_ = boxes; }
@@ -92,6 +114,8 @@ signals:
     void projectFileUsed(const QString &path);
 
 protected:
+    // Closing the window ends the program: it asks about unsaved changes, then closes the dialogs.
+    void closeEvent(QCloseEvent *event) override;
     // A project file (.egd) dropped on the window is opened.
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -133,9 +157,16 @@ private:
     // drawCells and drawGrid, then a refresh of the canvas and, if asked, of the thumbnail.
     void redraw(bool thumbnailToo);
     void reportFailure(const QString &caption, const QString &what, const Failure &failure);
+    void createUndoActions();
+    // Shows the page of an undone or redone step with what it changed.
+    void showAppliedStep(const AppliedStep &step);
 
     Document doc_;
     EditorState state_;
+    EditHistory history_{doc_};
+    QString currentFilePath_;
+    QAction *undoAction_ = nullptr;
+    QAction *redoAction_ = nullptr;
     std::unique_ptr<CanvasRenderer> renderer_; // sized from the geometry fields, so made in startUp
     std::unique_ptr<BlockTools> blockTools_; // works on the renderer's images, so made with it
 

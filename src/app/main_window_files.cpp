@@ -1,5 +1,6 @@
 // The main window's documents from outside its dialogs: a new document, a project named on the
-// command line, dropped on the window or picked from the recent files.
+// command line, dropped on the window or picked from the recent files; and the caption naming the
+// current file. Opening asks about unsaved changes first (openProjectFile).
 #include "app/main_window.h"
 
 #include "app/grid_panel.h"
@@ -46,14 +47,18 @@ bool MainWindow::openNamedProject(const QString &path)
     return true;
 }
 
-bool MainWindow::openProjectAfterAsking(const QString &path)
+void MainWindow::setCurrentFilePath(const QString &path)
 {
-    return openNamedProject(path);
+    currentFilePath_ = path;
+    // The placeholder keeps the modified mark where the caption has it.
+    setWindowTitle(path.isEmpty() ? appTitle() + QStringLiteral("[*]")
+                                  : QFileInfo(path).fileName() + QStringLiteral("[*] - ") + appTitle());
 }
 
 void MainWindow::startNewDocumentAfterAsking()
 {
-    startNewDocument();
+    if (confirmUnsavedChanges())
+        startNewDocument();
 }
 
 void MainWindow::startNewDocument()
@@ -73,10 +78,14 @@ void MainWindow::startNewDocument()
 
     // Tools and floating block as at start-up.
     blockTools_ = std::make_unique<BlockTools>(doc_, state_, *renderer_);
+    blockTools_->setJournal(&history_.cellChanges());
     showChanges(Refresh{.canvas = true, .thumbnail = true, .blockSurface = true, .controls = true});
     pageBar_->setStartCaptions(doc_.ChrName);
     palettePanel_->showPenColours(doc_, state_);
     showCurrentPage();
+    // Showing the page wrote its settings back through the history; none of that is an edit.
+    history_.clear();
+    setCurrentFilePath({});
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)
@@ -94,7 +103,7 @@ void MainWindow::dropEvent(QDropEvent *event)
     // Asked and opened once the drag has ended: a message box inside the drop would hold the
     // program the file came from.
     QMetaObject::invokeMethod(
-        this, [this, path] { openProjectAfterAsking(path); }, Qt::QueuedConnection);
+        this, [this, path] { openNamedProject(path); }, Qt::QueuedConnection);
 }
 
 } // namespace vesk4

@@ -3,6 +3,7 @@
 #include "bgmap/map_chips.h"
 #include "canvas/canvas_renderer.h"
 #include "canvas/tool_buttons.h"
+#include "document/cell_changes.h"
 #include "document/document.h"
 #include "document/editor_state.h"
 
@@ -95,6 +96,9 @@ public:
     ToolButtons &tools() { return tools_; }
     const BlockSurface &floatingBlock() const { return surface_; }
 
+    // Cells of the page are written through this journal from now on; none by default.
+    void setJournal(CellChanges *journal) { journal_ = journal; }
+
     // Receives the chips the map redraws read on entering the map mode; none by default.
     void setChipPainter(ChipPainter paint) { chipPainter_ = std::move(paint); }
 
@@ -123,6 +127,7 @@ private:
     ToolButtons tools_;
     BlockSurface surface_;
     ChipPainter chipPainter_;
+    CellChanges *journal_ = nullptr;
 };
 
 } // namespace vesk4

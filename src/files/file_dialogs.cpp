@@ -32,6 +32,13 @@ void FileDialogs::show(FileDialogKind kind)
     dialog->activateWindow();
 }
 
+void FileDialogs::closeAll()
+{
+    for (QPointer<FileDialog> &dialog : dialogs_)
+        if (dialog)
+            dialog->close();
+}
+
 FileDialog *FileDialogs::openOne(FileDialogKind kind) const
 {
     FileDialog *dialog = dialogs_[int(kind)];

@@ -32,6 +32,8 @@ public:
     void setVolumeLister(VolumeLister lister) { volumeLister_ = std::move(lister); }
 
     void show(FileDialogKind kind);
+    // Closes every open dialog.
+    void closeAll();
 
 private:
     FileDialog *openOne(FileDialogKind kind) const;

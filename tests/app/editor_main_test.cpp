@@ -127,7 +127,7 @@ TEST_F(EditorMainTest, ADamagedProjectIsReportedAndTheStartUpDocumentStays)
     EXPECT_TRUE(seen.messages[0].contains(QStringLiteral("line 2"))) << seen.messages[0].toStdString();
     ASSERT_TRUE(seen.windowShown);
     EXPECT_TRUE(seen.startUpDocument);
-    EXPECT_EQ(seen.caption, MainWindow::programTitle());
+    EXPECT_EQ(seen.caption, MainWindow::appTitle() + QStringLiteral("[*]"));
 }
 
 } // namespace

@@ -223,7 +223,7 @@ TEST_F(MainMenuTest, AboutNamesProgramVersionToolkitAndLicence)
     menu->action(MainMenu::About)->trigger();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].caption, QStringLiteral("バージョン情報"));
-    for (const QString &part : {MainWindow::programTitle(), QStringLiteral(VESK4_VERSION),
+    for (const QString &part : {MainWindow::appTitle(), QStringLiteral(VESK4_VERSION),
                                 QStringLiteral("Qt ") + qVersion(), QStringLiteral("All rights reserved")})
         EXPECT_TRUE(messages.shown[0].text.contains(part)) << part.toStdString();
 }

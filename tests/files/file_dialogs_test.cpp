@@ -343,7 +343,7 @@ TEST_F(FileDialogsTest, AFailedSaveSaysWhyAndKeepsTheDialogOpen)
     ASSERT_NE(d, nullptr);
     act(d, QStringLiteral("taken"));
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].caption, window->windowTitle());
+    EXPECT_EQ(boxes.shown[0].caption, QStringLiteral("VESK4グラフィックエディタ（モノクロ仕様 Ver2.0）"));
     EXPECT_EQ(dialogs().saveDialog(), d);
     EXPECT_EQ(d->fileNameBox()->text(), QStringLiteral("taken.egd"));
     EXPECT_EQ(doc().projectFileName, QStringLiteral("before.egd"));
@@ -486,7 +486,7 @@ TEST_F(FileDialogsTest, ChoosingADriveMovesToItsRootAndABadOneGoesBack)
 
     d->driveList()->setCurrentIndex(2);
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].caption, window->windowTitle());
+    EXPECT_EQ(boxes.shown[0].caption, QStringLiteral("VESK4グラフィックエディタ（モノクロ仕様 Ver2.0）"));
     EXPECT_TRUE(boxes.shown[0].text.startsWith(QStringLiteral("/no/such/drive: ")));
     EXPECT_EQ(boxes.shown[0].parent, d);
     // Back on the old drive, whose change handler ran again.
