@@ -111,6 +111,7 @@ TEST_F(EditorMainTest, OpensTheProjectNamedOnTheCommandLine)
     EXPECT_EQ(seen.document.ChrSizeY[0], 16);
     EXPECT_EQ(seen.document.PixelData(0, 5, 7), 1);
     EXPECT_EQ(seen.document.projectFileName, QStringLiteral("shell.egd"));
+    EXPECT_TRUE(seen.caption.startsWith(QStringLiteral("shell.egd[*] - "))) << seen.caption.toStdString();
 }
 
 TEST_F(EditorMainTest, ADamagedProjectIsReportedAndTheStartUpDocumentStays)

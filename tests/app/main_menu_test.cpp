@@ -6,6 +6,7 @@
 #include "app/settings_panel.h"
 #include "canvas/canvas_view.h"
 #include "canvas/tool_panel.h"
+#include "files/file_dialog.h"
 #include "files/file_dialogs.h"
 #include "files/project_file.h"
 
@@ -21,6 +22,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QUrl>
 
 #include "scripted_messages.h"
@@ -33,15 +35,42 @@ class MainMenuTest : public ShownWindowTest {
 protected:
     void SetUp() override
     {
+        // Each test starts with no recent files; the window listed the store when it was made.
         QSettings().clear();
+        menu->showRecentFiles();
         ASSERT_TRUE(dir.isValid());
+        // The save dialog starts in the working folder (there is no egd/ in it).
+        previousFolder = QDir::currentPath();
+        ASSERT_TRUE(QDir::setCurrent(dir.path()));
         ShownWindowTest::SetUp();
         window.setMessageBoxes(&messages);
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
+    void TearDown() override { QDir::setCurrent(previousFolder); }
 
     QString path(const QString &name) const { return dir.filePath(name); }
+    QByteArray bytesOf(const QString &name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+    }
+    // A left click of the pen on view cell (x, y): one edit step.
+    void paint(int x, int y)
+    {
+        const QPoint at(x * 8 + 4, y * 10 + 5);
+        QTest::mousePress(window.canvasView()->canvas(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(window.canvasView()->canvas(), Qt::LeftButton, {}, at);
+    }
+    void saveThroughTheDialog(const QString &name)
+    {
+        QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        FileDialog *dialog = window.fileDialogs()->saveDialog();
+        ASSERT_NE(dialog, nullptr);
+        dialog->fileNameBox()->setText(name);
+        QTest::mouseClick(dialog->actionButton(), Qt::LeftButton);
+        ASSERT_EQ(window.fileDialogs()->saveDialog(), nullptr);
+    }
     // A project whose page 0 is named name.
     QString writeProject(const QString &name)
     {
@@ -71,6 +100,7 @@ protected:
     }
 
     QTemporaryDir dir;
+    QString previousFolder;
     ScriptedMessages messages;
     MainMenu *menu = window.mainMenu();
     PageBar *pages = window.pageBar();
@@ -152,11 +182,95 @@ TEST_F(MainMenuTest, ToolEntriesFollowTheirButtons)
     expectMirrored("pen");
 }
 
+// Ctrl+S writes the current file as the save dialog would, without showing it.
+TEST_F(MainMenuTest, SaveWritesTheCurrentFileWithoutADialog)
+{
+    paint(1, 1);
+    saveThroughTheDialog(QStringLiteral("quick"));
+    const QByteArray first = bytesOf(QStringLiteral("quick.egd"));
+    EXPECT_EQ(window.currentFilePath(), path(QStringLiteral("quick.egd")));
+
+    paint(2, 3);
+    EXPECT_TRUE(window.isWindowModified());
+    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(window.fileDialogs()->saveDialog(), nullptr);
+    EXPECT_FALSE(window.isWindowModified());
+    EXPECT_TRUE(messages.shown.empty());
+
+    saveThroughTheDialog(QStringLiteral("again"));
+    EXPECT_EQ(bytesOf(QStringLiteral("quick.egd")), bytesOf(QStringLiteral("again.egd")));
+    EXPECT_NE(bytesOf(QStringLiteral("quick.egd")), first);
+}
+
+// A save that cannot be written leaves the file as it was and says why.
+TEST_F(MainMenuTest, AFailedSaveKeepsTheFileWholeAndSaysWhy)
+{
+    saveThroughTheDialog(QStringLiteral("kept"));
+    const QByteArray before = bytesOf(QStringLiteral("kept.egd"));
+    window.document().ChrName[2] = QStringLiteral("a,b"); // a name the file cannot hold
+    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("保存できませんでした。")));
+    EXPECT_EQ(bytesOf(QStringLiteral("kept.egd")), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"kept.egd"}));
+}
+
 TEST_F(MainMenuTest, SaveWithoutACurrentFileShowsTheSaveDialog)
 {
     QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
     ASSERT_NE(window.fileDialogs()->saveDialog(), nullptr);
     EXPECT_EQ(window.fileDialogs()->saveDialog()->windowTitle(), QStringLiteral("保存"));
+}
+
+// The history's entries name the step and act on the keys.
+TEST_F(MainMenuTest, UndoAndRedoNameTheStepAndTakeTheKeys)
+{
+    QAction *undo = menu->action(MainMenu::Undo);
+    QAction *redo = menu->action(MainMenu::Redo);
+    EXPECT_FALSE(undo->isEnabled());
+    paint(4, 2);
+    ASSERT_EQ(window.document().PixelData(0, 4, 2), 1);
+    ASSERT_FALSE(window.undoStack().undoText().isEmpty());
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_EQ(undo->text(), QStringLiteral("元に戻す ") + window.undoStack().undoText());
+
+    QTest::keySequence(&window, undo->shortcut());
+    EXPECT_EQ(window.document().PixelData(0, 4, 2), 0);
+    EXPECT_EQ(redo->text(), QStringLiteral("やり直し ") + window.undoStack().redoText());
+    QTest::keySequence(&window, redo->shortcut());
+    EXPECT_EQ(window.document().PixelData(0, 4, 2), 1);
+}
+
+// New and a dropped file ask first about unsaved changes; cancel keeps everything.
+TEST_F(MainMenuTest, NewAndDropAskAboutUnsavedChanges)
+{
+    const QString project = writeProject(QStringLiteral("dropped"));
+    paint(1, 1);
+    messages.saveChoices = {SaveChoice::Cancel, SaveChoice::Cancel, SaveChoice::Discard};
+    QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
+    drop(project);
+    EXPECT_EQ(messages.askedToSave.size(), 2u);
+    EXPECT_EQ(window.document().PixelData(0, 1, 1), 1);
+    EXPECT_EQ(window.document().ChrName[0], QStringLiteral("Chr00"));
+    drop(project);
+    EXPECT_EQ(window.document().ChrName[0], QStringLiteral("dropped"));
+    EXPECT_EQ(window.document().PixelData(0, 1, 1), 0);
+}
+
+// The caption names the current file and keeps the modified mark's placeholder.
+TEST_F(MainMenuTest, CaptionNamesTheCurrentFile)
+{
+    const QString title = MainWindow::appTitle();
+    EXPECT_EQ(window.windowTitle(), title + QStringLiteral("[*]"));
+    ASSERT_TRUE(window.openNamedProject(writeProject(QStringLiteral("named"))));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("named.egd[*] - ") + title);
+    paint(0, 0);
+    EXPECT_TRUE(window.isWindowModified());
+    messages.saveChoices = {SaveChoice::Discard};
+    window.mainMenu()->action(MainMenu::New)->trigger();
+    EXPECT_EQ(window.windowTitle(), title + QStringLiteral("[*]"));
+    EXPECT_FALSE(window.isWindowModified());
+    EXPECT_TRUE(window.currentFilePath().isEmpty());
 }
 
 TEST_F(MainMenuTest, RecentFilesKeepTheEightNewestAndDropAMissingOne)
