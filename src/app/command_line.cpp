@@ -23,13 +23,15 @@ QString programVersion()
     return QStringLiteral(VESK4_VERSION);
 }
 
-EditorCommandLine parseEditorCommandLine(const QStringList &arguments)
+EditorCommandLine parseEditorCommandLine(const QStringList &arguments, CommandLineStep step)
 {
     QCommandLineParser parser;
+    // -platform, -style, -reverse ... are the toolkit's words, never runs of one-letter options.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
         QStringLiteral("VESK4 graphics editor: draws the character images of the "
                        "VESK4 firmware and exports them for MPLAB."));
-    // Not addHelpOption: its --help-all lists the toolkit's options, which this parser does not take.
+    // Not addHelpOption: its --help-all lists the toolkit's options, which this help does not describe.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
                                   QStringLiteral("Displays this help."));
     parser.addOption(help);
@@ -38,18 +40,19 @@ EditorCommandLine parseEditorCommandLine(const QStringList &arguments)
                                  QStringLiteral("[FILE]"));
 
     EditorCommandLine result;
-    if (!parser.parse(arguments)) {
-        result.action = EditorCommandLine::Action::Refuse;
-        result.text = parser.errorText() + QLatin1Char('\n') + helpText(parser);
-    } else if (parser.isSet(help)) {
+    const bool parsed = parser.parse(arguments);
+    if (parser.isSet(help)) {
         result.action = EditorCommandLine::Action::PrintHelp;
         result.text = helpText(parser);
     } else if (parser.isSet(version)) {
         result.action = EditorCommandLine::Action::PrintVersion;
         result.text = kProgramName + QLatin1Char(' ') + programVersion() + QLatin1Char('\n');
-    } else if (parser.positionalArguments().size() > 1) {
+    } else if (step == CommandLineStep::BeforeDisplay) {
+        // The rest waits until the toolkit has taken its own options out.
+    } else if (!parsed || parser.positionalArguments().size() > 1) {
         result.action = EditorCommandLine::Action::Refuse;
-        result.text = QStringLiteral("Only one FILE can be opened.\n") + helpText(parser);
+        const QString why = parsed ? QStringLiteral("Only one FILE can be opened.") : parser.errorText();
+        result.text = QStringLiteral("%1: %2 (try '%1 --help')\n").arg(kProgramName, why);
     } else {
         result.projectPath = parser.positionalArguments().value(0);
     }

@@ -6,6 +6,7 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <optional>
 
 namespace vesk4 {
 
@@ -16,15 +17,10 @@ void print(FILE *stream, const QString &text)
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
-} // namespace
-
-int runEditor(int argc, char **argv)
+// Prints what the command line asked for or why it was refused; the exit status when the editor
+// is to stop there.
+std::optional<int> answer(const EditorCommandLine &commandLine)
 {
-    // Read before the application object exists: --help and --version need no display.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    const EditorCommandLine commandLine = parseEditorCommandLine(arguments);
     switch (commandLine.action) {
     case EditorCommandLine::Action::PrintHelp:
     case EditorCommandLine::Action::PrintVersion:
@@ -36,8 +32,24 @@ int runEditor(int argc, char **argv)
     case EditorCommandLine::Action::Run:
         break;
     }
+    return std::nullopt;
+}
 
-    QApplication app(argc, argv);
+} // namespace
+
+int runEditor(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (const std::optional<int> status
+        = answer(parseEditorCommandLine(arguments, CommandLineStep::BeforeDisplay)))
+        return *status;
+
+    QApplication app(argc, argv); // takes the toolkit's own options out
+    const EditorCommandLine commandLine = parseEditorCommandLine(app.arguments(), CommandLineStep::Complete);
+    if (const std::optional<int> status = answer(commandLine))
+        return *status;
     // Where QSettings keeps the recent files.
     QApplication::setOrganizationName(QStringLiteral("VESK4"));
     QApplication::setApplicationName(QStringLiteral("vesk4-editor"));

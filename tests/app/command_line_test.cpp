@@ -11,7 +11,8 @@ using Action = EditorCommandLine::Action;
 
 struct CommandLineCase {
     QStringList arguments; // after the program name
-    Action action;
+    Action beforeDisplay; // the first reading, with the toolkit's options still among the arguments
+    Action complete; // the reading of what the toolkit left
     QString projectPath;
     QString textPart; // a piece of the printed text
 };
@@ -20,25 +21,31 @@ TEST(EditorCommandLineTest, ReadsTheFileHelpAndVersion)
 {
     const QString usage = QStringLiteral("Usage: vesk4-editor [options] [FILE]\n");
     const QString version = QStringLiteral("vesk4-editor " VESK4_VERSION "\n");
+    const QString tryHelp = QStringLiteral("(try 'vesk4-editor --help')");
     const CommandLineCase cases[] = {
-        {{}, Action::Run, {}, {}},
-        {{"a.egd"}, Action::Run, "a.egd", {}},
-        {{"--", "-a.egd"}, Action::Run, "-a.egd", {}},
-        {{"--help"}, Action::PrintHelp, {}, usage},
-        {{"-h", "a.egd"}, Action::PrintHelp, {}, "FILE"},
-        {{"--version"}, Action::PrintVersion, {}, version},
-        {{"-v"}, Action::PrintVersion, {}, version},
-        {{"--bogus"}, Action::Refuse, {}, "bogus"},
-        {{"--help-all"}, Action::Refuse, {}, usage},
-        {{"a.egd", "b.egd"}, Action::Refuse, {}, usage},
+        {{}, Action::Run, Action::Run, {}, {}},
+        {{"a.egd"}, Action::Run, Action::Run, "a.egd", {}},
+        {{"--", "-a.egd"}, Action::Run, Action::Run, "-a.egd", {}},
+        {{"--help"}, Action::PrintHelp, Action::PrintHelp, {}, usage},
+        {{"-h", "a.egd"}, Action::PrintHelp, Action::PrintHelp, {}, "FILE"},
+        {{"-platform", "offscreen", "--help"}, Action::PrintHelp, Action::PrintHelp, {}, usage},
+        {{"--version"}, Action::PrintVersion, Action::PrintVersion, {}, version},
+        {{"-v"}, Action::PrintVersion, Action::PrintVersion, {}, version},
+        // The toolkit's words hold the letters of -h and -v; they are not those options.
+        {{"-stylesheet", "s.qss", "-reverse"}, Action::Run, Action::Refuse, {}, "stylesheet"},
+        {{"--bogus"}, Action::Run, Action::Refuse, {}, "Unknown option 'bogus'"},
+        {{"--help-all"}, Action::Run, Action::Refuse, {}, tryHelp},
+        {{"a.egd", "b.egd"}, Action::Run, Action::Refuse, {}, tryHelp},
     };
     for (const CommandLineCase &c : cases) {
-        const EditorCommandLine parsed
-            = parseEditorCommandLine(QStringList{QStringLiteral("/usr/bin/vesk4-editor")} + c.arguments);
-        const std::string args = c.arguments.join(QLatin1Char(' ')).toStdString();
-        EXPECT_EQ(parsed.action, c.action) << args;
-        EXPECT_EQ(parsed.projectPath, c.projectPath) << args;
-        EXPECT_TRUE(parsed.text.contains(c.textPart)) << args << ": " << parsed.text.toStdString();
+        const QStringList arguments = QStringList{QStringLiteral("/usr/bin/vesk4-editor")} + c.arguments;
+        const std::string shown = c.arguments.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(parseEditorCommandLine(arguments, CommandLineStep::BeforeDisplay).action, c.beforeDisplay)
+            << shown;
+        const EditorCommandLine parsed = parseEditorCommandLine(arguments, CommandLineStep::Complete);
+        EXPECT_EQ(parsed.action, c.complete) << shown;
+        EXPECT_EQ(parsed.projectPath, c.projectPath) << shown;
+        EXPECT_TRUE(parsed.text.contains(c.textPart)) << shown << ": " << parsed.text.toStdString();
     }
 }
 
