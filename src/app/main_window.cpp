@@ -53,13 +53,13 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     createPanels();
     connectHandlers();
     startUp();
-    fileDialogs_ = new FileDialogs(*this);
+    fileDialogs_ = new FileDialogs(*this, *filePanel_, this);
     createUndoActions();
 }
 
 MainWindow::~MainWindow() = default;
 
-QString MainWindow::appTitle()
+QString MainWindow::title() const
 {
     return kAppTitle;
 }
