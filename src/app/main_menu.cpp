@@ -245,7 +245,7 @@ void MainMenu::turnPage(int step)
 void MainMenu::showAbout()
 {
     const QString text = QStringLiteral("%1\nバージョン %2\nQt %3\n\nAll rights reserved.")
-                             .arg(MainWindow::appTitle(), programVersion(), QString::fromLatin1(qVersion()));
+                             .arg(window_.title(), programVersion(), QString::fromLatin1(qVersion()));
     window_.messageBoxes().inform(&window_, QStringLiteral("バージョン情報"), text);
 }
 

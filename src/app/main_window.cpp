@@ -66,7 +66,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 
 MainWindow::~MainWindow() = default;
 
-QString MainWindow::appTitle()
+QString MainWindow::title() const
 {
     return kAppTitle;
 }

@@ -39,9 +39,6 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // The editor's caption, without the modified mark; message boxes carry it too.
-    static QString appTitle();
-
     Document &document() { return doc_; }
     const Document &document() const { return doc_; }
     EditorState &state() { return state_; }
@@ -72,7 +69,8 @@ public:
     bool exportIncludeFile(const QString &path) override;
     QString projectFileName() const override { return doc_.projectFileName; }
     void setProjectFileName(const QString &name) override { doc_.projectFileName = name; }
-    QString title() const override { return appTitle(); }
+    // The caption without the modified mark.
+    QString title() const override;
 
     // Opening a project from outside the dialogs (the command line, a drop, the recent files):
     // the save dialog then starts with its name.

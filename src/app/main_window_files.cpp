@@ -51,8 +51,8 @@ void MainWindow::setCurrentFilePath(const QString &path)
 {
     currentFilePath_ = path;
     // The placeholder keeps the modified mark where the caption has it.
-    setWindowTitle(path.isEmpty() ? appTitle() + QStringLiteral("[*]")
-                                  : QFileInfo(path).fileName() + QStringLiteral("[*] - ") + appTitle());
+    setWindowTitle(path.isEmpty() ? title() + QStringLiteral("[*]")
+                                  : QFileInfo(path).fileName() + QStringLiteral("[*] - ") + title());
 }
 
 void MainWindow::startNewDocumentAfterAsking()

@@ -129,7 +129,8 @@ TEST_F(EditorMainTest, ADamagedProjectIsReportedAndTheStartUpDocumentStays)
     EXPECT_TRUE(seen.messages[0].contains(QStringLiteral("line 2"))) << seen.messages[0].toStdString();
     ASSERT_TRUE(seen.windowShown);
     EXPECT_TRUE(seen.startUpDocument);
-    EXPECT_EQ(seen.caption, MainWindow::appTitle() + QStringLiteral("[*]"));
+    EXPECT_EQ(seen.caption,
+              QStringLiteral("VESK4グラフィックエディタ（モノクロ仕様 Ver2.0）") + QStringLiteral("[*]"));
 }
 
 } // namespace

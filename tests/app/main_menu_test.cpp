@@ -260,7 +260,7 @@ TEST_F(MainMenuTest, NewAndDropAskAboutUnsavedChanges)
 // The caption names the current file and keeps the modified mark's placeholder.
 TEST_F(MainMenuTest, CaptionNamesTheCurrentFile)
 {
-    const QString title = MainWindow::appTitle();
+    const QString title = window.title();
     EXPECT_EQ(window.windowTitle(), title + QStringLiteral("[*]"));
     ASSERT_TRUE(window.openNamedProject(writeProject(QStringLiteral("named"))));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("named.egd[*] - ") + title);
@@ -337,7 +337,7 @@ TEST_F(MainMenuTest, AboutNamesProgramVersionToolkitAndLicence)
     menu->action(MainMenu::About)->trigger();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].caption, QStringLiteral("バージョン情報"));
-    for (const QString &part : {MainWindow::appTitle(), QStringLiteral(VESK4_VERSION),
+    for (const QString &part : {window.title(), QStringLiteral(VESK4_VERSION),
                                 QStringLiteral("Qt ") + qVersion(), QStringLiteral("All rights reserved")})
         EXPECT_TRUE(messages.shown[0].text.contains(part)) << part.toStdString();
 }
