@@ -1,6 +1,7 @@
 #include "cli/cli.h"
 
 #include "app/page_state.h"
+#include "app/version.h"
 #include "canvas/canvas_renderer.h"
 #include "document/start_values.h"
 #include "export/include_export.h"
@@ -25,6 +26,10 @@ Commands:
   render PROJECT.egd OUT.png [--page N] [--scroll Y] [--thumbnail]
                                write a page as the editor's canvas shows it
   check PROJECT.egd            check that a project file reads
+
+Options:
+  -h, --help                   show this help, or after a command that command's help
+  --version                    show the version
 
 Run 'vesk4 COMMAND --help' for the details of a command.
 Exit status: 0 success, 1 the command failed, 2 the command line was wrong.
@@ -207,6 +212,10 @@ int runCli(const QStringList &args, QTextStream &out, QTextStream &err)
         return usageError(err, QStringLiteral("missing command"));
     if (isHelp(args[0])) {
         out << kOverview;
+        return kExitOk;
+    }
+    if (args[0] == QLatin1String("--version")) {
+        out << "vesk4 " << kVersion << '\n';
         return kExitOk;
     }
     const auto found = commands().find(args[0]);

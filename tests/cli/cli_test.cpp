@@ -1,4 +1,5 @@
 #include "app/page_state.h"
+#include "app/version.h"
 #include "cli/cli.h"
 #include "export/include_export.h"
 #include "files/project_file.h"
@@ -93,6 +94,14 @@ TEST_F(Cli, HelpForTheToolAndEachCommand)
         EXPECT_EQ(r.code, kExitOk);
         EXPECT_TRUE(r.out.startsWith(QStringLiteral("Usage: vesk4 %1").arg(command)));
     }
+}
+
+TEST_F(Cli, VersionIsTheProjectsVersion)
+{
+    const CliRun r = run({"--version"});
+    EXPECT_EQ(r.code, kExitOk);
+    EXPECT_EQ(r.out, QStringLiteral("vesk4 %1\n").arg(kVersion));
+    EXPECT_TRUE(run({"--help"}).out.contains("--version"));
 }
 
 TEST_F(Cli, NewWritesTheStartDocument)
