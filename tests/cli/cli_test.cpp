@@ -1,6 +1,6 @@
-#include "app/page_state.h"
 #include "app/version.h"
 #include "cli/cli.h"
+#include "document/page_state.h"
 #include "export/include_export.h"
 #include "files/project_file.h"
 
