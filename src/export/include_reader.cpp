@@ -581,7 +581,6 @@ public:
 
     Status decode()
     {
-        plane_.clear();
         const int64_t width = block_.width;
         const bool wideBands = shape_.mode == kMode256 || shape_.mode == kMode16 || shape_.mode == kMode4;
         const int64_t bandWidth = wideBands ? kSheetWidth : kSheetWidth / width * width;
@@ -789,9 +788,22 @@ public:
             doc_.ColorMode[0] = int16_t(file_.paletteMode);
         if (file_.blocks.empty() && file_.paletteMode >= 0)
             doc_.ColorMode[0] = int16_t(file_.paletteMode);
+        putSheets();
         if (file_.blocks.empty() && file_.headerRows > 0)
             return placeMap(0);
         return {};
+    }
+
+    // The pages' sheets into the store in its own order, page fastest, so the writes run along it.
+    void putSheets()
+    {
+        for (int y = 0; y < kSheetHeight; ++y) {
+            for (int x = 0; x < kSheetWidth; ++x) {
+                int16_t *cell = &doc_.PixelData(0, x, y);
+                for (const auto &[page, plane] : sheets_)
+                    cell[page] = plane.at(x, y);
+            }
+        }
     }
 
 private:
@@ -946,9 +958,7 @@ private:
         doc_.ChrSizeY[page] = int16_t(block.height);
         doc_.ChrPtnNum[page] = int16_t(block.patterns.size());
         doc_.ChrOutFlag[page] = 1;
-        for (int y = 0; y < kSheetHeight; ++y)
-            for (int x = 0; x < kSheetWidth; ++x)
-                doc_.PixelData(page, x, y) = reading->plane.at(x, y);
+        sheets_.emplace_back(page, std::move(reading->plane));
         noteBlock(block, page, *reading, index);
 
         if (last && reading->fit.withMap)
@@ -1025,9 +1035,11 @@ private:
             const std::array<int16_t, 4> pal4 = pal4For(placement.page, shape.mode);
             if (chosen) {
                 const QString name = modeName(shape.mode);
-                if (anyData && shape.mode != chosen->shape.mode && !chosen->others.contains(name)
-                    && BlockDecoder(file_, block, shape, pal4, scratch_).decode())
-                    chosen->others << name;
+                if (anyData && shape.mode != chosen->shape.mode && !chosen->others.contains(name)) {
+                    scratch_.clear();
+                    if (BlockDecoder(file_, block, shape, pal4, scratch_).decode())
+                        chosen->others << name;
+                }
                 continue;
             }
             Reading reading{shape, placement.page, fit, SheetPlane(), {}};
@@ -1093,6 +1105,7 @@ private:
     QStringList &notices_;
     int firstPage_ = 0;
     SheetPlane scratch_;
+    std::vector<std::pair<int, SheetPlane>> sheets_; // page, cells
     Failure failure_;
 };
 
