@@ -1009,57 +1009,64 @@ private:
     }
 
     // The first placement whose shape the block fits, whose items place on a sheet and whose page
-    // leaves room for the blocks after it; failure_ tells why none did, at the latest line any
-    // reading got to.
+    // leaves room for the blocks after it. failure_ tells why none did: of the readings of the right
+    // shape the one that placed furthest, else the shape mismatch that came furthest.
     std::optional<Reading> chooseReading(const Block &block, int index, bool last)
     {
         std::optional<Reading> chosen;
-        failure_ = Failure{};
+        std::optional<Failure> placing; // of the readings whose shape fits, the one that placed furthest
+        Failure shaping; // the shape mismatch the furthest into the block
         bool anyData = false;
         const int blocksAfter = int(file_.blocks.size()) - 1 - index;
         for (const Placement &placement : placementsFor(block, index)) {
             const Shape &shape = placement.shape;
-            if (placement.page + blocksAfter > kLastCharacterPage) {
-                keepLatest({QStringLiteral("Read as %1 the first block goes to page 1, and the blocks then "
-                                           "reach page 31, which the export never writes.")
-                                .arg(modeName(shape.mode)),
-                            file_.blocks.front().line});
-                continue;
-            }
             ShapeFit fit = fitShape(file_, block, shape, last);
             if (!fit.fits) {
-                keepLatest(fit.failure);
+                if (fit.failure.line >= shaping.line)
+                    shaping = fit.failure;
+                continue;
+            }
+            if (placement.page + blocksAfter > kLastCharacterPage) {
+                if (!placing) {
+                    placing
+                        = Failure{QStringLiteral("Read as %1 the first block goes to page 1, and the blocks "
+                                                 "then reach page 31, which the export never writes.")
+                                      .arg(modeName(shape.mode)),
+                                  file_.blocks.front().line};
+                }
                 continue;
             }
             anyData = anyData || (shape.rows > 0 && !block.patterns.empty());
             const std::array<int16_t, 4> pal4 = pal4For(placement.page, shape.mode);
             if (chosen) {
-                const QString name = modeName(shape.mode);
-                if (anyData && shape.mode != chosen->shape.mode && !chosen->others.contains(name)) {
-                    scratch_.clear();
-                    if (BlockDecoder(file_, block, shape, pal4, scratch_).decode())
-                        chosen->others << name;
-                }
+                noteOtherReading(*chosen, block, shape, pal4, anyData);
                 continue;
             }
             Reading reading{shape, placement.page, fit, SheetPlane(), {}};
             const Status decoded = BlockDecoder(file_, block, shape, pal4, reading.plane).decode();
-            if (!decoded) {
-                keepLatest(decoded.failure());
-                continue;
-            }
-            chosen = std::move(reading);
+            if (decoded)
+                chosen = std::move(reading);
+            else if (!placing || decoded.failure().line > placing->line)
+                placing = decoded.failure();
         }
+        if (!chosen)
+            failure_ = placing ? *placing : shaping;
         // Without data any mode reads; the one taken is one whose export accepts the width.
         if (chosen && !anyData)
             chosen->others.clear();
         return chosen;
     }
 
-    void keepLatest(const Failure &failure)
+    // Keeps the name of another mode the block's data also reads as, for the notice.
+    void noteOtherReading(Reading &chosen, const Block &block, const Shape &shape,
+                          const std::array<int16_t, 4> &pal4, bool anyData)
     {
-        if (failure.line >= failure_.line)
-            failure_ = failure;
+        const QString name = modeName(shape.mode);
+        if (!anyData || shape.mode == chosen.shape.mode || chosen.others.contains(name))
+            return;
+        scratch_.clear();
+        if (BlockDecoder(file_, block, shape, pal4, scratch_).decode())
+            chosen.others << name;
     }
 
     // A "4色" block on page 0 indexes the palette lines' row; on any other page the default row.
