@@ -2,6 +2,7 @@
 
 #include "app/page_state.h"
 #include "canvas/canvas_renderer.h"
+#include "cli/cli_command.h"
 #include "document/start_values.h"
 #include "export/include_export.h"
 #include "files/project_file.h"
@@ -21,24 +22,24 @@ Works on VESK4 graphics projects (.egd) exactly as the editor does.
 
 Commands:
   new OUT.egd                  write the project the editor starts with
-  export PROJECT.egd OUT.inc   write the MPLAB include file of a project
+  export PROJECT.egd OUT.inc [--check]
+                               write the MPLAB include file of a project, or check
+                               that OUT.inc is what it would write
+  from-inc IN.inc OUT.egd      read an include file back into a project
   render PROJECT.egd OUT.png [--page N] [--scroll Y] [--thumbnail]
                                write a page as the editor's canvas shows it
   check PROJECT.egd            check that a project file reads
+  show PROJECT.egd [--page N]  print the pages as text (a git diff text converter)
+  diff A.egd B.egd             print the pages and rows where two projects differ
 
 Run 'vesk4 COMMAND --help' for the details of a command.
-Exit status: 0 success, 1 the command failed, 2 the command line was wrong.
+Exit status: 0 success, 1 the command failed, 2 the command line was wrong;
+'export --check' and 'diff' exit 1 for a difference and 'diff' 2 for a file it cannot read.
 )";
 
-struct Command {
-    const char *help;
-    int fileArgs;
-    QStringList valueOptions; // options followed by a value
-    QStringList flagOptions;
-    std::function<int(const QStringList &positional, const QStringList &options, QTextStream &out,
-                      QTextStream &err)>
-        run;
-};
+using Command = CliCommand;
+
+} // namespace
 
 int fail(QTextStream &err, const QString &what, const Failure &failure)
 {
@@ -51,6 +52,8 @@ int usageError(QTextStream &err, const QString &message)
     err << "vesk4: " << message << " (try 'vesk4 --help')" << Qt::endl;
     return kExitUsage;
 }
+
+namespace {
 
 // The document as the editor holds it after opening the project.
 struct Opened {
@@ -74,18 +77,21 @@ int runNew(const QStringList &positional, const QStringList &, QTextStream &out,
     return kExitOk;
 }
 
-int runExport(const QStringList &positional, const QStringList &, QTextStream &out, QTextStream &err)
+int runExport(const QStringList &positional, const QStringList &options, QTextStream &out, QTextStream &err)
 {
     Opened opened;
     if (Status read = openInto(positional[0], opened); !read)
         return fail(err, positional[0], read.failure());
+    if (options.contains(QStringLiteral("--check")))
+        return checkExport(opened.doc, positional[1], out, err);
     if (Status written = exportInclude(opened.doc, positional[1]); !written)
         return fail(err, positional[1], written.failure());
     out << "wrote " << positional[1] << Qt::endl;
     return kExitOk;
 }
 
-// Reads the integer value of --name N from options; fails on a missing or out-of-range value.
+} // namespace
+
 std::optional<int> intOption(const QStringList &options, const QString &name, int fallback, int min, int max,
                              QTextStream &err)
 {
@@ -100,6 +106,8 @@ std::optional<int> intOption(const QStringList &options, const QString &name, in
     }
     return value;
 }
+
+namespace {
 
 int runRender(const QStringList &positional, const QStringList &options, QTextStream &out, QTextStream &err)
 {
@@ -157,40 +165,47 @@ int runCheck(const QStringList &positional, const QStringList &, QTextStream &ou
 
 const std::map<QString, Command> &commands()
 {
-    static const std::map<QString, Command> table{
-        {QStringLiteral("new"),
-         {"Usage: vesk4 new OUT.egd\n\n"
-          "Writes the project the editor starts with, as saving it at once would:\n"
-          "31 empty character pages Chr00-Chr30 and the BG page MapChip0.\n",
-          1,
-          {},
-          {},
-          runNew}},
-        {QStringLiteral("export"),
-         {"Usage: vesk4 export PROJECT.egd OUT.inc\n\n"
-          "Opens the project as the editor's Open does and writes its include file as the\n"
-          "editor's export does, byte for byte. On failure no output file is left behind.\n",
-          2,
-          {},
-          {},
-          runExport}},
-        {QStringLiteral("render"),
-         {"Usage: vesk4 render PROJECT.egd OUT.png [--page N] [--scroll Y] [--thumbnail]\n\n"
-          "Opens the project, shows page N (0-30, default 0) scrolled to row Y (0-128,\n"
-          "default 0) with the start-up grid, and writes the canvas's 512 x 640 drawing\n"
-          "area, or with --thumbnail the 128 x 192 thumbnail, as PNG.\n",
-          2,
-          {QStringLiteral("--page"), QStringLiteral("--scroll")},
-          {QStringLiteral("--thumbnail")},
-          runRender}},
-        {QStringLiteral("check"),
-         {"Usage: vesk4 check PROJECT.egd\n\n"
-          "Reads the project file; exits 0 when it reads, else 1 with the line and reason.\n",
-          1,
-          {},
-          {},
-          runCheck}},
-    };
+    static const std::map<QString, Command> table = [] {
+        std::map<QString, Command> commands{
+            {QStringLiteral("new"),
+             {"Usage: vesk4 new OUT.egd\n\n"
+              "Writes the project the editor starts with, as saving it at once would:\n"
+              "31 empty character pages Chr00-Chr30 and the BG page MapChip0.\n",
+              1,
+              {},
+              {},
+              runNew}},
+            {QStringLiteral("export"),
+             {"Usage: vesk4 export PROJECT.egd OUT.inc [--check]\n\n"
+              "Opens the project as the editor's Open does and writes its include file as the\n"
+              "editor's export does, byte for byte. On failure no output file is left behind.\n\n"
+              "With --check nothing is written: exits 0 when OUT.inc is byte for byte what the\n"
+              "export would write, else 1, naming the first differing line and the page and\n"
+              "pattern it belongs to (or that OUT.inc cannot be read).\n",
+              2,
+              {},
+              {QStringLiteral("--check")},
+              runExport}},
+            {QStringLiteral("render"),
+             {"Usage: vesk4 render PROJECT.egd OUT.png [--page N] [--scroll Y] [--thumbnail]\n\n"
+              "Opens the project, shows page N (0-30, default 0) scrolled to row Y (0-128,\n"
+              "default 0) with the start-up grid, and writes the canvas's 512 x 640 drawing\n"
+              "area, or with --thumbnail the 128 x 192 thumbnail, as PNG.\n",
+              2,
+              {QStringLiteral("--page"), QStringLiteral("--scroll")},
+              {QStringLiteral("--thumbnail")},
+              runRender}},
+            {QStringLiteral("check"),
+             {"Usage: vesk4 check PROJECT.egd\n\n"
+              "Reads the project file; exits 0 when it reads, else 1 with the line and reason.\n",
+              1,
+              {},
+              {},
+              runCheck}},
+        };
+        commands.merge(includeCommands());
+        return commands;
+    }();
     return table;
 }
 
