@@ -1,6 +1,6 @@
 #include "export/include_reader.h"
 
-#include "app/page_state.h"
+#include "document/page_state.h"
 #include "files/project_file.h"
 #include "files/sjis_text.h"
 #include "files/whole_file.h"

@@ -1,6 +1,6 @@
 #include "files/project_text.h"
 
-#include "app/page_state.h"
+#include "document/page_state.h"
 
 #include <QStringList>
 

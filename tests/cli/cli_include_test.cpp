@@ -1,6 +1,6 @@
 // from-inc, export --check, show and diff, in-process and, for git's text converter, as a program.
-#include "app/page_state.h"
 #include "cli/cli.h"
+#include "document/page_state.h"
 #include "export/include_export.h"
 #include "files/project_file.h"
 

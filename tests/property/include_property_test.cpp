@@ -4,7 +4,7 @@
 #include "export/include_export.h"
 #include "export/include_reader.h"
 
-#include "app/page_state.h"
+#include "document/page_state.h"
 #include "files/project_file.h"
 #include "palette/colour_model.h"
 #include "random_document.h"
@@ -77,7 +77,7 @@ Document throughProjectFile(const Document &doc)
     EditorState state;
     startDocument(opened, state);
     applyProjectContent(opened, std::move(content.value()));
-    PalIni(opened, state);
+    resetPalettes(opened, state);
     showPageTables(opened, state);
     return opened;
 }
@@ -94,7 +94,7 @@ TEST_P(IncludeRoundTrip, ExportReadExportGivesTheSameBytes)
         EditorState state;
         startDocument(doc, state); // only for the state's pen colours
         doc = randomIncludeDocument(rng);
-        PalIni(doc, state);
+        resetPalettes(doc, state);
     }
     const QByteArray first = exported(doc);
     const Expected<IncludeReadResult> read = readInclude(first);
