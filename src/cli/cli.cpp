@@ -1,5 +1,7 @@
 #include "cli/cli.h"
 
+#include "cli/cli_command.h"
+
 #include "app/page_state.h"
 #include "canvas/canvas_renderer.h"
 #include "document/start_values.h"
@@ -25,44 +27,14 @@ Commands:
   render PROJECT.egd OUT.png [--page N] [--scroll Y] [--thumbnail]
                                write a page as the editor's canvas shows it
   check PROJECT.egd            check that a project file reads
+  import PROJECT.egd IMAGE --page N [--at X,Y] [--threshold T] [--output OUT.egd]
+                               read an image into a page, one cell per pixel
+  image PROJECT.egd OUT.png --page N [--patterns] [--scale K]
+                               write a page as an image, one pixel per cell
 
 Run 'vesk4 COMMAND --help' for the details of a command.
 Exit status: 0 success, 1 the command failed, 2 the command line was wrong.
 )";
-
-struct Command {
-    const char *help;
-    int fileArgs;
-    QStringList valueOptions; // options followed by a value
-    QStringList flagOptions;
-    std::function<int(const QStringList &positional, const QStringList &options, QTextStream &out,
-                      QTextStream &err)>
-        run;
-};
-
-int fail(QTextStream &err, const QString &what, const Failure &failure)
-{
-    err << "vesk4: " << what << ": " << failure.text() << Qt::endl;
-    return kExitFailure;
-}
-
-int usageError(QTextStream &err, const QString &message)
-{
-    err << "vesk4: " << message << " (try 'vesk4 --help')" << Qt::endl;
-    return kExitUsage;
-}
-
-// The document as the editor holds it after opening the project.
-struct Opened {
-    Document doc;
-    EditorState state;
-};
-
-Status openInto(const QString &path, Opened &opened)
-{
-    startDocument(opened.doc, opened.state);
-    return openProject(path, opened.doc, opened.state);
-}
 
 int runNew(const QStringList &positional, const QStringList &, QTextStream &out, QTextStream &err)
 {
@@ -83,22 +55,6 @@ int runExport(const QStringList &positional, const QStringList &, QTextStream &o
         return fail(err, positional[1], written.failure());
     out << "wrote " << positional[1] << Qt::endl;
     return kExitOk;
-}
-
-// Reads the integer value of --name N from options; fails on a missing or out-of-range value.
-std::optional<int> intOption(const QStringList &options, const QString &name, int fallback, int min, int max,
-                             QTextStream &err)
-{
-    const qsizetype at = options.indexOf(name);
-    if (at < 0)
-        return fallback;
-    bool ok = false;
-    const int value = at + 1 < options.size() ? options[at + 1].toInt(&ok) : 0;
-    if (!ok || value < min || value > max) {
-        usageError(err, QStringLiteral("%1 takes a number from %2 to %3").arg(name).arg(min).arg(max));
-        return std::nullopt;
-    }
-    return value;
 }
 
 int runRender(const QStringList &positional, const QStringList &options, QTextStream &out, QTextStream &err)
@@ -155,9 +111,15 @@ int runCheck(const QStringList &positional, const QStringList &, QTextStream &ou
     return kExitOk;
 }
 
-const std::map<QString, Command> &commands()
+CommandTable withImageCommands(CommandTable table)
 {
-    static const std::map<QString, Command> table{
+    addImageCommands(table);
+    return table;
+}
+
+const CommandTable &commands()
+{
+    static const CommandTable table = withImageCommands({
         {QStringLiteral("new"),
          {"Usage: vesk4 new OUT.egd\n\n"
           "Writes the project the editor starts with, as saving it at once would:\n"
@@ -190,7 +152,7 @@ const std::map<QString, Command> &commands()
           {},
           {},
           runCheck}},
-    };
+    });
     return table;
 }
 
