@@ -29,11 +29,13 @@ Expected<QSize> patternCover(const Document &doc, int page)
     const int64_t band
         = bandsOf64(doc.ColorMode[page]) ? kSheetWidth : kSheetWidth / std::max<int64_t>(width, 1) * width;
     if (count < 1 || width < 1 || height < 1 || band < 1) {
-        return Failure{QStringLiteral("Page %1 has no patterns to write (%2 patterns of %3 x %4 cells).")
-                           .arg(page)
-                           .arg(count)
-                           .arg(width)
-                           .arg(height)};
+        return Failure{
+            QStringLiteral(
+                "The patterns of page %1 cover no cell of the sheet (%2 patterns of %3 x %4 cells).")
+                .arg(page)
+                .arg(count)
+                .arg(width)
+                .arg(height)};
     }
     int64_t right = 0;
     int64_t bottom = 0;
