@@ -76,6 +76,7 @@ TEST_F(PageImage, EachPixelGivesTheEntryOfItsModesRule)
         {kMode2, qRgb(255, 255, 255), 255, 0},
         {kMode2, qRgba(0, 0, 0, 128), 128, 1}, // over white 127
         {kMode2, qRgba(0, 0, 0, 127), 128, 0}, // over white 128
+        {kMode2, qRgba(1, 1, 1, 128), 128, 0}, // over white 127.5, rounded to 128
         {kMode2, qRgba(0, 0, 0, 0), 128, 0},
         {kMode2Ex, qRgba(0, 0, 0, 127), 128, 2},
         {kMode2Ex, qRgba(255, 255, 255, 0), 128, 2},
