@@ -1,7 +1,7 @@
 #include "cli/cli_command.h"
 
-#include "app/page_state.h"
 #include "cli/cli.h"
+#include "document/page_state.h"
 #include "files/project_file.h"
 
 namespace vesk4 {

@@ -3,7 +3,7 @@
 #include "cli/cli.h"
 #include "cli/cli_command.h"
 
-#include "app/page_state.h"
+#include "document/page_state.h"
 #include "files/project_file.h"
 #include "image/page_image.h"
 
@@ -106,14 +106,14 @@ int runImage(const QStringList &positional, const QStringList &options, QTextStr
     if (Status read = openInto(positional[0], opened); !read)
         return fail(err, positional[0], read.failure());
     // The page's button: its pen colours decide how a "2色" page shows its third entry.
-    opened.state.pPage = int16_t(*page);
+    opened.state.currentPage = int16_t(*page);
     showPageTables(opened.doc, opened.state);
 
     PageImageOptions shown;
     shown.patternsOnly = options.contains(kPatterns);
     shown.scale = *scale;
-    shown.rCol = opened.state.pRCol;
-    shown.rCol2 = opened.state.pRCol2;
+    shown.rightColour = opened.state.rightPenColour;
+    shown.rightAltColour = opened.state.rightPenAltColour;
     const Expected<QImage> image = pageImage(opened.doc, *page, shown);
     if (!image)
         return fail(err, positional[0], image.failure());

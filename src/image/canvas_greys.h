@@ -36,10 +36,10 @@ inline std::array<int, kPaletteEntries> paletteGreys(const Document &doc)
 }
 
 // A "2色" page shows its cells of the right pen's second colour in the right pen's colour.
-inline int cellGrey(const Document &doc, int mode, int v, int rCol, int rCol2)
+inline int cellGrey(const Document &doc, int mode, int v, int rightColour, int rightAltColour)
 {
     const int c = colourNumberOfCell(doc, v);
-    return greyOfColourNumber(mode == kMode2 && c == rCol2 ? rCol : c);
+    return greyOfColourNumber(mode == kMode2 && c == rightAltColour ? rightColour : c);
 }
 
 } // namespace vesk4

@@ -70,9 +70,10 @@ struct PageImageOptions {
     // them out, instead of the whole sheet.
     bool patternsOnly = false;
     int scale = 1; // 1-16, each cell a scale x scale block of pixels
-    // The right pen's colours: a "2色" page shows cells of colour rCol2 as rCol, as the canvas does.
-    int rCol = 255;
-    int rCol2 = 128;
+    // The right pen's colours: a "2色" page shows cells of colour rightAltColour as rightColour, as the
+    // canvas does.
+    int rightColour = 255;
+    int rightAltColour = 128;
 };
 
 // The page's cells in the greys the canvas shows for them; on a "2色Ex" page the cells of entry 2

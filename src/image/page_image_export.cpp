@@ -71,7 +71,7 @@ Expected<QImage> pageImage(const Document &doc, int page, const PageImageOptions
         QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y * k));
         for (int x = 0; x < cells.width(); ++x) {
             const int v = doc.PixelData(page, x, y);
-            const int g = cellGrey(doc, mode, v, options.rCol, options.rCol2);
+            const int g = cellGrey(doc, mode, v, options.rightColour, options.rightAltColour);
             const QRgb colour = withClear && v == kEntryClear ? qRgba(g, g, g, 0) : qRgb(g, g, g);
             std::fill_n(line + x * k, k, colour);
         }

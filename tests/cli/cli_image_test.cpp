@@ -1,5 +1,5 @@
-#include "app/page_state.h"
 #include "cli/cli.h"
+#include "document/page_state.h"
 #include "files/project_file.h"
 
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "app/page_state.h"
+#include "document/page_state.h"
 #include "image/page_image.h"
 
 #include <QBuffer>
@@ -164,7 +164,7 @@ TEST_F(PageImage, PageShowsTheCanvasGreysWithEntryTwoOfTwoColourExClear)
 
     struct Case {
         int mode;
-        int rCol;
+        int rightColour;
         QRgb entryTwo;
     };
     const Case cases[] = {
@@ -177,7 +177,7 @@ TEST_F(PageImage, PageShowsTheCanvasGreysWithEntryTwoOfTwoColourExClear)
         SCOPED_TRACE(c.mode);
         doc.ColorMode[kPage] = int16_t(c.mode);
         PageImageOptions options;
-        options.rCol = c.rCol;
+        options.rightColour = c.rightColour;
         const QImage image = pageImage(doc, kPage, options).value();
         ASSERT_EQ(image.size(), QSize(64, 256));
         EXPECT_EQ(image.hasAlphaChannel(), c.mode == kMode2Ex);
