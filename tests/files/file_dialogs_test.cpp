@@ -100,17 +100,17 @@ protected:
         list->scrollToItem(list->item(row));
         return list->visualItemRect(list->item(row)).center();
     }
-    static void click(QListWidget *list, int row)
+    static void click(QListWidget *list, int row, Qt::MouseButton button = Qt::LeftButton)
     {
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centreOf(list, row));
+        QTest::mouseClick(list->viewport(), button, {}, centreOf(list, row));
     }
     // As a mouse sends it: press and release, then the double click and its release.
-    static void doubleClick(QListWidget *list, int row)
+    static void doubleClick(QListWidget *list, int row, Qt::MouseButton button = Qt::LeftButton)
     {
         const QPoint centre = centreOf(list, row);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
-        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseClick(list->viewport(), button, {}, centre);
+        QTest::mouseDClick(list->viewport(), button, {}, centre);
+        QTest::mouseRelease(list->viewport(), button, {}, centre);
     }
     static int rowOf(QListWidget *list, const QString &text)
     {
@@ -529,6 +529,93 @@ TEST_F(FileDialogsTest, TheButtonsShowOneDialogOfEachKindWithoutBlocking)
     EXPECT_EQ(again->Text1()->text(), QString());
     EXPECT_EQ(showSave(), save);
 }
+
+// Names that the file system takes as they are, whatever a shell, a command line or Qt's resource
+// paths might make of them. The tests type them with their extension: "..abc" alone ends in what
+// looks like another one.
+struct UnusualName {
+    const char *label;
+    const char *name;
+
+    friend void PrintTo(const UnusualName &n, std::ostream *out) { *out << '"' << n.name << '"'; }
+};
+
+class UnusualFileNames : public FileDialogsTest, public ::testing::WithParamInterface<UnusualName> {
+protected:
+    QString name() const { return QString::fromUtf8(GetParam().name); }
+};
+
+TEST_P(UnusualFileNames, SaveWritesIntoTheFolderShownAndAsksBeforeReplacing)
+{
+    // A file of that name in the working folder is none of the dialog's business.
+    writeFile(name() + QStringLiteral(".egd"), "elsewhere");
+    FileDialog *d = showSave();
+    ASSERT_NE(d, nullptr);
+    act(d, name() + QStringLiteral(".egd"));
+    EXPECT_EQ(readFile(QStringLiteral("egd/") + name() + QStringLiteral(".egd")), projectBytes(doc()));
+    EXPECT_EQ(readFile(name() + QStringLiteral(".egd")), QByteArray("elsewhere"));
+    EXPECT_EQ(doc().FilePath, name() + QStringLiteral(".egd"));
+    EXPECT_EQ(dialogs().saveDialog(), nullptr);
+
+    d = showSave();
+    boxes.answers = {false};
+    QTest::mouseClick(d->Command1(), Qt::LeftButton);
+    ASSERT_EQ(boxes.asked.size(), 1u);
+    EXPECT_EQ(boxes.asked[0].text, kOverwriteQuestion);
+    EXPECT_EQ(dialogs().saveDialog(), d);
+}
+
+TEST_P(UnusualFileNames, ExportWritesIntoTheFolderShown)
+{
+    writeFile(name() + QStringLiteral(".inc"), "elsewhere");
+    FileDialog *d = showExport();
+    ASSERT_NE(d, nullptr);
+    act(d, name() + QStringLiteral(".inc"));
+    EXPECT_EQ(readFile(QStringLiteral("inc/") + name() + QStringLiteral(".inc")),
+              includeFileBytes(doc()).value());
+    EXPECT_EQ(readFile(name() + QStringLiteral(".inc")), QByteArray("elsewhere"));
+    EXPECT_EQ(dialogs().exportDialog(), nullptr);
+}
+
+TEST_P(UnusualFileNames, OpenReadsTheListedFile)
+{
+    Document other = doc();
+    other.ChrName[3] = QStringLiteral("Other");
+    writeFile(QStringLiteral("egd/") + name() + QStringLiteral(".egd"), projectBytes(other));
+    FileDialog *d = showOpen();
+    ASSERT_NE(d, nullptr);
+    click(d->File1(), rowOf(d->File1(), name() + QStringLiteral(".egd")));
+    QTest::mouseClick(d->Command1(), Qt::LeftButton);
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(doc().ChrName[3], QStringLiteral("Other"));
+    EXPECT_EQ(doc().FilePath, name() + QStringLiteral(".egd"));
+    EXPECT_EQ(dialogs().openDialog(), nullptr);
+}
+
+TEST_P(UnusualFileNames, FolderListEntersTheFolder)
+{
+    const QString folder = at(QStringLiteral("egd/") + name());
+    ASSERT_TRUE(QDir().mkpath(folder));
+    writeFile(QStringLiteral("egd/") + name() + QStringLiteral("/inner.egd"), "x");
+    FileDialog *d = showSave();
+    ASSERT_NE(d, nullptr);
+    const int row = rowOf(d->Dir1(), name());
+    if (name().startsWith(QLatin1Char('.'))) {
+        EXPECT_EQ(row, -1); // dot folders are not listed
+        return;
+    }
+    ASSERT_GE(row, 0);
+    doubleClick(d->Dir1(), row);
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(d->Dir1()->path(), folder);
+    EXPECT_EQ(entries(d->File1()), QStringList{QStringLiteral("inner.egd")});
+}
+
+INSTANTIATE_TEST_SUITE_P(, UnusualFileNames,
+                         ::testing::Values(UnusualName{"Colon", ":abc"}, UnusualName{"Tilde", "~abc"},
+                                           UnusualName{"Dash", "-abc"}, UnusualName{"DotDot", "..abc"},
+                                           UnusualName{"Blank", " abc"}),
+                         [](const ::testing::TestParamInfo<UnusualName> &info) { return info.param.label; });
 
 } // namespace
 } // namespace vesk4
