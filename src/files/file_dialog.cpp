@@ -84,7 +84,10 @@ FileDialog::FileDialog(MainWindow &window, FileDialogKind kind, const QList<Volu
     connect(dir1_, &FolderList::pathChanged, this, &FileDialog::Dir1_Change);
     connect(dir1_, &FolderList::moveFailed, this,
             [this](const QString &description) { inform(window_.windowTitle(), description); });
+    // A selection by the keyboard, and every left click, also on the entry already selected after
+    // the name box was edited; a click that selects runs the handler twice, to the same effect.
     connect(file1_, &QListWidget::itemSelectionChanged, this, &FileDialog::File1_Click);
+    connect(file1_, &QListWidget::itemClicked, this, &FileDialog::File1_Click);
     connect(file1_, &QListWidget::itemDoubleClicked, this, &FileDialog::File1_DblClick);
     // Enter in the name box acts at once. The window is no QDialog, so no default button takes the
     // key a second time.

@@ -310,6 +310,42 @@ TEST_F(FileDialogsTest, AListedNameIsAskedAboutBeforeItIsReplaced)
     EXPECT_EQ(readFile(QStringLiteral("egd/ABC2.egd")), QByteArray("old"));
 }
 
+TEST_F(FileDialogsTest, EveryLeftClickOnAFilePutsItsNameIntoTheBox)
+{
+    writeFile(QStringLiteral("egd/a.egd"), "x");
+    FileDialog *d = showSave();
+    ASSERT_NE(d, nullptr);
+    const int row = rowOf(d->File1(), QStringLiteral("a.egd"));
+    click(d->File1(), row);
+    EXPECT_EQ(d->Text1()->text(), QStringLiteral("a.egd"));
+    d->Text1()->setText(QStringLiteral("typed"));
+    // The entry is still selected; clicking it again is a choice all the same.
+    click(d->File1(), row);
+    EXPECT_EQ(d->Text1()->text(), QStringLiteral("a.egd"));
+}
+
+TEST_F(FileDialogsTest, OnlyTheLeftButtonActsInTheFileList)
+{
+    Document other = doc();
+    other.ChrName[3] = QStringLiteral("Other");
+    writeFile(QStringLiteral("egd/good.egd"), projectBytes(other));
+    const Document before = doc();
+    FileDialog *d = showOpen();
+    ASSERT_NE(d, nullptr);
+    const int row = rowOf(d->File1(), QStringLiteral("good.egd"));
+    for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        SCOPED_TRACE(button);
+        click(d->File1(), row, button);
+        EXPECT_EQ(d->File1()->selectedRow(), -1);
+        EXPECT_EQ(d->Text1()->text(), QString());
+        doubleClick(d->File1(), row, button);
+        EXPECT_EQ(d->Text1()->text(), QString());
+        EXPECT_TRUE(doc() == before);
+        EXPECT_EQ(dialogs().openDialog(), d);
+    }
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
 TEST_F(FileDialogsTest, AFileMadeAfterTheListingIsAskedAboutToo)
 {
     FileDialog *d = showSave();
