@@ -142,6 +142,21 @@ TEST_F(MainWindowSettings, PatternCountBoxTakesNumbersUpTo99)
     EXPECT_EQ(count->text(), QStringLiteral("0"));
 }
 
+TEST_F(MainWindowSettings, PatternCountAbove99IsRefusedBeforeRounding)
+{
+    // Typed text, the box's text after it, the count stored.
+    const struct {
+        const char *typed, *shown;
+        int stored;
+    } cases[] = {{"99.4", "0", 0}, {"99", "99", 99}, {"98.6", "98.6", 99}, {"99.5", "0", 0}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.typed);
+        paste(count, QString::fromUtf8(c.typed));
+        EXPECT_EQ(count->text(), QString::fromUtf8(c.shown));
+        EXPECT_EQ(doc.ChrPtnNum[0], c.stored);
+    }
+}
+
 TEST_F(MainWindowSettings, NameBoxNamesThePageAndItsButton)
 {
     clickPage(3);
