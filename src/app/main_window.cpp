@@ -135,8 +135,11 @@ void MainWindow::connectHandlers()
     connect(toolPanel_, &ToolPanel::toolClicked, this, &MainWindow::Command1_Click);
 
     connect(settingsPanel_->Text2(), &QLineEdit::textChanged, this, &MainWindow::Text2_Change);
+    // Every choice from a size list, also of the item it already shows: a page read with a size the
+    // list lacks shows the previous item, and choosing that must store it. PageChg selects the page's
+    // own size and stores it itself.
     for (int index : {0, 1})
-        connect(settingsPanel_->Combo1(index), &QComboBox::currentIndexChanged, this,
+        connect(settingsPanel_->Combo1(index), &QComboBox::activated, this,
                 [this, index] { Combo1_Click(index); });
     for (int index : {0, 1, int(SettingsPanel::kPatternCountBox)}) {
         connect(numberBox(index), &QLineEdit::textChanged, this, [this, index] { Text1_Change(index); });

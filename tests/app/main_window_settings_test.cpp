@@ -7,6 +7,7 @@
 #include "files/project_file.h"
 #include "palette/palette_panel.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -43,6 +44,14 @@ protected:
         QTest::keyClicks(box, text);
     }
     void clickPage(int page) { QTest::mouseClick(pages->PageBtn(page), Qt::LeftButton); }
+    // Opens the list and picks the item with the keyboard, as a user does.
+    static void choose(QComboBox *list, const QString &item)
+    {
+        list->showPopup();
+        QAbstractItemView *view = list->view();
+        view->setCurrentIndex(view->model()->index(list->findText(item), 0));
+        QTest::keyClick(view, Qt::Key_Return);
+    }
 
     // Saves the window's document with a change and opens it again, as a file from elsewhere.
     template <class Change> void reopenWith(Change change)
@@ -177,7 +186,7 @@ TEST_F(MainWindowSettings, SizeListsCheckBoxAndScrollBarStoreTheirValues)
     QTest::keyClick(width, Qt::Key_Down); // 8 -> 16
     EXPECT_EQ(doc.ChrSizeX[0], 16);
     EXPECT_EQ(doc.CurSizeX, 16);
-    settings->Combo1(1)->setCurrentIndex(settings->Combo1(1)->findText(QStringLiteral("24")));
+    choose(settings->Combo1(1), QStringLiteral("24"));
     EXPECT_EQ(doc.ChrSizeY[0], 24);
     EXPECT_EQ(doc.CurSizeY, 24);
 
@@ -196,8 +205,8 @@ TEST_F(MainWindowSettings, SizeListsCheckBoxAndScrollBarStoreTheirValues)
 TEST_F(MainWindowSettings, PageSwitchShowsEachPageWithItsOwnValues)
 {
     // Page 0: 16 x 24, 5 patterns, exported, "2色Ex".
-    settings->Combo1(0)->setCurrentIndex(2);
-    settings->Combo1(1)->setCurrentIndex(3);
+    choose(settings->Combo1(0), QStringLiteral("16"));
+    choose(settings->Combo1(1), QStringLiteral("24"));
     typeOver(count, QStringLiteral("5"));
     settings->Check1()->setChecked(true);
     QTest::mouseClick(palette->OptionBit(4), Qt::LeftButton);
@@ -266,6 +275,23 @@ TEST_F(MainWindowSettings, LoadedValuesOutsideTheListsAndBoxes)
         EXPECT_FALSE(palette->OptionBit(mode)->isChecked()) << mode;
     EXPECT_EQ(palette->Label1(6)->text(), QStringLiteral("0")); // shown like the monochrome modes
     EXPECT_EQ(palette->Label1(7)->text(), QStringLiteral("255"));
+}
+
+TEST_F(MainWindowSettings, ChoosingTheSizeTheListAlreadyShowsStoresIt)
+{
+    reopenWith([](Document &d) {
+        d.ChrSizeX[2] = 12;
+        d.ChrSizeY[2] = 10;
+    });
+    clickPage(2);
+    ASSERT_EQ(settings->Combo1(0)->currentText(), QStringLiteral("8"));
+    ASSERT_EQ(settings->Combo1(1)->currentText(), QStringLiteral("8"));
+    choose(settings->Combo1(0), QStringLiteral("8"));
+    choose(settings->Combo1(1), QStringLiteral("8"));
+    EXPECT_EQ(doc.ChrSizeX[2], 8);
+    EXPECT_EQ(doc.ChrSizeY[2], 8);
+    EXPECT_EQ(doc.CurSizeX, 8);
+    EXPECT_EQ(doc.CurSizeY, 8);
 }
 
 TEST_F(MainWindowSettings, ColourModeOptionsChangeTheDisplayOnly)
