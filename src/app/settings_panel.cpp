@@ -13,6 +13,7 @@
 #include <QValidator>
 
 #include <initializer_list>
+#include <limits>
 
 namespace vesk4 {
 
@@ -54,6 +55,9 @@ SettingsPanel::SettingsPanel(QWidget *parent)
       check1_(new QCheckBox)
 {
     text2_->setValidator(new PageNameValidator(text2_));
+    // Names have no length limit; the box's default of 32767 would cut a longer name from a file
+    // when its page is shown, and the cut name would be saved.
+    text2_->setMaxLength(std::numeric_limits<int>::max());
     text1_->setFixedWidth(kNumberBoxWidth);
     vScroll2_->setFixedHeight(text1_->sizeHint().height());
 

@@ -294,6 +294,16 @@ TEST_F(MainWindowSettings, ChoosingTheSizeTheListAlreadyShowsStoresIt)
     EXPECT_EQ(doc.CurSizeY, 8);
 }
 
+TEST_F(MainWindowSettings, ShowingAPageKeepsItsLongName)
+{
+    const QString name(40000, QLatin1Char('N'));
+    reopenWith([&](Document &d) { d.ChrName[2] = name; });
+    clickPage(2);
+    EXPECT_EQ(settings->Text2()->text().size(), name.size());
+    clickPage(0);
+    EXPECT_EQ(doc.ChrName[2].size(), name.size());
+}
+
 TEST_F(MainWindowSettings, ColourModeOptionsChangeTheDisplayOnly)
 {
     doc.PixelData(0, 0, 0) = 2;
