@@ -145,7 +145,9 @@ void MainWindow::connectHandlers()
         connect(numberBox(index), &QLineEdit::textChanged, this, [this, index] { Text1_Change(index); });
         connect(spinBar(index), &QScrollBar::valueChanged, this, [this, index] { VScroll2_Change(index); });
     }
-    connect(settingsPanel_->Check1(), &QCheckBox::toggled, this, &MainWindow::Check1_Click);
+    // The user's click only: a page's flag may hold another value than 0 or 1 from a file, and
+    // showing the page (which checks the box for 1 alone) must not overwrite it.
+    connect(settingsPanel_->Check1(), &QCheckBox::clicked, this, &MainWindow::Check1_Click);
 
     connect(palettePanel_, &PalettePanel::modeSelected, this, &MainWindow::OptionBit_Click);
     connect(palettePanel_, &PalettePanel::paletteSwatchPressed, this, &MainWindow::Picture2_MouseDown);
@@ -180,7 +182,8 @@ void MainWindow::PageChg()
     doc_.CurSizeY = doc_.ChrSizeY[page]; // 7
     numberBox(SettingsPanel::kPatternCountBox)->setText(QString::number(doc_.ChrPtnNum[page])); // 8
     palettePanel_->selectMode(doc_.ColorMode[page]); // 9
-    // 10: only a flag of 1 is exported, so only 1 shows checked.
+    // 10: only a flag of 1 is exported, so only 1 shows checked; the flag stays as stored until the
+    // user clicks the box.
     settingsPanel_->Check1()->setChecked(doc_.ChrOutFlag[page] == 1);
     redraw(true); // 11
 

@@ -208,7 +208,7 @@ TEST_F(MainWindowSettings, PageSwitchShowsEachPageWithItsOwnValues)
     choose(settings->Combo1(0), QStringLiteral("16"));
     choose(settings->Combo1(1), QStringLiteral("24"));
     typeOver(count, QStringLiteral("5"));
-    settings->Check1()->setChecked(true);
+    QTest::keyClick(settings->Check1(), Qt::Key_Space);
     QTest::mouseClick(palette->OptionBit(4), Qt::LeftButton);
     EXPECT_EQ(doc.ColorMode[0], 4);
 
@@ -302,6 +302,32 @@ TEST_F(MainWindowSettings, ShowingAPageKeepsItsLongName)
     EXPECT_EQ(settings->Text2()->text().size(), name.size());
     clickPage(0);
     EXPECT_EQ(doc.ChrName[2].size(), name.size());
+}
+
+// Only a flag of 1 is exported, so only 1 shows checked; any other value from a file stays stored,
+// whatever the box showed before, until the user clicks the box.
+TEST_F(MainWindowSettings, ShowingAPageKeepsAnUnusualOutputFlag)
+{
+    for (int previous : {0, 1}) {
+        SCOPED_TRACE(previous);
+        reopenWith([&](Document &d) {
+            d.ChrOutFlag[0] = int16_t(previous);
+            d.ChrOutFlag[2] = 5;
+            d.ChrOutFlag[3] = -1;
+        });
+        clickPage(0);
+        ASSERT_EQ(settings->Check1()->isChecked(), previous == 1);
+        clickPage(2);
+        EXPECT_FALSE(settings->Check1()->isChecked());
+        clickPage(3);
+        clickPage(0);
+        EXPECT_EQ(doc.ChrOutFlag[0], previous);
+        EXPECT_EQ(doc.ChrOutFlag[2], 5);
+        EXPECT_EQ(doc.ChrOutFlag[3], -1);
+        clickPage(2);
+        QTest::keyClick(settings->Check1(), Qt::Key_Space);
+        EXPECT_EQ(doc.ChrOutFlag[2], 1);
+    }
 }
 
 TEST_F(MainWindowSettings, ColourModeOptionsChangeTheDisplayOnly)
