@@ -3,6 +3,7 @@
 #include "app/grid_panel.h"
 #include "app/page_bar.h"
 #include "app/settings_panel.h"
+#include "app/twips.h"
 #include "canvas/canvas_view.h"
 #include "files/project_file.h"
 #include "palette/palette_panel.h"
@@ -346,6 +347,23 @@ TEST_F(MainWindowSettings, ColourModeOptionsChangeTheDisplayOnly)
     EXPECT_FALSE(palette->OptionBit(0)->isEnabled());
     EXPECT_FALSE(palette->OptionBit(1)->isEnabled());
     EXPECT_FALSE(palette->OptionBit(2)->isEnabled());
+}
+
+TEST_F(MainWindowSettings, PaletteOptionsLineUpWithTheColourRows)
+{
+    const QRect left = palette->Picture1(PalettePanel::kLeftSwatch)->geometry();
+    const QRect right = palette->Picture1(PalettePanel::kRightSwatch)->geometry();
+    EXPECT_EQ(palette->Label1(4)->y(), left.y());
+    EXPECT_EQ(palette->Label1(5)->y(), right.y());
+    // The options' designed tops in twips, against the left row's 2280.
+    const int designedTops[] = {2280, 2520, 2760, 3000, 3000};
+    for (int mode = 0; mode < 5; ++mode) {
+        const QRect option = palette->OptionBit(mode)->geometry();
+        EXPECT_EQ(option.y() - left.y(), twips(designedTops[mode]) - twips(2280)) << mode;
+        EXPECT_TRUE(palette->rect().contains(option)) << mode;
+    }
+    // "2色Ex" lies below the right swatch, with space between them.
+    EXPECT_FALSE(right.adjusted(0, 0, 0, 1).intersects(palette->OptionBit(4)->geometry()));
 }
 
 TEST_F(MainWindowSettings, PaletteSwatchesPickTheEntriesOfA16ColourPage)
