@@ -14,7 +14,7 @@ void BM_RangeDrag(benchmark::State &bench)
     vesk4::startDiagonalDocument(doc, state);
     vesk4::CanvasRenderer renderer(state);
     vesk4::BlockTools tools(doc, state, renderer);
-    tools.Command1_Click(1);
+    tools.toolButtonClicked(1);
     tools.canvasMouseDown(vesk4::kLeftButton, 20, 30);
     double x = 100;
     for (auto _ : bench) {

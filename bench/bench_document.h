@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/page_state.h"
 #include "document/document.h"
 #include "document/editor_state.h"
+#include "document/page_state.h"
 
 namespace vesk4 {
 

@@ -1,4 +1,4 @@
-#include "app/page_state.h"
+#include "document/page_state.h"
 #include "export/include_export.h"
 
 #include <benchmark/benchmark.h>

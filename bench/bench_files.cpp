@@ -1,4 +1,4 @@
-#include "app/page_state.h"
+#include "document/page_state.h"
 #include "files/project_file.h"
 
 #include <QBuffer>

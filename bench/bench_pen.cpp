@@ -27,7 +27,7 @@ void BM_PenMove(benchmark::State &bench)
 {
     application();
     vesk4::MainWindow window;
-    vesk4::PictureSurface *canvas = window.canvasView()->Pic_Main();
+    vesk4::PictureSurface *canvas = window.canvasView()->canvas();
     int step = 0;
     for (auto _ : bench) {
         const QPointF position(1 + (step * 8) % 512, 1 + (step / 64 * 10) % 640);

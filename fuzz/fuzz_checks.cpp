@@ -1,8 +1,8 @@
 #include "fuzz/fuzz_checks.h"
 
-#include "app/number_text.h"
-#include "app/page_state.h"
 #include "canvas/canvas_renderer.h"
+#include "document/number_text.h"
+#include "document/page_state.h"
 #include "export/include_export.h"
 #include "files/project_file.h"
 #include "palette/colour_model.h"
@@ -65,7 +65,7 @@ void openContent(Document &doc, EditorState &state, ProjectContent content)
     doc = started().doc;
     state = started().state;
     applyProjectContent(doc, std::move(content));
-    PalIni(doc, state);
+    resetPalettes(doc, state);
     showPageTables(doc, state);
 }
 
@@ -220,14 +220,14 @@ Status checkRender(Document &doc, EditorState state)
     doc.GridX = doc.Pal8[0][1];
     doc.GridY = doc.Pal8[0][2];
     for (int page : {0, 1, 30, 31}) {
-        state.pPage = int16_t(page);
+        state.currentPage = int16_t(page);
         showPageTables(doc, state);
         for (int16_t scroll : {int16_t(0), int16_t(128), doc.Pal8[0][0]}) {
-            state.pMapSclY = scroll;
+            state.scrollRow = scroll;
             renderer.redraw(doc, state);
         }
     }
-    if (renderer.canvas().size() != QSize(state.pScrMainW, state.pScrMainH))
+    if (renderer.canvas().size() != QSize(state.canvasWidthPx, state.canvasHeightPx))
         return broken(QStringLiteral("the canvas changed its size"));
     return {};
 }

@@ -2,7 +2,7 @@
 // files (unpacked from their qCompress form), its settings block for the settings target, a handful of
 // number texts, and the inputs under fuzz-regressions/<target>/. Run by scripts/fuzz; the corpora
 // live in the build folder and are never committed.
-#include "app/page_state.h"
+#include "document/page_state.h"
 #include "files/project_file.h"
 #include "fuzz/fuzz_checks.h"
 

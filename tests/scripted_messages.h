@@ -2,7 +2,7 @@
 // script; a question without a scripted answer fails the test.
 #pragma once
 
-#include "app/message_boxes.h"
+#include "widgets/message_boxes.h"
 
 #include <QString>
 

@@ -21,13 +21,13 @@ GridPanel::GridPanel(QWidget *parent) : QGroupBox(QStringLiteral("グリッド")
     const std::array<const char *, 2> captions{"X：", "Y："};
     const std::array<int, 2> maxima{kGridXSpinMaximum, kGridYSpinMaximum};
     for (int i = 0; i < 2; ++i) {
-        text1_[i] = new QLineEdit(QString::number(kStartInterval));
-        text1_[i]->setFixedWidth(kNumberBoxWidth);
-        vScroll2_[i] = makeSpinBar(maxima[i], kStartInterval);
-        vScroll2_[i]->setFixedHeight(text1_[i]->sizeHint().height());
+        intervalBoxes_[i] = new QLineEdit(QString::number(kStartInterval));
+        intervalBoxes_[i]->setFixedWidth(kNumberBoxWidth);
+        intervalSpinBars_[i] = makeSpinBar(maxima[i], kStartInterval);
+        intervalSpinBars_[i]->setFixedHeight(intervalBoxes_[i]->sizeHint().height());
         layout->addWidget(new QLabel(QString::fromUtf8(captions[i])), i, 0);
-        layout->addWidget(text1_[i], i, 1);
-        layout->addWidget(vScroll2_[i], i, 2);
+        layout->addWidget(intervalBoxes_[i], i, 1);
+        layout->addWidget(intervalSpinBars_[i], i, 2);
     }
     layout->setColumnStretch(3, 1);
 }

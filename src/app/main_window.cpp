@@ -1,10 +1,8 @@
 #include "app/main_window.h"
 
-#include "app/button_colour.h"
 #include "app/grid_panel.h"
 #include "app/page_bar.h"
 #include "app/settings_panel.h"
-#include "app/twips.h"
 #include "canvas/canvas_view.h"
 #include "canvas/mouse_buttons.h"
 #include "canvas/tool_panel.h"
@@ -15,6 +13,8 @@
 #include "files/project_file.h"
 #include "palette/colour_model.h"
 #include "palette/palette_panel.h"
+#include "widgets/button_colour.h"
+#include "widgets/twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -46,7 +46,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     setWindowTitle(kAppTitle);
     createPanels();
     connectHandlers();
-    Form_Load();
+    startUp();
     fileDialogs_ = new FileDialogs(*this);
 }
 
@@ -64,7 +64,7 @@ void MainWindow::createPanels()
 
     canvasView_ = new CanvasView(central);
     // The canvas lines up with the first page button.
-    canvasView_->move(pageBar_->width(), pageBar_->PageBtn(0)->y() - 1);
+    canvasView_->move(pageBar_->width(), pageBar_->pageButton(0)->y() - 1);
 
     toolPanel_ = new ToolPanel(central);
     toolPanel_->move(kToolPanelPosition);
@@ -74,11 +74,11 @@ void MainWindow::createPanels()
     auto *column = new QWidget(central);
     auto *columnLayout = new QVBoxLayout(column);
     columnLayout->setContentsMargins(0, 0, 0, 0);
-    picSub2_ = new PictureSurface;
+    thumbnail_ = new PictureSurface;
     settingsPanel_ = new SettingsPanel;
     gridPanel_ = new GridPanel;
     filePanel_ = new FilePanel;
-    columnLayout->addWidget(picSub2_, 0, Qt::AlignHCenter);
+    columnLayout->addWidget(thumbnail_, 0, Qt::AlignHCenter);
     columnLayout->addWidget(settingsPanel_);
     columnLayout->addWidget(gridPanel_);
     columnLayout->addWidget(filePanel_);
@@ -90,128 +90,129 @@ void MainWindow::createPanels()
     setFixedSize(column->x() + column->width() + kGap, pageBar_->height());
 }
 
-void MainWindow::Form_Load()
+void MainWindow::startUp()
 {
     // Steps 1, 2, 7, 10, 11, 13 and 15: scalars, canvas geometry, grid, level tables, page names,
     // page settings and the colour-number table.
     applyStartValues(doc_, state_);
     move(kWindowPosition); // 3
-    canvasView_->sizeCanvas(state_.pScrMainW, state_.pScrMainH); // 4
+    canvasView_->sizeCanvas(state_.canvasWidthPx, state_.canvasHeightPx); // 4
     // 5: the thumbnail shows a cell as 2 x 3 pixels; divide before multiplying.
-    picSub2_->setDrawingArea(int(std::nearbyint(double(state_.pScrMainW) / state_.pDotX * 2)),
-                             int(std::nearbyint(double(state_.pScrMainH) / 10 * 3)));
+    thumbnail_->setDrawingArea(int(std::nearbyint(double(state_.canvasWidthPx) / state_.cellWidthPx * 2)),
+                               int(std::nearbyint(double(state_.canvasHeightPx) / 10 * 3)));
     canvasView_->placeScrollBar(canvasScrollMaximum(doc_, state_)); // 6
     // The off-screen images of the canvas and thumbnail, and the colour strip of step 9.
     renderer_ = std::make_unique<CanvasRenderer>(state_);
-    canvasView_->Pic_Main()->setImage(&renderer_->canvas());
-    picSub2_->setImage(&renderer_->thumbnail());
+    canvasView_->canvas()->setImage(&renderer_->canvas());
+    thumbnail_->setImage(&renderer_->thumbnail());
     blockTools_ = std::make_unique<BlockTools>(doc_, state_, *renderer_);
-    renderer_->GridDraw(doc_, state_); // 8
+    renderer_->drawGrid(doc_, state_); // 8
     pageBar_->setStartCaptions(doc_.ChrName); // 12
     settingsPanel_->fillSizeLists(); // 14
-    PalIni(doc_, state_); // 16
-    palettePanel_->PalDraw(doc_, state_); // 17
-    PageChg(); // 18
+    resetPalettes(doc_, state_); // 16
+    palettePanel_->showPenColours(doc_, state_); // 17
+    showCurrentPage(); // 18
     redraw(false); // 19
 }
 
 void MainWindow::connectHandlers()
 {
-    connect(pageBar_, &PageBar::pageClicked, this, &MainWindow::PageBtn_Click);
+    connect(pageBar_, &PageBar::pageClicked, this, &MainWindow::pageButtonClicked);
 
-    PictureSurface *canvas = canvasView_->Pic_Main();
+    PictureSurface *canvas = canvasView_->canvas();
     connect(canvas, &PictureSurface::mousePressed, this,
-            [this](int button, QPointF p) { Pic_Main_MouseDown(button, p.x(), p.y()); });
+            [this](int button, QPointF p) { canvasPressed(button, p.x(), p.y()); });
     connect(canvas, &PictureSurface::mouseMoved, this,
-            [this](int buttons, QPointF p) { Pic_Main_MouseMove(buttons, p.x(), p.y()); });
+            [this](int buttons, QPointF p) { canvasMoved(buttons, p.x(), p.y()); });
     connect(canvas, &PictureSurface::mouseReleased, this,
-            [this](int button, QPointF p) { Pic_Main_MouseUp(button, p.x(), p.y()); });
-    connect(canvasView_->VScroll1(), &QScrollBar::valueChanged, this, &MainWindow::VScroll1_Change);
-    BlockSurfaceView *block = canvasView_->Pic_MainCopy();
+            [this](int button, QPointF p) { canvasReleased(button, p.x(), p.y()); });
+    connect(canvasView_->scrollBar(), &QScrollBar::valueChanged, this, &MainWindow::scrollBarMoved);
+    BlockSurfaceView *block = canvasView_->floatingBlock();
     connect(block, &BlockSurfaceView::mousePressed, this,
-            [this](int button, QPointF p) { Pic_MainCopy_MouseDown(button, p.x(), p.y()); });
+            [this](int button, QPointF p) { floatingBlockPressed(button, p.x(), p.y()); });
     connect(block, &BlockSurfaceView::mouseMoved, this,
-            [this](int buttons, QPointF p) { Pic_MainCopy_MouseMove(buttons, p.x(), p.y()); });
-    connect(toolPanel_, &ToolPanel::toolClicked, this, &MainWindow::Command1_Click);
+            [this](int buttons, QPointF p) { floatingBlockMoved(buttons, p.x(), p.y()); });
+    connect(toolPanel_, &ToolPanel::toolClicked, this, &MainWindow::toolButtonClicked);
 
-    connect(settingsPanel_->Text2(), &QLineEdit::textChanged, this, &MainWindow::Text2_Change);
+    connect(settingsPanel_->nameBox(), &QLineEdit::textChanged, this, &MainWindow::nameEdited);
     // Every choice from a size list, also of the item it already shows: a page read with a size the
-    // list lacks shows the previous item, and choosing that must store it. PageChg selects the page's
+    // list lacks shows the previous item, and choosing that must store it. showCurrentPage selects the page's
     // own size and stores it itself.
     for (int index : {0, 1})
-        connect(settingsPanel_->Combo1(index), &QComboBox::activated, this,
-                [this, index] { Combo1_Click(index); });
+        connect(settingsPanel_->sizeList(index), &QComboBox::activated, this,
+                [this, index] { sizeChosen(index); });
     for (int index : {0, 1, int(SettingsPanel::kPatternCountBox)}) {
-        connect(numberBox(index), &QLineEdit::textChanged, this, [this, index] { Text1_Change(index); });
-        connect(spinBar(index), &QScrollBar::valueChanged, this, [this, index] { VScroll2_Change(index); });
+        connect(numberBox(index), &QLineEdit::textChanged, this, [this, index] { numberBoxEdited(index); });
+        connect(spinBar(index), &QScrollBar::valueChanged, this, [this, index] { spinBarMoved(index); });
     }
     // The user's click only: a page's flag may hold another value than 0 or 1 from a file, and
     // showing the page (which checks the box for 1 alone) must not overwrite it.
-    connect(settingsPanel_->Check1(), &QCheckBox::clicked, this, &MainWindow::Check1_Click);
+    connect(settingsPanel_->outputCheckBox(), &QCheckBox::clicked, this, &MainWindow::outputToggled);
 
-    connect(palettePanel_, &PalettePanel::modeSelected, this, &MainWindow::OptionBit_Click);
-    connect(palettePanel_, &PalettePanel::paletteSwatchPressed, this, &MainWindow::Picture2_MouseDown);
-    connect(palettePanel_, &PalettePanel::paletteSwatchDoubleClicked, this, &MainWindow::Picture2_DblClick);
+    connect(palettePanel_, &PalettePanel::modeSelected, this, &MainWindow::colourModeChosen);
+    connect(palettePanel_, &PalettePanel::paletteSwatchPressed, this, &MainWindow::paletteEntryPicked);
+    connect(palettePanel_, &PalettePanel::paletteSwatchDoubleClicked, this,
+            &MainWindow::paletteEntryDoubleClicked);
 }
 
-void MainWindow::PageBtn_Click(int index)
+void MainWindow::pageButtonClicked(int index)
 {
-    setButtonShade(pageBar_->PageBtn(state_.pPage), ButtonShade::Face);
-    state_.pPage = int16_t(index);
-    PageChg();
+    setButtonShade(pageBar_->pageButton(state_.currentPage), ButtonShade::Face);
+    state_.currentPage = int16_t(index);
+    showCurrentPage();
 }
 
 // Each control set here runs its own handler, which stores back what was just shown; the count box
 // turns a count above 99 into 0.
-void MainWindow::PageChg()
+void MainWindow::showCurrentPage()
 {
-    const int page = state_.pPage;
+    const int page = state_.currentPage;
     pageBar_->highlight(page); // 1
-    settingsPanel_->Text2()->setText(doc_.ChrName[page]); // 2
+    settingsPanel_->nameBox()->setText(doc_.ChrName[page]); // 2
 
     const bool bgPage = page == kBgPage; // 3
-    settingsPanel_->Text2()->setEnabled(!bgPage);
-    settingsPanel_->Combo1(0)->setEnabled(!bgPage);
-    settingsPanel_->Combo1(1)->setEnabled(!bgPage);
-    blockTools_->tools().Command1(ToolButtons::kMapButton).enabled = bgPage;
+    settingsPanel_->nameBox()->setEnabled(!bgPage);
+    settingsPanel_->sizeList(0)->setEnabled(!bgPage);
+    settingsPanel_->sizeList(1)->setEnabled(!bgPage);
+    blockTools_->tools().toolButton(ToolButtons::kMapButton).enabled = bgPage;
     toolPanel_->showButtons(blockTools_->tools());
 
     settingsPanel_->selectSize(0, doc_.ChrSizeX[page]); // 4
-    doc_.CurSizeX = doc_.ChrSizeX[page]; // 5
+    doc_.currentPatternWidth = doc_.ChrSizeX[page]; // 5
     settingsPanel_->selectSize(1, doc_.ChrSizeY[page]); // 6
-    doc_.CurSizeY = doc_.ChrSizeY[page]; // 7
+    doc_.currentPatternHeight = doc_.ChrSizeY[page]; // 7
     numberBox(SettingsPanel::kPatternCountBox)->setText(QString::number(doc_.ChrPtnNum[page])); // 8
     palettePanel_->selectMode(doc_.ColorMode[page]); // 9
     // 10: only a flag of 1 is exported, so only 1 shows checked; the flag stays as stored until the
     // user clicks the box.
-    settingsPanel_->Check1()->setChecked(doc_.ChrOutFlag[page] == 1);
+    settingsPanel_->outputCheckBox()->setChecked(doc_.ChrOutFlag[page] == 1);
     redraw(true); // 11
 
     if (doc_.ColorMode[page] == kMode256) // 12
-        palettePanel_->PalDraw(doc_, state_);
+        palettePanel_->showPenColours(doc_, state_);
     else
-        palettePanel_->PalDraw16(doc_, state_);
-    PalChg(); // 13
+        palettePanel_->showPalette16(doc_, state_);
+    showColourMode(); // 13
 }
 
-void MainWindow::PalChg()
+void MainWindow::showColourMode()
 {
     takePenColours(doc_, state_);
-    switch (doc_.ColorMode[state_.pPage]) {
+    switch (doc_.ColorMode[state_.currentPage]) {
     case kMode256:
         // The colour chart this mode shows is not part of this window.
         palettePanel_->showPaletteSwatches(0);
         break;
     case kMode16:
-        palettePanel_->PalDraw16(doc_, state_);
+        palettePanel_->showPalette16(doc_, state_);
         palettePanel_->showPaletteSwatches(16);
         break;
     case kMode4:
-        palettePanel_->PalDraw4(doc_, state_);
+        palettePanel_->showPalette4(doc_, state_);
         palettePanel_->showPaletteSwatches(4);
         break;
     default:
-        palettePanel_->PalDrawLR(state_);
+        palettePanel_->showMonochromePens(state_);
         palettePanel_->showPaletteSwatches(0);
         break;
     }
@@ -219,27 +220,27 @@ void MainWindow::PalChg()
     update();
 }
 
-void MainWindow::OptionBit_Click(int index)
+void MainWindow::colourModeChosen(int index)
 {
-    doc_.ColorMode[state_.pPage] = int16_t(index);
-    PalChg();
+    doc_.ColorMode[state_.currentPage] = int16_t(index);
+    showColourMode();
     update();
 }
 
-void MainWindow::Picture2_MouseDown(int index, int button)
+void MainWindow::paletteEntryPicked(int index, int button)
 {
-    // Picks the palette entry the button draws with; PalDraw16 then shows its colour number.
+    // Picks the palette entry the button draws with; showPalette16 then shows its colour number.
     if (button == kLeftButton) {
-        state_.pLPalNo = int16_t(index);
-        state_.pLCol = doc_.Pal16[0][index];
+        state_.leftPenEntry = int16_t(index);
+        state_.leftPenColour = doc_.Pal16[0][index];
     } else {
-        state_.pRPalNo = int16_t(index);
-        state_.pRCol = doc_.Pal16[0][index];
+        state_.rightPenEntry = int16_t(index);
+        state_.rightPenColour = doc_.Pal16[0][index];
     }
-    palettePanel_->PalDraw16(doc_, state_);
+    palettePanel_->showPalette16(doc_, state_);
 }
 
-void MainWindow::Picture2_DblClick(int)
+void MainWindow::paletteEntryDoubleClicked(int)
 {
     // A double-click would start editing the entry, and only a pick on the colour chart ends an
     // edit. This window has no chart, so the edit is not started: it would leave the canvas and the
@@ -251,9 +252,9 @@ void MainWindow::redraw(bool thumbnailToo)
     if (!renderer_) // a control changed before start-up made the images
         return;
     renderer_->redraw(doc_, state_);
-    canvasView_->Pic_Main()->refresh();
+    canvasView_->canvas()->refresh();
     if (thumbnailToo)
-        picSub2_->refresh();
+        thumbnail_->refresh();
 }
 
 bool MainWindow::openProjectFile(const QString &path)
@@ -263,7 +264,7 @@ bool MainWindow::openProjectFile(const QString &path)
         return false;
     }
     pageBar_->setStartCaptions(doc_.ChrName);
-    PageChg();
+    showCurrentPage();
     return true;
 }
 

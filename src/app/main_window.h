@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/message_boxes.h"
 #include "canvas/block_tools.h"
 #include "canvas/canvas_renderer.h"
 #include "document/document.h"
 #include "document/editor_state.h"
 #include "document/result.h"
+#include "widgets/message_boxes.h"
 
 #include <QMainWindow>
 
@@ -43,7 +43,7 @@ public:
 
     PageBar *pageBar() const { return pageBar_; }
     CanvasView *canvasView() const { return canvasView_; }
-    PictureSurface *Pic_Sub2() const { return picSub2_; }
+    PictureSurface *thumbnail() const { return thumbnail_; }
     ToolPanel *toolPanel() const { return toolPanel_; }
     PalettePanel *palettePanel() const { return palettePanel_; }
     SettingsPanel *settingsPanel() const { return settingsPanel_; }
@@ -51,11 +51,11 @@ public:
     FilePanel *filePanel() const { return filePanel_; }
 
     // Makes the page current and shows it.
-    void PageBtn_Click(int index);
-    // Brings every control that shows page-dependent state into line with pPage.
-    void PageChg();
+    void pageButtonClicked(int index);
+    // Brings every control that shows page-dependent state into line with currentPage.
+    void showCurrentPage();
     // Brings the palette panel and the canvas into line with the current page's colour mode.
-    void PalChg();
+    void showColourMode();
 
     // The file actions behind the dialogs. Each reports a failure in a message box and returns
     // false; a failed open leaves the document as it was, a failed save or export any old file.
@@ -72,29 +72,29 @@ public:
 private:
     // The canvas mouse handlers: positions in drawing-area pixels, buttons numbered 1 left,
     // 2 right, 4 middle (a mask of the held buttons on a move).
-    void Pic_Main_MouseDown(int button, double x, double y);
-    void Pic_Main_MouseMove(int buttons, double x, double y);
-    void Pic_Main_MouseUp(int button, double x, double y);
+    void canvasPressed(int button, double x, double y);
+    void canvasMoved(int buttons, double x, double y);
+    void canvasReleased(int button, double x, double y);
     // The floating block's handlers, positions in its own pixels.
-    void Pic_MainCopy_MouseDown(int button, double x, double y);
-    void Pic_MainCopy_MouseMove(int buttons, double x, double y);
+    void floatingBlockPressed(int button, double x, double y);
+    void floatingBlockMoved(int buttons, double x, double y);
     // The tool buttons.
-    void Command1_Click(int index);
+    void toolButtonClicked(int index);
     // Shows what a block-tool handler changed: canvas, thumbnail, floating block, tool buttons.
     void showChanges(const Refresh &refresh);
 
     // The settings handlers; each runs also when the program sets its control.
-    void Text2_Change();
-    void Combo1_Click(int index);
-    void Text1_Change(int index);
-    void VScroll2_Change(int index);
-    void Check1_Click();
-    void VScroll1_Change();
+    void nameEdited();
+    void sizeChosen(int index);
+    void numberBoxEdited(int index);
+    void spinBarMoved(int index);
+    void outputToggled();
+    void scrollBarMoved();
 
     // The palette panel's handlers.
-    void OptionBit_Click(int index);
-    void Picture2_MouseDown(int index, int button);
-    void Picture2_DblClick(int index);
+    void colourModeChosen(int index);
+    void paletteEntryPicked(int index, int button);
+    void paletteEntryDoubleClicked(int index);
 
     void connectHandlers();
     // The grid boxes 0 and 1 are in the grid frame, the pattern-count box 4 in the settings frame.
@@ -102,19 +102,19 @@ private:
     QScrollBar *spinBar(int index) const;
 
     void createPanels();
-    void Form_Load();
-    // ScrDraw and GridDraw, then a refresh of the canvas and, if asked, of the thumbnail.
+    void startUp();
+    // drawCells and drawGrid, then a refresh of the canvas and, if asked, of the thumbnail.
     void redraw(bool thumbnailToo);
     void reportFailure(const QString &caption, const QString &what, const Failure &failure);
 
     Document doc_;
     EditorState state_;
-    std::unique_ptr<CanvasRenderer> renderer_; // sized from the geometry fields, so made in Form_Load
+    std::unique_ptr<CanvasRenderer> renderer_; // sized from the geometry fields, so made in startUp
     std::unique_ptr<BlockTools> blockTools_; // works on the renderer's images, so made with it
 
     PageBar *pageBar_ = nullptr;
     CanvasView *canvasView_ = nullptr;
-    PictureSurface *picSub2_ = nullptr;
+    PictureSurface *thumbnail_ = nullptr;
     ToolPanel *toolPanel_ = nullptr;
     PalettePanel *palettePanel_ = nullptr;
     SettingsPanel *settingsPanel_ = nullptr;

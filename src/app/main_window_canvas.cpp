@@ -13,10 +13,10 @@
 
 namespace vesk4 {
 
-void MainWindow::Pic_Main_MouseDown(int button, double x, double y)
+void MainWindow::canvasPressed(int button, double x, double y)
 {
     pointerToCell(state_, x, y);
-    if (state_.pMode == kToolPen) {
+    if (state_.toolMode == kToolPen) {
         penPress(doc_, state_, button);
         redraw(true);
         return;
@@ -24,10 +24,10 @@ void MainWindow::Pic_Main_MouseDown(int button, double x, double y)
     showChanges(blockTools_->canvasMouseDown(button, x, y));
 }
 
-void MainWindow::Pic_Main_MouseMove(int buttons, double x, double y)
+void MainWindow::canvasMoved(int buttons, double x, double y)
 {
     pointerToCell(state_, x, y);
-    if (state_.pMode == kToolPen) {
+    if (state_.toolMode == kToolPen) {
         penMove(doc_, state_, buttons);
         redraw(true);
         return;
@@ -35,45 +35,45 @@ void MainWindow::Pic_Main_MouseMove(int buttons, double x, double y)
     showChanges(blockTools_->canvasMouseMove(buttons, x, y));
 }
 
-void MainWindow::Pic_Main_MouseUp(int button, double x, double y)
+void MainWindow::canvasReleased(int button, double x, double y)
 {
-    state_.pBtn = 0;
+    state_.pressedButton = 0;
     showChanges(blockTools_->canvasMouseUp(button, x, y));
 }
 
-void MainWindow::Pic_MainCopy_MouseDown(int button, double x, double y)
+void MainWindow::floatingBlockPressed(int button, double x, double y)
 {
-    showChanges(blockTools_->Pic_MainCopy_MouseDown(button, x, y));
+    showChanges(blockTools_->floatingBlockPressed(button, x, y));
 }
 
-void MainWindow::Pic_MainCopy_MouseMove(int buttons, double x, double y)
+void MainWindow::floatingBlockMoved(int buttons, double x, double y)
 {
-    showChanges(blockTools_->Pic_MainCopy_MouseMove(buttons, x, y));
+    showChanges(blockTools_->floatingBlockMoved(buttons, x, y));
 }
 
-void MainWindow::Command1_Click(int index)
+void MainWindow::toolButtonClicked(int index)
 {
-    showChanges(blockTools_->Command1_Click(index));
+    showChanges(blockTools_->toolButtonClicked(index));
 }
 
 void MainWindow::showChanges(const Refresh &refresh)
 {
     if (refresh.canvas)
-        canvasView_->Pic_Main()->refresh();
+        canvasView_->canvas()->refresh();
     if (refresh.thumbnail)
-        picSub2_->refresh();
+        thumbnail_->refresh();
     if (refresh.blockSurface) {
-        const BlockSurface &block = blockTools_->Pic_MainCopy();
-        canvasView_->Pic_MainCopy()->showBlock(
-            block.image, QRect(block.Left, block.Top, block.width, block.height), block.visible);
+        const BlockSurface &block = blockTools_->floatingBlock();
+        canvasView_->floatingBlock()->showBlock(
+            block.image, QRect(block.left, block.top, block.width, block.height), block.visible);
     }
     if (refresh.controls) {
         const ToolButtons &tools = blockTools_->tools();
         toolPanel_->showButtons(tools);
-        canvasView_->Pic_Main()->setCursor(tools.canvasPointer == CanvasPointer::Cross ? Qt::CrossCursor
-                                                                                       : Qt::ArrowCursor);
-        canvasView_->Pic_Main()->setVisible(tools.canvasShown);
-        picSub2_->setVisible(tools.canvasShown);
+        canvasView_->canvas()->setCursor(tools.canvasPointer == CanvasPointer::Cross ? Qt::CrossCursor
+                                                                                     : Qt::ArrowCursor);
+        canvasView_->canvas()->setVisible(tools.canvasShown);
+        thumbnail_->setVisible(tools.canvasShown);
         for (QWidget *frame : std::initializer_list<QWidget *>{gridPanel_, settingsPanel_, toolPanel_,
                                                                filePanel_, pageBar_, palettePanel_})
             frame->setVisible(tools.framesShown);

@@ -4,10 +4,10 @@
 #include "app/main_window.h"
 
 #include "app/grid_panel.h"
-#include "app/number_text.h"
 #include "app/page_bar.h"
 #include "app/settings_panel.h"
 #include "canvas/canvas_view.h"
+#include "document/number_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -52,38 +52,40 @@ QString signedText(int value)
 
 QLineEdit *MainWindow::numberBox(int index) const
 {
-    return index == SettingsPanel::kPatternCountBox ? settingsPanel_->Text1(index) : gridPanel_->Text1(index);
+    return index == SettingsPanel::kPatternCountBox ? settingsPanel_->numberBox(index)
+                                                    : gridPanel_->numberBox(index);
 }
 
 QScrollBar *MainWindow::spinBar(int index) const
 {
-    return index == SettingsPanel::kPatternCountBox ? settingsPanel_->VScroll2(index)
-                                                    : gridPanel_->VScroll2(index);
+    return index == SettingsPanel::kPatternCountBox ? settingsPanel_->spinBar(index)
+                                                    : gridPanel_->spinBar(index);
 }
 
-void MainWindow::Text2_Change()
+void MainWindow::nameEdited()
 {
-    const QString name = settingsPanel_->Text2()->text();
-    doc_.ChrName[state_.pPage] = name;
-    pageBar_->PageBtn(state_.pPage)->setText(name.left(kCaptionLength));
+    const QString name = settingsPanel_->nameBox()->text();
+    doc_.ChrName[state_.currentPage] = name;
+    pageBar_->pageButton(state_.currentPage)->setText(name.left(kCaptionLength));
 }
 
-void MainWindow::Combo1_Click(int index)
+void MainWindow::sizeChosen(int index)
 {
-    const std::optional<int16_t> size = toInt16(leadingNumber(settingsPanel_->Combo1(index)->currentText()));
+    const std::optional<int16_t> size
+        = toInt16(leadingNumber(settingsPanel_->sizeList(index)->currentText()));
     if (!size) // no item selected
         return;
     if (index == 0) {
-        doc_.ChrSizeX[state_.pPage] = *size;
-        doc_.CurSizeX = *size;
+        doc_.ChrSizeX[state_.currentPage] = *size;
+        doc_.currentPatternWidth = *size;
     } else {
-        doc_.ChrSizeY[state_.pPage] = *size;
-        doc_.CurSizeY = *size;
+        doc_.ChrSizeY[state_.currentPage] = *size;
+        doc_.currentPatternHeight = *size;
     }
     redraw(true);
 }
 
-void MainWindow::Text1_Change(int index)
+void MainWindow::numberBoxEdited(int index)
 {
     if (index == 0 || index == 1) {
         QLineEdit *box = numberBox(index);
@@ -93,11 +95,11 @@ void MainWindow::Text1_Change(int index)
             = value >= 0 && value <= maximum ? toInt16(value) : std::nullopt;
         if (!accepted) {
             // Runs this handler again with the last accepted value.
-            box->setText(signedText(doc_.LastVal[index]));
+            box->setText(signedText(doc_.lastGridValue[index]));
         } else {
             (index == 0 ? doc_.GridX : doc_.GridY) = *accepted;
             spinBar(index)->setValue(maximum - *accepted);
-            doc_.LastVal[index] = *accepted;
+            doc_.lastGridValue[index] = *accepted;
         }
     } else if (index == SettingsPanel::kPatternCountBox) {
         QLineEdit *box = numberBox(index);
@@ -109,15 +111,15 @@ void MainWindow::Text1_Change(int index)
             = isNumber(box->text()) && value <= kMaxPatternCountInBox ? toInt16(value) : std::nullopt;
         if (!count) {
             box->setText(QStringLiteral("0"));
-            doc_.ChrPtnNum[state_.pPage] = 0;
+            doc_.ChrPtnNum[state_.currentPage] = 0;
         } else {
-            doc_.ChrPtnNum[state_.pPage] = *count;
+            doc_.ChrPtnNum[state_.currentPage] = *count;
         }
     }
     redraw(false);
 }
 
-void MainWindow::VScroll2_Change(int index)
+void MainWindow::spinBarMoved(int index)
 {
     QLineEdit *box = numberBox(index);
     box->setText(QString::number(spinMaximum(index) - spinBar(index)->value()));
@@ -127,18 +129,18 @@ void MainWindow::VScroll2_Change(int index)
     else if (index == 1)
         doc_.GridY = value;
     else
-        doc_.ChrPtnNum[state_.pPage] = value;
+        doc_.ChrPtnNum[state_.currentPage] = value;
     redraw(false);
 }
 
-void MainWindow::Check1_Click()
+void MainWindow::outputToggled()
 {
-    doc_.ChrOutFlag[state_.pPage] = settingsPanel_->Check1()->isChecked() ? 1 : 0;
+    doc_.ChrOutFlag[state_.currentPage] = settingsPanel_->outputCheckBox()->isChecked() ? 1 : 0;
 }
 
-void MainWindow::VScroll1_Change()
+void MainWindow::scrollBarMoved()
 {
-    state_.pMapSclY = int16_t(canvasView_->VScroll1()->value());
+    state_.scrollRow = int16_t(canvasView_->scrollBar()->value());
     redraw(true);
 }
 

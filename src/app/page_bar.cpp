@@ -1,7 +1,7 @@
 #include "app/page_bar.h"
 
-#include "app/button_colour.h"
-#include "app/twips.h"
+#include "widgets/button_colour.h"
+#include "widgets/twips.h"
 
 #include <QPushButton>
 

@@ -11,14 +11,14 @@ class QPushButton;
 
 namespace vesk4 {
 
-// The frame "CHR": one button per page, PageBtn(0) to PageBtn(31), in one column. The BG page's
-// button PageBtn(31) starts disabled.
+// The frame "CHR": one button per page, pageButton(0) to pageButton(31), in one column. The BG page's
+// button pageButton(31) starts disabled.
 class PageBar : public QGroupBox {
     Q_OBJECT
 public:
     explicit PageBar(QWidget *parent = nullptr);
 
-    QPushButton *PageBtn(int page) const { return buttons_.at(page); }
+    QPushButton *pageButton(int page) const { return buttons_.at(page); }
 
     // Start-up captions: a page's name, cut to its first 8 characters.
     void setStartCaptions(const std::array<QString, kPageCount> &names);

@@ -50,51 +50,51 @@ QScrollBar *makeSpinBar(int maximum, int boxValue, QWidget *parent)
 
 SettingsPanel::SettingsPanel(QWidget *parent)
     : QGroupBox(QStringLiteral("キャラクタ設定"), parent),
-      text2_(new QLineEdit(QStringLiteral("Chr00"))), combo1_{new QComboBox, new QComboBox},
-      text1_(new QLineEdit(QStringLiteral("8"))), vScroll2_(makeSpinBar(kPatternCountSpinMaximum, 0)),
-      check1_(new QCheckBox)
+      nameBox_(new QLineEdit(QStringLiteral("Chr00"))), sizeLists_{new QComboBox, new QComboBox},
+      countBox_(new QLineEdit(QStringLiteral("8"))), countSpinBar_(makeSpinBar(kPatternCountSpinMaximum, 0)),
+      outputCheckBox_(new QCheckBox)
 {
-    text2_->setValidator(new PageNameValidator(text2_));
+    nameBox_->setValidator(new PageNameValidator(nameBox_));
     // Names have no length limit; the box's default of 32767 would cut a longer name from a file
     // when its page is shown, and the cut name would be saved.
-    text2_->setMaxLength(std::numeric_limits<int>::max());
-    text1_->setFixedWidth(kNumberBoxWidth);
-    vScroll2_->setFixedHeight(text1_->sizeHint().height());
+    nameBox_->setMaxLength(std::numeric_limits<int>::max());
+    countBox_->setFixedWidth(kNumberBoxWidth);
+    countSpinBar_->setFixedHeight(countBox_->sizeHint().height());
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("ネーム：")), 0, 0);
-    layout->addWidget(text2_, 0, 1, 1, 3);
+    layout->addWidget(nameBox_, 0, 1, 1, 3);
     layout->addWidget(new QLabel(QStringLiteral("サイズ")), 1, 0);
     layout->addWidget(new QLabel(QStringLiteral("X：")), 1, 1);
-    layout->addWidget(combo1_[0], 1, 2, 1, 2);
+    layout->addWidget(sizeLists_[0], 1, 2, 1, 2);
     layout->addWidget(new QLabel(QStringLiteral("Y：")), 2, 1);
-    layout->addWidget(combo1_[1], 2, 2, 1, 2);
+    layout->addWidget(sizeLists_[1], 2, 2, 1, 2);
     layout->addWidget(new QLabel(QStringLiteral("パターン数：")), 3, 0);
     auto *count = new QHBoxLayout;
     count->setSpacing(0);
-    count->addWidget(text1_);
-    count->addWidget(vScroll2_);
+    count->addWidget(countBox_);
+    count->addWidget(countSpinBar_);
     count->addStretch();
     layout->addLayout(count, 3, 1, 1, 3);
     layout->addWidget(new QLabel(QStringLiteral("データ出力：")), 4, 0);
-    layout->addWidget(check1_, 4, 1, 1, 3);
+    layout->addWidget(outputCheckBox_, 4, 1, 1, 3);
     layout->setColumnStretch(3, 1);
 }
 
 void SettingsPanel::fillSizeLists()
 {
     // Appending items is no selection by the user: the lists' handlers do not run.
-    const QSignalBlocker blockWidths(combo1_[0]);
-    const QSignalBlocker blockHeights(combo1_[1]);
+    const QSignalBlocker blockWidths(sizeLists_[0]);
+    const QSignalBlocker blockHeights(sizeLists_[1]);
     for (int size : kWidthItems)
-        combo1_[0]->addItem(QString::number(size));
+        sizeLists_[0]->addItem(QString::number(size));
     for (int size : kHeightItems)
-        combo1_[1]->addItem(QString::number(size));
+        sizeLists_[1]->addItem(QString::number(size));
 }
 
 void SettingsPanel::selectSize(int list, int size)
 {
-    QComboBox *combo = combo1_.at(list);
+    QComboBox *combo = sizeLists_.at(list);
     const int index = combo->findText(QString::number(size));
     if (index >= 0)
         combo->setCurrentIndex(index);

@@ -20,9 +20,9 @@ inline constexpr int kPatternCountSpinMaximum = 255;
 // A number box with a spin bar beside it, coupled by box value = maximum - bar position.
 QScrollBar *makeSpinBar(int maximum, int boxValue, QWidget *parent = nullptr);
 
-// The frame "キャラクタ設定": the page's name box Text2, the width and height lists Combo1(0) and
-// Combo1(1), the pattern-count box Text1(4) with its spin bar VScroll2(4) and the output check
-// box Check1.
+// The frame "キャラクタ設定": the page's name box nameBox, the width and height lists sizeList(0) and
+// sizeList(1), the pattern-count box numberBox(4) with its spin bar spinBar(4) and the output check
+// box outputCheckBox.
 class SettingsPanel : public QGroupBox {
     Q_OBJECT
 public:
@@ -30,12 +30,12 @@ public:
 
     explicit SettingsPanel(QWidget *parent = nullptr);
 
-    QLineEdit *Text2() const { return text2_; }
-    QComboBox *Combo1(int index) const { return combo1_.at(index); }
+    QLineEdit *nameBox() const { return nameBox_; }
+    QComboBox *sizeList(int index) const { return sizeLists_.at(index); }
     // The pattern-count box and spin bar, index 4; the grid's 0 and 1 are in the grid panel.
-    QLineEdit *Text1(int index) const { return index == kPatternCountBox ? text1_ : nullptr; }
-    QScrollBar *VScroll2(int index) const { return index == kPatternCountBox ? vScroll2_ : nullptr; }
-    QCheckBox *Check1() const { return check1_; }
+    QLineEdit *numberBox(int index) const { return index == kPatternCountBox ? countBox_ : nullptr; }
+    QScrollBar *spinBar(int index) const { return index == kPatternCountBox ? countSpinBar_ : nullptr; }
+    QCheckBox *outputCheckBox() const { return outputCheckBox_; }
 
     // Appends the width items, then the height items.
     void fillSizeLists();
@@ -44,11 +44,11 @@ public:
     void selectSize(int list, int size);
 
 private:
-    QLineEdit *text2_;
-    std::array<QComboBox *, 2> combo1_{};
-    QLineEdit *text1_;
-    QScrollBar *vScroll2_;
-    QCheckBox *check1_;
+    QLineEdit *nameBox_;
+    std::array<QComboBox *, 2> sizeLists_{};
+    QLineEdit *countBox_;
+    QScrollBar *countSpinBar_;
+    QCheckBox *outputCheckBox_;
 };
 
 } // namespace vesk4

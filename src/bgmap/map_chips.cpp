@@ -23,31 +23,31 @@ int16_t mapChipNumber(const Document &doc, int x, int y)
     return doc.MapData.valueOr0(0, x, y);
 }
 
-void PicMapReDraw(const Document &doc, const EditorState &state, const ChipPainter &paint)
+void drawMap(const Document &doc, const EditorState &state, const ChipPainter &paint)
 {
     for (int y = 0; y < kMapSize; ++y)
         for (int x = 0; x < kMapSize; ++x) {
             const int chip = mapChipNumber(doc, x, y);
-            const ChipCells cells = chipCells(doc, state.pPage, chip);
+            const ChipCells cells = chipCells(doc, state.currentPage, chip);
             if (paint)
                 paint(MapSurface::Map, x + kMapSize * y, chip, cells);
         }
 }
 
-void MapChipDraw(const Document &doc, const EditorState &state, const ChipPainter &paint)
+void drawChipList(const Document &doc, const EditorState &state, const ChipPainter &paint)
 {
     for (int chip = 0; chip < kChipCount; ++chip) {
-        const ChipCells cells = chipCells(doc, state.pPage, chip);
+        const ChipCells cells = chipCells(doc, state.currentPage, chip);
         if (paint)
             paint(MapSurface::ChipList, chip, chip, cells);
     }
 }
 
-void MapChipCopyDraw(const Document &doc, const EditorState &state, const ChipPainter &paint)
+void drawChosenChip(const Document &doc, const EditorState &state, const ChipPainter &paint)
 {
-    const ChipCells cells = chipCells(doc, state.pPage, doc.MapChipNo);
+    const ChipCells cells = chipCells(doc, state.currentPage, doc.chosenMapChip);
     if (paint)
-        paint(MapSurface::ChosenChip, 0, doc.MapChipNo, cells);
+        paint(MapSurface::ChosenChip, 0, doc.chosenMapChip, cells);
 }
 
 } // namespace vesk4

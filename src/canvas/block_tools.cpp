@@ -69,12 +69,12 @@ void fillBox(QImage &image, int left, int top, int width, int height, QRgb colou
 
 QPoint rangeGridPoint(const EditorState &state, double x, double y)
 {
-    if (state.pDotX < 1 || state.pDot < 1)
+    if (state.cellWidthPx < 1 || state.cellHeightPx < 1)
         return QPoint(0, 0);
-    const int columns = state.pScrMainW / state.pDotX;
-    const int rows = state.pScrMainH / state.pDot;
-    return QPoint(roundLimited((x - kGridPointShift) / state.pDotX, 0, std::max(columns, 0)),
-                  roundLimited((y - kGridPointShift) / state.pDot, 0, std::max(rows, 0)));
+    const int columns = state.canvasWidthPx / state.cellWidthPx;
+    const int rows = state.canvasHeightPx / state.cellHeightPx;
+    return QPoint(roundLimited((x - kGridPointShift) / state.cellWidthPx, 0, std::max(columns, 0)),
+                  roundLimited((y - kGridPointShift) / state.cellHeightPx, 0, std::max(rows, 0)));
 }
 
 QRgb blockCellColour(const Document &doc, int value)
@@ -94,7 +94,8 @@ BlockTools::BlockTools(Document &doc, EditorState &state, CanvasRenderer &render
 
 bool BlockTools::geometryUsable() const
 {
-    return state_.pDotX >= 1 && state_.pDot >= 1 && state_.pScrMainW >= 1 && state_.pScrMainH >= 1;
+    return state_.cellWidthPx >= 1 && state_.cellHeightPx >= 1 && state_.canvasWidthPx >= 1
+        && state_.canvasHeightPx >= 1;
 }
 
 Refresh BlockTools::repaintCanvas()
@@ -107,23 +108,23 @@ Refresh BlockTools::repaintCanvas()
 
 Refresh BlockTools::canvasMouseDown(int button, double x, double y)
 {
-    if (state_.pMode == kToolRange)
+    if (state_.toolMode == kToolRange)
         return rangeMouseDown(button, x, y);
     return {};
 }
 
 Refresh BlockTools::canvasMouseMove(int buttons, double x, double y)
 {
-    if (state_.pMode == kToolRange)
+    if (state_.toolMode == kToolRange)
         return rangeMouseMove(buttons, x, y);
-    if (state_.pMode == kToolFloating)
+    if (state_.toolMode == kToolFloating)
         return floatingMouseMove(buttons, x, y);
     return {};
 }
 
 Refresh BlockTools::canvasMouseUp(int button, double, double)
 {
-    if (state_.pMode == kToolRange)
+    if (state_.toolMode == kToolRange)
         return rangeMouseUp(button);
     return {};
 }
@@ -133,8 +134,8 @@ Refresh BlockTools::rangeMouseDown(int button, double x, double y)
     if (button != kLeftButton)
         return {};
     const QPoint corner = rangeGridPoint(state_, x, y);
-    state_.pCopyX0 = state_.pCopyX1 = int16_t(corner.x());
-    state_.pCopyY0 = state_.pCopyY1 = int16_t(corner.y());
+    state_.rangeStartX = state_.rangeEndX = int16_t(corner.x());
+    state_.rangeStartY = state_.rangeEndY = int16_t(corner.y());
     return {};
 }
 
@@ -144,27 +145,27 @@ Refresh BlockTools::rangeMouseMove(int buttons, double x, double y)
         return {};
     renderer_.redraw(doc_, state_);
     const QPoint corner = rangeGridPoint(state_, x, y);
-    state_.pCopyX1 = int16_t(corner.x());
-    state_.pCopyY1 = int16_t(corner.y());
-    return CopyLineDraw();
+    state_.rangeEndX = int16_t(corner.x());
+    state_.rangeEndY = int16_t(corner.y());
+    return drawRangeOutline();
 }
 
 Refresh BlockTools::rangeMouseUp(int button)
 {
     if (button != kLeftButton)
         return {};
-    state_.pMainOrSub = 0;
+    state_.rangeSurface = 0;
     tools_.setShade(ToolButtons::kCopy, ToolButtons::kErase, ButtonShade::Applicable);
     tools_.setEnabled(ToolButtons::kCopy, ToolButtons::kErase, true);
-    const int xL = std::min(state_.pCopyX0, state_.pCopyX1);
-    const int xR = std::max(state_.pCopyX0, state_.pCopyX1);
-    const int yT = std::min(state_.pCopyY0, state_.pCopyY1);
-    const int yB = std::max(state_.pCopyY0, state_.pCopyY1);
+    const int xL = std::min(state_.rangeStartX, state_.rangeEndX);
+    const int xR = std::max(state_.rangeStartX, state_.rangeEndX);
+    const int yT = std::min(state_.rangeStartY, state_.rangeEndY);
+    const int yB = std::max(state_.rangeStartY, state_.rangeEndY);
     captureRange(xL, yT, xR, yB);
-    state_.pCopyX = int16_t(xL);
-    state_.pCopyY = int16_t(yT);
-    state_.pCopySizeX = int16_t(xR - xL);
-    state_.pCopySizeY = int16_t(yB - yT);
+    state_.blockX = int16_t(xL);
+    state_.blockY = int16_t(yT);
+    state_.blockWidthCells = int16_t(xR - xL);
+    state_.blockHeightCells = int16_t(yB - yT);
     // The outline stays on the canvas until the next repaint.
     return Refresh{.controls = true};
 }
@@ -175,19 +176,19 @@ void BlockTools::captureRange(int xL, int yT, int xR, int yB)
     for (int y = yT; y <= yB; ++y)
         for (int x = xL; x <= xR; ++x)
             if (inCellStore(x - xL, y - yT))
-                doc_.CopyBuf(x - xL, y - yT)
-                    = doc_.PixelData.valueOr0(state_.pPage, x + state_.pMapSclX, y + state_.pMapSclY);
+                doc_.blockBuffer(x - xL, y - yT) = doc_.PixelData.valueOr0(
+                    state_.currentPage, x + state_.scrollColumn, y + state_.scrollRow);
 }
 
-Refresh BlockTools::CopyLineDraw()
+Refresh BlockTools::drawRangeOutline()
 {
     QImage &canvas = renderer_.canvasImage();
     if (canvas.isNull())
         return {};
-    const int xa = std::min(state_.pCopyX0, state_.pCopyX1) * state_.pDotX;
-    const int xb = std::max(state_.pCopyX0, state_.pCopyX1) * state_.pDotX;
-    const int ya = std::min(state_.pCopyY0, state_.pCopyY1) * state_.pDot;
-    const int yb = std::max(state_.pCopyY0, state_.pCopyY1) * state_.pDot;
+    const int xa = std::min(state_.rangeStartX, state_.rangeEndX) * state_.cellWidthPx;
+    const int xb = std::max(state_.rangeStartX, state_.rangeEndX) * state_.cellWidthPx;
+    const int ya = std::min(state_.rangeStartY, state_.rangeEndY) * state_.cellHeightPx;
+    const int yb = std::max(state_.rangeStartY, state_.rangeEndY) * state_.cellHeightPx;
     // Corners on the view's right or bottom edge lie on the canvas's border, outside the image.
     const auto row = [&](int y) {
         if (y >= 0 && y < canvas.height())
@@ -208,12 +209,12 @@ Refresh BlockTools::floatingMouseMove(int buttons, double x, double y)
 {
     if (!geometryUsable() || !std::isfinite(x) || !std::isfinite(y))
         return {};
-    surface_.Left = followPointer(x, state_.pDotX, state_.pScrMainW, surface_.width);
-    surface_.Top = followPointer(y, state_.pDot, state_.pScrMainH, surface_.height);
+    surface_.left = followPointer(x, state_.cellWidthPx, state_.canvasWidthPx, surface_.width);
+    surface_.top = followPointer(y, state_.cellHeightPx, state_.canvasHeightPx, surface_.height);
     Refresh refresh{.blockSurface = true};
     if (buttons == kRightButton) {
         // A right drag drops the block without pasting; after a move the source stays erased.
-        state_.pMode = kToolRange;
+        state_.toolMode = kToolRange;
         surface_.visible = false;
         tools_.setEnabled(ToolButtons::kCopy, ToolButtons::kErase, false);
         refresh.controls = true;
@@ -223,24 +224,24 @@ Refresh BlockTools::floatingMouseMove(int buttons, double x, double y)
 
 // ---- The floating block
 
-Refresh BlockTools::Pic_MainCopy_MouseMove(int, double x, double y)
+Refresh BlockTools::floatingBlockMoved(int, double x, double y)
 {
     if (!geometryUsable() || !std::isfinite(x) || !std::isfinite(y))
         return {};
-    surface_.Left = jumpWithin(surface_.Left, x, state_.pDotX, state_.pScrMainW, surface_.width);
-    surface_.Top = jumpWithin(surface_.Top, y, state_.pDot, state_.pScrMainH, surface_.height);
+    surface_.left = jumpWithin(surface_.left, x, state_.cellWidthPx, state_.canvasWidthPx, surface_.width);
+    surface_.top = jumpWithin(surface_.top, y, state_.cellHeightPx, state_.canvasHeightPx, surface_.height);
     return Refresh{.blockSurface = true};
 }
 
-Refresh BlockTools::Pic_MainCopy_MouseDown(int button, double, double)
+Refresh BlockTools::floatingBlockPressed(int button, double, double)
 {
     Refresh refresh;
     if (button == kLeftButton) {
-        refresh |= ScrCopy();
+        refresh |= pasteBlock();
         refresh.thumbnail = true;
     }
     // Any click ends the block; a right or middle click drops it unpasted.
-    state_.pMode = kToolRange;
+    state_.toolMode = kToolRange;
     tools_.setShade(ToolButtons::kCopy, ToolButtons::kInvert, ButtonShade::Face);
     surface_.visible = false;
     tools_.setEnabled(ToolButtons::kCopy, ToolButtons::kInvert, false);
@@ -251,8 +252,8 @@ Refresh BlockTools::Pic_MainCopy_MouseDown(int button, double, double)
 
 void BlockTools::placeSurface(int left, int top, int width, int height)
 {
-    surface_.Left = std::max(left, 0);
-    surface_.Top = std::max(top, 0);
+    surface_.left = std::max(left, 0);
+    surface_.top = std::max(top, 0);
     surface_.width = std::max(width, 0);
     surface_.height = std::max(height, 0);
     if (surface_.image.width() != surface_.width || surface_.image.height() != surface_.height) {
@@ -267,28 +268,28 @@ void BlockTools::placeSurface(int left, int top, int width, int height)
 void BlockTools::paintBlockCell(int x, int y, int value)
 {
     if (!surface_.image.isNull())
-        fillBox(surface_.image, x * state_.pDotX, y * state_.pDot, state_.pDotX, state_.pDot,
-                blockCellColour(doc_, value));
+        fillBox(surface_.image, x * state_.cellWidthPx, y * state_.cellHeightPx, state_.cellWidthPx,
+                state_.cellHeightPx, blockCellColour(doc_, value));
 }
 
-Refresh BlockTools::CopyPicDraw(int mode)
+Refresh BlockTools::paintBlock(int mode)
 {
     if (mode < 0 || mode > 4)
         return {};
-    const int oldW = state_.pCopySizeX;
-    const int oldH = state_.pCopySizeY;
+    const int oldW = state_.blockWidthCells;
+    const int oldH = state_.blockHeightCells;
     if (mode == 1) {
-        std::swap(state_.pCopySizeX, state_.pCopySizeY);
-        placeSurface(surface_.Left, surface_.Top, state_.pCopySizeX * state_.pDotX,
-                     state_.pCopySizeY * state_.pDot);
+        std::swap(state_.blockWidthCells, state_.blockHeightCells);
+        placeSurface(surface_.left, surface_.top, state_.blockWidthCells * state_.cellWidthPx,
+                     state_.blockHeightCells * state_.cellHeightPx);
     } else {
-        placeSurface(surface_.Left, surface_.Top, surface_.width, surface_.height);
+        placeSurface(surface_.left, surface_.top, surface_.width, surface_.height);
     }
     // The walk covers one column and one row beyond the block, as the range end filled them; the
     // transforms read column or row -1 there, which lies in the buffer's margin.
-    const int lastX = std::min<int>(state_.pCopySizeX, kCellMax);
-    const int lastY = std::min<int>(state_.pCopySizeY, kCellMax);
-    const auto old = [this](int x, int y) { return inCellStore(x, y) ? doc_.CopyBuf(x, y) : int16_t(0); };
+    const int lastX = std::min<int>(state_.blockWidthCells, kCellMax);
+    const int lastY = std::min<int>(state_.blockHeightCells, kCellMax);
+    const auto old = [this](int x, int y) { return inCellStore(x, y) ? doc_.blockBuffer(x, y) : int16_t(0); };
     for (int y = 0; y <= lastY; ++y)
         for (int x = 0; x <= lastX; ++x) {
             int16_t v = 0;
@@ -297,7 +298,7 @@ Refresh BlockTools::CopyPicDraw(int mode)
                 v = old(x, y);
                 break;
             case 1: // a quarter turn clockwise: the old top row becomes the right column
-                v = old(y, state_.pCopySizeX - 1 - x);
+                v = old(y, state_.blockWidthCells - 1 - x);
                 break;
             case 2:
                 v = old(oldW - 1 - x, y);
@@ -310,48 +311,48 @@ Refresh BlockTools::CopyPicDraw(int mode)
                 break;
             }
             paintBlockCell(x, y, v);
-            doc_.CopyBuf2(x, y) = v;
+            doc_.blockScratch(x, y) = v;
         }
     for (int y = 0; y <= lastY; ++y)
         for (int x = 0; x <= lastX; ++x)
-            doc_.CopyBuf(x, y) = doc_.CopyBuf2(x, y);
+            doc_.blockBuffer(x, y) = doc_.blockScratch(x, y);
     return Refresh{.blockSurface = true};
 }
 
-Refresh BlockTools::ScrCopy()
+Refresh BlockTools::pasteBlock()
 {
     if (!geometryUsable())
         return {};
-    const int x0 = int(std::nearbyint(double(surface_.Left) / state_.pDotX));
-    const int y0 = int(std::nearbyint(double(surface_.Top) / state_.pDot));
-    const int x1 = int(std::nearbyint(double(surface_.width) / state_.pDotX + x0 - 1));
-    const int y1 = int(std::nearbyint(double(surface_.height) / state_.pDot + y0 - 1));
-    const int page = state_.pPage;
+    const int x0 = int(std::nearbyint(double(surface_.left) / state_.cellWidthPx));
+    const int y0 = int(std::nearbyint(double(surface_.top) / state_.cellHeightPx));
+    const int x1 = int(std::nearbyint(double(surface_.width) / state_.cellWidthPx + x0 - 1));
+    const int y1 = int(std::nearbyint(double(surface_.height) / state_.cellHeightPx + y0 - 1));
+    const int page = state_.currentPage;
     if (page >= 0 && page < kPageCount) {
         // Every cell of the block replaces the page cell, entry 0 included: no transparent entry.
         for (int y = y0; y <= y1; ++y)
             for (int x = x0; x <= x1; ++x) {
-                const int pageX = x + state_.pMapSclX;
-                const int pageY = y + state_.pMapSclY;
+                const int pageX = x + state_.scrollColumn;
+                const int pageY = y + state_.scrollRow;
                 if (inCellStore(x - x0, y - y0) && inCellStore(pageX, pageY))
-                    doc_.PixelData(page, pageX, pageY) = doc_.CopyBuf(x - x0, y - y0);
+                    doc_.PixelData(page, pageX, pageY) = doc_.blockBuffer(x - x0, y - y0);
             }
     }
     return repaintCanvas();
 }
 
-Refresh BlockTools::ScrErases(int x, int y, int sizeX, int sizeY)
+Refresh BlockTools::eraseCells(int x, int y, int sizeX, int sizeY)
 {
-    const int page = state_.pPage;
+    const int page = state_.currentPage;
     if (page >= 0 && page < kPageCount) {
         // Only the part of the range that lies in the store.
-        const long long firstJ = std::max<long long>(x, kCellMin - state_.pMapSclX);
-        const long long lastJ = std::min<long long>(0LL + x + sizeX, kCellMax - state_.pMapSclX);
-        const long long firstI = std::max<long long>(y, kCellMin - state_.pMapSclY);
-        const long long lastI = std::min<long long>(0LL + y + sizeY, kCellMax - state_.pMapSclY);
+        const long long firstJ = std::max<long long>(x, kCellMin - state_.scrollColumn);
+        const long long lastJ = std::min<long long>(0LL + x + sizeX, kCellMax - state_.scrollColumn);
+        const long long firstI = std::max<long long>(y, kCellMin - state_.scrollRow);
+        const long long lastI = std::min<long long>(0LL + y + sizeY, kCellMax - state_.scrollRow);
         for (long long i = firstI; i <= lastI; ++i)
             for (long long j = firstJ; j <= lastJ; ++j)
-                doc_.PixelData(page, int(j) + state_.pMapSclX, int(i) + state_.pMapSclY) = 0;
+                doc_.PixelData(page, int(j) + state_.scrollColumn, int(i) + state_.scrollRow) = 0;
     }
     return repaintCanvas();
 }

@@ -19,8 +19,8 @@ constexpr QRgb kPatternBlack = 0xff000000;
 constexpr QRgb kPatternRed = 0xffed1c24; // (237, 28, 36)
 constexpr QRgb kPatternBlue = 0xff00a2e8; // (0, 162, 232)
 
-// Top-left corners of the tiles in the line-pattern picture: dotted or solid, horizontal (pDotX x 1)
-// or vertical (1 x pDot).
+// Top-left corners of the tiles in the line-pattern picture: dotted or solid, horizontal (cellWidthPx x 1)
+// or vertical (1 x cellHeightPx).
 struct TileOrigins {
     int rowX, rowY, columnX, columnY;
 };
@@ -52,31 +52,32 @@ QRgb *lineOf(uchar *bits, qsizetype bytesPerLine, int y)
 CanvasRenderer::CanvasRenderer(const EditorState &state)
 {
     dots_ = makeLinePatternPicture();
-    if (state.pDotX < kThumbCellW || state.pDot < kThumbCellH || state.pScrMainW < 1 || state.pScrMainH < 1)
+    if (state.cellWidthPx < kThumbCellW || state.cellHeightPx < kThumbCellH || state.canvasWidthPx < 1
+        || state.canvasHeightPx < 1)
         return;
-    dotX_ = state.pDotX;
-    dot_ = state.pDot;
-    width_ = state.pScrMainW;
-    height_ = state.pScrMainH;
+    cellWidth_ = state.cellWidthPx;
+    cellHeight_ = state.cellHeightPx;
+    width_ = state.canvasWidthPx;
+    height_ = state.canvasHeightPx;
 
     canvas_ = QImage(width_, height_, QImage::Format_RGB32);
     canvas_.fill(kPatternWhite);
     // Two by three pixels per cell; the cell count is taken in floating point, as the window sizes
     // its thumbnail surface.
-    const int thumbW = int(std::nearbyint(double(width_) / dotX_ * kThumbCellW));
-    const int thumbH = int(std::nearbyint(double(height_) / dot_ * kThumbCellH));
+    const int thumbW = int(std::nearbyint(double(width_) / cellWidth_ * kThumbCellW));
+    const int thumbH = int(std::nearbyint(double(height_) / cellHeight_ * kThumbCellH));
     if (thumbW >= 1 && thumbH >= 1) {
         thumbnail_ = QImage(thumbW, thumbH, QImage::Format_RGB32);
         thumbnail_.fill(kPatternWhite);
     }
 
-    // pDot x 256 wide like the window's strip, and never too narrow for 256 swatches of pDotX.
-    strip_ = QImage(std::max(dot_, dotX_) * kSwatchCount, dot_, QImage::Format_RGB32);
+    // cellHeightPx x 256 wide like the window's strip, and never too narrow for 256 swatches of cellWidthPx.
+    strip_ = QImage(std::max(cellHeight_, cellWidth_) * kSwatchCount, cellHeight_, QImage::Format_RGB32);
     strip_.fill(kPatternWhite);
-    for (int y = 0; y < dot_; ++y) {
+    for (int y = 0; y < cellHeight_; ++y) {
         QRgb *line = reinterpret_cast<QRgb *>(strip_.scanLine(y));
         for (int c = 0; c < kSwatchCount; ++c)
-            std::fill_n(line + c * dotX_, dotX_, qRgb(c, c, c));
+            std::fill_n(line + c * cellWidth_, cellWidth_, qRgb(c, c, c));
     }
 
     blue_ = makeLineRun(kBlueDotted.rowX, kBlueDotted.rowY, kBlueDotted.columnX, kBlueDotted.columnY);
@@ -127,29 +128,29 @@ CanvasRenderer::LineRun CanvasRenderer::makeLineRun(int rowTileX, int rowTileY, 
     LineRun run;
     run.row.resize(std::size_t(width_));
     for (int x = 0; x < width_; ++x)
-        run.row[std::size_t(x)] = pictureAt(rowTileX + x % dotX_, rowTileY);
+        run.row[std::size_t(x)] = pictureAt(rowTileX + x % cellWidth_, rowTileY);
     run.column.resize(std::size_t(height_));
     for (int y = 0; y < height_; ++y)
-        run.column[std::size_t(y)] = pictureAt(columnTileX, columnTileY + y % dot_);
+        run.column[std::size_t(y)] = pictureAt(columnTileX, columnTileY + y % cellHeight_);
     return run;
 }
 
-void CanvasRenderer::ScrDraw(const Document &doc, const EditorState &state)
+void CanvasRenderer::drawCells(const Document &doc, const EditorState &state)
 {
     if (canvas_.isNull())
         return;
-    const int page = state.pPage;
+    const int page = state.currentPage;
     const bool pageKnown = page >= 0 && page < kPageCount;
-    const int cols = width_ / dotX_;
-    const int rows = height_ / dot_;
+    const int cols = width_ / cellWidth_;
+    const int rows = height_ / cellHeight_;
     // View columns from here on show grey: no whole pattern reaches them. A width of 0 or less
     // (only from a project file) counts as no whole pattern at all.
     const int patternW = pageKnown ? doc.ChrSizeX[std::size_t(page)] : 0;
     const int greyFrom = patternW >= 1 ? cols / patternW * patternW : 0;
     const bool twoColour = pageKnown && doc.ColorMode[std::size_t(page)] == kMode2;
     const auto &palette = doc.Pal16[0];
-    const int rCol = state.pRCol;
-    const int rCol2 = state.pRCol2;
+    const int rightColour = state.rightPenColour;
+    const int rightAltColour = state.rightPenAltColour;
 
     // Every row of a swatch is the same grey, so row 0 of the strip stands for all of them: each
     // cell row is composed once in its first scanline and copied down.
@@ -162,7 +163,7 @@ void CanvasRenderer::ScrDraw(const Document &doc, const EditorState &state)
     const qsizetype thumbBpl = thumbnail_.bytesPerLine();
 
     for (int i = 0; i <= rows; ++i) {
-        const int y0 = i * dot_;
+        const int y0 = i * cellHeight_;
         const int ty0 = i * kThumbCellH;
         const bool onCanvas = y0 < height_;
         const bool onThumb = ty0 < thumbH;
@@ -170,10 +171,10 @@ void CanvasRenderer::ScrDraw(const Document &doc, const EditorState &state)
             break;
         QRgb *line = onCanvas ? lineOf(canvasBits, canvasBpl, y0) : nullptr;
         QRgb *thumbLine = onThumb ? lineOf(thumbBits, thumbBpl, ty0) : nullptr;
-        const int pageY = state.pMapSclY + i;
+        const int pageY = state.scrollRow + i;
 
         for (int j = 0; j <= cols; ++j) {
-            const int x0 = j * dotX_;
+            const int x0 = j * cellWidth_;
             const int tx0 = j * kThumbCellW;
             const bool cellOnCanvas = onCanvas && x0 < width_;
             const bool cellOnThumb = onThumb && tx0 < thumbW;
@@ -181,24 +182,24 @@ void CanvasRenderer::ScrDraw(const Document &doc, const EditorState &state)
                 break;
             int c = kBeyondPatternsGrey;
             if (j < greyFrom) {
-                const int v = doc.PixelData.valueOr0(page, state.pMapSclX + j, pageY);
+                const int v = doc.PixelData.valueOr0(page, state.scrollColumn + j, pageY);
                 // Entries beyond the palette show as colour 0, what the spare entry 16 holds.
                 c = v >= 0 && v < kPal16Slots ? palette[std::size_t(v)] : 0;
             }
             if (cellOnCanvas) {
-                const int shown = twoColour && c == rCol2 ? rCol : c;
-                std::memcpy(line + x0, swatches + dotX_ * swatchOf(shown),
-                            sizeof(QRgb) * std::size_t(std::min(dotX_, width_ - x0)));
+                const int shown = twoColour && c == rightAltColour ? rightColour : c;
+                std::memcpy(line + x0, swatches + cellWidth_ * swatchOf(shown),
+                            sizeof(QRgb) * std::size_t(std::min(cellWidth_, width_ - x0)));
             }
             if (cellOnThumb) {
-                const int shown = c == rCol2 ? kWhite : c;
-                std::memcpy(thumbLine + tx0, swatches + dotX_ * swatchOf(shown),
+                const int shown = c == rightAltColour ? kWhite : c;
+                std::memcpy(thumbLine + tx0, swatches + cellWidth_ * swatchOf(shown),
                             sizeof(QRgb) * std::size_t(std::min(kThumbCellW, thumbW - tx0)));
             }
         }
 
         if (onCanvas) {
-            const int cellRows = std::min(dot_, height_ - y0);
+            const int cellRows = std::min(cellHeight_, height_ - y0);
             for (int r = 1; r < cellRows; ++r)
                 std::memcpy(lineOf(canvasBits, canvasBpl, y0 + r), line, sizeof(QRgb) * std::size_t(width_));
         }
@@ -211,36 +212,36 @@ void CanvasRenderer::ScrDraw(const Document &doc, const EditorState &state)
     }
 }
 
-void CanvasRenderer::GridDraw(const Document &doc, const EditorState &state)
+void CanvasRenderer::drawGrid(const Document &doc, const EditorState &state)
 {
     if (canvas_.isNull())
         return;
     int offX = 0;
     int offY = 0;
     if (doc.GridX >= 1)
-        offX = floorMod(state.pMapSclX, doc.GridX) * dotX_;
+        offX = floorMod(state.scrollColumn, doc.GridX) * cellWidth_;
     if (doc.GridY >= 1)
-        offY = floorMod(state.pMapSclY, doc.GridY) * dot_;
+        offY = floorMod(state.scrollRow, doc.GridY) * cellHeight_;
 
     // Each family over the ones before it: fine grid, grid, pattern boundaries.
     if (doc.GridY >= 1)
-        drawRows(blue_.row, dot_, offY, 0);
+        drawRows(blue_.row, cellHeight_, offY, 0);
     if (doc.GridX >= 1)
-        drawColumns(blue_.column, dotX_, offX, 0);
+        drawColumns(blue_.column, cellWidth_, offX, 0);
     if (doc.GridY >= 1)
-        drawRows(black_.row, doc.GridY * dot_, offY, 0);
+        drawRows(black_.row, doc.GridY * cellHeight_, offY, 0);
     if (doc.GridX >= 1)
-        drawColumns(black_.column, doc.GridX * dotX_, offX, 0);
+        drawColumns(black_.column, doc.GridX * cellWidth_, offX, 0);
 
-    if (doc.CurSizeX >= 1)
-        offX = floorMod(state.pMapSclX, doc.CurSizeX) * dotX_;
-    if (doc.CurSizeY >= 1)
-        offY = floorMod(state.pMapSclY, doc.CurSizeY) * dot_;
+    if (doc.currentPatternWidth >= 1)
+        offX = floorMod(state.scrollColumn, doc.currentPatternWidth) * cellWidth_;
+    if (doc.currentPatternHeight >= 1)
+        offY = floorMod(state.scrollRow, doc.currentPatternHeight) * cellHeight_;
     // No pattern boundary at the view's own left and top edges: k starts at 1.
-    if (doc.CurSizeY >= 1)
-        drawRows(red_.row, doc.CurSizeY * dot_, offY, 1);
-    if (doc.CurSizeX >= 1)
-        drawColumns(red_.column, doc.CurSizeX * dotX_, offX, 1);
+    if (doc.currentPatternHeight >= 1)
+        drawRows(red_.row, doc.currentPatternHeight * cellHeight_, offY, 1);
+    if (doc.currentPatternWidth >= 1)
+        drawColumns(red_.column, doc.currentPatternWidth * cellWidth_, offX, 1);
 }
 
 // Lines at y = k * step - offset for k = firstK, firstK + 1, ...; those above the top are clipped.

@@ -14,25 +14,25 @@ namespace vesk4 {
 // with grey n) and the line-pattern picture. The widgets only show the images.
 class CanvasRenderer {
 public:
-    // Sizes the images from the geometry in state (pDotX, pDot, pScrMainW, pScrMainH) and draws
-    // the colour strip.
+    // Sizes the images from the geometry in state (cellWidthPx, cellHeightPx, canvasWidthPx, canvasHeightPx)
+    // and draws the colour strip.
     explicit CanvasRenderer(const EditorState &state);
 
     // Repaints every cell of the view on the canvas and on the thumbnail.
-    void ScrDraw(const Document &doc, const EditorState &state);
-    // Draws the six line families over the canvas; always right after ScrDraw.
-    void GridDraw(const Document &doc, const EditorState &state);
+    void drawCells(const Document &doc, const EditorState &state);
+    // Draws the six line families over the canvas; always right after drawCells.
+    void drawGrid(const Document &doc, const EditorState &state);
     // Both, the work of one refresh.
     void redraw(const Document &doc, const EditorState &state)
     {
-        ScrDraw(doc, state);
-        GridDraw(doc, state);
+        drawCells(doc, state);
+        drawGrid(doc, state);
     }
 
-    const QImage &canvas() const { return canvas_; } // Pic_Main's drawing area, 512 x 640
-    // For what is drawn over a fresh repaint (the range outline); the next ScrDraw paints over it.
+    const QImage &canvas() const { return canvas_; } // canvas's drawing area, 512 x 640
+    // For what is drawn over a fresh repaint (the range outline); the next drawCells paints over it.
     QImage &canvasImage() { return canvas_; }
-    const QImage &thumbnail() const { return thumbnail_; } // Pic_Sub2's drawing area, 128 x 192
+    const QImage &thumbnail() const { return thumbnail_; } // thumbnail's drawing area, 128 x 192
     const QImage &colourStrip() const { return strip_; } // Pic_box
     const QImage &linePattern() const { return dots_; } // Pic_Dot
 
@@ -43,8 +43,8 @@ private:
     // One line family's pattern, repeated across the whole canvas: each segment is a fresh copy of
     // its tile, so a line at any position is a slice of these.
     struct LineRun {
-        std::vector<QRgb> row; // pScrMainW pixels: the pDotX x 1 tile from x = 0 on
-        std::vector<QRgb> column; // pScrMainH pixels: the 1 x pDot tile from y = 0 on
+        std::vector<QRgb> row; // canvasWidthPx pixels: the cellWidthPx x 1 tile from x = 0 on
+        std::vector<QRgb> column; // canvasHeightPx pixels: the 1 x cellHeightPx tile from y = 0 on
     };
 
     LineRun makeLineRun(int rowTileX, int rowTileY, int columnTileX, int columnTileY) const;
@@ -53,10 +53,10 @@ private:
 
     // Geometry taken from the state at construction; a renderer with an unusable geometry keeps
     // null images and draws nothing.
-    int dotX_ = 0; // pDotX
-    int dot_ = 0; // pDot
-    int width_ = 0; // pScrMainW
-    int height_ = 0; // pScrMainH
+    int cellWidth_ = 0; // cellWidthPx
+    int cellHeight_ = 0; // cellHeightPx
+    int width_ = 0; // canvasWidthPx
+    int height_ = 0; // canvasHeightPx
 
     QImage canvas_;
     QImage thumbnail_;

@@ -103,26 +103,26 @@ void BlockSurfaceView::mouseReleaseEvent(QMouseEvent *event)
 }
 
 CanvasView::CanvasView(QWidget *parent)
-    : QWidget(parent), picMain_(new PictureSurface(this)), picMainCopy_(new BlockSurfaceView(picMain_)),
-      vScroll1_(new QScrollBar(Qt::Vertical, this))
+    : QWidget(parent), canvas_(new PictureSurface(this)), floatingBlock_(new BlockSurfaceView(canvas_)),
+      scrollBar_(new QScrollBar(Qt::Vertical, this))
 {
-    vScroll1_->setPageStep(kScrollPageStep);
+    scrollBar_->setPageStep(kScrollPageStep);
     // The pen follows the pointer also with no button held.
-    picMain_->setMouseTracking(true);
+    canvas_->setMouseTracking(true);
 }
 
 void CanvasView::sizeCanvas(int width, int height)
 {
-    picMain_->setDrawingArea(width, height);
-    setFixedSize(picMain_->width() + kScrollBarWidth, picMain_->height());
+    canvas_->setDrawingArea(width, height);
+    setFixedSize(canvas_->width() + kScrollBarWidth, canvas_->height());
 }
 
 void CanvasView::placeScrollBar(int maximum)
 {
-    const QRect canvas = picMain_->geometry();
-    vScroll1_->setGeometry(canvas.x() + canvas.width(), canvas.y(), kScrollBarWidth, canvas.height());
-    vScroll1_->setRange(0, maximum);
-    vScroll1_->setValue(0);
+    const QRect canvas = canvas_->geometry();
+    scrollBar_->setGeometry(canvas.x() + canvas.width(), canvas.y(), kScrollBarWidth, canvas.height());
+    scrollBar_->setRange(0, maximum);
+    scrollBar_->setValue(0);
 }
 
 } // namespace vesk4

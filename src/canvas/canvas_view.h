@@ -50,7 +50,7 @@ private:
     const QImage *image_ = nullptr;
 };
 
-// The floating block Pic_MainCopy: a borderless surface lying on the canvas's drawing area, with
+// The floating block floatingBlock: a borderless surface lying on the canvas's drawing area, with
 // mouse positions in its own pixels. Moves arrive also with no button held, so the block can follow.
 class BlockSurfaceView : public QWidget {
     Q_OBJECT
@@ -76,15 +76,15 @@ private:
     QImage image_; // shares the core's pixels until they change
 };
 
-// The canvas Pic_Main with the scroll bar VScroll1 against its right border.
+// The canvas canvas with the scroll bar scrollBar against its right border.
 class CanvasView : public QWidget {
     Q_OBJECT
 public:
     explicit CanvasView(QWidget *parent = nullptr);
 
-    PictureSurface *Pic_Main() const { return picMain_; }
-    BlockSurfaceView *Pic_MainCopy() const { return picMainCopy_; }
-    QScrollBar *VScroll1() const { return vScroll1_; }
+    PictureSurface *canvas() const { return canvas_; }
+    BlockSurfaceView *floatingBlock() const { return floatingBlock_; }
+    QScrollBar *scrollBar() const { return scrollBar_; }
 
     // Sizes the canvas for a drawing area of width x height.
     void sizeCanvas(int width, int height);
@@ -93,9 +93,9 @@ public:
     void placeScrollBar(int maximum);
 
 private:
-    PictureSurface *picMain_;
-    BlockSurfaceView *picMainCopy_;
-    QScrollBar *vScroll1_;
+    PictureSurface *canvas_;
+    BlockSurfaceView *floatingBlock_;
+    QScrollBar *scrollBar_;
 };
 
 } // namespace vesk4

@@ -24,22 +24,23 @@ int16_t nearestCell(double position, int cellSize, int scroll)
 // The cell under the pointer, or nullptr when the pointer lies beyond the store's margins.
 int16_t *cellUnderPointer(Document &doc, const EditorState &state)
 {
-    if (state.pPage < 0 || state.pPage >= kPageCount || !inCellStore(state.pMainX, state.pMainY))
+    if (state.currentPage < 0 || state.currentPage >= kPageCount
+        || !inCellStore(state.pointerCellX, state.pointerCellY))
         return nullptr;
-    return &doc.PixelData(state.pPage, state.pMainX, state.pMainY);
+    return &doc.PixelData(state.currentPage, state.pointerCellX, state.pointerCellY);
 }
 
 bool twoColourPage(const Document &doc, const EditorState &state)
 {
-    return doc.ColorMode[state.pPage] == kMode2;
+    return doc.ColorMode[state.currentPage] == kMode2;
 }
 
 } // namespace
 
 void pointerToCell(EditorState &state, double x, double y)
 {
-    state.pMainX = nearestCell(x, state.pDotX, state.pMapSclX);
-    state.pMainY = nearestCell(y, state.pDot, state.pMapSclY);
+    state.pointerCellX = nearestCell(x, state.cellWidthPx, state.scrollColumn);
+    state.pointerCellY = nearestCell(y, state.cellHeightPx, state.scrollRow);
 }
 
 void penPress(Document &doc, EditorState &state, int button)
@@ -47,20 +48,20 @@ void penPress(Document &doc, EditorState &state, int button)
     int16_t *cell = cellUnderPointer(doc, state);
     if (button == kLeftButton) {
         if (cell)
-            *cell = state.pLPalNo;
+            *cell = state.leftPenEntry;
         return;
     }
-    if (button != kRightButton || state.pBtn != 0)
+    if (button != kRightButton || state.pressedButton != 0)
         return;
-    state.pBtn = 2;
+    state.pressedButton = 2;
     if (!cell)
         return;
     if (twoColourPage(doc, state))
-        *cell = state.pRPalNo;
-    else if (*cell != state.pLPalNo && *cell == state.pRPalNo)
-        *cell = state.pRPalNo2;
+        *cell = state.rightPenEntry;
+    else if (*cell != state.leftPenEntry && *cell == state.rightPenEntry)
+        *cell = state.rightPenAltEntry;
     else
-        *cell = state.pRPalNo;
+        *cell = state.rightPenEntry;
 }
 
 void penMove(Document &doc, EditorState &state, int buttons)
@@ -69,9 +70,9 @@ void penMove(Document &doc, EditorState &state, int buttons)
     if (!cell)
         return;
     if (buttons == kLeftButton)
-        *cell = state.pLPalNo;
-    else if (buttons == kRightButton && (twoColourPage(doc, state) || *cell == state.pLPalNo))
-        *cell = state.pRPalNo;
+        *cell = state.leftPenEntry;
+    else if (buttons == kRightButton && (twoColourPage(doc, state) || *cell == state.leftPenEntry))
+        *cell = state.rightPenEntry;
 }
 
 } // namespace vesk4

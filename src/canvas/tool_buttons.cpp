@@ -19,27 +19,27 @@ ToolButtons::ToolButtons()
     for (std::size_t i = 0; i < buttons.size(); ++i)
         buttons[i].caption = QString::fromUtf8(kCaptions[i]);
     buttons[9].visible = false; // there is no button 9
-    Command1(kPen).enabled = true;
-    Command1(kPen).shade = ButtonShade::Active;
-    Command1(kRange).enabled = true;
-    Command1(kMapButton).visible = false;
+    toolButton(kPen).enabled = true;
+    toolButton(kPen).shade = ButtonShade::Active;
+    toolButton(kRange).enabled = true;
+    toolButton(kMapButton).visible = false;
 }
 
 void ToolButtons::setShade(int first, int last, ButtonShade shade)
 {
     for (int i = first; i <= last; ++i)
         if (exists(i))
-            Command1(i).shade = shade;
+            toolButton(i).shade = shade;
 }
 
 void ToolButtons::setEnabled(int first, int last, bool enabled)
 {
     for (int i = first; i <= last; ++i)
         if (exists(i))
-            Command1(i).enabled = enabled;
+            toolButton(i).enabled = enabled;
 }
 
-Refresh BlockTools::Command1_Click(int index)
+Refresh BlockTools::toolButtonClicked(int index)
 {
     switch (index) {
     case ToolButtons::kPen:
@@ -65,7 +65,7 @@ Refresh BlockTools::Command1_Click(int index)
 
 Refresh BlockTools::penClicked()
 {
-    state_.pMode = kToolPen;
+    state_.toolMode = kToolPen;
     tools_.setShade(ToolButtons::kPen, ToolButtons::kPen, ButtonShade::Active);
     tools_.setShade(ToolButtons::kRange, ToolButtons::kInvert, ButtonShade::Face);
     tools_.canvasPointer = CanvasPointer::Default;
@@ -78,7 +78,7 @@ Refresh BlockTools::penClicked()
 
 Refresh BlockTools::rangeClicked()
 {
-    state_.pMode = kToolRange;
+    state_.toolMode = kToolRange;
     tools_.setShade(ToolButtons::kRange, ToolButtons::kRange, ButtonShade::Active);
     tools_.setShade(ToolButtons::kPen, ToolButtons::kPen, ButtonShade::Face);
     // The block buttons keep their colours: they are all disabled below.
@@ -98,18 +98,19 @@ Refresh BlockTools::copyOrMoveClicked(int index)
     // A second copy or move needs a new range.
     tools_.setEnabled(ToolButtons::kCopy, ToolButtons::kErase, false);
     tools_.setEnabled(ToolButtons::kTurn, ToolButtons::kInvert, true);
-    state_.pMode = kToolFloating;
+    state_.toolMode = kToolFloating;
     tools_.canvasPointer = CanvasPointer::Cross;
     Refresh refresh{.controls = true};
-    if (state_.pMainOrSub != 0)
+    if (state_.rangeSurface != 0)
         return refresh;
 
     // The block starts exactly over its source.
-    placeSurface(state_.pCopyX * state_.pDotX, state_.pCopyY * state_.pDot, state_.pCopySizeX * state_.pDotX,
-                 state_.pCopySizeY * state_.pDot);
-    refresh |= CopyPicDraw(0);
+    placeSurface(state_.blockX * state_.cellWidthPx, state_.blockY * state_.cellHeightPx,
+                 state_.blockWidthCells * state_.cellWidthPx, state_.blockHeightCells * state_.cellHeightPx);
+    refresh |= paintBlock(0);
     if (index == ToolButtons::kMove)
-        refresh |= ScrErases(state_.pCopyX, state_.pCopyY, state_.pCopySizeX - 1, state_.pCopySizeY - 1);
+        refresh |= eraseCells(state_.blockX, state_.blockY, state_.blockWidthCells - 1,
+                              state_.blockHeightCells - 1);
     surface_.visible = true;
     refresh.blockSurface = true;
     return refresh;
@@ -121,15 +122,16 @@ Refresh BlockTools::eraseClicked()
     tools_.setEnabled(ToolButtons::kCopy, ToolButtons::kInvert, false);
     Refresh refresh{.controls = true};
     // The range tool stays on, so a new range can be dragged at once.
-    if (state_.pMainOrSub == 0)
-        refresh |= ScrErases(state_.pCopyX, state_.pCopyY, state_.pCopySizeX - 1, state_.pCopySizeY - 1);
+    if (state_.rangeSurface == 0)
+        refresh |= eraseCells(state_.blockX, state_.blockY, state_.blockWidthCells - 1,
+                              state_.blockHeightCells - 1);
     return refresh;
 }
 
 Refresh BlockTools::transformClicked(int index)
 {
     tools_.setEnabled(ToolButtons::kCopy, ToolButtons::kErase, false);
-    Refresh refresh = CopyPicDraw(index - ToolButtons::kErase);
+    Refresh refresh = paintBlock(index - ToolButtons::kErase);
     surface_.visible = true;
     refresh.controls = refresh.blockSurface = true;
     return refresh;
@@ -137,10 +139,10 @@ Refresh BlockTools::transformClicked(int index)
 
 Refresh BlockTools::mapSwitchClicked()
 {
-    ToolButton &mapButton = tools_.Command1(ToolButtons::kMapButton);
-    if (state_.pMode == kToolMap) {
-        state_.pMode = kToolPen;
-        doc_.MapChipNo = 0;
+    ToolButton &mapButton = tools_.toolButton(ToolButtons::kMapButton);
+    if (state_.toolMode == kToolMap) {
+        state_.toolMode = kToolPen;
+        doc_.chosenMapChip = 0;
         tools_.canvasShown = true;
         mapButton.shade = ButtonShade::Face;
         mapButton.caption = QStringLiteral("Map");
@@ -154,7 +156,7 @@ Refresh BlockTools::mapSwitchClicked()
         return Refresh{.canvas = true, .thumbnail = true, .blockSurface = true, .controls = true};
     }
 
-    state_.pMode = kToolMap;
+    state_.toolMode = kToolMap;
     tools_.canvasShown = false;
     mapButton.shade = ButtonShade::Active;
     mapButton.caption = QStringLiteral("Chr");
@@ -164,9 +166,9 @@ Refresh BlockTools::mapSwitchClicked()
     tools_.framesShown = false;
     tools_.setEnabled(ToolButtons::kPen, ToolButtons::kErase, false);
     tools_.setEnabled(ToolButtons::kTurn, ToolButtons::kInvert, true);
-    PicMapReDraw(doc_, state_, chipPainter_);
-    MapChipDraw(doc_, state_, chipPainter_);
-    MapChipCopyDraw(doc_, state_, chipPainter_);
+    drawMap(doc_, state_, chipPainter_);
+    drawChipList(doc_, state_, chipPainter_);
+    drawChosenChip(doc_, state_, chipPainter_);
     return Refresh{.blockSurface = true, .controls = true};
 }
 

@@ -25,8 +25,8 @@ struct ToolButton {
     friend bool operator==(const ToolButton &, const ToolButton &) = default;
 };
 
-// What the tool buttons and the map switch leave on screen: the buttons Command1(0) to Command1(8)
-// and Command1(10) (there is no button 9), the canvas pointer, and which parts of the window are
+// What the tool buttons and the map switch leave on screen: the buttons toolButton(0) to toolButton(8)
+// and toolButton(10) (there is no button 9), the canvas pointer, and which parts of the window are
 // shown. The core changes it; the widgets mirror it. A default-constructed model is the start
 // state: pen and range enabled, pen highlighted, the block buttons disabled, the map button hidden.
 struct ToolButtons {
@@ -46,8 +46,8 @@ struct ToolButtons {
     static bool exists(int index) { return (index >= kPen && index <= kInvert) || index == kMapButton; }
 
     // The button of that index; index 9 is a placeholder that no operation touches.
-    ToolButton &Command1(int index) { return buttons.at(std::size_t(index)); }
-    const ToolButton &Command1(int index) const { return buttons.at(std::size_t(index)); }
+    ToolButton &toolButton(int index) { return buttons.at(std::size_t(index)); }
+    const ToolButton &toolButton(int index) const { return buttons.at(std::size_t(index)); }
 
     // The buttons first … last (both included) that exist.
     void setShade(int first, int last, ButtonShade shade);
@@ -55,7 +55,7 @@ struct ToolButtons {
 
     std::array<ToolButton, kMapButton + 1> buttons;
     CanvasPointer canvasPointer = CanvasPointer::Default;
-    bool canvasShown = true; // the canvas Pic_Main and the thumbnail Pic_Sub2
+    bool canvasShown = true; // the canvas canvas and the thumbnail thumbnail
     // The frames "グリッド", "キャラクタ設定", "描画モード", "ファイル", "CHR", "色選択" and the frame
     // of the line-pattern picture; the map mode hides them all.
     bool framesShown = true;

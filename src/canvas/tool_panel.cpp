@@ -1,7 +1,7 @@
 #include "canvas/tool_panel.h"
 
-#include "app/button_colour.h"
-#include "app/twips.h"
+#include "widgets/button_colour.h"
+#include "widgets/twips.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -142,7 +142,7 @@ ToolPanel::ToolPanel(QWidget *parent) : QGroupBox(QStringLiteral("描画モー�
     setFixedSize(twips(2175), twips(1815) + down);
 }
 
-QToolButton *ToolPanel::Command1(int index) const
+QToolButton *ToolPanel::toolButton(int index) const
 {
     return index >= 0 && index < int(buttons_.size()) ? buttons_[index] : nullptr;
 }
@@ -153,7 +153,7 @@ void ToolPanel::showButtons(const ToolButtons &model)
         QToolButton *button = buttons_[index];
         if (!button)
             continue;
-        const ToolButton &shown = model.Command1(index);
+        const ToolButton &shown = model.toolButton(index);
         setButtonShade(button, shown.shade);
         button->setEnabled(shown.enabled);
         button->setVisible(shown.visible);

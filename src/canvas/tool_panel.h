@@ -10,7 +10,7 @@ class QToolButton;
 
 namespace vesk4 {
 
-// The frame "描画モード": the tool buttons Command1(0) to Command1(8) and Command1(10); there is no
+// The frame "描画モード": the tool buttons toolButton(0) to toolButton(8) and toolButton(10); there is no
 // button 9. At start the pen and range tools are enabled, the pen highlighted, the block buttons
 // disabled and the map button hidden.
 class ToolPanel : public QGroupBox {
@@ -21,7 +21,7 @@ public:
     explicit ToolPanel(QWidget *parent = nullptr);
 
     // The tool button of that index, or nullptr for an index without one.
-    QToolButton *Command1(int index) const;
+    QToolButton *toolButton(int index) const;
 
     // Shows each button as the model has it: colour, enabled, visible and caption.
     void showButtons(const ToolButtons &model);

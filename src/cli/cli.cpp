@@ -1,7 +1,7 @@
 #include "cli/cli.h"
 
-#include "app/page_state.h"
 #include "canvas/canvas_renderer.h"
+#include "document/page_state.h"
 #include "document/start_values.h"
 #include "export/include_export.h"
 #include "files/project_file.h"
@@ -120,9 +120,9 @@ int runRender(const QStringList &positional, const QStringList &options, QTextSt
         return fail(err, positional[0], read.failure());
 
     // The editor's page button and scroll bar.
-    opened.state.pPage = int16_t(*page);
+    opened.state.currentPage = int16_t(*page);
     showPageTables(opened.doc, opened.state);
-    opened.state.pMapSclY = int16_t(*scroll);
+    opened.state.scrollRow = int16_t(*scroll);
 
     CanvasRenderer renderer(opened.state);
     renderer.redraw(opened.doc, opened.state);

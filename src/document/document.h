@@ -40,27 +40,27 @@ struct Document {
     // Cell stores.
     PagedCellStore PixelData; // palette entry numbers
     PagedCellStore MapData; // chip numbers, plane of page 0 used by the map
-    CellStore CopyBuf; // block of the range and block tools
-    CellStore CopyBuf2; // scratch of the block transforms
+    CellStore blockBuffer; // block of the range and block tools
+    CellStore blockScratch; // scratch of the block transforms
 
     // Colour tables.
     std::array<int16_t, 256> PalOrder{}; // colour number -> RGB332 value
     std::array<int16_t, 8> LevelRG{}; // 3-bit red/green level -> intensity 0-15
     std::array<int16_t, 4> LevelB{}; // 2-bit blue level -> intensity 0-15
-    std::array<int16_t, 2> LastVal{}; // last accepted grid X / grid Y box value
+    std::array<int16_t, 2> lastGridValue{}; // last accepted grid X / grid Y box value
 
     // Scalars.
-    QString FilePath; // name (without folder) of the project last saved or opened
+    QString projectFileName; // name (without folder) of the project last saved or opened
     int16_t FileVer = 0;
     int16_t FileSizeX = 0;
     int16_t FileSizeY = 0;
     int16_t GridX = 0;
     int16_t GridY = 0;
-    int16_t CurSizeX = 0;
-    int16_t CurSizeY = 0;
-    int16_t PalEditNo = 0;
-    int16_t PalEditFlag = 0;
-    int16_t MapChipNo = 0;
+    int16_t currentPatternWidth = 0;
+    int16_t currentPatternHeight = 0;
+    int16_t editedPaletteEntry = 0;
+    int16_t paletteEditing = 0;
+    int16_t chosenMapChip = 0;
 
     friend bool operator==(const Document &, const Document &) = default;
 };

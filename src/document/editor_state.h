@@ -4,7 +4,7 @@
 
 namespace vesk4 {
 
-// Tools of the canvas; pMode holds one of these.
+// Tools of the canvas; toolMode holds one of these.
 enum ToolMode : int16_t {
     kToolPen = 0,
     kToolRange = 1,
@@ -15,32 +15,32 @@ enum ToolMode : int16_t {
 // The editing state that the main window keeps beside the document: current page, pen entries and
 // colours, tool, selected range and the geometry of the canvas view.
 struct EditorState {
-    int16_t pPage = 0;
-    int16_t pLCol = 0;
-    int16_t pRCol = 0;
-    int16_t pRCol2 = 0;
-    int16_t pLPalNo = 0;
-    int16_t pRPalNo = 0;
-    int16_t pRPalNo2 = 0;
-    int16_t pDot = 0; // cell height on the canvas, pixels
-    int16_t pDotX = 0; // cell width on the canvas, pixels
-    int16_t pScrMainH = 0; // canvas drawing area height
-    int16_t pScrMainW = 0; // canvas drawing area width
-    int16_t pMapSclX = 0; // first sheet column shown
-    int16_t pMapSclY = 0; // first sheet row shown, the canvas scroll bar's value
-    int16_t pMode = kToolPen;
-    int16_t pBtn = 0;
-    int16_t pMainX = 0;
-    int16_t pMainY = 0;
-    int16_t pCopyX0 = 0;
-    int16_t pCopyY0 = 0;
-    int16_t pCopyX1 = 0;
-    int16_t pCopyY1 = 0;
-    int16_t pCopyX = 0;
-    int16_t pCopyY = 0;
-    int16_t pCopySizeX = 0;
-    int16_t pCopySizeY = 0;
-    int16_t pMainOrSub = 0;
+    int16_t currentPage = 0;
+    int16_t leftPenColour = 0;
+    int16_t rightPenColour = 0;
+    int16_t rightPenAltColour = 0;
+    int16_t leftPenEntry = 0;
+    int16_t rightPenEntry = 0;
+    int16_t rightPenAltEntry = 0;
+    int16_t cellHeightPx = 0; // cell height on the canvas, pixels
+    int16_t cellWidthPx = 0; // cell width on the canvas, pixels
+    int16_t canvasHeightPx = 0; // canvas drawing area height
+    int16_t canvasWidthPx = 0; // canvas drawing area width
+    int16_t scrollColumn = 0; // first sheet column shown
+    int16_t scrollRow = 0; // first sheet row shown, the canvas scroll bar's value
+    int16_t toolMode = kToolPen;
+    int16_t pressedButton = 0;
+    int16_t pointerCellX = 0;
+    int16_t pointerCellY = 0;
+    int16_t rangeStartX = 0;
+    int16_t rangeStartY = 0;
+    int16_t rangeEndX = 0;
+    int16_t rangeEndY = 0;
+    int16_t blockX = 0;
+    int16_t blockY = 0;
+    int16_t blockWidthCells = 0;
+    int16_t blockHeightCells = 0;
+    int16_t rangeSurface = 0;
 
     friend bool operator==(const EditorState &, const EditorState &) = default;
 };

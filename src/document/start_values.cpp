@@ -9,28 +9,28 @@ namespace vesk4 {
 void applyStartValues(Document &doc, EditorState &state)
 {
     doc.FileVer = 0;
-    state.pBtn = 0;
-    state.pPage = 0;
-    state.pLCol = 0;
-    state.pRCol = 255;
-    state.pRCol2 = 128;
-    state.pLPalNo = 1;
-    state.pRPalNo = 0;
-    state.pRPalNo2 = 2;
+    state.pressedButton = 0;
+    state.currentPage = 0;
+    state.leftPenColour = 0;
+    state.rightPenColour = 255;
+    state.rightPenAltColour = 128;
+    state.leftPenEntry = 1;
+    state.rightPenEntry = 0;
+    state.rightPenAltEntry = 2;
 
-    state.pDot = 10;
-    state.pDotX = 8;
+    state.cellHeightPx = 10;
+    state.cellWidthPx = 8;
     doc.FileSizeY = kSheetHeight;
     doc.FileSizeX = kSheetWidth;
-    state.pMapSclX = 0;
-    state.pMapSclY = 0;
-    state.pScrMainH = int16_t(state.pDot * 64);
-    state.pScrMainW = int16_t(state.pDotX * 64);
+    state.scrollColumn = 0;
+    state.scrollRow = 0;
+    state.canvasHeightPx = int16_t(state.cellHeightPx * 64);
+    state.canvasWidthPx = int16_t(state.cellWidthPx * 64);
 
     doc.GridY = 8;
     doc.GridX = 8;
-    doc.CurSizeY = 8;
-    doc.CurSizeX = 8;
+    doc.currentPatternHeight = 8;
+    doc.currentPatternWidth = 8;
 
     doc.LevelRG = {0, 2, 4, 6, 8, 10, 12, 15};
     doc.LevelB = {0, 4, 8, 15};
@@ -52,8 +52,8 @@ void applyStartValues(Document &doc, EditorState &state)
 
 int16_t canvasScrollMaximum(const Document &doc, const EditorState &state)
 {
-    // FileSizeY - FileSizeY / pDot * 5 in floating point, rounded half to even: 256 - 25.6 * 5 = 128.
-    const double rows = double(doc.FileSizeY) - double(doc.FileSizeY) / state.pDot * 5;
+    // FileSizeY - FileSizeY / cellHeightPx * 5 in floating point, rounded half to even: 256 - 25.6 * 5 = 128.
+    const double rows = double(doc.FileSizeY) - double(doc.FileSizeY) / state.cellHeightPx * 5;
     return int16_t(std::nearbyint(rows));
 }
 

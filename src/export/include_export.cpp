@@ -199,7 +199,8 @@ void appendRow(QByteArray &out, const Document &doc, const PagePlan &plan, const
             int64_t item = 0;
             for (int k = 0; k < 4; ++k)
                 if (x + k < xEnd)
-                    item |= int64_t(PalChk(doc, kPalChk4, plan.page, cells.at(x + k, y))) << (2 * k);
+                    item |= int64_t(paletteEntryOf(doc, kSearchPal4, plan.page, cells.at(x + k, y)))
+                        << (2 * k);
             appendItem(out, item);
             break;
         }

@@ -1,9 +1,9 @@
 #include "files/file_dialog.h"
 
 #include "app/main_window.h"
-#include "app/twips.h"
 #include "files/file_names.h"
 #include "files/folder_lists.h"
+#include "widgets/twips.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -47,12 +47,12 @@ const QString kNameRefusal = QStringLiteral(
 const QString kExportStartName = QStringLiteral("ChrData.inc");
 
 // The controls' design: left, top, width, height in twips, and the window's inner size around them.
-constexpr QRect kDrive1Rect = twipsRect(120, 120, 2655, 300);
-constexpr QRect kDir1Rect = twipsRect(120, 600, 2655, 2400);
-constexpr QRect kFile1Rect = twipsRect(2880, 120, 2415, 2790);
-constexpr QRect kText1Rect = twipsRect(120, 3120, 3375, 375);
-constexpr QRect kCommand1Rect = twipsRect(3600, 3120, 855, 495);
-constexpr QRect kCommand2Rect = twipsRect(4560, 3120, 735, 495);
+constexpr QRect kDriveListRect = twipsRect(120, 120, 2655, 300);
+constexpr QRect kFolderListRect = twipsRect(120, 600, 2655, 2400);
+constexpr QRect kFileListRect = twipsRect(2880, 120, 2415, 2790);
+constexpr QRect kFileNameBoxRect = twipsRect(120, 3120, 3375, 375);
+constexpr QRect kActionButtonRect = twipsRect(3600, 3120, 855, 495);
+constexpr QRect kCancelButtonRect = twipsRect(4560, 3120, 735, 495);
 constexpr QSize kClientSize(twips(5415), twips(3735));
 
 // A window of its own, not a dialog kept above the main window: the main window can come in front
@@ -63,105 +63,105 @@ constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint | 
 } // namespace
 
 FileDialog::FileDialog(MainWindow &window, FileDialogKind kind, const QList<Volume> &volumes)
-    : QWidget(nullptr, kWindowFlags), window_(window), kind_(kind), drive1_(new DriveList(volumes, this)),
-      dir1_(new FolderList(this)), file1_(new FileList(this)), text1_(new QLineEdit(this)),
-      command1_(new QPushButton(QString::fromUtf8(designOf(kind).action), this)),
-      command2_(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this))
+    : QWidget(nullptr, kWindowFlags), window_(window), kind_(kind), driveList_(new DriveList(volumes, this)),
+      folderList_(new FolderList(this)), fileList_(new FileList(this)), fileNameBox_(new QLineEdit(this)),
+      actionButton_(new QPushButton(QString::fromUtf8(designOf(kind).action), this)),
+      cancelButton_(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QString::fromUtf8(designOf(kind).form));
     setWindowTitle(QString::fromUtf8(designOf(kind).caption));
     setFixedSize(kClientSize);
 
-    drive1_->setGeometry(kDrive1Rect);
-    dir1_->setGeometry(kDir1Rect);
-    file1_->setGeometry(kFile1Rect);
-    text1_->setGeometry(kText1Rect);
-    command1_->setGeometry(kCommand1Rect);
-    command2_->setGeometry(kCommand2Rect);
+    driveList_->setGeometry(kDriveListRect);
+    folderList_->setGeometry(kFolderListRect);
+    fileList_->setGeometry(kFileListRect);
+    fileNameBox_->setGeometry(kFileNameBoxRect);
+    actionButton_->setGeometry(kActionButtonRect);
+    cancelButton_->setGeometry(kCancelButtonRect);
 
-    connect(drive1_, &QComboBox::currentIndexChanged, this, &FileDialog::Drive1_Change);
-    connect(dir1_, &FolderList::pathChanged, this, &FileDialog::Dir1_Change);
-    connect(dir1_, &FolderList::moveFailed, this,
+    connect(driveList_, &QComboBox::currentIndexChanged, this, &FileDialog::driveChosen);
+    connect(folderList_, &FolderList::pathChanged, this, &FileDialog::folderChanged);
+    connect(folderList_, &FolderList::moveFailed, this,
             [this](const QString &description) { inform(window_.windowTitle(), description); });
     // A selection by the keyboard, and every left click, also on the entry already selected after
     // the name box was edited; a click that selects runs the handler twice, to the same effect.
-    connect(file1_, &QListWidget::itemSelectionChanged, this, &FileDialog::File1_Click);
-    connect(file1_, &QListWidget::itemClicked, this, &FileDialog::File1_Click);
-    connect(file1_, &QListWidget::itemDoubleClicked, this, &FileDialog::File1_DblClick);
+    connect(fileList_, &QListWidget::itemSelectionChanged, this, &FileDialog::fileSelected);
+    connect(fileList_, &QListWidget::itemClicked, this, &FileDialog::fileSelected);
+    connect(fileList_, &QListWidget::itemDoubleClicked, this, &FileDialog::fileDoubleClicked);
     // Enter in the name box acts at once. The window is no QDialog, so no default button takes the
     // key a second time.
-    connect(text1_, &QLineEdit::returnPressed, this, &FileDialog::Command1_Click);
-    connect(command1_, &QPushButton::clicked, this, &FileDialog::Command1_Click);
-    connect(command2_, &QPushButton::clicked, this, &FileDialog::Command2_Click);
+    connect(fileNameBox_, &QLineEdit::returnPressed, this, &FileDialog::actionClicked);
+    connect(actionButton_, &QPushButton::clicked, this, &FileDialog::actionClicked);
+    connect(cancelButton_, &QPushButton::clicked, this, &FileDialog::cancelClicked);
 
-    Form_Load();
+    startUp();
 }
 
-void FileDialog::Form_Load()
+void FileDialog::startUp()
 {
-    pOldDrive = drive1_->drive();
+    lastDrive_ = driveList_->drive();
     // The working folder plus the dialog's subfolder; without that subfolder, the working folder
     // itself, and the root when even that cannot be listed.
     const QString working = QDir::currentPath();
     for (const QString &folder :
          {pathInFolder(working, QString::fromUtf8(designOf(kind_).subfolder)), working, QDir::rootPath()}) {
-        if (dir1_->setPath(folder))
+        if (folderList_->setPath(folder))
             break;
     }
     switch (kind_) {
     case FileDialogKind::Save:
-        text1_->setText(window_.document().FilePath);
+        fileNameBox_->setText(window_.document().projectFileName);
         break;
     case FileDialogKind::Export:
-        text1_->setText(kExportStartName);
+        fileNameBox_->setText(kExportStartName);
         break;
     case FileDialogKind::Open:
         break;
     }
 }
 
-void FileDialog::Drive1_Change()
+void FileDialog::driveChosen()
 {
-    const QString drive = drive1_->drive();
-    if (Status moved = dir1_->setPath(drive); !moved) {
+    const QString drive = driveList_->drive();
+    if (Status moved = folderList_->setPath(drive); !moved) {
         inform(window_.windowTitle(), moved.failure().text());
         // Runs this handler again for the old drive; a second failure finds the list already there.
-        drive1_->setDrive(pOldDrive);
+        driveList_->setDrive(lastDrive_);
         return;
     }
-    pOldDrive = drive;
+    lastDrive_ = drive;
 }
 
-void FileDialog::Dir1_Change()
+void FileDialog::folderChanged()
 {
-    file1_->setFolder(dir1_->path());
-    File1_PatternChange();
+    fileList_->setFolder(folderList_->path());
+    fileListRefilled();
 }
 
-void FileDialog::File1_PatternChange()
+void FileDialog::fileListRefilled()
 {
-    text1_->setText(file1_->fileName());
+    fileNameBox_->setText(fileList_->fileName());
 }
 
-void FileDialog::File1_Click()
+void FileDialog::fileSelected()
 {
-    if (file1_->selectedRow() >= 0)
-        text1_->setText(file1_->fileName());
+    if (fileList_->selectedRow() >= 0)
+        fileNameBox_->setText(fileList_->fileName());
 }
 
-void FileDialog::File1_DblClick()
+void FileDialog::fileDoubleClicked()
 {
-    text1_->setText(file1_->fileName());
-    Command1_Click();
+    fileNameBox_->setText(fileList_->fileName());
+    actionClicked();
 }
 
-void FileDialog::Command2_Click()
+void FileDialog::cancelClicked()
 {
     close();
 }
 
-void FileDialog::Command1_Click()
+void FileDialog::actionClicked()
 {
     if (kind_ == FileDialogKind::Open)
         openProject();
@@ -171,20 +171,20 @@ void FileDialog::Command1_Click()
 
 void FileDialog::saveOrExport()
 {
-    const int noted = file1_->selectedRow();
-    pSaveName = text1_->text();
-    if (!isPlainFileName(pSaveName)) {
+    const int noted = fileList_->selectedRow();
+    saveName_ = fileNameBox_->text();
+    if (!isPlainFileName(saveName_)) {
         inform(kSaveCaption, kNameRefusal);
         return;
     }
-    switch (extensionFit(pSaveName, extension())) {
+    switch (extensionFit(saveName_, extension())) {
     case ExtensionFit::Missing:
-        pSaveName = withExtension(pSaveName, extension());
+        saveName_ = withExtension(saveName_, extension());
         break;
     case ExtensionFit::Differs:
         if (!ask(QString::fromUtf8(designOf(kind_).extensionQuestion)))
             return;
-        pSaveName = withExtension(pSaveName, extension());
+        saveName_ = withExtension(saveName_, extension());
         break;
     case ExtensionFit::Matches:
         break;
@@ -192,15 +192,15 @@ void FileDialog::saveOrExport()
 
     // The save dialog's next showing starts with this name, even when the overwrite question below
     // is answered No.
-    const QString previousFilePath = window_.document().FilePath;
+    const QString previousFilePath = window_.document().projectFileName;
     if (kind_ == FileDialogKind::Save)
-        window_.document().FilePath = pSaveName;
+        window_.document().projectFileName = saveName_;
 
-    const QString path = pathInFolder(file1_->folder(), pSaveName);
+    const QString path = pathInFolder(fileList_->folder(), saveName_);
     bool replace = true;
     bool listed = false;
-    for (int row = 0; row < file1_->count() && replace; ++row) {
-        if (file1_->item(row)->text() == pSaveName) {
+    for (int row = 0; row < fileList_->count() && replace; ++row) {
+        if (fileList_->item(row)->text() == saveName_) {
             listed = true;
             replace = ask(kOverwriteQuestion);
         }
@@ -208,8 +208,8 @@ void FileDialog::saveOrExport()
     // A file made since the folder was listed is asked about too, rather than replaced unseen.
     if (const QFileInfo existing(path); !listed && existing.exists() && !existing.isDir())
         replace = ask(kOverwriteQuestion);
-    file1_->selectRow(noted);
-    text1_->setText(pSaveName);
+    fileList_->selectRow(noted);
+    fileNameBox_->setText(saveName_);
     if (!replace)
         return;
 
@@ -218,7 +218,7 @@ void FileDialog::saveOrExport()
     if (!done) {
         // The window said why; the document stays as it was and the user can pick another name.
         if (kind_ == FileDialogKind::Save)
-            window_.document().FilePath = previousFilePath;
+            window_.document().projectFileName = previousFilePath;
         return;
     }
     close();
@@ -226,19 +226,19 @@ void FileDialog::saveOrExport()
 
 void FileDialog::openProject()
 {
-    pLoadName = text1_->text();
-    if (!isPlainFileName(pLoadName)) {
+    loadName_ = fileNameBox_->text();
+    if (!isPlainFileName(loadName_)) {
         inform(kOpenCaption, kNameRefusal);
         return;
     }
-    if (extensionFit(pLoadName, extension()) != ExtensionFit::Matches) {
+    if (extensionFit(loadName_, extension()) != ExtensionFit::Matches) {
         inform(kOpenCaption, kOpenRefusal);
         return;
     }
-    // A failed read leaves the document, FilePath included, as it was; the window said why.
-    if (!window_.openProjectFile(pathInFolder(file1_->folder(), pLoadName)))
+    // A failed read leaves the document, projectFileName included, as it was; the window said why.
+    if (!window_.openProjectFile(pathInFolder(fileList_->folder(), loadName_)))
         return;
-    window_.document().FilePath = pLoadName;
+    window_.document().projectFileName = loadName_;
     close();
 }
 

@@ -22,27 +22,27 @@ enum class FileDialogKind { Save, Open, Export };
 class FileDialog : public QWidget {
     Q_OBJECT
 public:
-    // Runs Form_Load: the working folder plus "egd" or "inc", and the start-up name.
+    // Runs startUp: the working folder plus "egd" or "inc", and the start-up name.
     FileDialog(MainWindow &window, FileDialogKind kind, const QList<Volume> &volumes);
 
     FileDialogKind kind() const { return kind_; }
 
-    DriveList *Drive1() const { return drive1_; }
-    FolderList *Dir1() const { return dir1_; }
-    FileList *File1() const { return file1_; }
-    QLineEdit *Text1() const { return text1_; }
-    QPushButton *Command1() const { return command1_; }
-    QPushButton *Command2() const { return command2_; }
+    DriveList *driveList() const { return driveList_; }
+    FolderList *folderList() const { return folderList_; }
+    FileList *fileList() const { return fileList_; }
+    QLineEdit *fileNameBox() const { return fileNameBox_; }
+    QPushButton *actionButton() const { return actionButton_; }
+    QPushButton *cancelButton() const { return cancelButton_; }
 
 private:
-    void Form_Load();
-    void Drive1_Change();
-    void Dir1_Change();
-    void File1_PatternChange();
-    void File1_Click();
-    void File1_DblClick();
-    void Command1_Click();
-    void Command2_Click();
+    void startUp();
+    void driveChosen();
+    void folderChanged();
+    void fileListRefilled();
+    void fileSelected();
+    void fileDoubleClicked();
+    void actionClicked();
+    void cancelClicked();
 
     void saveOrExport();
     void openProject();
@@ -54,16 +54,16 @@ private:
     MainWindow &window_;
     const FileDialogKind kind_;
 
-    DriveList *drive1_;
-    FolderList *dir1_;
-    FileList *file1_;
-    QLineEdit *text1_;
-    QPushButton *command1_;
-    QPushButton *command2_;
+    DriveList *driveList_;
+    FolderList *folderList_;
+    FileList *fileList_;
+    QLineEdit *fileNameBox_;
+    QPushButton *actionButton_;
+    QPushButton *cancelButton_;
 
-    QString pOldDrive; // the drive last accepted, to go back to after a drive error
-    QString pSaveName; // the name while a save or export runs
-    QString pLoadName; // the name while an open runs
+    QString lastDrive_; // the drive last accepted, to go back to after a drive error
+    QString saveName_; // the name while a save or export runs
+    QString loadName_; // the name while an open runs
 };
 
 } // namespace vesk4

@@ -10,9 +10,9 @@ namespace vesk4 {
 FileDialogs::FileDialogs(MainWindow &window) : QObject(&window), window_(window)
 {
     FilePanel *panel = window.filePanel();
-    connect(panel->Command2(0), &QPushButton::clicked, this, [this] { show(FileDialogKind::Open); });
-    connect(panel->Command2(1), &QPushButton::clicked, this, [this] { show(FileDialogKind::Save); });
-    connect(panel->Command3(), &QPushButton::clicked, this, [this] { show(FileDialogKind::Export); });
+    connect(panel->projectButton(0), &QPushButton::clicked, this, [this] { show(FileDialogKind::Open); });
+    connect(panel->projectButton(1), &QPushButton::clicked, this, [this] { show(FileDialogKind::Save); });
+    connect(panel->exportButton(), &QPushButton::clicked, this, [this] { show(FileDialogKind::Export); });
 }
 
 // The dialogs act on the window; none may outlive it.

@@ -8,19 +8,19 @@ class QPushButton;
 
 namespace vesk4 {
 
-// The frame "ファイル": Command2(0) "開く" and Command2(1) "保存" open the project dialogs,
-// Command3 "PICデータ出力" the export dialog.
+// The frame "ファイル": projectButton(0) "開く" and projectButton(1) "保存" open the project dialogs,
+// exportButton "PICデータ出力" the export dialog.
 class FilePanel : public QGroupBox {
     Q_OBJECT
 public:
     explicit FilePanel(QWidget *parent = nullptr);
 
-    QPushButton *Command2(int index) const { return command2_.at(index); }
-    QPushButton *Command3() const { return command3_; }
+    QPushButton *projectButton(int index) const { return projectButtons_.at(index); }
+    QPushButton *exportButton() const { return exportButton_; }
 
 private:
-    std::array<QPushButton *, 2> command2_{};
-    QPushButton *command3_;
+    std::array<QPushButton *, 2> projectButtons_{};
+    QPushButton *exportButton_;
 };
 
 } // namespace vesk4

@@ -1,6 +1,6 @@
 #include "files/project_file.h"
 
-#include "app/page_state.h"
+#include "document/page_state.h"
 #include "files/sjis_text.h"
 #include "files/whole_file.h"
 #include "palette/colour_model.h"
@@ -501,7 +501,7 @@ Status openProject(const QString &path, Document &doc, EditorState &state)
         return content.failure();
 
     applyProjectContent(doc, std::move(content.value()));
-    PalIni(doc, state);
+    resetPalettes(doc, state);
     showPageTables(doc, state);
     return {};
 }

@@ -66,7 +66,7 @@ Expected<ProjectContent> readProjectFile(const QString &path);
 void applyProjectContent(Document &doc, ProjectContent &&content);
 
 // The editor's Open and the command line's one load path: read the whole file, and only when it
-// read, put it into the document, reset the palettes (PalIni) and show the current page's tables.
+// read, put it into the document, reset the palettes (resetPalettes) and show the current page's tables.
 // A failed open leaves document and state exactly as they were.
 Status openProject(const QString &path, Document &doc, EditorState &state);
 

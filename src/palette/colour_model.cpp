@@ -67,29 +67,29 @@ QRgb colourSwatchLevelColour(const Document &doc, int rgb332)
     return levelColour(doc, rgb332, 0);
 }
 
-void PalIni(Document &doc, const EditorState &state)
+void resetPalettes(Document &doc, const EditorState &state)
 {
     for (int p = 0; p < kPageCount; ++p) {
         auto &row = doc.Pal16[p];
-        row[0] = state.pRCol;
-        row[1] = state.pLCol;
-        row[2] = state.pRCol2;
+        row[0] = state.rightPenColour;
+        row[1] = state.leftPenColour;
+        row[2] = state.rightPenAltColour;
         std::copy(kPal16FixedDefaults.begin(), kPal16FixedDefaults.end(), row.begin() + 3);
         doc.Pal4[p] = kPal4Defaults;
     }
 }
 
-int16_t PalChk(const Document &doc, int PalMode, int PageNo, int ColNo)
+int16_t paletteEntryOf(const Document &doc, int paletteRow, int page, int colourNumber)
 {
-    if (PageNo < 0 || PageNo >= kPageCount)
+    if (page < 0 || page >= kPageCount)
         return 0;
-    if (PalMode == kPalChk16) {
+    if (paletteRow == kSearchPal16) {
         for (int e = 0; e < 16; ++e)
-            if (doc.Pal16[PageNo][e] == ColNo)
+            if (doc.Pal16[page][e] == colourNumber)
                 return int16_t(e);
-    } else if (PalMode == kPalChk4) {
+    } else if (paletteRow == kSearchPal4) {
         for (int e = 0; e < 4; ++e)
-            if (doc.Pal4[PageNo][e] == ColNo)
+            if (doc.Pal4[page][e] == colourNumber)
                 return int16_t(e);
     }
     return 0;
@@ -97,22 +97,22 @@ int16_t PalChk(const Document &doc, int PalMode, int PageNo, int ColNo)
 
 void takePenColours(const Document &doc, EditorState &state)
 {
-    const int p = state.pPage;
+    const int p = state.currentPage;
     switch (doc.ColorMode[p]) {
     case kMode256:
         break;
     case kMode16:
-        state.pLCol = doc.Pal16[p][15];
-        state.pRCol = doc.Pal16[p][0];
+        state.leftPenColour = doc.Pal16[p][15];
+        state.rightPenColour = doc.Pal16[p][0];
         break;
     case kMode4:
-        state.pLCol = doc.Pal4[p][3];
-        state.pRCol = doc.Pal4[p][0];
+        state.leftPenColour = doc.Pal4[p][3];
+        state.rightPenColour = doc.Pal4[p][0];
         break;
     default:
-        state.pLCol = doc.Pal16[p][1];
-        state.pRCol = doc.Pal16[p][0];
-        state.pRCol2 = doc.Pal16[p][2];
+        state.leftPenColour = doc.Pal16[p][1];
+        state.rightPenColour = doc.Pal16[p][0];
+        state.rightPenAltColour = doc.Pal16[p][2];
         break;
     }
 }

@@ -47,17 +47,17 @@ inline constexpr std::array<int16_t, 13> kPal16FixedDefaults{7,  8,  16, 17, 23,
                                                              38, 79, 42, 43, 44, 45};
 inline constexpr std::array<int16_t, 4> kPal4Defaults{0, 3, 28, 224};
 
-// Resets the palettes of all 32 pages: Pal16 entries 0-15 to pRCol, pLCol, pRCol2 and the fixed
-// numbers, Pal4 to black, blue, green, red. Entry 16 of Pal16 is left alone.
-void PalIni(Document &doc, const EditorState &state);
+// Resets the palettes of all 32 pages: Pal16 entries 0-15 to rightPenColour, leftPenColour, rightPenAltColour
+// and the fixed numbers, Pal4 to black, blue, green, red. Entry 16 of Pal16 is left alone.
+void resetPalettes(Document &doc, const EditorState &state);
 
-// Palette modes of PalChk.
-inline constexpr int kPalChk16 = 1;
-inline constexpr int kPalChk4 = 2;
+// Palette modes of paletteEntryOf.
+inline constexpr int kSearchPal16 = 1;
+inline constexpr int kSearchPal4 = 2;
 
-// The lowest entry of page PageNo's Pal16 (PalMode 1) or Pal4 (PalMode 2) row that holds ColNo;
-// 0 when none does or PalMode is neither.
-int16_t PalChk(const Document &doc, int PalMode, int PageNo, int ColNo);
+// The lowest entry of page page's Pal16 (paletteRow 1) or Pal4 (paletteRow 2) row that holds colourNumber;
+// 0 when none does or paletteRow is neither.
+int16_t paletteEntryOf(const Document &doc, int paletteRow, int page, int colourNumber);
 
 // The pen colours that the palette panel takes from the current page's palette rows for its colour
 // mode: the 16-colour row's entries 15 and 0, the 4-colour row's entries 3 and 0, or in the two

@@ -1,8 +1,8 @@
 #include "palette/palette_panel.h"
 
-#include "app/twips.h"
 #include "canvas/canvas_view.h"
 #include "palette/colour_model.h"
+#include "widgets/twips.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -119,7 +119,7 @@ PalettePanel::PalettePanel(QWidget *parent)
     setFixedSize(twips(2175), twips(3255) + down);
 }
 
-SwatchBox *PalettePanel::Picture1(int index) const
+SwatchBox *PalettePanel::colourSwatch(int index) const
 {
     if (index == kLeftSwatch || index == kRightSwatch)
         return colourSwatches_[index - kLeftSwatch];
@@ -128,34 +128,34 @@ SwatchBox *PalettePanel::Picture1(int index) const
 
 void PalettePanel::setNumbers(const EditorState &state)
 {
-    labels_[2]->setText(QString::number(state.pLCol));
-    labels_[3]->setText(QString::number(state.pRCol));
+    labels_[2]->setText(QString::number(state.leftPenColour));
+    labels_[3]->setText(QString::number(state.rightPenColour));
 }
 
-void PalettePanel::PalDraw(const Document &doc, const EditorState &state)
+void PalettePanel::showPenColours(const Document &doc, const EditorState &state)
 {
-    colourSwatches_[0]->fill(QColor(linearColour(doc, state.pLCol)));
-    colourSwatches_[1]->fill(QColor(linearColour(doc, state.pRCol)));
+    colourSwatches_[0]->fill(QColor(linearColour(doc, state.leftPenColour)));
+    colourSwatches_[1]->fill(QColor(linearColour(doc, state.rightPenColour)));
     setNumbers(state);
 }
 
-void PalettePanel::PalDraw16(const Document &doc, const EditorState &state)
+void PalettePanel::showPalette16(const Document &doc, const EditorState &state)
 {
     for (int k = 0; k < 16; ++k)
         paletteSwatches_[k]->fill(QColor(linearColour(doc, doc.Pal16[0][k])));
-    PalDraw(doc, state);
+    showPenColours(doc, state);
 }
 
-void PalettePanel::PalDraw4(const Document &doc, const EditorState &state)
+void PalettePanel::showPalette4(const Document &doc, const EditorState &state)
 {
     for (int k = 0; k < 4; ++k)
-        paletteSwatches_[k]->fill(QColor(paletteSwatchLevelColour(doc, doc.Pal4[state.pPage][k])));
-    colourSwatches_[0]->fill(QColor(colourSwatchLevelColour(doc, state.pLCol)));
-    colourSwatches_[1]->fill(QColor(colourSwatchLevelColour(doc, state.pRCol)));
+        paletteSwatches_[k]->fill(QColor(paletteSwatchLevelColour(doc, doc.Pal4[state.currentPage][k])));
+    colourSwatches_[0]->fill(QColor(colourSwatchLevelColour(doc, state.leftPenColour)));
+    colourSwatches_[1]->fill(QColor(colourSwatchLevelColour(doc, state.rightPenColour)));
     setNumbers(state);
 }
 
-void PalettePanel::PalDrawLR(const EditorState &state)
+void PalettePanel::showMonochromePens(const EditorState &state)
 {
     colourSwatches_[0]->fill(QColor(kMonochromeLeft));
     colourSwatches_[1]->fill(QColor(kMonochromeRight));

@@ -39,9 +39,9 @@ private:
     QColor colour_ = Qt::white;
 };
 
-// The frame "色選択": the 16 palette swatches Picture2(0..15), the left and right colour swatches
-// Picture1(256) and Picture1(257) with their numbers Label1(6) and Label1(7), and the colour-mode
-// option buttons OptionBit(0..4). The window has no colour chart, so Picture1 holds only 256 and 257.
+// The frame "色選択": the 16 palette swatches paletteSwatch(0..15), the left and right colour swatches
+// colourSwatch(256) and colourSwatch(257) with their numbers penLabel(6) and penLabel(7), and the colour-mode
+// option buttons modeButton(0..4). The window has no colour chart, so colourSwatch holds only 256 and 257.
 class PalettePanel : public QGroupBox {
     Q_OBJECT
 public:
@@ -50,23 +50,23 @@ public:
 
     explicit PalettePanel(QWidget *parent = nullptr);
 
-    SwatchBox *Picture2(int entry) const { return paletteSwatches_.at(entry); }
+    SwatchBox *paletteSwatch(int entry) const { return paletteSwatches_.at(entry); }
     // The colour swatch 256 or 257; nullptr for a chart cell, which this window does not have.
-    SwatchBox *Picture1(int index) const;
-    // Label1(4) "左：", (5) "右：", (6) left number, (7) right number.
-    QLabel *Label1(int index) const { return labels_.at(index - 4); }
-    QRadioButton *OptionBit(int mode) const { return options_.at(mode); }
+    SwatchBox *colourSwatch(int index) const;
+    // penLabel(4) "左：", (5) "右：", (6) left number, (7) right number.
+    QLabel *penLabel(int index) const { return labels_.at(index - 4); }
+    QRadioButton *modeButton(int mode) const { return options_.at(mode); }
     QButtonGroup *optionGroup() const { return optionGroup_; }
 
     // The left and right swatches by the linear rule, with their colour numbers.
-    void PalDraw(const Document &doc, const EditorState &state);
-    // The 16 palette swatches from Pal16 row 0 by the linear rule, then PalDraw.
-    void PalDraw16(const Document &doc, const EditorState &state);
+    void showPenColours(const Document &doc, const EditorState &state);
+    // The 16 palette swatches from Pal16 row 0 by the linear rule, then showPenColours.
+    void showPalette16(const Document &doc, const EditorState &state);
     // Palette swatches 0-3 from the page's Pal4 row and the left and right swatches of the RGB332
-    // values pLCol and pRCol, by the level rules.
-    void PalDraw4(const Document &doc, const EditorState &state);
+    // values leftPenColour and rightPenColour, by the level rules.
+    void showPalette4(const Document &doc, const EditorState &state);
     // The monochrome swatches: black and near-white, with the colour numbers.
-    void PalDrawLR(const EditorState &state);
+    void showMonochromePens(const EditorState &state);
 
     // Shows the first count palette swatches and hides the others.
     void showPaletteSwatches(int count);

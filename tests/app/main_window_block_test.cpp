@@ -1,8 +1,8 @@
 // The range and block tools through the window: dragging a range on the canvas, the tool buttons,
 // the floating block following the pointer, pasting and discarding it, and the transforms.
-#include "app/button_colour.h"
 #include "canvas/canvas_view.h"
 #include "canvas/tool_panel.h"
+#include "widgets/button_colour.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -33,7 +33,7 @@ protected:
     }
 
     static QPoint onCanvas(QPoint p) { return p + QPoint(1, 1); } // inside the border
-    void clickTool(int index) { QTest::mouseClick(tools->Command1(index), Qt::LeftButton); }
+    void clickTool(int index) { QTest::mouseClick(tools->toolButton(index), Qt::LeftButton); }
     // A left drag on the canvas from one drawing-area position to another.
     void dragRange(QPoint from, QPoint to)
     {
@@ -47,7 +47,7 @@ protected:
         sendMouseMove(surface, p, held);
     }
     int16_t &page(int x, int y) { return window.document().PixelData(0, x, y); }
-    QColor colourOf(int index) const { return buttonBackground(tools->Command1(index)); }
+    QColor colourOf(int index) const { return buttonBackground(tools->toolButton(index)); }
     QColor face() const { return QApplication::palette().color(QPalette::Button); }
     // The floating block's top-left corner in the canvas's drawing area.
     QPoint blockPlace() const { return block->pos() - QPoint(1, 1); }
@@ -56,31 +56,31 @@ protected:
         std::vector<int16_t> cells;
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x)
-                cells.push_back(window.document().CopyBuf(x, y));
+                cells.push_back(window.document().blockBuffer(x, y));
         return cells;
     }
 
     ToolPanel *tools = window.toolPanel();
-    PictureSurface *canvas = window.canvasView()->Pic_Main();
-    BlockSurfaceView *block = window.canvasView()->Pic_MainCopy();
+    PictureSurface *canvas = window.canvasView()->canvas();
+    BlockSurfaceView *block = window.canvasView()->floatingBlock();
 };
 
 TEST_F(MainWindowBlock, RangeDragSelectsTheCellsUpToThePointer)
 {
     clickTool(1);
-    EXPECT_EQ(window.state().pMode, 1);
+    EXPECT_EQ(window.state().toolMode, 1);
     EXPECT_EQ(canvas->cursor().shape(), Qt::CrossCursor);
     EXPECT_EQ(colourOf(1), kLightGreen);
     EXPECT_EQ(colourOf(0), face());
 
     dragRange({3, 3}, {67, 83});
     const EditorState &s = window.state();
-    EXPECT_EQ(QRect(s.pCopyX, s.pCopyY, s.pCopySizeX, s.pCopySizeY), QRect(0, 0, 8, 8));
+    EXPECT_EQ(QRect(s.blockX, s.blockY, s.blockWidthCells, s.blockHeightCells), QRect(0, 0, 8, 8));
     for (int y = 0; y <= 8; ++y) // the extra column and row too
         for (int x = 0; x <= 8; ++x)
-            ASSERT_EQ(window.document().CopyBuf(x, y), (x + y) % 3) << x << "," << y;
+            ASSERT_EQ(window.document().blockBuffer(x, y), (x + y) % 3) << x << "," << y;
     for (int index : {2, 3, 4}) {
-        EXPECT_TRUE(tools->Command1(index)->isEnabled()) << index;
+        EXPECT_TRUE(tools->toolButton(index)->isEnabled()) << index;
         EXPECT_EQ(colourOf(index), kLightYellow) << index;
     }
     // The red outline stays on the canvas until the next repaint.
@@ -89,18 +89,18 @@ TEST_F(MainWindowBlock, RangeDragSelectsTheCellsUpToThePointer)
     // The reverse drag gives the same block.
     const std::vector<int16_t> forward = buffer(9, 9);
     dragRange({67, 83}, {3, 3});
-    EXPECT_EQ(QRect(s.pCopyX, s.pCopyY, s.pCopySizeX, s.pCopySizeY), QRect(0, 0, 8, 8));
+    EXPECT_EQ(QRect(s.blockX, s.blockY, s.blockWidthCells, s.blockHeightCells), QRect(0, 0, 8, 8));
     EXPECT_EQ(buffer(9, 9), forward);
 }
 
 TEST_F(MainWindowBlock, ScrolledRangeCopiesAndPastesPageRowsBelowTheScroll)
 {
-    window.canvasView()->VScroll1()->setValue(10);
+    window.canvasView()->scrollBar()->setValue(10);
     clickTool(1);
     dragRange({3, 2 * 10 + 3}, {4 * 8 + 3, 6 * 10 + 3}); // view rows 2-5, columns 0-3
-    EXPECT_EQ(window.state().pCopySizeY, 4);
+    EXPECT_EQ(window.state().blockHeightCells, 4);
     for (int y = 0; y < 4; ++y)
-        EXPECT_EQ(window.document().CopyBuf(1, y), (1 + 12 + y) % 3); // page rows 12-15
+        EXPECT_EQ(window.document().blockBuffer(1, y), (1 + 12 + y) % 3); // page rows 12-15
 
     clickTool(2); // copy: the block floats over its source
     EXPECT_TRUE(block->isVisible());
@@ -119,7 +119,7 @@ TEST_F(MainWindowBlock, MoveThenRightDragAbandonsTheBlock)
     dragRange({3, 3}, {4 * 8 + 3, 2 * 10 + 3});
     const Document before = window.document();
     clickTool(3);
-    EXPECT_EQ(window.state().pMode, 2);
+    EXPECT_EQ(window.state().toolMode, 2);
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 4; ++x)
             ASSERT_EQ(page(x, y), 0);
@@ -127,10 +127,10 @@ TEST_F(MainWindowBlock, MoveThenRightDragAbandonsTheBlock)
     QTest::mousePress(canvas, Qt::RightButton, {}, onCanvas({300, 300}));
     moveOver(canvas, {310, 310}, Qt::RightButton);
     QTest::mouseRelease(canvas, Qt::RightButton, {}, onCanvas({310, 310}));
-    EXPECT_EQ(window.state().pMode, 1);
+    EXPECT_EQ(window.state().toolMode, 1);
     EXPECT_FALSE(block->isVisible());
     for (int index : {2, 3, 4})
-        EXPECT_FALSE(tools->Command1(index)->isEnabled());
+        EXPECT_FALSE(tools->toolButton(index)->isEnabled());
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 4; ++x)
             EXPECT_EQ(page(x, y), 0);
@@ -167,9 +167,9 @@ TEST_F(MainWindowBlock, LeftClickOnTheBlockPastesAndRightClickDiscards)
         for (int x = 0; x < 3; ++x)
             EXPECT_EQ(page(40 + x, 30 + y), (x + y) % 3) << x << "," << y;
     EXPECT_FALSE(block->isVisible());
-    EXPECT_EQ(window.state().pMode, 1);
+    EXPECT_EQ(window.state().toolMode, 1);
     for (int index = 2; index <= 8; ++index) {
-        EXPECT_FALSE(tools->Command1(index)->isEnabled()) << index;
+        EXPECT_FALSE(tools->toolButton(index)->isEnabled()) << index;
         EXPECT_EQ(colourOf(index), face()) << index;
     }
 
@@ -192,8 +192,8 @@ TEST_F(MainWindowBlock, TransformsTurnMirrorAndInvertTheFloatingBlock)
         EXPECT_EQ(colourOf(index), kLightYellow);
 
     clickTool(5);
-    EXPECT_EQ(window.state().pCopySizeX, 2);
-    EXPECT_EQ(window.state().pCopySizeY, 3);
+    EXPECT_EQ(window.state().blockWidthCells, 2);
+    EXPECT_EQ(window.state().blockHeightCells, 3);
     EXPECT_EQ(block->size(), QSize(16, 30));
     // Old top row (0, 1, 2) becomes the right column.
     EXPECT_EQ(buffer(2, 3), (std::vector<int16_t>{1, 0, 2, 1, 0, 2}));
@@ -210,7 +210,7 @@ TEST_F(MainWindowBlock, TransformsTurnMirrorAndInvertTheFloatingBlock)
     EXPECT_EQ(buffer(3, 2), (std::vector<int16_t>{1, 0, 0, 0, 0, 1}));
     clickTool(8);
     EXPECT_EQ(buffer(3, 2), (std::vector<int16_t>{0, 1, 1, 1, 1, 0})); // the 2s end as 1
-    EXPECT_EQ(window.state().pMode, 2);
+    EXPECT_EQ(window.state().toolMode, 2);
 }
 
 TEST_F(MainWindowBlock, RangeAfterCopyAndEraseLeaveTheButtonsAsDesigned)
@@ -223,7 +223,7 @@ TEST_F(MainWindowBlock, RangeAfterCopyAndEraseLeaveTheButtonsAsDesigned)
     for (int index = 5; index <= 8; ++index)
         EXPECT_EQ(colourOf(index), kLightYellow);
     for (int index = 2; index <= 8; ++index)
-        EXPECT_FALSE(tools->Command1(index)->isEnabled());
+        EXPECT_FALSE(tools->toolButton(index)->isEnabled());
     EXPECT_FALSE(block->isVisible());
 
     dragRange({3, 3}, {19, 23}); // 2 x 2
@@ -232,17 +232,17 @@ TEST_F(MainWindowBlock, RangeAfterCopyAndEraseLeaveTheButtonsAsDesigned)
         for (int x = 0; x < 2; ++x)
             EXPECT_EQ(page(x, y), 0);
     EXPECT_EQ(page(2, 0), 2);
-    EXPECT_EQ(window.state().pMode, 1);
+    EXPECT_EQ(window.state().toolMode, 1);
     for (int index = 2; index <= 4; ++index)
         EXPECT_EQ(colourOf(index), face());
     dragRange({3, 3}, {19, 23}); // the range tool is ready at once
-    EXPECT_TRUE(tools->Command1(2)->isEnabled());
+    EXPECT_TRUE(tools->toolButton(2)->isEnabled());
 
     clickTool(0);
-    EXPECT_EQ(window.state().pMode, 0);
+    EXPECT_EQ(window.state().toolMode, 0);
     EXPECT_EQ(canvas->cursor().shape(), Qt::ArrowCursor);
     EXPECT_EQ(colourOf(0), kLightGreen);
-    EXPECT_FALSE(tools->Command1(2)->isEnabled());
+    EXPECT_FALSE(tools->toolButton(2)->isEnabled());
 }
 
 TEST_F(MainWindowBlock, DragsFarOutsideTheCanvasStayInsideTheStore)
@@ -252,14 +252,14 @@ TEST_F(MainWindowBlock, DragsFarOutsideTheCanvasStayInsideTheStore)
     QTest::mouseMove(canvas, QPoint(-50000, -50000));
     QTest::mouseMove(canvas, QPoint(90000, 90000));
     QTest::mouseRelease(canvas, Qt::LeftButton, {}, QPoint(90000, 90000));
-    EXPECT_EQ(window.state().pCopySizeX, 64 - 12);
-    EXPECT_EQ(window.state().pCopySizeY, 64 - 10);
+    EXPECT_EQ(window.state().blockWidthCells, 64 - 12);
+    EXPECT_EQ(window.state().blockHeightCells, 64 - 10);
     clickTool(3);
     moveOver(canvas, {-70000, -70000});
     EXPECT_EQ(blockPlace(), QPoint(0, 0));
     moveOver(canvas, {70000, 70000});
     QTest::mouseClick(block, Qt::LeftButton, {}, QPoint(1, 1));
-    EXPECT_EQ(window.state().pMode, 1);
+    EXPECT_EQ(window.state().toolMode, 1);
 }
 
 } // namespace

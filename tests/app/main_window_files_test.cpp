@@ -53,11 +53,12 @@ TEST_F(MainWindowFiles, OpenShowsTheLoadedDocument)
 
     ASSERT_TRUE(window.openProjectFile(path("a.egd")));
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(window.pageBar()->PageBtn(5)->text(), QStringLiteral("キャラクタ五番目"));
-    EXPECT_EQ(window.pageBar()->PageBtn(6)->text(), QStringLiteral("LongName"));
-    EXPECT_EQ(window.settingsPanel()->Text1(SettingsPanel::kPatternCountBox)->text(), QStringLiteral("0"));
+    EXPECT_EQ(window.pageBar()->pageButton(5)->text(), QStringLiteral("キャラクタ五番目"));
+    EXPECT_EQ(window.pageBar()->pageButton(6)->text(), QStringLiteral("LongName"));
+    EXPECT_EQ(window.settingsPanel()->numberBox(SettingsPanel::kPatternCountBox)->text(),
+              QStringLiteral("0"));
     EXPECT_EQ(window.document().ChrPtnNum[0], 0);
-    EXPECT_EQ(window.document().CurSizeX, 24);
+    EXPECT_EQ(window.document().currentPatternWidth, 24);
     // The canvas was redrawn for the loaded page: width 24 leaves view column 50 light grey.
     EXPECT_EQ(window.renderer().canvas().pixel(50 * 8 + 4, 5), qRgb(200, 200, 200));
 }

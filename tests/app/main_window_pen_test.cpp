@@ -47,18 +47,18 @@ protected:
     void setColourMode(int mode)
     {
         window.document().ColorMode[0] = int16_t(mode);
-        window.PageChg();
+        window.showCurrentPage();
     }
 
-    PictureSurface *canvas = window.canvasView()->Pic_Main();
+    PictureSurface *canvas = window.canvasView()->canvas();
 };
 
 TEST_F(MainWindowPen, LeftPressWritesTheCellNearestThePointer)
 {
     press(Qt::LeftButton, {9, 9});
     EXPECT_EQ(cell(0, 0), 1);
-    EXPECT_EQ(window.state().pMainX, 0);
-    EXPECT_EQ(window.state().pMainY, 0);
+    EXPECT_EQ(window.state().pointerCellX, 0);
+    EXPECT_EQ(window.state().pointerCellY, 0);
     EXPECT_EQ(shown(0, 0), QColor(0, 0, 0)); // entry 1 is black
 
     press(Qt::LeftButton, {17, 9});
@@ -67,8 +67,8 @@ TEST_F(MainWindowPen, LeftPressWritesTheCellNearestThePointer)
 
     // Halves go to the even cell: y = 30 is (30 - 5) / 10 = 2.5, row 2; x = 13 is column 1.
     press(Qt::LeftButton, {13, 30});
-    EXPECT_EQ(window.state().pMainX, 1);
-    EXPECT_EQ(window.state().pMainY, 2);
+    EXPECT_EQ(window.state().pointerCellX, 1);
+    EXPECT_EQ(window.state().pointerCellY, 2);
     EXPECT_EQ(cell(1, 2), 1);
 }
 
@@ -76,15 +76,15 @@ TEST_F(MainWindowPen, PressAtTheLeftEdgeWritesTheMarginAndShowsNothingNew)
 {
     const QImage before = window.renderer().canvas().copy();
     press(Qt::LeftButton, {0, 9});
-    EXPECT_EQ(window.state().pMainX, -1);
+    EXPECT_EQ(window.state().pointerCellX, -1);
     EXPECT_EQ(cell(-1, 0), 1);
     EXPECT_EQ(window.renderer().canvas(), before);
 }
 
 TEST_F(MainWindowPen, PressWritesIntoTheScrolledRow)
 {
-    window.canvasView()->VScroll1()->setValue(10);
-    EXPECT_EQ(window.state().pMapSclY, 10);
+    window.canvasView()->scrollBar()->setValue(10);
+    EXPECT_EQ(window.state().scrollRow, 10);
     press(Qt::LeftButton, {9, 9});
     EXPECT_EQ(cell(0, 10), 1);
     EXPECT_EQ(cell(0, 0), 0);
@@ -127,7 +127,7 @@ TEST_F(MainWindowPen, SecondRightPressWritesNothingUntilARelease)
     press(Qt::RightButton, {9, 9}); // the release of the first was lost
     EXPECT_EQ(cell(0, 0), 2);
     release(Qt::RightButton, {9, 9});
-    EXPECT_EQ(window.state().pBtn, 0);
+    EXPECT_EQ(window.state().pressedButton, 0);
     press(Qt::RightButton, {9, 9});
     EXPECT_EQ(cell(0, 0), 0);
     release(Qt::RightButton, {9, 9});
@@ -183,8 +183,8 @@ TEST_F(MainWindowPen, DraggingFarOutsideTheCanvasWritesNothing)
         click(Qt::RightButton, far);
     }
     EXPECT_TRUE(window.document() == before);
-    EXPECT_EQ(window.state().pMainX, -32768); // far left saturates, never wraps back in
-    EXPECT_EQ(window.state().pMainY, 32767);
+    EXPECT_EQ(window.state().pointerCellX, -32768); // far left saturates, never wraps back in
+    EXPECT_EQ(window.state().pointerCellY, 32767);
 }
 
 TEST_F(MainWindowPen, EntryTwoShowsMidGreyOnTwoColourExAndWhiteOnTwoColour)

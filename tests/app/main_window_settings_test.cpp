@@ -3,10 +3,10 @@
 #include "app/grid_panel.h"
 #include "app/page_bar.h"
 #include "app/settings_panel.h"
-#include "app/twips.h"
 #include "canvas/canvas_view.h"
 #include "files/project_file.h"
 #include "palette/palette_panel.h"
+#include "widgets/twips.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -44,7 +44,7 @@ protected:
         QTest::keyClick(box, Qt::Key_Delete);
         QTest::keyClicks(box, text);
     }
-    void clickPage(int page) { QTest::mouseClick(pages->PageBtn(page), Qt::LeftButton); }
+    void clickPage(int page) { QTest::mouseClick(pages->pageButton(page), Qt::LeftButton); }
     // Opens the list and picks the item with the keyboard, as a user does.
     static void choose(QComboBox *list, const QString &item)
     {
@@ -68,9 +68,9 @@ protected:
     SettingsPanel *settings = window.settingsPanel();
     GridPanel *grid = window.gridPanel();
     PalettePanel *palette = window.palettePanel();
-    QLineEdit *gridX = grid->Text1(0);
-    QLineEdit *gridY = grid->Text1(1);
-    QLineEdit *count = settings->Text1(SettingsPanel::kPatternCountBox);
+    QLineEdit *gridX = grid->numberBox(0);
+    QLineEdit *gridY = grid->numberBox(1);
+    QLineEdit *count = settings->numberBox(SettingsPanel::kPatternCountBox);
     QTemporaryDir dir;
 };
 
@@ -78,7 +78,7 @@ TEST_F(MainWindowSettings, GridBoxReturnsToTheLastAcceptedValue)
 {
     typeOver(gridX, QStringLiteral("12"));
     EXPECT_EQ(doc.GridX, 12);
-    EXPECT_EQ(grid->VScroll2(0)->value(), 116);
+    EXPECT_EQ(grid->spinBar(0)->value(), 116);
     paste(gridX, QStringLiteral("200"));
     EXPECT_EQ(gridX->text(), QStringLiteral(" 12"));
     EXPECT_EQ(doc.GridX, 12);
@@ -87,7 +87,7 @@ TEST_F(MainWindowSettings, GridBoxReturnsToTheLastAcceptedValue)
     typeOver(gridX, QStringLiteral("200"));
     EXPECT_EQ(gridX->text(), QStringLiteral(" 20"));
     EXPECT_EQ(doc.GridX, 20);
-    EXPECT_EQ(doc.LastVal[0], 20);
+    EXPECT_EQ(doc.lastGridValue[0], 20);
 
     paste(gridX, QStringLiteral("-3"));
     EXPECT_EQ(gridX->text(), QStringLiteral(" 20"));
@@ -98,7 +98,7 @@ TEST_F(MainWindowSettings, GridYHasItsOwnLimitAndRefusesWhatDoesNotFitSixteenBit
 {
     paste(gridY, QStringLiteral("96"));
     EXPECT_EQ(doc.GridY, 96);
-    EXPECT_EQ(grid->VScroll2(1)->value(), 0);
+    EXPECT_EQ(grid->spinBar(1)->value(), 0);
     paste(gridY, QStringLiteral("97"));
     EXPECT_EQ(gridY->text(), QStringLiteral(" 96"));
     paste(gridY, QStringLiteral("99999999999999999999"));
@@ -113,7 +113,7 @@ TEST_F(MainWindowSettings, GridYHasItsOwnLimitAndRefusesWhatDoesNotFitSixteenBit
 
 TEST_F(MainWindowSettings, SpinBarsAndBoxesFollowEachOther)
 {
-    grid->VScroll2(0)->setValue(128 - 5);
+    grid->spinBar(0)->setValue(128 - 5);
     EXPECT_EQ(gridX->text(), QStringLiteral("5"));
     EXPECT_EQ(doc.GridX, 5);
 
@@ -122,7 +122,7 @@ TEST_F(MainWindowSettings, SpinBarsAndBoxesFollowEachOther)
     EXPECT_EQ(gridX->text(), QStringLiteral("7"));
     EXPECT_EQ(doc.GridX, 7);
 
-    QScrollBar *countBar = settings->VScroll2(SettingsPanel::kPatternCountBox);
+    QScrollBar *countBar = settings->spinBar(SettingsPanel::kPatternCountBox);
     countBar->setValue(255 - 12);
     EXPECT_EQ(count->text(), QStringLiteral("12"));
     EXPECT_EQ(doc.ChrPtnNum[0], 12);
@@ -170,69 +170,69 @@ TEST_F(MainWindowSettings, PatternCountAbove99IsRefusedBeforeRounding)
 TEST_F(MainWindowSettings, NameBoxNamesThePageAndItsButton)
 {
     clickPage(3);
-    typeOver(settings->Text2(), QStringLiteral("ABCDEFGHIJ"));
+    typeOver(settings->nameBox(), QStringLiteral("ABCDEFGHIJ"));
     EXPECT_EQ(doc.ChrName[3], QStringLiteral("ABCDEFGHIJ"));
-    EXPECT_EQ(pages->PageBtn(3)->text(), QStringLiteral("ABCDEFG"));
+    EXPECT_EQ(pages->pageButton(3)->text(), QStringLiteral("ABCDEFG"));
 
     // What a project file cannot carry back is not taken.
-    typeOver(settings->Text2(), QStringLiteral("a,b\"c"));
+    typeOver(settings->nameBox(), QStringLiteral("a,b\"c"));
     EXPECT_EQ(doc.ChrName[3], QStringLiteral("abc"));
-    typeOver(settings->Text2(), QStringLiteral(" x"));
+    typeOver(settings->nameBox(), QStringLiteral(" x"));
     EXPECT_EQ(doc.ChrName[3], QStringLiteral("x"));
 }
 
 TEST_F(MainWindowSettings, SizeListsCheckBoxAndScrollBarStoreTheirValues)
 {
-    QComboBox *width = settings->Combo1(0);
+    QComboBox *width = settings->sizeList(0);
     QTest::keyClick(width, Qt::Key_Down); // 8 -> 16
     EXPECT_EQ(doc.ChrSizeX[0], 16);
-    EXPECT_EQ(doc.CurSizeX, 16);
-    choose(settings->Combo1(1), QStringLiteral("24"));
+    EXPECT_EQ(doc.currentPatternWidth, 16);
+    choose(settings->sizeList(1), QStringLiteral("24"));
     EXPECT_EQ(doc.ChrSizeY[0], 24);
-    EXPECT_EQ(doc.CurSizeY, 24);
+    EXPECT_EQ(doc.currentPatternHeight, 24);
 
-    QTest::keyClick(settings->Check1(), Qt::Key_Space);
+    QTest::keyClick(settings->outputCheckBox(), Qt::Key_Space);
     EXPECT_EQ(doc.ChrOutFlag[0], 1);
-    QTest::keyClick(settings->Check1(), Qt::Key_Space);
+    QTest::keyClick(settings->outputCheckBox(), Qt::Key_Space);
     EXPECT_EQ(doc.ChrOutFlag[0], 0);
 
-    QScrollBar *scroll = window.canvasView()->VScroll1();
+    QScrollBar *scroll = window.canvasView()->scrollBar();
     QTest::keyClick(scroll, Qt::Key_Down);
-    EXPECT_EQ(window.state().pMapSclY, 1);
+    EXPECT_EQ(window.state().scrollRow, 1);
     scroll->setValue(128);
-    EXPECT_EQ(window.state().pMapSclY, 128);
+    EXPECT_EQ(window.state().scrollRow, 128);
 }
 
 TEST_F(MainWindowSettings, PageSwitchShowsEachPageWithItsOwnValues)
 {
     // Page 0: 16 x 24, 5 patterns, exported, "2色Ex".
-    choose(settings->Combo1(0), QStringLiteral("16"));
-    choose(settings->Combo1(1), QStringLiteral("24"));
+    choose(settings->sizeList(0), QStringLiteral("16"));
+    choose(settings->sizeList(1), QStringLiteral("24"));
     typeOver(count, QStringLiteral("5"));
-    QTest::keyClick(settings->Check1(), Qt::Key_Space);
-    QTest::mouseClick(palette->OptionBit(4), Qt::LeftButton);
+    QTest::keyClick(settings->outputCheckBox(), Qt::Key_Space);
+    QTest::mouseClick(palette->modeButton(4), Qt::LeftButton);
     EXPECT_EQ(doc.ColorMode[0], 4);
 
     clickPage(7);
-    EXPECT_EQ(window.state().pPage, 7);
-    EXPECT_EQ(settings->Text2()->text(), QStringLiteral("Chr07"));
-    EXPECT_EQ(settings->Combo1(0)->currentText(), QStringLiteral("8"));
-    EXPECT_EQ(settings->Combo1(1)->currentText(), QStringLiteral("8"));
+    EXPECT_EQ(window.state().currentPage, 7);
+    EXPECT_EQ(settings->nameBox()->text(), QStringLiteral("Chr07"));
+    EXPECT_EQ(settings->sizeList(0)->currentText(), QStringLiteral("8"));
+    EXPECT_EQ(settings->sizeList(1)->currentText(), QStringLiteral("8"));
     EXPECT_EQ(count->text(), QStringLiteral("0"));
-    EXPECT_FALSE(settings->Check1()->isChecked());
-    EXPECT_TRUE(palette->OptionBit(3)->isChecked());
-    EXPECT_EQ(doc.CurSizeX, 8);
-    EXPECT_EQ(pages->PageBtn(7)->palette().color(QPalette::Button), QColor(0xC0, 0xFF, 0xC0));
-    EXPECT_NE(pages->PageBtn(0)->palette().color(QPalette::Button), QColor(0xC0, 0xFF, 0xC0));
+    EXPECT_FALSE(settings->outputCheckBox()->isChecked());
+    EXPECT_TRUE(palette->modeButton(3)->isChecked());
+    EXPECT_EQ(doc.currentPatternWidth, 8);
+    EXPECT_EQ(pages->pageButton(7)->palette().color(QPalette::Button), QColor(0xC0, 0xFF, 0xC0));
+    EXPECT_NE(pages->pageButton(0)->palette().color(QPalette::Button), QColor(0xC0, 0xFF, 0xC0));
 
     clickPage(0);
-    EXPECT_EQ(settings->Combo1(0)->currentText(), QStringLiteral("16"));
-    EXPECT_EQ(settings->Combo1(1)->currentText(), QStringLiteral("24"));
+    EXPECT_EQ(settings->sizeList(0)->currentText(), QStringLiteral("16"));
+    EXPECT_EQ(settings->sizeList(1)->currentText(), QStringLiteral("24"));
     EXPECT_EQ(count->text(), QStringLiteral("5"));
-    EXPECT_TRUE(settings->Check1()->isChecked());
-    EXPECT_TRUE(palette->OptionBit(4)->isChecked());
-    EXPECT_EQ(doc.CurSizeX, 16);
-    EXPECT_EQ(doc.CurSizeY, 24);
+    EXPECT_TRUE(settings->outputCheckBox()->isChecked());
+    EXPECT_TRUE(palette->modeButton(4)->isChecked());
+    EXPECT_EQ(doc.currentPatternWidth, 16);
+    EXPECT_EQ(doc.currentPatternHeight, 24);
     EXPECT_EQ(doc.ChrPtnNum[0], 5);
     EXPECT_EQ(doc.ChrPtnNum[7], 0);
     EXPECT_EQ(doc.ChrSizeX[7], 8);
@@ -240,18 +240,18 @@ TEST_F(MainWindowSettings, PageSwitchShowsEachPageWithItsOwnValues)
 
     // The current page's button stays highlighted when clicked again.
     clickPage(0);
-    EXPECT_EQ(pages->PageBtn(0)->palette().color(QPalette::Button), QColor(0xC0, 0xFF, 0xC0));
+    EXPECT_EQ(pages->pageButton(0)->palette().color(QPalette::Button), QColor(0xC0, 0xFF, 0xC0));
 }
 
 TEST_F(MainWindowSettings, PageSwitchKeepsScrollToolPenEntriesAndGrid)
 {
-    window.canvasView()->VScroll1()->setValue(20);
+    window.canvasView()->scrollBar()->setValue(20);
     paste(gridX, QStringLiteral("4"));
     clickPage(5);
-    EXPECT_EQ(window.state().pMapSclY, 20);
+    EXPECT_EQ(window.state().scrollRow, 20);
     EXPECT_EQ(doc.GridX, 4);
-    EXPECT_EQ(window.state().pLPalNo, 1);
-    EXPECT_EQ(window.state().pRPalNo, 0);
+    EXPECT_EQ(window.state().leftPenEntry, 1);
+    EXPECT_EQ(window.state().rightPenEntry, 0);
 }
 
 TEST_F(MainWindowSettings, LoadedValuesOutsideTheListsAndBoxes)
@@ -263,19 +263,19 @@ TEST_F(MainWindowSettings, LoadedValuesOutsideTheListsAndBoxes)
         d.ChrOutFlag[2] = 5;
         d.ColorMode[2] = 7;
     });
-    EXPECT_EQ(pages->PageBtn(2)->text(), QStringLiteral("EIGHTCHR")); // whole after a load
+    EXPECT_EQ(pages->pageButton(2)->text(), QStringLiteral("EIGHTCHR")); // whole after a load
     clickPage(2);
-    EXPECT_EQ(settings->Combo1(0)->currentText(), QStringLiteral("8")); // the previous selection
+    EXPECT_EQ(settings->sizeList(0)->currentText(), QStringLiteral("8")); // the previous selection
     EXPECT_EQ(doc.ChrSizeX[2], 12);
-    EXPECT_EQ(doc.CurSizeX, 12);
+    EXPECT_EQ(doc.currentPatternWidth, 12);
     EXPECT_EQ(count->text(), QStringLiteral("0"));
     EXPECT_EQ(doc.ChrPtnNum[2], 0);
-    EXPECT_EQ(pages->PageBtn(2)->text(), QStringLiteral("EIGHTCH")); // the name box's rule
-    EXPECT_FALSE(settings->Check1()->isChecked()); // only 1 is exported, so only 1 shows checked
+    EXPECT_EQ(pages->pageButton(2)->text(), QStringLiteral("EIGHTCH")); // the name box's rule
+    EXPECT_FALSE(settings->outputCheckBox()->isChecked()); // only 1 is exported, so only 1 shows checked
     for (int mode = 0; mode < 5; ++mode)
-        EXPECT_FALSE(palette->OptionBit(mode)->isChecked()) << mode;
-    EXPECT_EQ(palette->Label1(6)->text(), QStringLiteral("0")); // shown like the monochrome modes
-    EXPECT_EQ(palette->Label1(7)->text(), QStringLiteral("255"));
+        EXPECT_FALSE(palette->modeButton(mode)->isChecked()) << mode;
+    EXPECT_EQ(palette->penLabel(6)->text(), QStringLiteral("0")); // shown like the monochrome modes
+    EXPECT_EQ(palette->penLabel(7)->text(), QStringLiteral("255"));
 }
 
 TEST_F(MainWindowSettings, ChoosingTheSizeTheListAlreadyShowsStoresIt)
@@ -285,14 +285,14 @@ TEST_F(MainWindowSettings, ChoosingTheSizeTheListAlreadyShowsStoresIt)
         d.ChrSizeY[2] = 10;
     });
     clickPage(2);
-    ASSERT_EQ(settings->Combo1(0)->currentText(), QStringLiteral("8"));
-    ASSERT_EQ(settings->Combo1(1)->currentText(), QStringLiteral("8"));
-    choose(settings->Combo1(0), QStringLiteral("8"));
-    choose(settings->Combo1(1), QStringLiteral("8"));
+    ASSERT_EQ(settings->sizeList(0)->currentText(), QStringLiteral("8"));
+    ASSERT_EQ(settings->sizeList(1)->currentText(), QStringLiteral("8"));
+    choose(settings->sizeList(0), QStringLiteral("8"));
+    choose(settings->sizeList(1), QStringLiteral("8"));
     EXPECT_EQ(doc.ChrSizeX[2], 8);
     EXPECT_EQ(doc.ChrSizeY[2], 8);
-    EXPECT_EQ(doc.CurSizeX, 8);
-    EXPECT_EQ(doc.CurSizeY, 8);
+    EXPECT_EQ(doc.currentPatternWidth, 8);
+    EXPECT_EQ(doc.currentPatternHeight, 8);
 }
 
 TEST_F(MainWindowSettings, ShowingAPageKeepsItsLongName)
@@ -300,7 +300,7 @@ TEST_F(MainWindowSettings, ShowingAPageKeepsItsLongName)
     const QString name(40000, QLatin1Char('N'));
     reopenWith([&](Document &d) { d.ChrName[2] = name; });
     clickPage(2);
-    EXPECT_EQ(settings->Text2()->text().size(), name.size());
+    EXPECT_EQ(settings->nameBox()->text().size(), name.size());
     clickPage(0);
     EXPECT_EQ(doc.ChrName[2].size(), name.size());
 }
@@ -317,16 +317,16 @@ TEST_F(MainWindowSettings, ShowingAPageKeepsAnUnusualOutputFlag)
             d.ChrOutFlag[3] = -1;
         });
         clickPage(0);
-        ASSERT_EQ(settings->Check1()->isChecked(), previous == 1);
+        ASSERT_EQ(settings->outputCheckBox()->isChecked(), previous == 1);
         clickPage(2);
-        EXPECT_FALSE(settings->Check1()->isChecked());
+        EXPECT_FALSE(settings->outputCheckBox()->isChecked());
         clickPage(3);
         clickPage(0);
         EXPECT_EQ(doc.ChrOutFlag[0], previous);
         EXPECT_EQ(doc.ChrOutFlag[2], 5);
         EXPECT_EQ(doc.ChrOutFlag[3], -1);
         clickPage(2);
-        QTest::keyClick(settings->Check1(), Qt::Key_Space);
+        QTest::keyClick(settings->outputCheckBox(), Qt::Key_Space);
         EXPECT_EQ(doc.ChrOutFlag[2], 1);
     }
 }
@@ -335,57 +335,57 @@ TEST_F(MainWindowSettings, ColourModeOptionsChangeTheDisplayOnly)
 {
     doc.PixelData(0, 0, 0) = 2;
     const int16_t cell = doc.PixelData(0, 0, 0);
-    QTest::mouseClick(palette->OptionBit(4), Qt::LeftButton);
+    QTest::mouseClick(palette->modeButton(4), Qt::LeftButton);
     EXPECT_EQ(doc.ColorMode[0], 4);
     EXPECT_EQ(window.renderer().canvas().pixelColor(4, 5), QColor(128, 128, 128));
-    EXPECT_EQ(palette->Label1(6)->text(), QStringLiteral("0"));
-    EXPECT_EQ(palette->Label1(7)->text(), QStringLiteral("255"));
-    QTest::mouseClick(palette->OptionBit(3), Qt::LeftButton);
+    EXPECT_EQ(palette->penLabel(6)->text(), QStringLiteral("0"));
+    EXPECT_EQ(palette->penLabel(7)->text(), QStringLiteral("255"));
+    QTest::mouseClick(palette->modeButton(3), Qt::LeftButton);
     EXPECT_EQ(doc.ColorMode[0], 3);
     EXPECT_EQ(window.renderer().canvas().pixelColor(4, 5), QColor(255, 255, 255));
     EXPECT_EQ(doc.PixelData(0, 0, 0), cell);
-    EXPECT_FALSE(palette->OptionBit(0)->isEnabled());
-    EXPECT_FALSE(palette->OptionBit(1)->isEnabled());
-    EXPECT_FALSE(palette->OptionBit(2)->isEnabled());
+    EXPECT_FALSE(palette->modeButton(0)->isEnabled());
+    EXPECT_FALSE(palette->modeButton(1)->isEnabled());
+    EXPECT_FALSE(palette->modeButton(2)->isEnabled());
 }
 
 TEST_F(MainWindowSettings, PaletteOptionsLineUpWithTheColourRows)
 {
-    const QRect left = palette->Picture1(PalettePanel::kLeftSwatch)->geometry();
-    const QRect right = palette->Picture1(PalettePanel::kRightSwatch)->geometry();
-    EXPECT_EQ(palette->Label1(4)->y(), left.y());
-    EXPECT_EQ(palette->Label1(5)->y(), right.y());
+    const QRect left = palette->colourSwatch(PalettePanel::kLeftSwatch)->geometry();
+    const QRect right = palette->colourSwatch(PalettePanel::kRightSwatch)->geometry();
+    EXPECT_EQ(palette->penLabel(4)->y(), left.y());
+    EXPECT_EQ(palette->penLabel(5)->y(), right.y());
     // The options' designed tops in twips, against the left row's 2280.
     const int designedTops[] = {2280, 2520, 2760, 3000, 3000};
     for (int mode = 0; mode < 5; ++mode) {
-        const QRect option = palette->OptionBit(mode)->geometry();
+        const QRect option = palette->modeButton(mode)->geometry();
         EXPECT_EQ(option.y() - left.y(), twips(designedTops[mode]) - twips(2280)) << mode;
         EXPECT_TRUE(palette->rect().contains(option)) << mode;
     }
     // "2色Ex" lies below the right swatch, with space between them.
-    EXPECT_FALSE(right.adjusted(0, 0, 0, 1).intersects(palette->OptionBit(4)->geometry()));
+    EXPECT_FALSE(right.adjusted(0, 0, 0, 1).intersects(palette->modeButton(4)->geometry()));
 }
 
 TEST_F(MainWindowSettings, PaletteSwatchesPickTheEntriesOfA16ColourPage)
 {
     reopenWith([](Document &d) { d.ColorMode[0] = 1; });
-    SwatchBox *swatch5 = palette->Picture2(5);
+    SwatchBox *swatch5 = palette->paletteSwatch(5);
     ASSERT_TRUE(swatch5->isVisible());
     QTest::mouseClick(swatch5, Qt::LeftButton);
-    EXPECT_EQ(window.state().pLPalNo, 5);
-    EXPECT_EQ(window.state().pLCol, doc.Pal16[0][5]);
-    EXPECT_EQ(palette->Label1(6)->text(), QString::number(doc.Pal16[0][5]));
-    QTest::mouseClick(palette->Picture2(9), Qt::MiddleButton);
-    EXPECT_EQ(window.state().pRPalNo, 9);
-    EXPECT_EQ(palette->Label1(7)->text(), QString::number(doc.Pal16[0][9]));
+    EXPECT_EQ(window.state().leftPenEntry, 5);
+    EXPECT_EQ(window.state().leftPenColour, doc.Pal16[0][5]);
+    EXPECT_EQ(palette->penLabel(6)->text(), QString::number(doc.Pal16[0][5]));
+    QTest::mouseClick(palette->paletteSwatch(9), Qt::MiddleButton);
+    EXPECT_EQ(window.state().rightPenEntry, 9);
+    EXPECT_EQ(palette->penLabel(7)->text(), QString::number(doc.Pal16[0][9]));
 
     // Without a colour chart a double-click starts no edit that could never end.
-    QTest::mouseClick(palette->Picture2(3), Qt::LeftButton);
-    QTest::mouseDClick(palette->Picture2(3), Qt::LeftButton);
-    EXPECT_EQ(window.state().pLPalNo, 3);
-    EXPECT_EQ(doc.PalEditFlag, 0);
-    EXPECT_TRUE(window.canvasView()->Pic_Main()->isEnabled());
-    EXPECT_TRUE(pages->PageBtn(4)->isEnabled());
+    QTest::mouseClick(palette->paletteSwatch(3), Qt::LeftButton);
+    QTest::mouseDClick(palette->paletteSwatch(3), Qt::LeftButton);
+    EXPECT_EQ(window.state().leftPenEntry, 3);
+    EXPECT_EQ(doc.paletteEditing, 0);
+    EXPECT_TRUE(window.canvasView()->canvas()->isEnabled());
+    EXPECT_TRUE(pages->pageButton(4)->isEnabled());
 }
 
 } // namespace

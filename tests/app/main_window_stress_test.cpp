@@ -37,10 +37,10 @@ public:
         else if (what < 3)
             clickPage();
         else if (what < 4)
-            window_.canvasView()->VScroll1()->setValue(pick(0, 128));
+            window_.canvasView()->scrollBar()->setValue(pick(0, 128));
         else
             mouseEvent();
-        seenModes_.insert(window_.state().pMode);
+        seenModes_.insert(window_.state().toolMode);
     }
     int mouseEvents() const { return mouseEvents_; }
     const std::set<int> &seenModes() const { return seenModes_; }
@@ -51,11 +51,11 @@ private:
     void clickTool()
     {
         static constexpr int kTools[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 10};
-        QToolButton *button = window_.toolPanel()->Command1(kTools[pick(0, 9)]);
+        QToolButton *button = window_.toolPanel()->toolButton(kTools[pick(0, 9)]);
         QTest::mouseClick(button, Qt::LeftButton); // a disabled or hidden button takes no click
     }
 
-    void clickPage() { QTest::mouseClick(window_.pageBar()->PageBtn(pick(0, 31)), Qt::LeftButton); }
+    void clickPage() { QTest::mouseClick(window_.pageBar()->pageButton(pick(0, 31)), Qt::LeftButton); }
 
     QPointF position(QWidget *surface)
     {
@@ -72,8 +72,8 @@ private:
 
     void mouseEvent()
     {
-        QWidget *block = window_.canvasView()->Pic_MainCopy();
-        QWidget *target = block->isVisible() && pick(0, 2) == 0 ? block : window_.canvasView()->Pic_Main();
+        QWidget *block = window_.canvasView()->floatingBlock();
+        QWidget *target = block->isVisible() && pick(0, 2) == 0 ? block : window_.canvasView()->canvas();
         static constexpr Qt::MouseButton kButtons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
         const Qt::MouseButton button = kButtons[pick(0, 2)];
         const Qt::MouseButtons held = Qt::MouseButtons::fromInt(pick(0, 7) & 0x7);
@@ -121,10 +121,11 @@ TEST(MainWindowStress, RandomSessionKeepsEveryCellAWritableEntry)
     // The session reached the pen, the range tool and the floating block.
     EXPECT_EQ(session.seenModes(), (std::set<int>{kToolPen, kToolRange, kToolFloating}));
     const EditorState &state = window.state();
-    EXPECT_TRUE(state.pMode == kToolPen || state.pMode == kToolRange || state.pMode == kToolFloating);
-    EXPECT_GE(state.pCopyX0, 0);
-    EXPECT_LE(state.pCopyX0, 64);
-    EXPECT_GE(state.pCopySizeX, 0);
+    EXPECT_TRUE(state.toolMode == kToolPen || state.toolMode == kToolRange
+                || state.toolMode == kToolFloating);
+    EXPECT_GE(state.rangeStartX, 0);
+    EXPECT_LE(state.rangeStartX, 64);
+    EXPECT_GE(state.blockWidthCells, 0);
 }
 
 } // namespace

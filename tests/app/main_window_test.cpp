@@ -1,6 +1,5 @@
 // The main window as it opens: every control in its start-up state, and the canvas and thumbnail
 // showing what the renderer painted.
-#include "app/button_colour.h"
 #include "app/grid_panel.h"
 #include "app/page_bar.h"
 #include "app/settings_panel.h"
@@ -9,6 +8,7 @@
 #include "files/file_panel.h"
 #include "palette/colour_model.h"
 #include "palette/palette_panel.h"
+#include "widgets/button_colour.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -52,7 +52,7 @@ protected:
     // Pixel (x, y) of the canvas's drawing area as the widget shows it, inside its border.
     QColor shownOnCanvas(int x, int y) const
     {
-        return window.canvasView()->Pic_Main()->grab().toImage().pixelColor(x + 1, y + 1);
+        return window.canvasView()->canvas()->grab().toImage().pixelColor(x + 1, y + 1);
     }
 
     PageBar *pages = window.pageBar();
@@ -91,20 +91,20 @@ TEST_F(MainWindowTest, WindowHasItsCaptionPlaceAndFrames)
 TEST_F(MainWindowTest, PageButtonsShowTheNamesAndTheCurrentPage)
 {
     for (int p = 0; p < 31; ++p) {
-        const QPushButton *button = pages->PageBtn(p);
+        const QPushButton *button = pages->pageButton(p);
         EXPECT_EQ(button->text(), QStringLiteral("Chr%1").arg(p, 2, 10, QLatin1Char('0')));
         EXPECT_TRUE(button->isEnabled()) << p;
         EXPECT_EQ(buttonBackground(button), p == 0 ? kLightGreen : buttonFace()) << p;
     }
-    const QPushButton *bg = pages->PageBtn(31);
+    const QPushButton *bg = pages->pageButton(31);
     EXPECT_EQ(bg->text(), QStringLiteral("MapChip0"));
     EXPECT_FALSE(bg->isEnabled());
     EXPECT_EQ(buttonBackground(bg), buttonFace());
     // The whole caption fits, and the buttons form one column in page order.
     EXPECT_LE(bg->fontMetrics().horizontalAdvance(bg->text()), bg->contentsRect().width() - 2);
     for (int p = 1; p < 32; ++p) {
-        EXPECT_EQ(pages->PageBtn(p)->x(), pages->PageBtn(0)->x());
-        EXPECT_EQ(pages->PageBtn(p)->y(), pages->PageBtn(p - 1)->geometry().bottom() + 1);
+        EXPECT_EQ(pages->pageButton(p)->x(), pages->pageButton(0)->x());
+        EXPECT_EQ(pages->pageButton(p)->y(), pages->pageButton(p - 1)->geometry().bottom() + 1);
     }
 }
 
@@ -114,19 +114,19 @@ TEST_F(MainWindowTest, ClickingADisabledButtonChangesNothing)
     QSignalSpy toolClicks(tools, &ToolPanel::toolClicked);
     const Document before = window.document();
 
-    QTest::mouseClick(pages->PageBtn(31), Qt::LeftButton);
-    QTest::mouseClick(tools->Command1(2), Qt::LeftButton);
-    QTest::mouseClick(palette->OptionBit(kMode256), Qt::LeftButton);
+    QTest::mouseClick(pages->pageButton(31), Qt::LeftButton);
+    QTest::mouseClick(tools->toolButton(2), Qt::LeftButton);
+    QTest::mouseClick(palette->modeButton(kMode256), Qt::LeftButton);
 
     EXPECT_EQ(pageClicks.count(), 0);
     EXPECT_EQ(toolClicks.count(), 0);
-    EXPECT_EQ(window.state().pPage, 0);
-    EXPECT_EQ(buttonBackground(pages->PageBtn(31)), buttonFace());
-    EXPECT_TRUE(palette->OptionBit(kMode2)->isChecked());
-    EXPECT_FALSE(palette->OptionBit(kMode256)->isChecked());
+    EXPECT_EQ(window.state().currentPage, 0);
+    EXPECT_EQ(buttonBackground(pages->pageButton(31)), buttonFace());
+    EXPECT_TRUE(palette->modeButton(kMode2)->isChecked());
+    EXPECT_FALSE(palette->modeButton(kMode256)->isChecked());
     EXPECT_TRUE(window.document() == before);
 
-    QTest::mouseClick(pages->PageBtn(4), Qt::LeftButton);
+    QTest::mouseClick(pages->pageButton(4), Qt::LeftButton);
     ASSERT_EQ(pageClicks.count(), 1);
     EXPECT_EQ(pageClicks.at(0).at(0).toInt(), 4);
 }
@@ -135,7 +135,7 @@ TEST_F(MainWindowTest, ToolButtonsStartWithThePen)
 {
     const QStringList captions{"描画", "範囲", "ｺﾋﾟｰ", "移動", "消す", "回転", "左右", "上下", "白黒"};
     for (int i = 0; i <= 8; ++i) {
-        const QToolButton *button = tools->Command1(i);
+        const QToolButton *button = tools->toolButton(i);
         ASSERT_NE(button, nullptr) << i;
         EXPECT_EQ(button->text(), captions[i]);
         EXPECT_EQ(button->isEnabled(), i <= 1) << i;
@@ -143,54 +143,54 @@ TEST_F(MainWindowTest, ToolButtonsStartWithThePen)
         EXPECT_EQ(button->iconSize(), QSize(12, 12));
         EXPECT_EQ(buttonBackground(button), i == 0 ? kLightGreen : buttonFace()) << i;
     }
-    EXPECT_EQ(tools->Command1(9), nullptr);
-    const QToolButton *map = tools->Command1(10);
+    EXPECT_EQ(tools->toolButton(9), nullptr);
+    const QToolButton *map = tools->toolButton(10);
     EXPECT_EQ(map->text(), QStringLiteral("面消"));
     EXPECT_FALSE(map->isVisible());
     EXPECT_FALSE(map->isEnabled());
     EXPECT_EQ(map->iconSize(), QSize(10, 10));
     // 480 twips between columns, 495-twip squares.
-    EXPECT_EQ(tools->Command1(1)->x() - tools->Command1(0)->x(), 32);
-    EXPECT_EQ(tools->Command1(8)->size(), QSize(33, 33));
+    EXPECT_EQ(tools->toolButton(1)->x() - tools->toolButton(0)->x(), 32);
+    EXPECT_EQ(tools->toolButton(8)->size(), QSize(33, 33));
 }
 
 TEST_F(MainWindowTest, PaletteOpensMonochrome)
 {
     for (int mode = 0; mode <= 4; ++mode) {
-        EXPECT_EQ(palette->OptionBit(mode)->isChecked(), mode == kMode2) << mode;
-        EXPECT_EQ(palette->OptionBit(mode)->isEnabled(), mode >= kMode2) << mode;
+        EXPECT_EQ(palette->modeButton(mode)->isChecked(), mode == kMode2) << mode;
+        EXPECT_EQ(palette->modeButton(mode)->isEnabled(), mode >= kMode2) << mode;
     }
-    EXPECT_EQ(palette->OptionBit(kMode2Ex)->text(), QStringLiteral("2色Ex"));
-    EXPECT_EQ(palette->Label1(4)->text(), QStringLiteral("左："));
-    EXPECT_EQ(palette->Label1(5)->text(), QStringLiteral("右："));
-    EXPECT_EQ(palette->Label1(6)->text(), QStringLiteral("0"));
-    EXPECT_EQ(palette->Label1(7)->text(), QStringLiteral("255"));
+    EXPECT_EQ(palette->modeButton(kMode2Ex)->text(), QStringLiteral("2色Ex"));
+    EXPECT_EQ(palette->penLabel(4)->text(), QStringLiteral("左："));
+    EXPECT_EQ(palette->penLabel(5)->text(), QStringLiteral("右："));
+    EXPECT_EQ(palette->penLabel(6)->text(), QStringLiteral("0"));
+    EXPECT_EQ(palette->penLabel(7)->text(), QStringLiteral("255"));
 
-    SwatchBox *left = palette->Picture1(PalettePanel::kLeftSwatch);
-    SwatchBox *right = palette->Picture1(PalettePanel::kRightSwatch);
+    SwatchBox *left = palette->colourSwatch(PalettePanel::kLeftSwatch);
+    SwatchBox *right = palette->colourSwatch(PalettePanel::kRightSwatch);
     EXPECT_FALSE(left->isEnabled());
     EXPECT_FALSE(right->isEnabled());
-    EXPECT_EQ(palette->Picture1(0), nullptr);
+    EXPECT_EQ(palette->colourSwatch(0), nullptr);
     const QPoint middle(left->width() / 2, left->height() / 2);
     EXPECT_EQ(left->grab().toImage().pixelColor(middle), kBlack);
     EXPECT_EQ(right->grab().toImage().pixelColor(middle), QColor(248, 248, 248));
     for (int k = 0; k < 16; ++k)
-        EXPECT_FALSE(palette->Picture2(k)->isVisible()) << k;
+        EXPECT_FALSE(palette->paletteSwatch(k)->isVisible()) << k;
     // Captions and numbers show whole, side by side, left of their swatches.
     for (int index : {5, 7}) {
-        const QLabel *label = palette->Label1(index);
+        const QLabel *label = palette->penLabel(index);
         EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << index;
     }
-    EXPECT_LT(palette->Label1(5)->geometry().right(), palette->Label1(7)->x());
-    EXPECT_LT(palette->Label1(7)->geometry().right(), right->x());
+    EXPECT_LT(palette->penLabel(5)->geometry().right(), palette->penLabel(7)->x());
+    EXPECT_LT(palette->penLabel(7)->geometry().right(), right->x());
 }
 
 TEST_F(MainWindowTest, CanvasThumbnailAndScrollBarAreSizedAndPlaced)
 {
-    const PictureSurface *canvas = window.canvasView()->Pic_Main();
-    const QScrollBar *scroll = window.canvasView()->VScroll1();
+    const PictureSurface *canvas = window.canvasView()->canvas();
+    const QScrollBar *scroll = window.canvasView()->scrollBar();
     EXPECT_EQ(canvas->size(), QSize(514, 642));
-    EXPECT_EQ(window.Pic_Sub2()->size(), QSize(130, 194));
+    EXPECT_EQ(window.thumbnail()->size(), QSize(130, 194));
     EXPECT_EQ(scroll->orientation(), Qt::Vertical);
     EXPECT_EQ(scroll->minimum(), 0);
     EXPECT_EQ(scroll->maximum(), 128);
@@ -216,7 +216,7 @@ TEST_F(MainWindowTest, CanvasShowsTheEmptyPageUnderTheGrid)
     EXPECT_EQ(shownOnCanvas(1, 80), kRed);
     EXPECT_EQ(shownOnCanvas(511, 639), QColor(painted.pixel(511, 639)));
 
-    const QImage thumbnail = window.Pic_Sub2()->grab().toImage();
+    const QImage thumbnail = window.thumbnail()->grab().toImage();
     EXPECT_EQ(window.renderer().thumbnail().size(), QSize(128, 192));
     EXPECT_EQ(thumbnail.pixelColor(1, 1), kWhite);
     EXPECT_EQ(thumbnail.pixelColor(128, 192), kWhite);
@@ -224,21 +224,21 @@ TEST_F(MainWindowTest, CanvasShowsTheEmptyPageUnderTheGrid)
 
 TEST_F(MainWindowTest, SettingsAndGridStartOnPageZero)
 {
-    EXPECT_EQ(settings->Text2()->text(), QStringLiteral("Chr00"));
-    EXPECT_EQ(itemsOf(settings->Combo1(0)),
+    EXPECT_EQ(settings->nameBox()->text(), QStringLiteral("Chr00"));
+    EXPECT_EQ(itemsOf(settings->sizeList(0)),
               QStringList({"4", "8", "16", "20", "24", "32", "40", "48", "56", "64"}));
-    EXPECT_EQ(itemsOf(settings->Combo1(1)),
+    EXPECT_EQ(itemsOf(settings->sizeList(1)),
               QStringList({"8", "16", "20", "24", "32", "40", "48", "56", "64"}));
-    EXPECT_EQ(settings->Combo1(0)->currentText(), QStringLiteral("8"));
-    EXPECT_EQ(settings->Combo1(1)->currentText(), QStringLiteral("8"));
-    EXPECT_FALSE(settings->Check1()->isChecked());
+    EXPECT_EQ(settings->sizeList(0)->currentText(), QStringLiteral("8"));
+    EXPECT_EQ(settings->sizeList(1)->currentText(), QStringLiteral("8"));
+    EXPECT_FALSE(settings->outputCheckBox()->isChecked());
 
     // Each spin bar runs 0..K and sits at K minus its box's number.
     const GridPanel *grid = window.gridPanel();
     const std::array<std::pair<QLineEdit *, QScrollBar *>, 3> spins{{
-        {grid->Text1(0), grid->VScroll2(0)},
-        {grid->Text1(1), grid->VScroll2(1)},
-        {settings->Text1(4), settings->VScroll2(4)},
+        {grid->numberBox(0), grid->spinBar(0)},
+        {grid->numberBox(1), grid->spinBar(1)},
+        {settings->numberBox(4), settings->spinBar(4)},
     }};
     const std::array<int, 3> maxima{128, 96, 255};
     const std::array<const char *, 3> texts{"8", "8", "0"};
@@ -249,29 +249,29 @@ TEST_F(MainWindowTest, SettingsAndGridStartOnPageZero)
         EXPECT_EQ(bar->maximum(), maxima[i]) << i;
         EXPECT_EQ(bar->value(), maxima[i] - box->text().toInt()) << i;
     }
-    EXPECT_EQ(settings->Text1(0), nullptr);
-    EXPECT_EQ(grid->Text1(4), nullptr);
+    EXPECT_EQ(settings->numberBox(0), nullptr);
+    EXPECT_EQ(grid->numberBox(4), nullptr);
 
-    EXPECT_EQ(window.filePanel()->Command2(0)->text(), QStringLiteral("開く"));
-    EXPECT_EQ(window.filePanel()->Command2(1)->text(), QStringLiteral("保存"));
-    EXPECT_EQ(window.filePanel()->Command3()->text(), QStringLiteral("PICデータ出力"));
+    EXPECT_EQ(window.filePanel()->projectButton(0)->text(), QStringLiteral("開く"));
+    EXPECT_EQ(window.filePanel()->projectButton(1)->text(), QStringLiteral("保存"));
+    EXPECT_EQ(window.filePanel()->exportButton()->text(), QStringLiteral("PICデータ出力"));
 }
 
-TEST_F(MainWindowTest, PageChgOnTheBgPageLocksNameAndSize)
+TEST_F(MainWindowTest, ShowingTheBgPageLocksNameAndSize)
 {
-    window.state().pPage = 31;
-    window.PageChg();
-    EXPECT_EQ(settings->Text2()->text(), QStringLiteral("MapChip0"));
-    EXPECT_FALSE(settings->Text2()->isEnabled());
-    EXPECT_FALSE(settings->Combo1(0)->isEnabled());
-    EXPECT_FALSE(settings->Combo1(1)->isEnabled());
-    EXPECT_TRUE(tools->Command1(10)->isEnabled());
+    window.state().currentPage = 31;
+    window.showCurrentPage();
+    EXPECT_EQ(settings->nameBox()->text(), QStringLiteral("MapChip0"));
+    EXPECT_FALSE(settings->nameBox()->isEnabled());
+    EXPECT_FALSE(settings->sizeList(0)->isEnabled());
+    EXPECT_FALSE(settings->sizeList(1)->isEnabled());
+    EXPECT_TRUE(tools->toolButton(10)->isEnabled());
 
-    window.state().pPage = 1;
-    window.PageChg();
-    EXPECT_TRUE(settings->Text2()->isEnabled());
-    EXPECT_TRUE(settings->Combo1(0)->isEnabled());
-    EXPECT_FALSE(tools->Command1(10)->isEnabled());
+    window.state().currentPage = 1;
+    window.showCurrentPage();
+    EXPECT_TRUE(settings->nameBox()->isEnabled());
+    EXPECT_TRUE(settings->sizeList(0)->isEnabled());
+    EXPECT_FALSE(tools->toolButton(10)->isEnabled());
 }
 
 } // namespace

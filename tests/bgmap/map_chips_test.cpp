@@ -1,6 +1,6 @@
 #include "bgmap/map_chips.h"
 
-#include "app/page_state.h"
+#include "document/page_state.h"
 
 #include <gtest/gtest.h>
 
@@ -49,13 +49,13 @@ TEST(MapChips, RedrawsReadTheMapAndTheCurrentPage)
     Document doc;
     EditorState state;
     startDocument(doc, state);
-    state.pPage = 2;
+    state.currentPage = 2;
     doc.PixelData(2, 8, 0) = 1; // chip 1's first cell
     doc.PixelData(31, 8, 0) = 2;
     doc.MapData(0, 3, 0) = 1;
     doc.MapData(0, 31, 31) = 300;
     doc.MapData(1, 0, 0) = 4; // another plane: not the map
-    doc.MapChipNo = 1;
+    doc.chosenMapChip = 1;
 
     struct Painted {
         MapSurface surface;
@@ -65,7 +65,7 @@ TEST(MapChips, RedrawsReadTheMapAndTheCurrentPage)
     const ChipPainter paint = [&](MapSurface surface, int slot, int chip, const ChipCells &cells) {
         painted.push_back({surface, slot, chip, cells[0]});
     };
-    PicMapReDraw(doc, state, paint);
+    drawMap(doc, state, paint);
     ASSERT_EQ(painted.size(), 1024u);
     for (int k = 0; k < 1024; ++k) {
         ASSERT_EQ(painted[std::size_t(k)].slot, k);
@@ -76,16 +76,16 @@ TEST(MapChips, RedrawsReadTheMapAndTheCurrentPage)
     EXPECT_EQ(mapChipNumber(doc, 400, -11), 0);
 
     painted.clear();
-    MapChipDraw(doc, state, paint);
+    drawChipList(doc, state, paint);
     ASSERT_EQ(painted.size(), 256u);
     EXPECT_EQ(painted[255].chip, 255);
     EXPECT_EQ(painted[1].firstCell, 1);
     painted.clear();
-    MapChipCopyDraw(doc, state, paint);
+    drawChosenChip(doc, state, paint);
     ASSERT_EQ(painted.size(), 1u);
     EXPECT_EQ(painted[0].surface, MapSurface::ChosenChip);
     EXPECT_EQ(painted[0].chip, 1);
-    MapChipCopyDraw(doc, state); // draws nothing without a painter
+    drawChosenChip(doc, state); // draws nothing without a painter
 }
 
 } // namespace

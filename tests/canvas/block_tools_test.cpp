@@ -1,7 +1,7 @@
 #include "canvas/block_tools.h"
 
-#include "app/page_state.h"
 #include "canvas/mouse_buttons.h"
+#include "document/page_state.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +32,7 @@ protected:
     // The range tool, a left drag from grid point (c0, r0) to (c1, r1), released there.
     void selectRange(int c0, int r0, int c1, int r1)
     {
-        tools.Command1_Click(ToolButtons::kRange);
+        tools.toolButtonClicked(ToolButtons::kRange);
         tools.canvasMouseDown(kLeftButton, gx(c0), gy(r0));
         tools.canvasMouseMove(kLeftButton, gx(c1), gy(r1));
         tools.canvasMouseUp(kLeftButton, gx(c1), gy(r1));
@@ -49,7 +49,7 @@ protected:
         std::vector<int> cells;
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)
-                cells.push_back(doc.CopyBuf(x, y));
+                cells.push_back(doc.blockBuffer(x, y));
         return cells;
     }
 };
@@ -57,11 +57,11 @@ protected:
 TEST(RangeGridPoint, RoundsHalfToEvenAndStaysOnTheView)
 {
     EditorState s;
-    s.pDotX = 8;
-    s.pDot = 10;
-    s.pScrMainW = 512;
-    s.pScrMainH = 640;
-    s.pMapSclY = 30; // no scroll is added
+    s.cellWidthPx = 8;
+    s.cellHeightPx = 10;
+    s.canvasWidthPx = 512;
+    s.canvasHeightPx = 640;
+    s.scrollRow = 30; // no scroll is added
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const struct {
         double x, y;
@@ -78,39 +78,42 @@ TEST(RangeGridPoint, RoundsHalfToEvenAndStaysOnTheView)
 TEST_F(BlockToolsTest, DragCapturesTheBlockWithOneMoreColumnAndRow)
 {
     fillPage(0, 0, 10, 10, 100);
-    tools.Command1_Click(ToolButtons::kRange);
+    tools.toolButtonClicked(ToolButtons::kRange);
     EXPECT_EQ(tools.canvasMouseDown(kLeftButton, 3, 3), Refresh{});
     EXPECT_EQ(tools.canvasMouseMove(kLeftButton, 67, 83), Refresh{.canvas = true});
     EXPECT_EQ(tools.canvasMouseUp(kLeftButton, 67, 83), Refresh{.controls = true});
-    EXPECT_EQ(QRect(state.pCopyX0, state.pCopyY0, state.pCopyX1, state.pCopyY1), QRect(0, 0, 8, 8));
-    EXPECT_EQ(QRect(state.pCopyX, state.pCopyY, state.pCopySizeX, state.pCopySizeY), QRect(0, 0, 8, 8));
+    EXPECT_EQ(QRect(state.rangeStartX, state.rangeStartY, state.rangeEndX, state.rangeEndY),
+              QRect(0, 0, 8, 8));
+    EXPECT_EQ(QRect(state.blockX, state.blockY, state.blockWidthCells, state.blockHeightCells),
+              QRect(0, 0, 8, 8));
     for (int y = 0; y <= 8; ++y)
         for (int x = 0; x <= 8; ++x)
-            ASSERT_EQ(doc.CopyBuf(x, y), 100 + x + 16 * y) << x << "," << y;
-    EXPECT_EQ(doc.CopyBuf(9, 0), 0);
-    EXPECT_EQ(doc.CopyBuf(0, 9), 0);
+            ASSERT_EQ(doc.blockBuffer(x, y), 100 + x + 16 * y) << x << "," << y;
+    EXPECT_EQ(doc.blockBuffer(9, 0), 0);
+    EXPECT_EQ(doc.blockBuffer(0, 9), 0);
     for (int i = ToolButtons::kCopy; i <= ToolButtons::kErase; ++i) {
-        EXPECT_TRUE(tools.tools().Command1(i).enabled);
-        EXPECT_EQ(tools.tools().Command1(i).shade, ButtonShade::Applicable);
+        EXPECT_TRUE(tools.tools().toolButton(i).enabled);
+        EXPECT_EQ(tools.tools().toolButton(i).shade, ButtonShade::Applicable);
     }
-    EXPECT_FALSE(tools.tools().Command1(ToolButtons::kTurn).enabled);
+    EXPECT_FALSE(tools.tools().toolButton(ToolButtons::kTurn).enabled);
 
     // The opposite drag gives the same block; other buttons change nothing.
-    const CellStore forward = doc.CopyBuf;
-    doc.CopyBuf = CellStore();
+    const CellStore forward = doc.blockBuffer;
+    doc.blockBuffer = CellStore();
     tools.canvasMouseDown(kLeftButton, 67, 83);
     EXPECT_EQ(tools.canvasMouseDown(kRightButton, 200, 200), Refresh{});
     EXPECT_EQ(tools.canvasMouseMove(kLeftButton | kRightButton, 200, 200), Refresh{});
     tools.canvasMouseMove(kLeftButton, 3, 3);
     EXPECT_EQ(tools.canvasMouseUp(kRightButton, 3, 3), Refresh{});
     tools.canvasMouseUp(kLeftButton, 3, 3);
-    EXPECT_EQ(doc.CopyBuf, forward);
-    EXPECT_EQ(QRect(state.pCopyX, state.pCopyY, state.pCopySizeX, state.pCopySizeY), QRect(0, 0, 8, 8));
+    EXPECT_EQ(doc.blockBuffer, forward);
+    EXPECT_EQ(QRect(state.blockX, state.blockY, state.blockWidthCells, state.blockHeightCells),
+              QRect(0, 0, 8, 8));
 }
 
 TEST_F(BlockToolsTest, OutlineIsOneRedPixelOverAFreshRepaint)
 {
-    tools.Command1_Click(ToolButtons::kRange);
+    tools.toolButtonClicked(ToolButtons::kRange);
     tools.canvasMouseDown(kLeftButton, 67, 83);
     tools.canvasMouseMove(kLeftButton, 500, 500); // an outline the next move must paint over
     tools.canvasMouseMove(kLeftButton, 3, 3);
@@ -137,9 +140,9 @@ TEST_F(BlockToolsTest, OutlineIsOneRedPixelOverAFreshRepaint)
 TEST_F(BlockToolsTest, FloatingBlockFollowsThePointerAndStaysOnTheCanvas)
 {
     selectRange(0, 0, 10, 4);
-    tools.Command1_Click(ToolButtons::kCopy);
-    const BlockSurface &block = tools.Pic_MainCopy();
-    const auto at = [&] { return QPoint(block.Left, block.Top); };
+    tools.toolButtonClicked(ToolButtons::kCopy);
+    const BlockSurface &block = tools.floatingBlock();
+    const auto at = [&] { return QPoint(block.left, block.top); };
     ASSERT_EQ(QSize(block.width, block.height), QSize(80, 40));
     EXPECT_EQ(tools.canvasMouseMove(0, 100, 57), Refresh{.blockSurface = true});
     EXPECT_EQ(at(), QPoint(96, 50));
@@ -159,13 +162,13 @@ TEST_F(BlockToolsTest, FloatingBlockFollowsThePointerAndStaysOnTheCanvas)
     } table[] = {{1, 1, {96, 100}}, {0, 0, {88, 90}}, {9, 11, {104, 110}}, {-1e5, 1e5, {0, 600}}};
     for (const auto &t : table) {
         tools.canvasMouseMove(0, 100, 105);
-        EXPECT_EQ(tools.Pic_MainCopy_MouseMove(0, t.x, t.y), Refresh{.blockSurface = true});
+        EXPECT_EQ(tools.floatingBlockMoved(0, t.x, t.y), Refresh{.blockSurface = true});
         EXPECT_EQ(at(), t.expected) << t.x << "," << t.y;
     }
     tools.canvasMouseMove(0, 480, 0);
-    tools.Pic_MainCopy_MouseMove(0, 9, 1);
+    tools.floatingBlockMoved(0, 9, 1);
     EXPECT_EQ(at(), QPoint(432, 0));
-    tools.Pic_MainCopy_MouseMove(0, std::nan(""), 1);
+    tools.floatingBlockMoved(0, std::nan(""), 1);
     EXPECT_EQ(at(), QPoint(432, 0));
 }
 
@@ -193,29 +196,29 @@ TEST_F(BlockToolsTest, TransformsMatchTheirRules)
 {
     fillPage(0, 0, 5, 3, 1);
     selectRange(0, 0, 5, 3);
-    tools.Command1_Click(ToolButtons::kCopy);
+    tools.toolButtonClicked(ToolButtons::kCopy);
     const std::vector<int> original = block(5, 3);
 
-    tools.Command1_Click(ToolButtons::kTurn);
-    EXPECT_EQ(QSize(state.pCopySizeX, state.pCopySizeY), QSize(3, 5));
-    EXPECT_EQ(QSize(tools.Pic_MainCopy().width, tools.Pic_MainCopy().height), QSize(24, 50));
+    tools.toolButtonClicked(ToolButtons::kTurn);
+    EXPECT_EQ(QSize(state.blockWidthCells, state.blockHeightCells), QSize(3, 5));
+    EXPECT_EQ(QSize(tools.floatingBlock().width, tools.floatingBlock().height), QSize(24, 50));
     EXPECT_EQ(block(3, 5), turned(original, 5, 3));
-    EXPECT_EQ(doc.CopyBuf(2, 0), original[0]); // the old top-left cell is the new top-right one
+    EXPECT_EQ(doc.blockBuffer(2, 0), original[0]); // the old top-left cell is the new top-right one
     for (int turn = 0; turn < 3; ++turn)
-        tools.Command1_Click(ToolButtons::kTurn);
+        tools.toolButtonClicked(ToolButtons::kTurn);
     EXPECT_EQ(block(5, 3), original);
-    EXPECT_EQ(QSize(tools.Pic_MainCopy().width, tools.Pic_MainCopy().height), QSize(40, 30));
+    EXPECT_EQ(QSize(tools.floatingBlock().width, tools.floatingBlock().height), QSize(40, 30));
 
-    tools.Command1_Click(ToolButtons::kMirrorLeftRight);
-    EXPECT_EQ(doc.CopyBuf(0, 1), original[4 + 5]);
-    tools.Command1_Click(ToolButtons::kMirrorLeftRight);
-    tools.Command1_Click(ToolButtons::kMirrorTopBottom);
-    EXPECT_EQ(doc.CopyBuf(1, 0), original[1 + 10]);
-    tools.Command1_Click(ToolButtons::kMirrorTopBottom);
+    tools.toolButtonClicked(ToolButtons::kMirrorLeftRight);
+    EXPECT_EQ(doc.blockBuffer(0, 1), original[4 + 5]);
+    tools.toolButtonClicked(ToolButtons::kMirrorLeftRight);
+    tools.toolButtonClicked(ToolButtons::kMirrorTopBottom);
+    EXPECT_EQ(doc.blockBuffer(1, 0), original[1 + 10]);
+    tools.toolButtonClicked(ToolButtons::kMirrorTopBottom);
     EXPECT_EQ(block(5, 3), original);
 
     // The image shows the transformed block.
-    const QImage &image = tools.Pic_MainCopy().image;
+    const QImage &image = tools.floatingBlock().image;
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 5; ++x)
             EXPECT_EQ(image.pixel(8 * x + 3, 10 * y + 5),
@@ -227,43 +230,44 @@ TEST_F(BlockToolsTest, EmptyRangeCopiesPastesAndErasesNothing)
     fillPage(0, 0, 8, 8, 1);
     const PagedCellStore before = doc.PixelData;
     selectRange(3, 3, 3, 3);
-    EXPECT_EQ(QSize(state.pCopySizeX, state.pCopySizeY), QSize(0, 0));
-    tools.Command1_Click(ToolButtons::kErase);
+    EXPECT_EQ(QSize(state.blockWidthCells, state.blockHeightCells), QSize(0, 0));
+    tools.toolButtonClicked(ToolButtons::kErase);
     selectRange(3, 3, 3, 3);
-    tools.Command1_Click(ToolButtons::kCopy);
-    EXPECT_TRUE(tools.Pic_MainCopy().image.isNull());
-    tools.Pic_MainCopy_MouseDown(kLeftButton, 0, 0);
+    tools.toolButtonClicked(ToolButtons::kCopy);
+    EXPECT_TRUE(tools.floatingBlock().image.isNull());
+    tools.floatingBlockPressed(kLeftButton, 0, 0);
     EXPECT_EQ(doc.PixelData, before);
 }
 
 TEST_F(BlockToolsTest, NothingOutsideTheStoreWhateverThePointerDoes)
 {
-    state.pMapSclY = 128;
+    state.scrollRow = 128;
     doc.PixelData(0, kCellMin, kCellMin) = 5;
     doc.PixelData(1, 0, 0) = 5;
     fillPage(0, 128, 65, 65, 1);
-    tools.Command1_Click(ToolButtons::kRange);
+    tools.toolButtonClicked(ToolButtons::kRange);
     tools.canvasMouseDown(kLeftButton, -1e5, -1e5);
     tools.canvasMouseMove(kLeftButton, 1e5, 1e5);
     tools.canvasMouseUp(kLeftButton, 1e5, 1e5);
-    EXPECT_EQ(QRect(state.pCopyX, state.pCopyY, state.pCopySizeX, state.pCopySizeY), QRect(0, 0, 64, 64));
-    EXPECT_EQ(doc.CopyBuf(64, 64), doc.PixelData(0, 64, 192));
+    EXPECT_EQ(QRect(state.blockX, state.blockY, state.blockWidthCells, state.blockHeightCells),
+              QRect(0, 0, 64, 64));
+    EXPECT_EQ(doc.blockBuffer(64, 64), doc.PixelData(0, 64, 192));
 
-    tools.Command1_Click(ToolButtons::kMove);
+    tools.toolButtonClicked(ToolButtons::kMove);
     tools.canvasMouseMove(kLeftButton, 1e5, -1e5);
-    EXPECT_EQ(QPoint(tools.Pic_MainCopy().Left, tools.Pic_MainCopy().Top), QPoint(0, 0));
-    tools.Pic_MainCopy_MouseMove(kLeftButton, 1e5, 1e5);
-    tools.Pic_MainCopy_MouseDown(kLeftButton, 1e5, 1e5);
+    EXPECT_EQ(QPoint(tools.floatingBlock().left, tools.floatingBlock().top), QPoint(0, 0));
+    tools.floatingBlockMoved(kLeftButton, 1e5, 1e5);
+    tools.floatingBlockPressed(kLeftButton, 1e5, 1e5);
     EXPECT_EQ(doc.PixelData(0, 63, 191), 1 + 63 + 16 * 63);
 
-    tools.ScrErases(-1000, -1000, 100000, 100000);
+    tools.eraseCells(-1000, -1000, 100000, 100000);
     EXPECT_EQ(doc.PixelData(0, kCellMin, kCellMin), 0);
     EXPECT_EQ(doc.PixelData(1, 0, 0), 5);
     doc.PixelData(0, kCellMax, kCellMax) = 7;
-    tools.ScrErases(30000, 30000, 5, 5);
-    state.pPage = 40;
-    tools.ScrErases(0, 0, 500, 500);
-    tools.ScrCopy();
+    tools.eraseCells(30000, 30000, 5, 5);
+    state.currentPage = 40;
+    tools.eraseCells(0, 0, 500, 500);
+    tools.pasteBlock();
     EXPECT_EQ(doc.PixelData(0, kCellMax, kCellMax), 7);
 }
 

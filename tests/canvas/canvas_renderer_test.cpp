@@ -1,6 +1,6 @@
 #include "canvas/canvas_renderer.h"
 
-#include "app/page_state.h"
+#include "document/page_state.h"
 
 #include <gtest/gtest.h>
 
@@ -113,25 +113,25 @@ TEST_F(CanvasRendererTest, CellsShowTheGreyOfPageZerosPalette)
 {
     doc.PixelData(0, 3, 2) = 1; // colour 0
     doc.PixelData(0, 63, 63) = 5; // colour 16
-    doc.PixelData(0, 4, 2) = 2; // colour 128 = pRCol2
+    doc.PixelData(0, 4, 2) = 2; // colour 128 = rightPenAltColour
     drawn();
     EXPECT_TRUE(cellIs(3, 2, kBlack, kBlack));
     EXPECT_TRUE(cellIs(63, 63, grey(16), grey(16)));
-    EXPECT_TRUE(cellIs(4, 2, kWhite, kWhite)); // "2色": shown as pRCol
+    EXPECT_TRUE(cellIs(4, 2, kWhite, kWhite)); // "2色": shown as rightPenColour
     doc.ColorMode[0] = kMode2Ex;
     drawn();
     EXPECT_TRUE(cellIs(4, 2, grey(128), kWhite));
 
     // Any page shows through the palette of page 0.
-    state.pPage = 1;
+    state.currentPage = 1;
     doc.Pal16[1][1] = 50;
     doc.PixelData(1, 0, 0) = 1;
     drawn();
     EXPECT_TRUE(cellIs(0, 0, kBlack, kBlack));
     EXPECT_TRUE(cellIs(3, 2, kWhite, kWhite));
 
-    // With pRCol2 = pRCol the thumbnail whitens pRCol itself.
-    state.pRCol = state.pRCol2 = 0;
+    // With rightPenAltColour = rightPenColour the thumbnail whitens rightPenColour itself.
+    state.rightPenColour = state.rightPenAltColour = 0;
     drawn();
     EXPECT_TRUE(cellIs(0, 0, kBlack, kWhite));
 }
@@ -147,13 +147,14 @@ TEST_F(CanvasRendererTest, ColumnsBeyondTheLastWholePatternAreGrey)
         EXPECT_TRUE(cellIs(j, 0, grey(200), grey(200)) && cellIs(j, 1, grey(200), grey(200))) << j;
     EXPECT_EQ(doc.PixelData(0, 50, 1), 1);
 
-    // The grey is a colour number like any other: "2色" shows it as pRCol if it is pRCol2.
-    state.pRCol2 = 200;
+    // The grey is a colour number like any other: "2色" shows it as rightPenColour if it is
+    // rightPenAltColour.
+    state.rightPenAltColour = 200;
     drawn();
     EXPECT_TRUE(cellIs(50, 1, kWhite, kWhite));
 
     // No whole pattern at all: every column grey, and nothing fails.
-    state.pRCol2 = 128;
+    state.rightPenAltColour = 128;
     for (int width : {0, -8, 65, 32767}) {
         doc.ChrSizeX[0] = int16_t(width);
         drawn();
@@ -175,12 +176,12 @@ TEST_F(CanvasRendererTest, ValuesOutsideTheTablesShowBlack)
         EXPECT_TRUE(cellIs(j, 0, kBlack, kBlack)) << j;
 
     // Reads past the store's last row give entry 0; an unknown page shows grey.
-    state.pMapSclY = 390;
+    state.scrollRow = 390;
     doc.PixelData(0, 0, 400) = 1;
     drawn();
     EXPECT_TRUE(cellIs(0, 10, kBlack, kBlack));
     EXPECT_TRUE(cellIs(0, 11, kWhite, kWhite));
-    state.pPage = 32;
+    state.currentPage = 32;
     drawn();
     EXPECT_TRUE(cellIs(0, 0, grey(200), grey(200)));
 
@@ -192,7 +193,7 @@ TEST_F(CanvasRendererTest, ValuesOutsideTheTablesShowBlack)
 
 TEST_F(CanvasRendererTest, GridFollowsTheScrollAndTheSettings)
 {
-    state.pMapSclY = 3; // grid and pattern lines at page rows 8, 16, ...: view rows 5, 13, ...
+    state.scrollRow = 3; // grid and pattern lines at page rows 8, 16, ...: view rows 5, 13, ...
     doc.PixelData(0, 0, 3) = 1;
     drawn();
     EXPECT_TRUE(cellIs(0, 0, kBlack, kBlack));
@@ -204,8 +205,8 @@ TEST_F(CanvasRendererTest, GridFollowsTheScrollAndTheSettings)
         EXPECT_EQ(c.pixel(x, 80), x % 2 ? kWhite : kBlue) << x;
     }
     // Pattern lines keep their own remainder: page rows 16, 32, ... are view rows 5, 21, ...
-    state.pMapSclY = 11;
-    doc.CurSizeY = 16;
+    state.scrollRow = 11;
+    doc.currentPatternHeight = 16;
     drawn();
     for (int x : {1, 2, 3, 300}) {
         EXPECT_EQ(c.pixel(x, 50), kRed) << x;
@@ -218,10 +219,10 @@ TEST_F(CanvasRendererTest, GridFollowsTheScrollAndTheSettings)
 
     // Grid columns at page columns 16, 24, ...: view columns 3, 11, ...; pattern columns at page
     // columns 16, 32, ...: view columns 3, 19, ...
-    state.pMapSclX = 13;
-    state.pMapSclY = 0;
-    doc.CurSizeX = 16;
-    doc.CurSizeY = 8;
+    state.scrollColumn = 13;
+    state.scrollRow = 0;
+    doc.currentPatternWidth = 16;
+    doc.currentPatternHeight = 8;
     drawn();
     EXPECT_EQ(c.pixel(24, 3), kRed);
     EXPECT_EQ(c.pixel(88, 2), kBlack);
@@ -230,8 +231,8 @@ TEST_F(CanvasRendererTest, GridFollowsTheScrollAndTheSettings)
     EXPECT_EQ(c.pixel(64, 3), kWhite);
     EXPECT_EQ(c.pixel(0, 2), kBlue);
 
-    state.pMapSclX = 0;
-    doc.CurSizeX = 8;
+    state.scrollColumn = 0;
+    doc.currentPatternWidth = 8;
     doc.GridX = doc.GridY = 0;
     drawn();
     EXPECT_EQ(c.pixel(0, 0), kWhite);
@@ -240,7 +241,7 @@ TEST_F(CanvasRendererTest, GridFollowsTheScrollAndTheSettings)
     EXPECT_EQ(c.pixel(64, 5), kRed);
     EXPECT_EQ(c.pixel(5, 80), kRed);
 
-    doc.CurSizeX = doc.CurSizeY = 0;
+    doc.currentPatternWidth = doc.currentPatternHeight = 0;
     drawn();
     EXPECT_EQ(c.pixel(64, 5), kWhite);
     EXPECT_EQ(c.pixel(5, 80), kWhite);

@@ -1,8 +1,8 @@
 // The block tools over the document and state the editor starts with, for the core tests.
 #pragma once
 
-#include "app/page_state.h"
 #include "canvas/block_tools.h"
+#include "document/page_state.h"
 
 #include <gtest/gtest.h>
 

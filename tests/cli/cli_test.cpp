@@ -1,5 +1,5 @@
-#include "app/page_state.h"
 #include "cli/cli.h"
+#include "document/page_state.h"
 #include "export/include_export.h"
 #include "files/project_file.h"
 

@@ -8,7 +8,7 @@ namespace vesk4 {
 namespace {
 
 static_assert(std::is_same_v<decltype(Document{}.PixelData(0, 0, 0)), int16_t &>);
-static_assert(std::is_same_v<decltype(Document{}.CopyBuf(0, 0)), int16_t &>);
+static_assert(std::is_same_v<decltype(Document{}.blockBuffer(0, 0)), int16_t &>);
 
 TEST(CellStore, ReachesTheMarginsOnEverySide)
 {
@@ -17,7 +17,7 @@ TEST(CellStore, ReachesTheMarginsOnEverySide)
     EXPECT_EQ(PagedCellStore::index(31, 400, 400), doc.PixelData.size() - 1);
     EXPECT_EQ(PagedCellStore::index(5, 2, 3), 5u + 32u * 12u + 13152u * 13u);
     EXPECT_EQ(CellStore::index(-10, -10), 0u);
-    EXPECT_EQ(CellStore::index(400, 400), doc.CopyBuf.size() - 1);
+    EXPECT_EQ(CellStore::index(400, 400), doc.blockBuffer.size() - 1);
     EXPECT_EQ(CellStore::index(1, 2), 11u + 411u * 12u);
 
     doc.PixelData(31, 400, 400) = -7;
@@ -33,34 +33,34 @@ TEST(StartValues, FieldsAndGeometry)
 {
     Document doc;
     EditorState state;
-    state.pPage = 7;
-    state.pMapSclY = 40;
+    state.currentPage = 7;
+    state.scrollRow = 40;
     doc.FileVer = 1;
     applyStartValues(doc, state);
 
     EXPECT_EQ(doc.FileVer, 0);
-    EXPECT_EQ(state.pPage, 0);
-    EXPECT_EQ(state.pBtn, 0);
-    EXPECT_EQ(state.pLCol, 0);
-    EXPECT_EQ(state.pRCol, 255);
-    EXPECT_EQ(state.pRCol2, 128);
-    EXPECT_EQ(state.pLPalNo, 1);
-    EXPECT_EQ(state.pRPalNo, 0);
-    EXPECT_EQ(state.pRPalNo2, 2);
-    EXPECT_EQ(state.pDot, 10);
-    EXPECT_EQ(state.pDotX, 8);
-    EXPECT_EQ(state.pScrMainH, 640);
-    EXPECT_EQ(state.pScrMainW, 512);
-    EXPECT_EQ(state.pMapSclX, 0);
-    EXPECT_EQ(state.pMapSclY, 0);
+    EXPECT_EQ(state.currentPage, 0);
+    EXPECT_EQ(state.pressedButton, 0);
+    EXPECT_EQ(state.leftPenColour, 0);
+    EXPECT_EQ(state.rightPenColour, 255);
+    EXPECT_EQ(state.rightPenAltColour, 128);
+    EXPECT_EQ(state.leftPenEntry, 1);
+    EXPECT_EQ(state.rightPenEntry, 0);
+    EXPECT_EQ(state.rightPenAltEntry, 2);
+    EXPECT_EQ(state.cellHeightPx, 10);
+    EXPECT_EQ(state.cellWidthPx, 8);
+    EXPECT_EQ(state.canvasHeightPx, 640);
+    EXPECT_EQ(state.canvasWidthPx, 512);
+    EXPECT_EQ(state.scrollColumn, 0);
+    EXPECT_EQ(state.scrollRow, 0);
     EXPECT_EQ(doc.FileSizeX, 64);
     EXPECT_EQ(doc.FileSizeY, 256);
     EXPECT_EQ(doc.GridX, 8);
     EXPECT_EQ(doc.GridY, 8);
-    EXPECT_EQ(doc.CurSizeX, 8);
-    EXPECT_EQ(doc.CurSizeY, 8);
+    EXPECT_EQ(doc.currentPatternWidth, 8);
+    EXPECT_EQ(doc.currentPatternHeight, 8);
     EXPECT_EQ(canvasScrollMaximum(doc, state), 128);
-    EXPECT_EQ(doc.FilePath, QString());
+    EXPECT_EQ(doc.projectFileName, QString());
 }
 
 TEST(StartValues, Tables)

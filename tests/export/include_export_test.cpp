@@ -1,6 +1,6 @@
 #include "export/include_export.h"
 
-#include "app/page_state.h"
+#include "document/page_state.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,11 +3,11 @@
 #include "files/file_dialogs.h"
 
 #include "app/main_window.h"
-#include "app/twips.h"
 #include "export/include_export.h"
 #include "files/file_panel.h"
 #include "files/folder_lists.h"
 #include "files/project_file.h"
+#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -75,24 +75,24 @@ protected:
 
     FileDialog *showSave()
     {
-        QTest::mouseClick(window->filePanel()->Command2(1), Qt::LeftButton);
+        QTest::mouseClick(window->filePanel()->projectButton(1), Qt::LeftButton);
         return dialogs().saveDialog();
     }
     FileDialog *showOpen()
     {
-        QTest::mouseClick(window->filePanel()->Command2(0), Qt::LeftButton);
+        QTest::mouseClick(window->filePanel()->projectButton(0), Qt::LeftButton);
         return dialogs().openDialog();
     }
     FileDialog *showExport()
     {
-        QTest::mouseClick(window->filePanel()->Command3(), Qt::LeftButton);
+        QTest::mouseClick(window->filePanel()->exportButton(), Qt::LeftButton);
         return dialogs().exportDialog();
     }
 
     static void act(FileDialog *dialog, const QString &name)
     {
-        dialog->Text1()->setText(name);
-        QTest::mouseClick(dialog->Command1(), Qt::LeftButton);
+        dialog->fileNameBox()->setText(name);
+        QTest::mouseClick(dialog->actionButton(), Qt::LeftButton);
     }
 
     static QPoint centreOf(QListWidget *list, int row)
@@ -159,7 +159,7 @@ TEST_F(FileDialogsTest, EachDialogStartsInItsFolderWithItsName)
     writeFile(QStringLiteral("egd/a.txt"), "x");
     writeFile(QStringLiteral("egd/.egd"), "x");
     ASSERT_TRUE(QDir(at(QStringLiteral("egd"))).mkdir(QStringLiteral("sub")));
-    doc().FilePath = QStringLiteral("last.egd");
+    doc().projectFileName = QStringLiteral("last.egd");
 
     struct Expected {
         FileDialog *dialog;
@@ -179,32 +179,32 @@ TEST_F(FileDialogsTest, EachDialogStartsInItsFolderWithItsName)
         EXPECT_TRUE(d->isWindow());
         EXPECT_EQ(d->parentWidget(), nullptr);
         EXPECT_TRUE(d->isVisible());
-        EXPECT_EQ(d->Command1()->text(), QString::fromUtf8(e.action));
-        EXPECT_EQ(d->Command2()->text(), QStringLiteral("ｷｬﾝｾﾙ"));
-        EXPECT_EQ(d->Drive1()->geometry(), twipsRect(120, 120, 2655, 300));
-        EXPECT_EQ(d->Dir1()->geometry(), twipsRect(120, 600, 2655, 2400));
-        EXPECT_EQ(d->File1()->geometry(), twipsRect(2880, 120, 2415, 2790));
-        EXPECT_EQ(d->Text1()->geometry(), twipsRect(120, 3120, 3375, 375));
-        EXPECT_EQ(d->Command1()->geometry(), twipsRect(3600, 3120, 855, 495));
-        EXPECT_EQ(d->Command2()->geometry(), twipsRect(4560, 3120, 735, 495));
-        EXPECT_EQ(d->Dir1()->path(), at(QString::fromUtf8(e.folder)));
-        EXPECT_EQ(d->File1()->folder(), d->Dir1()->path());
-        EXPECT_EQ(d->Text1()->text(), QString::fromUtf8(e.name));
-        EXPECT_EQ(d->File1()->selectedRow(), -1);
+        EXPECT_EQ(d->actionButton()->text(), QString::fromUtf8(e.action));
+        EXPECT_EQ(d->cancelButton()->text(), QStringLiteral("ｷｬﾝｾﾙ"));
+        EXPECT_EQ(d->driveList()->geometry(), twipsRect(120, 120, 2655, 300));
+        EXPECT_EQ(d->folderList()->geometry(), twipsRect(120, 600, 2655, 2400));
+        EXPECT_EQ(d->fileList()->geometry(), twipsRect(2880, 120, 2415, 2790));
+        EXPECT_EQ(d->fileNameBox()->geometry(), twipsRect(120, 3120, 3375, 375));
+        EXPECT_EQ(d->actionButton()->geometry(), twipsRect(3600, 3120, 855, 495));
+        EXPECT_EQ(d->cancelButton()->geometry(), twipsRect(4560, 3120, 735, 495));
+        EXPECT_EQ(d->folderList()->path(), at(QString::fromUtf8(e.folder)));
+        EXPECT_EQ(d->fileList()->folder(), d->folderList()->path());
+        EXPECT_EQ(d->fileNameBox()->text(), QString::fromUtf8(e.name));
+        EXPECT_EQ(d->fileList()->selectedRow(), -1);
     }
     // Every file, dot files too, and no folders; the folder list runs from the root down to the
     // folder, then its subfolders.
     FileDialog *save = expected[0].dialog;
-    EXPECT_EQ(entries(save->File1()), (QStringList{".egd", "a.txt", "b.egd"}));
-    const int here = save->Dir1()->rowOf(at(QStringLiteral("egd")));
+    EXPECT_EQ(entries(save->fileList()), (QStringList{".egd", "a.txt", "b.egd"}));
+    const int here = save->folderList()->rowOf(at(QStringLiteral("egd")));
     ASSERT_GT(here, 0);
-    EXPECT_EQ(save->Dir1()->folderAt(0), QStringLiteral("/"));
-    EXPECT_EQ(save->Dir1()->item(0)->text(), QStringLiteral("/"));
-    EXPECT_EQ(save->Dir1()->item(here)->text(), QStringLiteral("egd"));
-    EXPECT_EQ(save->Dir1()->folderAt(here + 1), at(QStringLiteral("egd/sub")));
-    EXPECT_EQ(save->Dir1()->count(), here + 2);
-    EXPECT_EQ(save->Drive1()->drive(),
-              save->Drive1()->volumes().at(volumeHolding(save->Drive1()->volumes(), root)).rootPath);
+    EXPECT_EQ(save->folderList()->folderAt(0), QStringLiteral("/"));
+    EXPECT_EQ(save->folderList()->item(0)->text(), QStringLiteral("/"));
+    EXPECT_EQ(save->folderList()->item(here)->text(), QStringLiteral("egd"));
+    EXPECT_EQ(save->folderList()->folderAt(here + 1), at(QStringLiteral("egd/sub")));
+    EXPECT_EQ(save->folderList()->count(), here + 2);
+    EXPECT_EQ(save->driveList()->drive(),
+              save->driveList()->volumes().at(volumeHolding(save->driveList()->volumes(), root)).rootPath);
     EXPECT_TRUE(boxes.shown.empty());
 }
 
@@ -213,8 +213,8 @@ TEST_F(FileDialogsTest, WithoutItsSubfolderADialogStartsInTheWorkingFolder)
     ASSERT_TRUE(QDir(root).rmdir(QStringLiteral("inc")));
     FileDialog *d = showExport();
     ASSERT_NE(d, nullptr);
-    EXPECT_EQ(d->Dir1()->path(), root);
-    EXPECT_EQ(entries(d->File1()), QStringList());
+    EXPECT_EQ(d->folderList()->path(), root);
+    EXPECT_EQ(entries(d->fileList()), QStringList());
     act(d, QStringLiteral("ChrData.inc"));
     EXPECT_TRUE(exists(QStringLiteral("ChrData.inc")));
 }
@@ -232,7 +232,7 @@ TEST_F(FileDialogsTest, SavingCompletesTheNameAndWritesTheProject)
         ASSERT_NE(d, nullptr);
         act(d, QString::fromUtf8(typed));
         EXPECT_EQ(readFile(QStringLiteral("egd/") + QString::fromUtf8(written)), expected);
-        EXPECT_EQ(doc().FilePath, QString::fromUtf8(written));
+        EXPECT_EQ(doc().projectFileName, QString::fromUtf8(written));
         EXPECT_EQ(dialogs().saveDialog(), nullptr);
     }
     EXPECT_TRUE(boxes.asked.empty());
@@ -240,7 +240,7 @@ TEST_F(FileDialogsTest, SavingCompletesTheNameAndWritesTheProject)
     // The next save dialog starts with the last name.
     FileDialog *d = showSave();
     ASSERT_NE(d, nullptr);
-    EXPECT_EQ(d->Text1()->text(), QStringLiteral(".egd"));
+    EXPECT_EQ(d->fileNameBox()->text(), QStringLiteral(".egd"));
 }
 
 TEST_F(FileDialogsTest, AnotherExtensionIsAskedAbout)
@@ -254,15 +254,15 @@ TEST_F(FileDialogsTest, AnotherExtensionIsAskedAbout)
     EXPECT_EQ(boxes.asked[0].text, kSaveQuestion);
     EXPECT_EQ(boxes.asked[0].parent, d);
     EXPECT_EQ(dialogs().saveDialog(), d);
-    EXPECT_EQ(d->Text1()->text(), QStringLiteral("abc.txt"));
-    EXPECT_EQ(doc().FilePath, QString());
+    EXPECT_EQ(d->fileNameBox()->text(), QStringLiteral("abc.txt"));
+    EXPECT_EQ(doc().projectFileName, QString());
     EXPECT_EQ(QDir(at(QStringLiteral("egd"))).entryList(QDir::Files | QDir::Hidden), QStringList());
 
     boxes.answers = {true};
-    QTest::mouseClick(d->Command1(), Qt::LeftButton);
+    QTest::mouseClick(d->actionButton(), Qt::LeftButton);
     EXPECT_EQ(readFile(QStringLiteral("egd/abc.egd")), projectBytes(doc()));
     EXPECT_FALSE(exists(QStringLiteral("egd/abc.txt")));
-    EXPECT_EQ(doc().FilePath, QStringLiteral("abc.egd"));
+    EXPECT_EQ(doc().projectFileName, QStringLiteral("abc.egd"));
     EXPECT_EQ(dialogs().saveDialog(), nullptr);
 
     // Upper case is another extension.
@@ -281,8 +281,8 @@ TEST_F(FileDialogsTest, AListedNameIsAskedAboutBeforeItIsReplaced)
     writeFile(QStringLiteral("egd/zzz.egd"), "old");
     FileDialog *d = showSave();
     ASSERT_NE(d, nullptr);
-    click(d->File1(), rowOf(d->File1(), QStringLiteral("zzz.egd")));
-    EXPECT_EQ(d->Text1()->text(), QStringLiteral("zzz.egd"));
+    click(d->fileList(), rowOf(d->fileList(), QStringLiteral("zzz.egd")));
+    EXPECT_EQ(d->fileNameBox()->text(), QStringLiteral("zzz.egd"));
 
     boxes.answers = {false};
     act(d, QStringLiteral("abc"));
@@ -290,14 +290,14 @@ TEST_F(FileDialogsTest, AListedNameIsAskedAboutBeforeItIsReplaced)
     EXPECT_EQ(boxes.asked[0].caption, kSaveCaption);
     EXPECT_EQ(boxes.asked[0].text, kOverwriteQuestion);
     EXPECT_EQ(readFile(QStringLiteral("egd/abc.egd")), QByteArray("old"));
-    // The completed name stays, with the entry selected before, and FilePath already holds it.
+    // The completed name stays, with the entry selected before, and projectFileName already holds it.
     EXPECT_EQ(dialogs().saveDialog(), d);
-    EXPECT_EQ(d->Text1()->text(), QStringLiteral("abc.egd"));
-    EXPECT_EQ(d->File1()->fileName(), QStringLiteral("zzz.egd"));
-    EXPECT_EQ(doc().FilePath, QStringLiteral("abc.egd"));
+    EXPECT_EQ(d->fileNameBox()->text(), QStringLiteral("abc.egd"));
+    EXPECT_EQ(d->fileList()->fileName(), QStringLiteral("zzz.egd"));
+    EXPECT_EQ(doc().projectFileName, QStringLiteral("abc.egd"));
 
     boxes.answers = {true};
-    QTest::mouseClick(d->Command1(), Qt::LeftButton);
+    QTest::mouseClick(d->actionButton(), Qt::LeftButton);
     EXPECT_EQ(boxes.asked.size(), 2u);
     EXPECT_EQ(readFile(QStringLiteral("egd/abc.egd")), projectBytes(doc()));
     EXPECT_EQ(dialogs().saveDialog(), nullptr);
@@ -315,13 +315,13 @@ TEST_F(FileDialogsTest, EveryLeftClickOnAFilePutsItsNameIntoTheBox)
     writeFile(QStringLiteral("egd/a.egd"), "x");
     FileDialog *d = showSave();
     ASSERT_NE(d, nullptr);
-    const int row = rowOf(d->File1(), QStringLiteral("a.egd"));
-    click(d->File1(), row);
-    EXPECT_EQ(d->Text1()->text(), QStringLiteral("a.egd"));
-    d->Text1()->setText(QStringLiteral("typed"));
+    const int row = rowOf(d->fileList(), QStringLiteral("a.egd"));
+    click(d->fileList(), row);
+    EXPECT_EQ(d->fileNameBox()->text(), QStringLiteral("a.egd"));
+    d->fileNameBox()->setText(QStringLiteral("typed"));
     // The entry is still selected; clicking it again is a choice all the same.
-    click(d->File1(), row);
-    EXPECT_EQ(d->Text1()->text(), QStringLiteral("a.egd"));
+    click(d->fileList(), row);
+    EXPECT_EQ(d->fileNameBox()->text(), QStringLiteral("a.egd"));
 }
 
 TEST_F(FileDialogsTest, OnlyTheLeftButtonActsInTheFileList)
@@ -332,14 +332,14 @@ TEST_F(FileDialogsTest, OnlyTheLeftButtonActsInTheFileList)
     const Document before = doc();
     FileDialog *d = showOpen();
     ASSERT_NE(d, nullptr);
-    const int row = rowOf(d->File1(), QStringLiteral("good.egd"));
+    const int row = rowOf(d->fileList(), QStringLiteral("good.egd"));
     for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
         SCOPED_TRACE(button);
-        click(d->File1(), row, button);
-        EXPECT_EQ(d->File1()->selectedRow(), -1);
-        EXPECT_EQ(d->Text1()->text(), QString());
-        doubleClick(d->File1(), row, button);
-        EXPECT_EQ(d->Text1()->text(), QString());
+        click(d->fileList(), row, button);
+        EXPECT_EQ(d->fileList()->selectedRow(), -1);
+        EXPECT_EQ(d->fileNameBox()->text(), QString());
+        doubleClick(d->fileList(), row, button);
+        EXPECT_EQ(d->fileNameBox()->text(), QString());
         EXPECT_TRUE(doc() == before);
         EXPECT_EQ(dialogs().openDialog(), d);
     }
@@ -368,21 +368,21 @@ TEST_F(FileDialogsTest, ANameThatReachesIntoAnotherFolderIsRefused)
     EXPECT_EQ(boxes.shown[0].caption, kSaveCaption);
     EXPECT_FALSE(exists(QStringLiteral("abc.egd")));
     EXPECT_EQ(dialogs().saveDialog(), d);
-    EXPECT_EQ(doc().FilePath, QString());
+    EXPECT_EQ(doc().projectFileName, QString());
 }
 
 TEST_F(FileDialogsTest, AFailedSaveSaysWhyAndKeepsTheDialogOpen)
 {
     ASSERT_TRUE(QDir(at(QStringLiteral("egd"))).mkdir(QStringLiteral("taken.egd")));
-    doc().FilePath = QStringLiteral("before.egd");
+    doc().projectFileName = QStringLiteral("before.egd");
     FileDialog *d = showSave();
     ASSERT_NE(d, nullptr);
     act(d, QStringLiteral("taken"));
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].caption, window->windowTitle());
     EXPECT_EQ(dialogs().saveDialog(), d);
-    EXPECT_EQ(d->Text1()->text(), QStringLiteral("taken.egd"));
-    EXPECT_EQ(doc().FilePath, QStringLiteral("before.egd"));
+    EXPECT_EQ(d->fileNameBox()->text(), QStringLiteral("taken.egd"));
+    EXPECT_EQ(doc().projectFileName, QStringLiteral("before.egd"));
 }
 
 TEST_F(FileDialogsTest, OpenRefusesAnyNameButEgdAndReadsNothing)
@@ -413,21 +413,21 @@ TEST_F(FileDialogsTest, DoubleClickingAFileOpensIt)
     writeFile(QStringLiteral("egd/a.egd"), "x");
     FileDialog *d = showOpen();
     ASSERT_NE(d, nullptr);
-    doubleClick(d->File1(), rowOf(d->File1(), QStringLiteral("good.egd")));
+    doubleClick(d->fileList(), rowOf(d->fileList(), QStringLiteral("good.egd")));
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(doc().ChrName[3], QStringLiteral("Other"));
-    EXPECT_EQ(doc().FilePath, QStringLiteral("good.egd"));
+    EXPECT_EQ(doc().projectFileName, QStringLiteral("good.egd"));
     EXPECT_EQ(dialogs().openDialog(), nullptr);
     // The save dialog then starts with the opened name.
     d = showSave();
     ASSERT_NE(d, nullptr);
-    EXPECT_EQ(d->Text1()->text(), QStringLiteral("good.egd"));
+    EXPECT_EQ(d->fileNameBox()->text(), QStringLiteral("good.egd"));
 }
 
 TEST_F(FileDialogsTest, AFailedOpenSaysWhyAndChangesNothing)
 {
     writeFile(QStringLiteral("egd/broken.egd"), " 0 \r\n 0  0  zz ");
-    doc().FilePath = QStringLiteral("keep.egd");
+    doc().projectFileName = QStringLiteral("keep.egd");
     doc().PixelData(0, 3, 3) = 1;
     const Document before = doc();
     FileDialog *d = showOpen();
@@ -444,29 +444,29 @@ TEST_F(FileDialogsTest, EnterInTheNameBoxActsOnce)
 {
     FileDialog *d = showSave();
     ASSERT_NE(d, nullptr);
-    d->Text1()->setText(QStringLiteral("entered"));
-    QTest::keyClick(d->Text1(), Qt::Key_Return);
+    d->fileNameBox()->setText(QStringLiteral("entered"));
+    QTest::keyClick(d->fileNameBox(), Qt::Key_Return);
     EXPECT_EQ(readFile(QStringLiteral("egd/entered.egd")), projectBytes(doc()));
     EXPECT_EQ(dialogs().saveDialog(), nullptr);
     EXPECT_TRUE(boxes.asked.empty());
 
     writeFile(QStringLiteral("egd/x.egd"), projectBytes(doc()));
     d = showOpen();
-    d->Text1()->setText(QStringLiteral("x.egd"));
-    QTest::keyClick(d->Text1(), Qt::Key_Return);
-    EXPECT_EQ(doc().FilePath, QStringLiteral("x.egd"));
+    d->fileNameBox()->setText(QStringLiteral("x.egd"));
+    QTest::keyClick(d->fileNameBox(), Qt::Key_Return);
+    EXPECT_EQ(doc().projectFileName, QStringLiteral("x.egd"));
     EXPECT_EQ(dialogs().openDialog(), nullptr);
     EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(FileDialogsTest, CancelChangesNothing)
 {
-    doc().FilePath = QStringLiteral("keep.egd");
+    doc().projectFileName = QStringLiteral("keep.egd");
     const Document before = doc();
     for (FileDialog *d : {showSave(), showOpen(), showExport()}) {
         ASSERT_NE(d, nullptr);
-        d->Text1()->setText(QStringLiteral("zzz.egd"));
-        QTest::mouseClick(d->Command2(), Qt::LeftButton);
+        d->fileNameBox()->setText(QStringLiteral("zzz.egd"));
+        QTest::mouseClick(d->cancelButton(), Qt::LeftButton);
     }
     EXPECT_EQ(dialogs().saveDialog(), nullptr);
     EXPECT_EQ(dialogs().openDialog(), nullptr);
@@ -491,18 +491,18 @@ TEST_F(FileDialogsTest, ExportWritesTheIncludeFile)
     ASSERT_EQ(boxes.asked.size(), 1u);
     EXPECT_EQ(boxes.asked[0].caption, kSaveCaption);
     EXPECT_EQ(boxes.asked[0].text, kExportQuestion);
-    EXPECT_EQ(d->Text1()->text(), QStringLiteral("data.egd"));
+    EXPECT_EQ(d->fileNameBox()->text(), QStringLiteral("data.egd"));
 
     act(d, QStringLiteral("ChrData.inc"));
     EXPECT_EQ(readFile(QStringLiteral("inc/ChrData.inc")), bytes.value());
     EXPECT_EQ(dialogs().exportDialog(), nullptr);
-    EXPECT_EQ(doc().FilePath, QString());
+    EXPECT_EQ(doc().projectFileName, QString());
 
     // The next export asks before replacing it.
     d = showExport();
-    EXPECT_EQ(d->Text1()->text(), QStringLiteral("ChrData.inc"));
+    EXPECT_EQ(d->fileNameBox()->text(), QStringLiteral("ChrData.inc"));
     boxes.answers = {true};
-    QTest::mouseClick(d->Command1(), Qt::LeftButton);
+    QTest::mouseClick(d->actionButton(), Qt::LeftButton);
     ASSERT_EQ(boxes.asked.size(), 2u);
     EXPECT_EQ(boxes.asked[1].text, kOverwriteQuestion);
     EXPECT_EQ(readFile(QStringLiteral("inc/ChrData.inc")), bytes.value());
@@ -516,28 +516,28 @@ TEST_F(FileDialogsTest, ChoosingADriveMovesToItsRootAndABadOneGoesBack)
     dialogs().setVolumeLister([&] { return volumes; });
     FileDialog *d = showSave();
     ASSERT_NE(d, nullptr);
-    ASSERT_EQ(d->Drive1()->count(), 3);
-    EXPECT_EQ(d->Drive1()->currentIndex(), 1);
-    EXPECT_EQ(d->Drive1()->currentText(), root + QStringLiteral(" [WORK]"));
+    ASSERT_EQ(d->driveList()->count(), 3);
+    EXPECT_EQ(d->driveList()->currentIndex(), 1);
+    EXPECT_EQ(d->driveList()->currentText(), root + QStringLiteral(" [WORK]"));
 
-    d->Drive1()->setCurrentIndex(2);
+    d->driveList()->setCurrentIndex(2);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].caption, window->windowTitle());
     EXPECT_TRUE(boxes.shown[0].text.startsWith(QStringLiteral("/no/such/drive: ")));
     EXPECT_EQ(boxes.shown[0].parent, d);
     // Back on the old drive, whose change handler ran again.
-    EXPECT_EQ(d->Drive1()->currentIndex(), 1);
-    EXPECT_EQ(d->Dir1()->path(), root);
+    EXPECT_EQ(d->driveList()->currentIndex(), 1);
+    EXPECT_EQ(d->folderList()->path(), root);
 
-    d->Drive1()->setCurrentIndex(0);
-    EXPECT_EQ(d->Dir1()->path(), QStringLiteral("/"));
-    EXPECT_EQ(d->File1()->folder(), QStringLiteral("/"));
-    EXPECT_EQ(d->Text1()->text(), QString());
+    d->driveList()->setCurrentIndex(0);
+    EXPECT_EQ(d->folderList()->path(), QStringLiteral("/"));
+    EXPECT_EQ(d->fileList()->folder(), QStringLiteral("/"));
+    EXPECT_EQ(d->fileNameBox()->text(), QString());
     // The drive accepted last is the one to go back to.
-    d->Drive1()->setCurrentIndex(2);
+    d->driveList()->setCurrentIndex(2);
     EXPECT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(d->Drive1()->currentIndex(), 0);
-    EXPECT_EQ(d->Dir1()->path(), QStringLiteral("/"));
+    EXPECT_EQ(d->driveList()->currentIndex(), 0);
+    EXPECT_EQ(d->folderList()->path(), QStringLiteral("/"));
 }
 
 TEST_F(FileDialogsTest, TheButtonsShowOneDialogOfEachKindWithoutBlocking)
@@ -545,10 +545,10 @@ TEST_F(FileDialogsTest, TheButtonsShowOneDialogOfEachKindWithoutBlocking)
     FileDialog *open = showOpen();
     ASSERT_NE(open, nullptr);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    open->Text1()->setText(QStringLiteral("typed"));
+    open->fileNameBox()->setText(QStringLiteral("typed"));
     // A second click brings the same dialog to the front, as it was.
     EXPECT_EQ(showOpen(), open);
-    EXPECT_EQ(open->Text1()->text(), QStringLiteral("typed"));
+    EXPECT_EQ(open->fileNameBox()->text(), QStringLiteral("typed"));
 
     FileDialog *save = showSave();
     FileDialog *exporting = showExport();
@@ -562,7 +562,7 @@ TEST_F(FileDialogsTest, TheButtonsShowOneDialogOfEachKindWithoutBlocking)
     EXPECT_EQ(dialogs().openDialog(), nullptr);
     FileDialog *again = showOpen();
     ASSERT_NE(again, nullptr);
-    EXPECT_EQ(again->Text1()->text(), QString());
+    EXPECT_EQ(again->fileNameBox()->text(), QString());
     EXPECT_EQ(showSave(), save);
 }
 
@@ -590,12 +590,12 @@ TEST_P(UnusualFileNames, SaveWritesIntoTheFolderShownAndAsksBeforeReplacing)
     act(d, name() + QStringLiteral(".egd"));
     EXPECT_EQ(readFile(QStringLiteral("egd/") + name() + QStringLiteral(".egd")), projectBytes(doc()));
     EXPECT_EQ(readFile(name() + QStringLiteral(".egd")), QByteArray("elsewhere"));
-    EXPECT_EQ(doc().FilePath, name() + QStringLiteral(".egd"));
+    EXPECT_EQ(doc().projectFileName, name() + QStringLiteral(".egd"));
     EXPECT_EQ(dialogs().saveDialog(), nullptr);
 
     d = showSave();
     boxes.answers = {false};
-    QTest::mouseClick(d->Command1(), Qt::LeftButton);
+    QTest::mouseClick(d->actionButton(), Qt::LeftButton);
     ASSERT_EQ(boxes.asked.size(), 1u);
     EXPECT_EQ(boxes.asked[0].text, kOverwriteQuestion);
     EXPECT_EQ(dialogs().saveDialog(), d);
@@ -620,11 +620,11 @@ TEST_P(UnusualFileNames, OpenReadsTheListedFile)
     writeFile(QStringLiteral("egd/") + name() + QStringLiteral(".egd"), projectBytes(other));
     FileDialog *d = showOpen();
     ASSERT_NE(d, nullptr);
-    click(d->File1(), rowOf(d->File1(), name() + QStringLiteral(".egd")));
-    QTest::mouseClick(d->Command1(), Qt::LeftButton);
+    click(d->fileList(), rowOf(d->fileList(), name() + QStringLiteral(".egd")));
+    QTest::mouseClick(d->actionButton(), Qt::LeftButton);
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(doc().ChrName[3], QStringLiteral("Other"));
-    EXPECT_EQ(doc().FilePath, name() + QStringLiteral(".egd"));
+    EXPECT_EQ(doc().projectFileName, name() + QStringLiteral(".egd"));
     EXPECT_EQ(dialogs().openDialog(), nullptr);
 }
 
@@ -635,16 +635,16 @@ TEST_P(UnusualFileNames, FolderListEntersTheFolder)
     writeFile(QStringLiteral("egd/") + name() + QStringLiteral("/inner.egd"), "x");
     FileDialog *d = showSave();
     ASSERT_NE(d, nullptr);
-    const int row = rowOf(d->Dir1(), name());
+    const int row = rowOf(d->folderList(), name());
     if (name().startsWith(QLatin1Char('.'))) {
         EXPECT_EQ(row, -1); // dot folders are not listed
         return;
     }
     ASSERT_GE(row, 0);
-    doubleClick(d->Dir1(), row);
+    doubleClick(d->folderList(), row);
     EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(d->Dir1()->path(), folder);
-    EXPECT_EQ(entries(d->File1()), QStringList{QStringLiteral("inner.egd")});
+    EXPECT_EQ(d->folderList()->path(), folder);
+    EXPECT_EQ(entries(d->fileList()), QStringList{QStringLiteral("inner.egd")});
 }
 
 INSTANTIATE_TEST_SUITE_P(, UnusualFileNames,

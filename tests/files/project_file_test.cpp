@@ -1,6 +1,6 @@
 #include "files/project_file.h"
 
-#include "app/page_state.h"
+#include "document/page_state.h"
 #include "files/sjis_text.h"
 
 #include <QBuffer>
@@ -292,9 +292,9 @@ TEST_F(ProjectFileTest, LoadResetsPalettesFromThePenColoursAndKeepsPal8)
             source.doc.Pal16[p][i] = int16_t(100 + i);
     }
     Started s;
-    s.state.pLCol = 10;
-    s.state.pRCol = 20;
-    s.state.pRCol2 = 30;
+    s.state.leftPenColour = 10;
+    s.state.rightPenColour = 20;
+    s.state.rightPenAltColour = 30;
     s.doc.Pal16[4][16] = 99; // the spare slot is not the file's
     ASSERT_TRUE(open(saved(source.doc), s.doc, s.state).ok());
     for (int p = 0; p < kPageCount; ++p) {
@@ -304,9 +304,9 @@ TEST_F(ProjectFileTest, LoadResetsPalettesFromThePenColoursAndKeepsPal8)
             20, 10, 30, 7, 8, 16, 17, 23, 24, 36, 38, 79, 42, 43, 44, 45, int16_t(p == 4 ? 99 : 0)};
         EXPECT_EQ(s.doc.Pal16[p], pal16);
     }
-    EXPECT_EQ(s.state.pLCol, 10);
-    EXPECT_EQ(s.state.pRCol, 20);
-    EXPECT_EQ(s.state.pRCol2, 30);
+    EXPECT_EQ(s.state.leftPenColour, 10);
+    EXPECT_EQ(s.state.rightPenColour, 20);
+    EXPECT_EQ(s.state.rightPenAltColour, 30);
 }
 
 TEST_F(ProjectFileTest, LoadLeavesCellsOutsideTheSheetsAndFilePathAlone)
@@ -318,7 +318,7 @@ TEST_F(ProjectFileTest, LoadLeavesCellsOutsideTheSheetsAndFilePathAlone)
     s.doc.PixelData(0, 0, 256) = 8;
     s.doc.MapData(1, -10, -10) = 9;
     s.doc.MapData(2, 63, 256) = 10;
-    s.doc.FilePath = QStringLiteral("before.egd");
+    s.doc.projectFileName = QStringLiteral("before.egd");
     ASSERT_TRUE(open(golden("project_map/input.egd.z"), s.doc, s.state).ok());
     EXPECT_EQ(s.doc.PixelData(0, -1, 0), 5);
     EXPECT_EQ(s.doc.PixelData(3, 64, 10), 6);
@@ -326,18 +326,18 @@ TEST_F(ProjectFileTest, LoadLeavesCellsOutsideTheSheetsAndFilePathAlone)
     EXPECT_EQ(s.doc.PixelData(0, 0, 256), 8);
     EXPECT_EQ(s.doc.MapData(1, -10, -10), 9);
     EXPECT_EQ(s.doc.MapData(2, 63, 256), 10);
-    EXPECT_EQ(s.doc.FilePath, QStringLiteral("before.egd"));
+    EXPECT_EQ(s.doc.projectFileName, QStringLiteral("before.egd"));
 }
 
 TEST_F(ProjectFileTest, PatternCountAbove99OnTheCurrentPageBecomesZero)
 {
     Started s;
-    s.state.pPage = 5;
+    s.state.currentPage = 5;
     ASSERT_TRUE(open(golden("project_map/input.egd.z"), s.doc, s.state).ok());
     EXPECT_EQ(s.doc.ChrPtnNum[5], 0);
-    EXPECT_EQ(s.doc.CurSizeX, s.doc.ChrSizeX[5]);
-    EXPECT_EQ(s.doc.CurSizeY, s.doc.ChrSizeY[5]);
-    EXPECT_EQ(s.state.pPage, 5);
+    EXPECT_EQ(s.doc.currentPatternWidth, s.doc.ChrSizeX[5]);
+    EXPECT_EQ(s.doc.currentPatternHeight, s.doc.ChrSizeY[5]);
+    EXPECT_EQ(s.state.currentPage, 5);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -404,7 +404,7 @@ TEST_F(ProjectFileTest, BrokenFilesFailWithTheirLineAndChangeNothing)
     Started s;
     s.doc.PixelData(0, 0, 0) = 3;
     s.doc.MapData(0, 0, 0) = 4;
-    s.state.pLCol = 9;
+    s.state.leftPenColour = 9;
     const Document docBefore = s.doc;
     const EditorState stateBefore = s.state;
     for (const BadFile &c : cases) {

@@ -1,4 +1,4 @@
-#include "app/page_state.h"
+#include "document/page_state.h"
 #include "palette/colour_model.h"
 
 #include <gtest/gtest.h>
@@ -55,7 +55,7 @@ TEST_F(ColourRules, LevelRulesDifferBySixteen)
     EXPECT_EQ(colourSwatchLevelColour(doc, 0x1FF), qRgb(240, 240, 240)); // only the low byte counts
 }
 
-TEST_F(ColourRules, PalIniUsesTheCurrentPenColours)
+TEST_F(ColourRules, ResetPalettesUsesTheCurrentPenColours)
 {
     const std::array<int16_t, 16> defaults{255, 0, 128, 7, 8, 16, 17, 23, 24, 36, 38, 79, 42, 43, 44, 45};
     for (int p = 0; p < kPageCount; ++p) {
@@ -66,10 +66,10 @@ TEST_F(ColourRules, PalIniUsesTheCurrentPenColours)
 
     doc.Pal16[4][16] = 77;
     doc.Pal4[4] = {1, 1, 1, 1};
-    state.pLCol = 10;
-    state.pRCol = 20;
-    state.pRCol2 = 30;
-    PalIni(doc, state);
+    state.leftPenColour = 10;
+    state.rightPenColour = 20;
+    state.rightPenAltColour = 30;
+    resetPalettes(doc, state);
     EXPECT_EQ(doc.Pal16[4][0], 20);
     EXPECT_EQ(doc.Pal16[4][1], 10);
     EXPECT_EQ(doc.Pal16[4][2], 30);
@@ -78,21 +78,21 @@ TEST_F(ColourRules, PalIniUsesTheCurrentPenColours)
     EXPECT_EQ(doc.Pal4[4], (std::array<int16_t, 4>{0, 3, 28, 224}));
 }
 
-TEST_F(ColourRules, PalChkFindsTheLowestMatchingEntry)
+TEST_F(ColourRules, PaletteEntryOfFindsTheLowestMatchingEntry)
 {
     doc.Pal4[2] = {5, 9, 9, 224};
-    EXPECT_EQ(PalChk(doc, kPalChk4, 2, 9), 1);
-    EXPECT_EQ(PalChk(doc, kPalChk4, 2, 224), 3);
-    EXPECT_EQ(PalChk(doc, kPalChk4, 2, 7), 0); // in no entry
-    EXPECT_EQ(PalChk(doc, kPalChk4, 0, 28), 2); // each page its own row
-    EXPECT_EQ(PalChk(doc, kPalChk16, 0, 45), 15);
-    EXPECT_EQ(PalChk(doc, kPalChk16, 0, 128), 2);
-    EXPECT_EQ(PalChk(doc, 3, 0, 128), 0); // no such palette mode
+    EXPECT_EQ(paletteEntryOf(doc, kSearchPal4, 2, 9), 1);
+    EXPECT_EQ(paletteEntryOf(doc, kSearchPal4, 2, 224), 3);
+    EXPECT_EQ(paletteEntryOf(doc, kSearchPal4, 2, 7), 0); // in no entry
+    EXPECT_EQ(paletteEntryOf(doc, kSearchPal4, 0, 28), 2); // each page its own row
+    EXPECT_EQ(paletteEntryOf(doc, kSearchPal16, 0, 45), 15);
+    EXPECT_EQ(paletteEntryOf(doc, kSearchPal16, 0, 128), 2);
+    EXPECT_EQ(paletteEntryOf(doc, 3, 0, 128), 0); // no such palette mode
 }
 
 TEST_F(ColourRules, PenColoursFollowTheColourMode)
 {
-    state.pPage = 5;
+    state.currentPage = 5;
     doc.Pal16[5] = {};
     for (int e = 0; e < 16; ++e)
         doc.Pal16[5][e] = int16_t(100 + e);
@@ -100,26 +100,26 @@ TEST_F(ColourRules, PenColoursFollowTheColourMode)
 
     doc.ColorMode[5] = kMode16;
     takePenColours(doc, state);
-    EXPECT_EQ(state.pLCol, 115);
-    EXPECT_EQ(state.pRCol, 100);
-    EXPECT_EQ(state.pRCol2, 128); // untouched outside the monochrome modes
+    EXPECT_EQ(state.leftPenColour, 115);
+    EXPECT_EQ(state.rightPenColour, 100);
+    EXPECT_EQ(state.rightPenAltColour, 128); // untouched outside the monochrome modes
 
     doc.ColorMode[5] = kMode4;
     takePenColours(doc, state);
-    EXPECT_EQ(state.pLCol, 43);
-    EXPECT_EQ(state.pRCol, 40);
+    EXPECT_EQ(state.leftPenColour, 43);
+    EXPECT_EQ(state.rightPenColour, 40);
 
     doc.ColorMode[5] = kMode256;
     takePenColours(doc, state);
-    EXPECT_EQ(state.pLCol, 43);
+    EXPECT_EQ(state.leftPenColour, 43);
 
     for (int mode : {int(kMode2), int(kMode2Ex), 9}) {
         doc.ColorMode[5] = int16_t(mode);
-        state.pRCol2 = 0;
+        state.rightPenAltColour = 0;
         takePenColours(doc, state);
-        EXPECT_EQ(state.pLCol, 101);
-        EXPECT_EQ(state.pRCol, 100);
-        EXPECT_EQ(state.pRCol2, 102);
+        EXPECT_EQ(state.leftPenColour, 101);
+        EXPECT_EQ(state.rightPenColour, 100);
+        EXPECT_EQ(state.rightPenAltColour, 102);
     }
 }
 

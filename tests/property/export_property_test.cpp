@@ -3,8 +3,8 @@
 // stores' bounds asserts would catch).
 #include "export/include_export.h"
 
-#include "app/page_state.h"
 #include "canvas/canvas_renderer.h"
+#include "document/page_state.h"
 #include "files/project_file.h"
 
 #include <QBuffer>
@@ -96,7 +96,7 @@ TEST(ExportProperty, ExtremeTablesPassSaveReadExportAndDrawing)
         startDocument(opened, openedState);
         applyProjectContent(opened, std::move(read.value()));
         EXPECT_EQ(opened.ChrSizeX, doc.ChrSizeX);
-        for (int page = 0; page < kPageCount; ++page) // before PalIni: every row as written
+        for (int page = 0; page < kPageCount; ++page) // before resetPalettes: every row as written
             EXPECT_TRUE(std::equal(doc.Pal16[page].begin(), doc.Pal16[page].begin() + 16,
                                    opened.Pal16[page].begin()));
 
@@ -116,11 +116,11 @@ TEST(ExportProperty, ExtremeTablesPassSaveReadExportAndDrawing)
         for (int16_t grid : {int16_t(-32768), int16_t(0), int16_t(1), int16_t(32767)}) {
             opened.GridX = opened.GridY = grid;
             for (int page = 0; page < kPageCount; ++page) {
-                openedState.pPage = int16_t(page);
+                openedState.currentPage = int16_t(page);
                 showPageTables(opened, openedState);
                 for (int16_t scroll :
                      {int16_t(-32768), int16_t(-11), int16_t(0), int16_t(400), int16_t(32767)}) {
-                    openedState.pMapSclY = scroll;
+                    openedState.scrollRow = scroll;
                     renderer.redraw(opened, openedState);
                 }
             }

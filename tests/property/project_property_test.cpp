@@ -2,7 +2,7 @@
 // carries, resets the palettes and leaves everything else alone.
 #include "files/project_file.h"
 
-#include "app/page_state.h"
+#include "document/page_state.h"
 #include "palette/colour_model.h"
 #include "random_document.h"
 
@@ -112,8 +112,8 @@ TEST(ProjectProperty, OpeningASavedDocumentRestoresEveryTableTheFileCarries)
         }
         if (expected.ChrPtnNum[0] > 99) // page 0 is shown, and showing limits the count
             expected.ChrPtnNum[0] = 0;
-        expected.CurSizeX = original.ChrSizeX[0];
-        expected.CurSizeY = original.ChrSizeY[0];
+        expected.currentPatternWidth = original.ChrSizeX[0];
+        expected.currentPatternHeight = original.ChrSizeY[0];
 
         // The pen colours come from page 0's default palette rows for its mode.
         EditorState expectedState = state;
@@ -121,17 +121,17 @@ TEST(ProjectProperty, OpeningASavedDocumentRestoresEveryTableTheFileCarries)
         case 0:
             break;
         case 1:
-            expectedState.pLCol = 45;
-            expectedState.pRCol = 255;
+            expectedState.leftPenColour = 45;
+            expectedState.rightPenColour = 255;
             break;
         case 2:
-            expectedState.pLCol = 224;
-            expectedState.pRCol = 0;
+            expectedState.leftPenColour = 224;
+            expectedState.rightPenColour = 0;
             break;
         default:
-            expectedState.pLCol = 0;
-            expectedState.pRCol = 255;
-            expectedState.pRCol2 = 128;
+            expectedState.leftPenColour = 0;
+            expectedState.rightPenColour = 255;
+            expectedState.rightPenAltColour = 128;
             break;
         }
 

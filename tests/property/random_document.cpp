@@ -1,6 +1,6 @@
 #include "random_document.h"
 
-#include "app/page_state.h"
+#include "document/page_state.h"
 
 #include <QStringList>
 

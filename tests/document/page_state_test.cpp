@@ -1,4 +1,4 @@
-#include "app/page_state.h"
+#include "document/page_state.h"
 
 #include <gtest/gtest.h>
 
@@ -10,12 +10,12 @@ TEST(PageState, StartDocumentShowsPageZero)
     Document doc;
     EditorState state;
     startDocument(doc, state);
-    EXPECT_EQ(state.pPage, 0);
-    EXPECT_EQ(state.pLCol, 0);
-    EXPECT_EQ(state.pRCol, 255);
-    EXPECT_EQ(state.pRCol2, 128);
+    EXPECT_EQ(state.currentPage, 0);
+    EXPECT_EQ(state.leftPenColour, 0);
+    EXPECT_EQ(state.rightPenColour, 255);
+    EXPECT_EQ(state.rightPenAltColour, 128);
     EXPECT_EQ(doc.Pal16[0][0], 255);
-    EXPECT_EQ(doc.CurSizeX, 8);
+    EXPECT_EQ(doc.currentPatternWidth, 8);
 }
 
 TEST(PageState, ShowingAPageTakesItsSizeAndClampsItsPatternCount)
@@ -30,19 +30,19 @@ TEST(PageState, ShowingAPageTakesItsSizeAndClampsItsPatternCount)
     doc.ChrPtnNum[8] = -3;
     doc.Pal16[6][1] = 33;
 
-    state.pPage = 6;
+    state.currentPage = 6;
     showPageTables(doc, state);
-    EXPECT_EQ(doc.CurSizeX, 12);
-    EXPECT_EQ(doc.CurSizeY, 40);
+    EXPECT_EQ(doc.currentPatternWidth, 12);
+    EXPECT_EQ(doc.currentPatternHeight, 40);
     EXPECT_EQ(doc.ChrPtnNum[6], 0);
     EXPECT_EQ(doc.ChrPtnNum[7], 150); // only the page shown
-    EXPECT_EQ(state.pLCol, 33);
+    EXPECT_EQ(state.leftPenColour, 33);
 
     doc.ChrPtnNum[6] = 99;
     showPageTables(doc, state);
     EXPECT_EQ(doc.ChrPtnNum[6], 99);
 
-    state.pPage = 8;
+    state.currentPage = 8;
     showPageTables(doc, state);
     EXPECT_EQ(doc.ChrPtnNum[8], -3); // a negative count is kept
 }

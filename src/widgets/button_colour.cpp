@@ -1,4 +1,4 @@
-#include "app/button_colour.h"
+#include "widgets/button_colour.h"
 
 #include <QAbstractButton>
 #include <QPalette>

@@ -1,4 +1,4 @@
-#include "app/page_state.h"
+#include "document/page_state.h"
 
 #include "document/start_values.h"
 #include "palette/colour_model.h"
@@ -7,9 +7,9 @@ namespace vesk4 {
 
 void showPageTables(Document &doc, EditorState &state)
 {
-    const int p = state.pPage;
-    doc.CurSizeX = doc.ChrSizeX[p];
-    doc.CurSizeY = doc.ChrSizeY[p];
+    const int p = state.currentPage;
+    doc.currentPatternWidth = doc.ChrSizeX[p];
+    doc.currentPatternHeight = doc.ChrSizeY[p];
     if (doc.ChrPtnNum[p] > kMaxPatternCount)
         doc.ChrPtnNum[p] = 0;
     takePenColours(doc, state);
@@ -18,8 +18,8 @@ void showPageTables(Document &doc, EditorState &state)
 void startDocument(Document &doc, EditorState &state)
 {
     applyStartValues(doc, state);
-    PalIni(doc, state);
-    state.pPage = 0;
+    resetPalettes(doc, state);
+    state.currentPage = 0;
     showPageTables(doc, state);
 }
 

@@ -1,5 +1,5 @@
 // Reading numbers from the settings panel's boxes.
-#include "app/number_text.h"
+#include "document/number_text.h"
 
 #include <QString>
 
