@@ -47,7 +47,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     createPanels();
     connectHandlers();
     startUp();
-    fileDialogs_ = new FileDialogs(*this);
+    fileDialogs_ = new FileDialogs(*this, *filePanel_, this);
 }
 
 MainWindow::~MainWindow() = default;
