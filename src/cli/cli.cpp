@@ -1,7 +1,8 @@
 #include "cli/cli.h"
 
-#include "canvas/canvas_renderer.h"
 #include "cli/cli_command.h"
+
+#include "canvas/canvas_renderer.h"
 #include "document/page_state.h"
 #include "document/start_values.h"
 #include "export/include_export.h"
@@ -31,41 +32,15 @@ Commands:
   check PROJECT.egd            check that a project file reads
   show PROJECT.egd [--page N]  print the pages as text (a git diff text converter)
   diff A.egd B.egd             print the pages and rows where two projects differ
+  import PROJECT.egd IMAGE --page N [--at X,Y] [--threshold T] [--output OUT.egd]
+                               read an image into a page, one cell per pixel
+  image PROJECT.egd OUT.png --page N [--patterns] [--scale K]
+                               write a page as an image, one pixel per cell
 
 Run 'vesk4 COMMAND --help' for the details of a command.
 Exit status: 0 success, 1 the command failed, 2 the command line was wrong;
 'export --check' and 'diff' exit 1 for a difference and 'diff' 2 for a file it cannot read.
 )";
-
-using Command = CliCommand;
-
-} // namespace
-
-int fail(QTextStream &err, const QString &what, const Failure &failure)
-{
-    err << "vesk4: " << what << ": " << failure.text() << Qt::endl;
-    return kExitFailure;
-}
-
-int usageError(QTextStream &err, const QString &message)
-{
-    err << "vesk4: " << message << " (try 'vesk4 --help')" << Qt::endl;
-    return kExitUsage;
-}
-
-namespace {
-
-// The document as the editor holds it after opening the project.
-struct Opened {
-    Document doc;
-    EditorState state;
-};
-
-Status openInto(const QString &path, Opened &opened)
-{
-    startDocument(opened.doc, opened.state);
-    return openProject(path, opened.doc, opened.state);
-}
 
 int runNew(const QStringList &positional, const QStringList &, QTextStream &out, QTextStream &err)
 {
@@ -89,25 +64,6 @@ int runExport(const QStringList &positional, const QStringList &options, QTextSt
     out << "wrote " << positional[1] << Qt::endl;
     return kExitOk;
 }
-
-} // namespace
-
-std::optional<int> intOption(const QStringList &options, const QString &name, int fallback, int min, int max,
-                             QTextStream &err)
-{
-    const qsizetype at = options.indexOf(name);
-    if (at < 0)
-        return fallback;
-    bool ok = false;
-    const int value = at + 1 < options.size() ? options[at + 1].toInt(&ok) : 0;
-    if (!ok || value < min || value > max) {
-        usageError(err, QStringLiteral("%1 takes a number from %2 to %3").arg(name).arg(min).arg(max));
-        return std::nullopt;
-    }
-    return value;
-}
-
-namespace {
 
 int runRender(const QStringList &positional, const QStringList &options, QTextStream &out, QTextStream &err)
 {
@@ -163,49 +119,52 @@ int runCheck(const QStringList &positional, const QStringList &, QTextStream &ou
     return kExitOk;
 }
 
-const std::map<QString, Command> &commands()
+CommandTable withMoreCommands(CommandTable table)
 {
-    static const std::map<QString, Command> table = [] {
-        std::map<QString, Command> commands{
-            {QStringLiteral("new"),
-             {"Usage: vesk4 new OUT.egd\n\n"
-              "Writes the project the editor starts with, as saving it at once would:\n"
-              "31 empty character pages Chr00-Chr30 and the BG page MapChip0.\n",
-              1,
-              {},
-              {},
-              runNew}},
-            {QStringLiteral("export"),
-             {"Usage: vesk4 export PROJECT.egd OUT.inc [--check]\n\n"
-              "Opens the project as the editor's Open does and writes its include file as the\n"
-              "editor's export does, byte for byte. On failure no output file is left behind.\n\n"
-              "With --check nothing is written: exits 0 when OUT.inc is byte for byte what the\n"
-              "export would write, else 1, naming the first differing line and the page and\n"
-              "pattern it belongs to (or that OUT.inc cannot be read).\n",
-              2,
-              {},
-              {QStringLiteral("--check")},
-              runExport}},
-            {QStringLiteral("render"),
-             {"Usage: vesk4 render PROJECT.egd OUT.png [--page N] [--scroll Y] [--thumbnail]\n\n"
-              "Opens the project, shows page N (0-30, default 0) scrolled to row Y (0-128,\n"
-              "default 0) with the start-up grid, and writes the canvas's 512 x 640 drawing\n"
-              "area, or with --thumbnail the 128 x 192 thumbnail, as PNG.\n",
-              2,
-              {QStringLiteral("--page"), QStringLiteral("--scroll")},
-              {QStringLiteral("--thumbnail")},
-              runRender}},
-            {QStringLiteral("check"),
-             {"Usage: vesk4 check PROJECT.egd\n\n"
-              "Reads the project file; exits 0 when it reads, else 1 with the line and reason.\n",
-              1,
-              {},
-              {},
-              runCheck}},
-        };
-        commands.merge(includeCommands());
-        return commands;
-    }();
+    addImageCommands(table);
+    addIncludeCommands(table);
+    return table;
+}
+
+const CommandTable &commands()
+{
+    static const CommandTable table = withMoreCommands({
+        {QStringLiteral("new"),
+         {"Usage: vesk4 new OUT.egd\n\n"
+          "Writes the project the editor starts with, as saving it at once would:\n"
+          "31 empty character pages Chr00-Chr30 and the BG page MapChip0.\n",
+          1,
+          {},
+          {},
+          runNew}},
+        {QStringLiteral("export"),
+         {"Usage: vesk4 export PROJECT.egd OUT.inc [--check]\n\n"
+          "Opens the project as the editor's Open does and writes its include file as the\n"
+          "editor's export does, byte for byte. On failure no output file is left behind.\n\n"
+          "With --check nothing is written: exits 0 when OUT.inc is byte for byte what the\n"
+          "export would write, else 1, naming the first differing line and the page and\n"
+          "pattern it belongs to (or that OUT.inc cannot be read).\n",
+          2,
+          {},
+          {QStringLiteral("--check")},
+          runExport}},
+        {QStringLiteral("render"),
+         {"Usage: vesk4 render PROJECT.egd OUT.png [--page N] [--scroll Y] [--thumbnail]\n\n"
+          "Opens the project, shows page N (0-30, default 0) scrolled to row Y (0-128,\n"
+          "default 0) with the start-up grid, and writes the canvas's 512 x 640 drawing\n"
+          "area, or with --thumbnail the 128 x 192 thumbnail, as PNG.\n",
+          2,
+          {QStringLiteral("--page"), QStringLiteral("--scroll")},
+          {QStringLiteral("--thumbnail")},
+          runRender}},
+        {QStringLiteral("check"),
+         {"Usage: vesk4 check PROJECT.egd\n\n"
+          "Reads the project file; exits 0 when it reads, else 1 with the line and reason.\n",
+          1,
+          {},
+          {},
+          runCheck}},
+    });
     return table;
 }
 

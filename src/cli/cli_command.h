@@ -1,11 +1,13 @@
 #pragma once
 
-// What the files of the command-line tool share: the shape of a command and the helpers that report
-// and parse the same way for every command.
+// What the command files of the tool share: the shape of a command in the command table and the
+// helpers its run function uses.
 
 #include "document/document.h"
+#include "document/editor_state.h"
 #include "document/result.h"
 
+#include <QString>
 #include <QStringList>
 #include <QTextStream>
 
@@ -15,7 +17,7 @@
 
 namespace vesk4 {
 
-struct CliCommand {
+struct Command {
     const char *help;
     int fileArgs;
     QStringList valueOptions; // options followed by a value
@@ -25,19 +27,29 @@ struct CliCommand {
         run;
 };
 
-// "vesk4: WHAT: message" on err; returns kExitFailure.
-int fail(QTextStream &err, const QString &what, const Failure &failure);
+using CommandTable = std::map<QString, Command>;
 
-// "vesk4: message (try 'vesk4 --help')" on err; returns kExitUsage.
+// Reports a failed command on err; returns kExitFailure.
+int fail(QTextStream &err, const QString &what, const Failure &failure);
+// Reports a wrong command line on err; returns kExitUsage.
 int usageError(QTextStream &err, const QString &message);
 
-// The integer value of --name N from options, fallback without it; nothing (after a usage message)
-// for a missing or out-of-range value.
+// The document as the editor holds it after opening the project.
+struct Opened {
+    Document doc;
+    EditorState state;
+};
+Status openInto(const QString &path, Opened &opened);
+
+// Reads the integer value of --name N from options; fails on a missing or out-of-range value.
 std::optional<int> intOption(const QStringList &options, const QString &name, int fallback, int min, int max,
                              QTextStream &err);
 
+// The commands of cli_image.cpp: import and image.
+void addImageCommands(CommandTable &table);
+
 // The commands of cli_include.cpp: from-inc, show and diff.
-std::map<QString, CliCommand> includeCommands();
+void addIncludeCommands(CommandTable &table);
 
 // export --check: whether the include file is byte for byte the export of doc; writes nothing.
 int checkExport(const Document &doc, const QString &includePath, QTextStream &out, QTextStream &err);

@@ -107,9 +107,9 @@ int checkExport(const Document &doc, const QString &includePath, QTextStream &ou
     return kExitFailure;
 }
 
-std::map<QString, CliCommand> includeCommands()
+void addIncludeCommands(CommandTable &table)
 {
-    return {
+    table.merge(CommandTable{
         {QStringLiteral("from-inc"),
          {"Usage: vesk4 from-inc IN.inc OUT.egd\n\n"
           "Reads an include file back into a project: each labelled block becomes the page\n"
@@ -144,7 +144,7 @@ std::map<QString, CliCommand> includeCommands()
           {},
           {},
           runDiff}},
-    };
+    });
 }
 
 } // namespace vesk4
