@@ -1,6 +1,6 @@
 #include "app/command_line.h"
 
-#include "app/version.h"
+#include "version.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>

@@ -5,6 +5,7 @@
 #include "document/document.h"
 #include "document/editor_state.h"
 #include "document/result.h"
+#include "files/file_actions.h"
 #include "widgets/message_boxes.h"
 
 #include <QMainWindow>
@@ -26,9 +27,10 @@ class PictureSurface;
 class SettingsPanel;
 class ToolPanel;
 
-// The main window Form1: owns the document, the editing state and the canvas renderer, assembles
-// the panels and keeps the page-dependent controls in line with the current page.
-class MainWindow : public QMainWindow {
+// The editor's main window: owns the document, the editing state and the canvas renderer, assembles
+// the panels and keeps the page-dependent controls in line with the current page. The file dialogs
+// reach it only as FileActions.
+class MainWindow : public QMainWindow, public FileActions {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget *parent = nullptr);
@@ -57,15 +59,17 @@ public:
     // Brings the palette panel and the canvas into line with the current page's colour mode.
     void showColourMode();
 
-    // The file actions behind the dialogs. Each reports a failure in a message box and returns
-    // false; a failed open leaves the document as it was, a failed save or export any old file.
-    bool openProjectFile(const QString &path);
-    bool saveProjectFile(const QString &path);
-    bool exportIncludeFile(const QString &path);
+    // The file actions behind the dialogs.
+    bool openProjectFile(const QString &path) override;
+    bool saveProjectFile(const QString &path) override;
+    bool exportIncludeFile(const QString &path) override;
+    QString projectFileName() const override { return doc_.projectFileName; }
+    void setProjectFileName(const QString &name) override { doc_.projectFileName = name; }
+    QString title() const override { return windowTitle(); }
 
     // Replaces the message boxes, for tests; the window does not take ownership.
     void setMessageBoxes(MessageBoxes *boxes) { messages_ = boxes; }
-    MessageBoxes &messageBoxes() const { return *messages_; }
+    MessageBoxes &messageBoxes() const override { return *messages_; }
 
     FileDialogs *fileDialogs() const { return fileDialogs_; }
 

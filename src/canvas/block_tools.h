@@ -14,8 +14,8 @@ namespace vesk4 {
 
 // What the widgets must bring up to date after a handler.
 struct Refresh {
-    bool canvas = false; // show the renderer's canvas image again (canvas)
-    bool thumbnail = false; // show the renderer's thumbnail again (thumbnail)
+    bool canvas = false; // show the renderer's canvas image again
+    bool thumbnail = false; // show the renderer's thumbnail image again
     bool blockSurface = false; // the floating block: its image, place, size or visibility
     bool controls = false; // the tool buttons, the canvas pointer and which parts of the window show
 
@@ -30,7 +30,7 @@ struct Refresh {
     friend bool operator==(const Refresh &, const Refresh &) = default;
 };
 
-// The floating block's surface floatingBlock, placed on the canvas in canvas pixels. Block cell
+// The floating block's surface, placed on the canvas in canvas pixels. Block cell
 // (x, y) is painted at (x * cellWidthPx, y * cellHeightPx) of its image, which is width x height.
 struct BlockSurface {
     int left = 0;

@@ -1,8 +1,8 @@
-#include "app/version.h"
 #include "cli/cli.h"
 #include "document/page_state.h"
 #include "export/include_export.h"
 #include "files/project_file.h"
+#include "version.h"
 
 #include <QFile>
 #include <QImage>
