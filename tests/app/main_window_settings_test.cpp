@@ -60,6 +60,8 @@ protected:
         Document edited = window.document();
         change(edited);
         ASSERT_TRUE(saveProject(edited, dir.filePath(QStringLiteral("p.egd"))));
+        if (window.isDocumentModified())
+            messages.saveChoices.push_back(SaveChoice::Discard);
         ASSERT_TRUE(window.openProjectFile(dir.filePath(QStringLiteral("p.egd"))));
     }
 
