@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include "version.h"
+
 #include <QCommandLineParser>
 
 namespace vesk4 {
@@ -20,7 +22,7 @@ QString helpText(const QCommandLineParser &parser)
 
 QString programVersion()
 {
-    return QStringLiteral(VESK4_VERSION);
+    return QString::fromLatin1(kVersion);
 }
 
 EditorCommandLine parseEditorCommandLine(const QStringList &arguments, CommandLineStep step)

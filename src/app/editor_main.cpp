@@ -2,8 +2,10 @@
 
 #include "app/command_line.h"
 #include "app/main_window.h"
+#include "version.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 #include <optional>
@@ -54,6 +56,9 @@ int runEditor(int argc, char **argv)
     QApplication::setOrganizationName(QStringLiteral("VESK4"));
     QApplication::setApplicationName(QStringLiteral("vesk4-editor"));
     QApplication::setApplicationVersion(programVersion());
+    // The desktop finds the editor's entry and icon by its id (Wayland's app id, the taskbar's icon).
+    QGuiApplication::setDesktopFileName(QLatin1String(kAppId));
+    QApplication::setWindowIcon(QIcon::fromTheme(QLatin1String(kAppId)));
     // Button colours show state; Fusion paints a button's palette colour on every platform.
     QApplication::setStyle(QStringLiteral("Fusion"));
     MainWindow window;

@@ -221,14 +221,19 @@ void MainWindow::connectHandlers()
     connect(toolPanel_, &ToolPanel::toolClicked, this, &MainWindow::toolButtonClicked);
 
     connect(settingsPanel_->nameBox(), &QLineEdit::textChanged, this, &MainWindow::nameEdited);
+    // Every choice from a size list, also of the item it already shows: a page read with a size the
+    // list lacks shows the previous item, and choosing that must store it. showCurrentPage selects the page's
+    // own size and stores it itself.
     for (int index : {0, 1})
-        connect(settingsPanel_->sizeList(index), &QComboBox::currentIndexChanged, this,
+        connect(settingsPanel_->sizeList(index), &QComboBox::activated, this,
                 [this, index] { sizeChosen(index); });
     for (int index : {0, 1, int(SettingsPanel::kPatternCountBox)}) {
         connect(numberBox(index), &QLineEdit::textChanged, this, [this, index] { numberBoxEdited(index); });
         connect(spinBar(index), &QScrollBar::valueChanged, this, [this, index] { spinBarMoved(index); });
     }
-    connect(settingsPanel_->outputCheckBox(), &QCheckBox::toggled, this, &MainWindow::outputToggled);
+    // The user's click only: a page's flag may hold another value than 0 or 1 from a file, and
+    // showing the page (which checks the box for 1 alone) must not overwrite it.
+    connect(settingsPanel_->outputCheckBox(), &QCheckBox::clicked, this, &MainWindow::outputToggled);
 
     connect(palettePanel_, &PalettePanel::modeSelected, this, &MainWindow::colourModeChosen);
     connect(palettePanel_, &PalettePanel::paletteSwatchPressed, this, &MainWindow::paletteEntryPicked);
@@ -264,7 +269,8 @@ void MainWindow::showCurrentPage()
     doc_.currentPatternHeight = doc_.ChrSizeY[page]; // 7
     numberBox(SettingsPanel::kPatternCountBox)->setText(QString::number(doc_.ChrPtnNum[page])); // 8
     palettePanel_->selectMode(doc_.ColorMode[page]); // 9
-    // 10: only a flag of 1 is exported, so only 1 shows checked.
+    // 10: only a flag of 1 is exported, so only 1 shows checked; the flag stays as stored until the
+    // user clicks the box.
     settingsPanel_->outputCheckBox()->setChecked(doc_.ChrOutFlag[page] == 1);
     redraw(true); // 11
 

@@ -101,11 +101,13 @@ void MainWindow::numberBoxEdited(int index)
         QLineEdit *box = numberBox(index);
         if (!isNumber(box->text()))
             box->setText(QStringLiteral("0"));
-        const std::optional<int16_t> count = isNumber(box->text()) ? boxValue(box) : std::nullopt;
-        if (!count || *count > kMaxPatternCountInBox)
+        // Compared before rounding: 99.4 is above 99, though it rounds to 99.
+        const double value = leadingNumber(box->text());
+        const std::optional<int16_t> count
+            = isNumber(box->text()) && value <= kMaxPatternCountInBox ? toInt16(value) : std::nullopt;
+        if (!count)
             box->setText(QStringLiteral("0"));
-        history_.changeSetting(state_.currentPage, PageSetting::PatternCount,
-                               count && *count <= kMaxPatternCountInBox ? *count : int16_t(0));
+        history_.changeSetting(state_.currentPage, PageSetting::PatternCount, count.value_or(0));
     }
     redraw(false);
 }

@@ -86,7 +86,10 @@ FileDialog::FileDialog(FileActions &actions, FileDialogKind kind, const QList<Vo
     connect(folderList_, &FolderList::pathChanged, this, &FileDialog::folderChanged);
     connect(folderList_, &FolderList::moveFailed, this,
             [this](const QString &description) { inform(actions_.title(), description); });
+    // A selection by the keyboard, and every left click, also on the entry already selected after
+    // the name box was edited; a click that selects runs the handler twice, to the same effect.
     connect(fileList_, &QListWidget::itemSelectionChanged, this, &FileDialog::fileSelected);
+    connect(fileList_, &QListWidget::itemClicked, this, &FileDialog::fileSelected);
     connect(fileList_, &QListWidget::itemDoubleClicked, this, &FileDialog::fileDoubleClicked);
     // Enter in the name box acts at once. The window is no QDialog, so no default button takes the
     // key a second time.

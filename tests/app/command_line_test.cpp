@@ -1,6 +1,7 @@
 // The editor's command line: which arguments run the editor with or without a project, which print
 // a text, and which are refused.
 #include "app/command_line.h"
+#include "version.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +21,7 @@ struct CommandLineCase {
 TEST(EditorCommandLineTest, ReadsTheFileHelpAndVersion)
 {
     const QString usage = QStringLiteral("Usage: vesk4-editor [options] [FILE]\n");
-    const QString version = QStringLiteral("vesk4-editor " VESK4_VERSION "\n");
+    const QString version = QStringLiteral("vesk4-editor %1\n").arg(QLatin1String(kVersion));
     const QString tryHelp = QStringLiteral("(try 'vesk4-editor --help')");
     const CommandLineCase cases[] = {
         {{}, Action::Run, Action::Run, {}, {}},

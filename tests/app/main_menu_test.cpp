@@ -1,6 +1,7 @@
 // The menu bar and the keys on the real window: what each entry and key does, that the panels stay
 // as they were, that a text box keeps its keys, the recent files and a dropped project file.
 #include "app/main_menu.h"
+#include "version.h"
 
 #include "app/page_bar.h"
 #include "app/settings_panel.h"
@@ -337,7 +338,7 @@ TEST_F(MainMenuTest, AboutNamesProgramVersionToolkitAndLicence)
     menu->action(MainMenu::About)->trigger();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].caption, QStringLiteral("バージョン情報"));
-    for (const QString &part : {window.title(), QStringLiteral(VESK4_VERSION),
+    for (const QString &part : {window.title(), QString::fromLatin1(kVersion),
                                 QStringLiteral("Qt ") + qVersion(), QStringLiteral("All rights reserved")})
         EXPECT_TRUE(messages.shown[0].text.contains(part)) << part.toStdString();
 }

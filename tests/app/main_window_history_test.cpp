@@ -24,7 +24,6 @@ protected:
     {
         ShownWindowTest::SetUp();
         ASSERT_TRUE(dir.isValid());
-        window.setMessageBoxes(&messages);
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
@@ -41,7 +40,6 @@ protected:
     int16_t cell(int x, int y) const { return window.document().PixelData(0, x, y); }
 
     QTemporaryDir dir;
-    ScriptedMessages messages;
     PictureSurface *canvas = window.canvasView()->canvas();
 };
 
