@@ -30,19 +30,19 @@ inline constexpr int kDefaultImportThreshold = 128;
 inline constexpr int kMaxImageScale = 16;
 
 // One cell the import writes, with its value before and after.
-struct CellChange {
+struct ImportedCell {
     int16_t x;
     int16_t y;
     int16_t before;
     int16_t after;
 
-    friend bool operator==(const CellChange &, const CellChange &) = default;
+    friend bool operator==(const ImportedCell &, const ImportedCell &) = default;
 };
 
 struct ImportPlan {
     int page = 0;
     // Only the sheet cells whose value changes, row by row.
-    std::vector<CellChange> changes;
+    std::vector<ImportedCell> changes;
     // Image pixels whose cell lies outside the 64 x 256 sheet; they are not written.
     int cut = 0;
 };

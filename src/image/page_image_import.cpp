@@ -145,13 +145,13 @@ Expected<ImportPlan> planImageImport(const Document &doc, int page, const QImage
 
 void applyImport(Document &doc, const ImportPlan &plan)
 {
-    for (const CellChange &c : plan.changes)
+    for (const ImportedCell &c : plan.changes)
         doc.PixelData(plan.page, c.x, c.y) = c.after;
 }
 
 void revertImport(Document &doc, const ImportPlan &plan)
 {
-    for (const CellChange &c : plan.changes)
+    for (const ImportedCell &c : plan.changes)
         doc.PixelData(plan.page, c.x, c.y) = c.before;
 }
 

@@ -116,7 +116,7 @@ TEST_F(PageImage, CellsBeyondTheSheetAreCutAndOnlyChangesArePlanned)
     ASSERT_TRUE(plan.ok());
     EXPECT_EQ(doc, before);
     EXPECT_EQ(plan.value().cut, 4);
-    EXPECT_EQ(plan.value().changes, (std::vector<CellChange>{{63, 255, 5, 1}}));
+    EXPECT_EQ(plan.value().changes, (std::vector<ImportedCell>{{63, 255, 5, 1}}));
 
     applyImport(doc, plan.value());
     EXPECT_EQ(doc.PixelData(kPage, 63, 255), 1);
@@ -126,7 +126,7 @@ TEST_F(PageImage, CellsBeyondTheSheetAreCutAndOnlyChangesArePlanned)
 
     const Expected<ImportPlan> left = planImageImport(doc, kPage, filled({2, 1}, qRgb(0, 0, 0)), {-1, 0});
     EXPECT_EQ(left.value().cut, 1);
-    EXPECT_EQ(left.value().changes, (std::vector<CellChange>{{0, 0, 0, 1}}));
+    EXPECT_EQ(left.value().changes, (std::vector<ImportedCell>{{0, 0, 0, 1}}));
 }
 
 TEST_F(PageImage, RefusedImportsSayWhy)
