@@ -148,7 +148,7 @@ void MainWindow::createUndoActions()
     connect(redoAction_, &QAction::triggered, this, &MainWindow::redo);
     history_.setStepApplied([this](const AppliedStep &step) { showAppliedStep(step); });
     connect(&history_.stack(), &QUndoStack::cleanChanged, this,
-            [this](bool clean) { setWindowModified(!clean); });
+            [this](bool) { setWindowModified(isDocumentModified()); });
 }
 
 void MainWindow::undo()

@@ -53,6 +53,8 @@ void MainWindow::setCurrentFilePath(const QString &path)
     // The placeholder keeps the modified mark where the caption has it.
     setWindowTitle(path.isEmpty() ? title() + QStringLiteral("[*]")
                                   : QFileInfo(path).fileName() + QStringLiteral("[*] - ") + title());
+    // A save or an open changes whether there is anything unsaved without always changing the stack.
+    setWindowModified(isDocumentModified());
 }
 
 void MainWindow::startNewDocumentAfterAsking()

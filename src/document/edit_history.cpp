@@ -184,13 +184,21 @@ void EditHistory::redo()
 void EditHistory::markSaved()
 {
     commitCells(QString());
+    unsaved_ = false;
     stack_.setClean();
 }
 
 void EditHistory::clear()
 {
     pending_.take();
+    unsaved_ = false;
     stack_.clear();
+}
+
+void EditHistory::clearUnsaved()
+{
+    clear();
+    unsaved_ = true;
 }
 
 } // namespace vesk4

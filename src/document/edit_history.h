@@ -56,11 +56,14 @@ public:
     void redo();
 
     // Whether the document differs from the last save or open.
-    bool isModified() const { return !pending_.empty() || !stack_.isClean(); }
+    bool isModified() const { return unsaved_ || !pending_.empty() || !stack_.isClean(); }
     // The document was saved: the current step is the saved state.
     void markSaved();
     // A document was opened: no history, and it is the saved state.
     void clear();
+    // A document came from something other than a project file: no history, and it stays unsaved
+    // until it is saved, whatever is undone.
+    void clearUnsaved();
 
     // Called after an undo or redo changed the document.
     void setStepApplied(std::function<void(const AppliedStep &)> notify) { notify_ = std::move(notify); }
@@ -75,6 +78,7 @@ private:
     std::function<void(const AppliedStep &)> notify_;
     // While the window shows an undone or redone step its controls only mirror the document.
     bool showingStep_ = false;
+    bool unsaved_ = false;
 };
 
 } // namespace vesk4
