@@ -10,7 +10,9 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -40,6 +42,9 @@ const CommandDesign &designOf(MainMenu::Command command)
         {"上書き保存(&S)", Key::Save, {}},
         {"名前を付けて保存(&A)...", Key::SaveAs, Key(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
         {"PICデータ出力(&E)...", Key::UnknownKey, Key(Qt::CTRL | Qt::Key_E)},
+        {"画像読込...", Key::UnknownKey, {}},
+        {"画像書出...", Key::UnknownKey, {}},
+        {"PICデータ読込...", Key::UnknownKey, {}},
         {"終了(&X)", Key::Quit, Key(Qt::CTRL | Qt::Key_Q)},
         {"元に戻す", Key::Undo, {}},
         {"やり直し", Key::Redo, {}},
@@ -83,6 +88,23 @@ const QString kFileInfoCaption = QStringLiteral("ファイル情報");
 const QString kMissingFile
     = QStringLiteral("ファイルが見つかりません。最近使ったファイルの一覧から外します。");
 
+// The file dialog of the image and include entries; the toolkit's own, the same on every platform.
+QString showFileDialog(QWidget *parent, const QString &caption, const QString &filter, bool save)
+{
+    const auto options = QFileDialog::DontUseNativeDialog;
+    return save ? QFileDialog::getSaveFileName(parent, caption, {}, filter, nullptr, options)
+                : QFileDialog::getOpenFileName(parent, caption, {}, filter, nullptr, options);
+}
+
+// Every image type Qt reads, as one file-dialog filter.
+QString readableImagesFilter()
+{
+    QStringList patterns;
+    for (const QByteArray &format : QImageReader::supportedImageFormats())
+        patterns << QStringLiteral("*.") + QString::fromLatin1(format);
+    return QStringLiteral("画像 (%1);;すべてのファイル (*)").arg(patterns.join(QLatin1Char(' ')));
+}
+
 // A button is pressed for the user only when the user could press it.
 void clickIfPressable(QAbstractButton *button, const QWidget *window)
 {
@@ -92,7 +114,7 @@ void clickIfPressable(QAbstractButton *button, const QWidget *window)
 
 } // namespace
 
-MainMenu::MainMenu(MainWindow &window) : QObject(&window), window_(window)
+MainMenu::MainMenu(MainWindow &window) : QObject(&window), window_(window), chooseFile_(showFileDialog)
 {
     createFileMenu();
     createEditMenu();
@@ -127,6 +149,9 @@ void MainMenu::createFileMenu()
     add(Save, [this] { saveToCurrentFile(); });
     add(SaveAs, [this] { window_.fileDialogs()->show(FileDialogKind::Save); });
     add(Export, [this] { window_.fileDialogs()->show(FileDialogKind::Export); });
+    add(ImportImage, [this] { importImage(); });
+    add(ExportImage, [this] { exportImage(); });
+    add(ReadInclude, [this] { readInclude(); });
     menu->addSeparator();
     recentMenu_ = menu->addMenu(QStringLiteral("最近使ったファイル(&R)"));
     showRecentFiles();
@@ -240,6 +265,32 @@ void MainMenu::turnPage(int step)
     const int page = window_.state().currentPage + step;
     if (page >= 0 && page < kPageCount)
         clickIfPressable(window_.pageBar()->pageButton(page), &window_);
+}
+
+void MainMenu::importImage()
+{
+    const QString path = chooseFile_(&window_, QStringLiteral("画像読込"), readableImagesFilter(), false);
+    if (!path.isEmpty())
+        window_.importImageFile(path);
+}
+
+void MainMenu::exportImage()
+{
+    QString path = chooseFile_(&window_, QStringLiteral("画像書出"), QStringLiteral("PNG (*.png)"), true);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".png");
+    window_.exportPageImage(path);
+}
+
+void MainMenu::readInclude()
+{
+    // The window asks about unsaved changes once the file is chosen, as the open dialog does.
+    const QString path = chooseFile_(&window_, QStringLiteral("PICデータ読込"),
+                                     QStringLiteral("PICデータ (*.inc);;すべてのファイル (*)"), false);
+    if (!path.isEmpty())
+        window_.readIncludeDocument(path);
 }
 
 void MainMenu::showAbout()

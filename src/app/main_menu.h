@@ -2,10 +2,14 @@
 
 #include <QObject>
 
+#include <QString>
+
 #include <array>
+#include <functional>
 
 class QAction;
 class QMenu;
+class QWidget;
 
 namespace vesk4 {
 
@@ -22,6 +26,9 @@ public:
         Save,
         SaveAs,
         Export,
+        ImportImage,
+        ExportImage,
+        ReadInclude,
         Quit,
         Undo,
         Redo,
@@ -38,6 +45,12 @@ public:
     // The entry of the tool button of that index (0-8), enabled exactly while its button is.
     QAction *toolAction(int index) const { return toolActions_.at(index); }
     QMenu *recentFilesMenu() const { return recentMenu_; }
+
+    // Asks for the file to read (save false) or write (save true): its path, or empty when cancelled.
+    using FileChooser
+        = std::function<QString(QWidget *parent, const QString &caption, const QString &filter, bool save)>;
+    // Replaces the file dialog of the image and include entries, for tests.
+    void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
 
     // Lists the recent files again from the settings store.
     void showRecentFiles();
@@ -57,12 +70,16 @@ private:
     void saveToCurrentFile();
     void openRecentFile(const QString &path);
     void turnPage(int step);
+    void importImage();
+    void exportImage();
+    void readInclude();
     void showAbout();
 
     MainWindow &window_;
     std::array<QAction *, CommandCount> actions_{};
     std::array<QAction *, 9> toolActions_{};
     QMenu *recentMenu_ = nullptr;
+    FileChooser chooseFile_;
 };
 
 } // namespace vesk4

@@ -72,6 +72,16 @@ public:
     // The caption without the modified mark.
     QString title() const override;
 
+    // The pictures and include files of the file menu; each reports a failure in a message box and
+    // then leaves the document as it was.
+    // Imports the image into the current page from the top-left cell the canvas shows, as one step.
+    bool importImageFile(const QString &path);
+    // Writes the current page's whole sheet as a PNG, one pixel per cell.
+    bool exportPageImage(const QString &path);
+    // After the unsaved-changes question, replaces the document with the pages read from an include
+    // file and shows page 0. The document has no project file, so it counts as unsaved.
+    bool readIncludeDocument(const QString &path);
+
     // Opening a project from outside the dialogs (the command line, a drop, the recent files):
     // the save dialog then starts with its name.
     bool openNamedProject(const QString &path);
