@@ -40,4 +40,31 @@ void BM_PenMove(benchmark::State &bench)
 }
 BENCHMARK(BM_PenMove);
 
+void sendToCanvas(vesk4::PictureSurface *canvas, QEvent::Type type, QPointF position, Qt::MouseButtons held)
+{
+    QMouseEvent event(type, position, canvas->mapToGlobal(position),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, Qt::NoModifier);
+    QApplication::sendEvent(canvas, &event);
+}
+
+// Undo and redo of a 200-cell pen stroke, each with the repaint of the canvas and thumbnail.
+void BM_UndoStroke(benchmark::State &bench)
+{
+    application();
+    vesk4::MainWindow window;
+    vesk4::PictureSurface *canvas = window.canvasView()->canvas();
+    sendToCanvas(canvas, QEvent::MouseButtonPress, QPointF(6, 6), Qt::LeftButton);
+    for (int i = 0; i < 200; ++i) // cells (i mod 64, i / 64 * 2), all distinct
+        sendToCanvas(canvas, QEvent::MouseMove, QPointF(6 + (i % 64) * 8, 6 + (i / 64) * 20), Qt::LeftButton);
+    sendToCanvas(canvas, QEvent::MouseButtonRelease, QPointF(6, 6), Qt::NoButton);
+    if (window.undoStack().count() != 1)
+        bench.SkipWithError("the stroke did not become one step");
+    for (auto _ : bench) {
+        window.undo();
+        window.redo();
+        benchmark::DoNotOptimize(window.renderer().canvas().constBits());
+    }
+}
+BENCHMARK(BM_UndoStroke);
+
 } // namespace

@@ -8,7 +8,15 @@ BUILD="$ROOT/build"
 SANITIZE_BUILD="${VESK4_SANITIZE_BUILD:-$ROOT/build-sanitize}"
 FUZZ_BUILD="${VESK4_FUZZ_BUILD:-$ROOT/build-fuzz}"
 
-BUILD_PACKAGES=(qt6-base-dev cmake g++ make libgtest-dev libbenchmark-dev clang-format fonts-ipafont-gothic)
+# help2man makes the manual pages from the programs' --help, rsvg-convert the icon's PNGs.
+BUILD_PACKAGES=(qt6-base-dev cmake g++ make libgtest-dev libbenchmark-dev clang-format fonts-ipafont-gothic
+    help2man librsvg2-bin)
+# The install test of ./scripts/test checks the installed files with these; xdg-mime needs
+# libfile-mimeinfo-perl's mimetype to read the installed MIME database.
+INSTALL_CHECK_PACKAGES=(desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl man-db)
+# ./scripts/package: CPack's Debian generator finds the programs with file and their library
+# dependencies with dpkg-shlibdeps.
+PACKAGE_PACKAGES=(dpkg-dev file)
 DISPLAY_PACKAGES=(xvfb xauth imagemagick x11-utils)
 # g++ brings the sanitizer runtimes of ./scripts/test --sanitize. ./scripts/fuzz needs clang, its
 # runtime libraries (libFuzzer, the sanitizers) and llvm-symbolizer for readable reports.

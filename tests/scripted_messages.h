@@ -37,7 +37,21 @@ public:
         return yes;
     }
 
+    SaveChoice askToSave(QWidget *parent, const QString &caption, const QString &text) override
+    {
+        askedToSave.push_back({parent, caption, text});
+        if (saveChoices.empty()) {
+            ADD_FAILURE() << "unexpected question: " << text.toStdString();
+            return SaveChoice::Cancel;
+        }
+        const SaveChoice choice = saveChoices.front();
+        saveChoices.pop_front();
+        return choice;
+    }
+
     std::deque<bool> answers;
+    std::deque<SaveChoice> saveChoices;
+    std::vector<Message> askedToSave;
     std::vector<Message> shown;
     std::vector<Message> asked;
 };

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/grid_panel.h"
+#include "app/main_menu.h"
 #include "app/page_bar.h"
 #include "app/settings_panel.h"
 #include "canvas/canvas_view.h"
@@ -16,9 +17,14 @@
 #include "widgets/button_colour.h"
 #include "widgets/twips.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
+#include <QLayout>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
@@ -38,19 +44,32 @@ constexpr QPoint kPalettePanelPosition(twips(8790), twips(3720));
 constexpr int kGap = 8;
 
 const QString kOpenCaption = QStringLiteral("ファイル情報");
+const QString kSaveQuestionCaption = QStringLiteral("保存確認");
+const QString kSaveQuestion = QStringLiteral("変更が保存されていません。保存しますか？");
 
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
-    setWindowTitle(kAppTitle);
+    // The placeholder shows the modified mark only while the document has unsaved changes.
+    setWindowTitle(kAppTitle + QStringLiteral("[*]"));
     createPanels();
     connectHandlers();
     startUp();
-    fileDialogs_ = new FileDialogs(*this);
+    fileDialogs_ = new FileDialogs(*this, *filePanel_, this);
+    createUndoActions();
+    mainMenu_ = new MainMenu(*this);
+    // The panels keep their size; the window grows by the menu bar's height.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setAcceptDrops(true);
 }
 
 MainWindow::~MainWindow() = default;
+
+QString MainWindow::title() const
+{
+    return kAppTitle;
+}
 
 // The controls as designed: page column, canvas with its scroll bar, tools and palette, and a
 // column with the thumbnail, the page settings, the grid and the file buttons.
@@ -87,7 +106,7 @@ void MainWindow::createPanels()
     column->setFixedHeight(pageBar_->height() - column->y());
     column->setFixedWidth(column->sizeHint().width());
 
-    setFixedSize(column->x() + column->width() + kGap, pageBar_->height());
+    central->setFixedSize(column->x() + column->width() + kGap, pageBar_->height());
 }
 
 void MainWindow::startUp()
@@ -113,6 +132,73 @@ void MainWindow::startUp()
     palettePanel_->showPenColours(doc_, state_); // 17
     showCurrentPage(); // 18
     redraw(false); // 19
+    blockTools_->setJournal(&history_.cellChanges());
+    history_.clear();
+}
+
+void MainWindow::createUndoActions()
+{
+    undoAction_ = new QAction(QStringLiteral("元に戻す"), this);
+    undoAction_->setShortcut(QKeySequence::Undo);
+    redoAction_ = new QAction(QStringLiteral("やり直し"), this);
+    redoAction_->setShortcut(QKeySequence::Redo);
+    addAction(undoAction_);
+    addAction(redoAction_);
+    connect(undoAction_, &QAction::triggered, this, &MainWindow::undo);
+    connect(redoAction_, &QAction::triggered, this, &MainWindow::redo);
+    history_.setStepApplied([this](const AppliedStep &step) { showAppliedStep(step); });
+    connect(&history_.stack(), &QUndoStack::cleanChanged, this,
+            [this](bool) { setWindowModified(isDocumentModified()); });
+}
+
+void MainWindow::undo()
+{
+    history_.undo();
+}
+
+void MainWindow::redo()
+{
+    history_.redo();
+}
+
+void MainWindow::showAppliedStep(const AppliedStep &step)
+{
+    if (step.page != state_.currentPage)
+        pageButtonClicked(step.page);
+    else if (step.cells)
+        redraw(true);
+    else
+        showCurrentPage();
+}
+
+bool MainWindow::confirmUnsavedChanges()
+{
+    if (!isDocumentModified())
+        return true;
+    switch (messages_->askToSave(this, kSaveQuestionCaption, kSaveQuestion)) {
+    case SaveChoice::Discard:
+        return true;
+    case SaveChoice::Cancel:
+        return false;
+    case SaveChoice::Save:
+        break;
+    }
+    if (currentFilePath_.isEmpty()) {
+        fileDialogs_->show(FileDialogKind::Save);
+        return false;
+    }
+    return saveProjectFile(currentFilePath_);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!confirmUnsavedChanges()) {
+        event->ignore();
+        return;
+    }
+    // An open file dialog would keep the program running without its main window.
+    fileDialogs_->closeAll();
+    event->accept();
 }
 
 void MainWindow::connectHandlers()
@@ -135,14 +221,19 @@ void MainWindow::connectHandlers()
     connect(toolPanel_, &ToolPanel::toolClicked, this, &MainWindow::toolButtonClicked);
 
     connect(settingsPanel_->nameBox(), &QLineEdit::textChanged, this, &MainWindow::nameEdited);
+    // Every choice from a size list, also of the item it already shows: a page read with a size the
+    // list lacks shows the previous item, and choosing that must store it. showCurrentPage selects the page's
+    // own size and stores it itself.
     for (int index : {0, 1})
-        connect(settingsPanel_->sizeList(index), &QComboBox::currentIndexChanged, this,
+        connect(settingsPanel_->sizeList(index), &QComboBox::activated, this,
                 [this, index] { sizeChosen(index); });
     for (int index : {0, 1, int(SettingsPanel::kPatternCountBox)}) {
         connect(numberBox(index), &QLineEdit::textChanged, this, [this, index] { numberBoxEdited(index); });
         connect(spinBar(index), &QScrollBar::valueChanged, this, [this, index] { spinBarMoved(index); });
     }
-    connect(settingsPanel_->outputCheckBox(), &QCheckBox::toggled, this, &MainWindow::outputToggled);
+    // The user's click only: a page's flag may hold another value than 0 or 1 from a file, and
+    // showing the page (which checks the box for 1 alone) must not overwrite it.
+    connect(settingsPanel_->outputCheckBox(), &QCheckBox::clicked, this, &MainWindow::outputToggled);
 
     connect(palettePanel_, &PalettePanel::modeSelected, this, &MainWindow::colourModeChosen);
     connect(palettePanel_, &PalettePanel::paletteSwatchPressed, this, &MainWindow::paletteEntryPicked);
@@ -178,7 +269,8 @@ void MainWindow::showCurrentPage()
     doc_.currentPatternHeight = doc_.ChrSizeY[page]; // 7
     numberBox(SettingsPanel::kPatternCountBox)->setText(QString::number(doc_.ChrPtnNum[page])); // 8
     palettePanel_->selectMode(doc_.ColorMode[page]); // 9
-    // 10: only a flag of 1 is exported, so only 1 shows checked.
+    // 10: only a flag of 1 is exported, so only 1 shows checked; the flag stays as stored until the
+    // user clicks the box.
     settingsPanel_->outputCheckBox()->setChecked(doc_.ChrOutFlag[page] == 1);
     redraw(true); // 11
 
@@ -216,7 +308,7 @@ void MainWindow::showColourMode()
 
 void MainWindow::colourModeChosen(int index)
 {
-    doc_.ColorMode[state_.currentPage] = int16_t(index);
+    history_.changeSetting(state_.currentPage, PageSetting::ColourMode, int16_t(index));
     showColourMode();
     update();
 }
@@ -253,12 +345,17 @@ void MainWindow::redraw(bool thumbnailToo)
 
 bool MainWindow::openProjectFile(const QString &path)
 {
+    if (!confirmUnsavedChanges())
+        return false;
     if (Status opened = openProject(path, doc_, state_); !opened) {
         reportFailure(kOpenCaption, QStringLiteral("ファイルを開けませんでした。"), opened.failure());
         return false;
     }
     pageBar_->setStartCaptions(doc_.ChrName);
     showCurrentPage();
+    history_.clear();
+    setCurrentFilePath(QFileInfo(path).absoluteFilePath());
+    emit projectFileUsed(path);
     return true;
 }
 
@@ -268,6 +365,9 @@ bool MainWindow::saveProjectFile(const QString &path)
         reportFailure(kAppTitle, QStringLiteral("保存できませんでした。"), saved.failure());
         return false;
     }
+    history_.markSaved();
+    setCurrentFilePath(QFileInfo(path).absoluteFilePath());
+    emit projectFileUsed(path);
     return true;
 }
 

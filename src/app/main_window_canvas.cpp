@@ -13,11 +13,24 @@
 
 namespace vesk4 {
 
+namespace {
+
+const QString kStrokeStep = QStringLiteral("描画");
+const QString kPasteStep = QStringLiteral("貼り付け");
+
+QString toolStepText(int index)
+{
+    return index == ToolButtons::kMove ? QStringLiteral("移動") : QStringLiteral("消す");
+}
+
+} // namespace
+
 void MainWindow::canvasPressed(int button, double x, double y)
 {
     pointerToCell(state_, x, y);
     if (state_.toolMode == kToolPen) {
-        penPress(doc_, state_, button);
+        // A stroke runs from press to release and is one step.
+        penPress(doc_, state_, button, &history_.cellChanges());
         redraw(true);
         return;
     }
@@ -28,7 +41,9 @@ void MainWindow::canvasMoved(int buttons, double x, double y)
 {
     pointerToCell(state_, x, y);
     if (state_.toolMode == kToolPen) {
-        penMove(doc_, state_, buttons);
+        penMove(doc_, state_, buttons, &history_.cellChanges());
+        if (buttons == 0) // no button held: a stroke whose release never came has ended
+            history_.commitCells(kStrokeStep);
         redraw(true);
         return;
     }
@@ -38,12 +53,14 @@ void MainWindow::canvasMoved(int buttons, double x, double y)
 void MainWindow::canvasReleased(int button, double x, double y)
 {
     state_.pressedButton = 0;
+    history_.commitCells(kStrokeStep);
     showChanges(blockTools_->canvasMouseUp(button, x, y));
 }
 
 void MainWindow::floatingBlockPressed(int button, double x, double y)
 {
     showChanges(blockTools_->floatingBlockPressed(button, x, y));
+    history_.commitCells(kPasteStep);
 }
 
 void MainWindow::floatingBlockMoved(int buttons, double x, double y)
@@ -54,6 +71,7 @@ void MainWindow::floatingBlockMoved(int buttons, double x, double y)
 void MainWindow::toolButtonClicked(int index)
 {
     showChanges(blockTools_->toolButtonClicked(index));
+    history_.commitCells(toolStepText(index));
 }
 
 void MainWindow::showChanges(const Refresh &refresh)

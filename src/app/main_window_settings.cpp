@@ -65,7 +65,7 @@ QScrollBar *MainWindow::spinBar(int index) const
 void MainWindow::nameEdited()
 {
     const QString name = settingsPanel_->nameBox()->text();
-    doc_.ChrName[state_.currentPage] = name;
+    history_.changeSetting(state_.currentPage, PageSetting::Name, name);
     pageBar_->pageButton(state_.currentPage)->setText(name.left(kCaptionLength));
 }
 
@@ -75,13 +75,9 @@ void MainWindow::sizeChosen(int index)
         = toInt16(leadingNumber(settingsPanel_->sizeList(index)->currentText()));
     if (!size) // no item selected
         return;
-    if (index == 0) {
-        doc_.ChrSizeX[state_.currentPage] = *size;
-        doc_.currentPatternWidth = *size;
-    } else {
-        doc_.ChrSizeY[state_.currentPage] = *size;
-        doc_.currentPatternHeight = *size;
-    }
+    history_.changeSetting(state_.currentPage,
+                           index == 0 ? PageSetting::PatternWidth : PageSetting::PatternHeight, *size);
+    (index == 0 ? doc_.currentPatternWidth : doc_.currentPatternHeight) = *size;
     redraw(true);
 }
 
@@ -105,13 +101,13 @@ void MainWindow::numberBoxEdited(int index)
         QLineEdit *box = numberBox(index);
         if (!isNumber(box->text()))
             box->setText(QStringLiteral("0"));
-        const std::optional<int16_t> count = isNumber(box->text()) ? boxValue(box) : std::nullopt;
-        if (!count || *count > kMaxPatternCountInBox) {
+        // Compared before rounding: 99.4 is above 99, though it rounds to 99.
+        const double value = leadingNumber(box->text());
+        const std::optional<int16_t> count
+            = isNumber(box->text()) && value <= kMaxPatternCountInBox ? toInt16(value) : std::nullopt;
+        if (!count)
             box->setText(QStringLiteral("0"));
-            doc_.ChrPtnNum[state_.currentPage] = 0;
-        } else {
-            doc_.ChrPtnNum[state_.currentPage] = *count;
-        }
+        history_.changeSetting(state_.currentPage, PageSetting::PatternCount, count.value_or(0));
     }
     redraw(false);
 }
@@ -126,13 +122,14 @@ void MainWindow::spinBarMoved(int index)
     else if (index == 1)
         doc_.GridY = value;
     else
-        doc_.ChrPtnNum[state_.currentPage] = value;
+        history_.changeSetting(state_.currentPage, PageSetting::PatternCount, value);
     redraw(false);
 }
 
 void MainWindow::outputToggled()
 {
-    doc_.ChrOutFlag[state_.currentPage] = settingsPanel_->outputCheckBox()->isChecked() ? 1 : 0;
+    history_.changeSetting(state_.currentPage, PageSetting::OutputFlag,
+                           int16_t(settingsPanel_->outputCheckBox()->isChecked() ? 1 : 0));
 }
 
 void MainWindow::scrollBarMoved()

@@ -13,6 +13,7 @@
 #include <QValidator>
 
 #include <initializer_list>
+#include <limits>
 
 namespace vesk4 {
 
@@ -54,6 +55,9 @@ SettingsPanel::SettingsPanel(QWidget *parent)
       outputCheckBox_(new QCheckBox)
 {
     nameBox_->setValidator(new PageNameValidator(nameBox_));
+    // Names have no length limit; the box's default of 32767 would cut a longer name from a file
+    // when its page is shown, and the cut name would be saved.
+    nameBox_->setMaxLength(std::numeric_limits<int>::max());
     countBox_->setFixedWidth(kNumberBoxWidth);
     countSpinBar_->setFixedHeight(countBox_->sizeHint().height());
 

@@ -20,9 +20,9 @@ inline constexpr int kPatternCountSpinMaximum = 255;
 // A number box with a spin bar beside it, coupled by box value = maximum - bar position.
 QScrollBar *makeSpinBar(int maximum, int boxValue, QWidget *parent = nullptr);
 
-// The frame "キャラクタ設定": the page's name box nameBox, the width and height lists sizeList(0) and
+// The frame "キャラクタ設定": the page's name box, the width and height lists sizeList(0) and
 // sizeList(1), the pattern-count box numberBox(4) with its spin bar spinBar(4) and the output check
-// box outputCheckBox.
+// box.
 class SettingsPanel : public QGroupBox {
     Q_OBJECT
 public:

@@ -37,14 +37,14 @@ int16_t mapChipNumber(const Document &doc, int x, int y);
 enum class MapSurface {
     Map, // the map grid, slot x + 32 * y
     ChipList, // the list of all chips, slot = chip number
-    ChosenChip, // the chosen chip chosenMapChip, slot 0
+    ChosenChip, // the chosen chip (chosenMapChip), slot 0
 };
 
 // Receives every chip a redraw reads, in order. The map mode of this edition shows nothing, so the
 // editor passes none; a map view, or a test, can.
 using ChipPainter = std::function<void(MapSurface surface, int slot, int chip, const ChipCells &cells)>;
 
-// The three map redraws. Chips are read from the current page currentPage.
+// The three map redraws. Chips are read from the current page.
 void drawMap(const Document &doc, const EditorState &state, const ChipPainter &paint = {});
 void drawChipList(const Document &doc, const EditorState &state, const ChipPainter &paint = {});
 void drawChosenChip(const Document &doc, const EditorState &state, const ChipPainter &paint = {});

@@ -335,7 +335,7 @@ Refresh BlockTools::pasteBlock()
                 const int pageX = x + state_.scrollColumn;
                 const int pageY = y + state_.scrollRow;
                 if (inCellStore(x - x0, y - y0) && inCellStore(pageX, pageY))
-                    doc_.PixelData(page, pageX, pageY) = doc_.blockBuffer(x - x0, y - y0);
+                    writeCell(doc_.PixelData, journal_, page, pageX, pageY, doc_.blockBuffer(x - x0, y - y0));
             }
     }
     return repaintCanvas();
@@ -352,7 +352,8 @@ Refresh BlockTools::eraseCells(int x, int y, int sizeX, int sizeY)
         const long long lastI = std::min<long long>(0LL + y + sizeY, kCellMax - state_.scrollRow);
         for (long long i = firstI; i <= lastI; ++i)
             for (long long j = firstJ; j <= lastJ; ++j)
-                doc_.PixelData(page, int(j) + state_.scrollColumn, int(i) + state_.scrollRow) = 0;
+                writeCell(doc_.PixelData, journal_, page, int(j) + state_.scrollColumn,
+                          int(i) + state_.scrollRow, 0);
     }
     return repaintCanvas();
 }

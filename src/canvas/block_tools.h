@@ -3,6 +3,7 @@
 #include "bgmap/map_chips.h"
 #include "canvas/canvas_renderer.h"
 #include "canvas/tool_buttons.h"
+#include "document/cell_changes.h"
 #include "document/document.h"
 #include "document/editor_state.h"
 
@@ -14,8 +15,8 @@ namespace vesk4 {
 
 // What the widgets must bring up to date after a handler.
 struct Refresh {
-    bool canvas = false; // show the renderer's canvas image again (canvas)
-    bool thumbnail = false; // show the renderer's thumbnail again (thumbnail)
+    bool canvas = false; // show the renderer's canvas image again
+    bool thumbnail = false; // show the renderer's thumbnail image again
     bool blockSurface = false; // the floating block: its image, place, size or visibility
     bool controls = false; // the tool buttons, the canvas pointer and which parts of the window show
 
@@ -30,7 +31,7 @@ struct Refresh {
     friend bool operator==(const Refresh &, const Refresh &) = default;
 };
 
-// The floating block's surface floatingBlock, placed on the canvas in canvas pixels. Block cell
+// The floating block's surface, placed on the canvas in canvas pixels. Block cell
 // (x, y) is painted at (x * cellWidthPx, y * cellHeightPx) of its image, which is width x height.
 struct BlockSurface {
     int left = 0;
@@ -95,6 +96,9 @@ public:
     ToolButtons &tools() { return tools_; }
     const BlockSurface &floatingBlock() const { return surface_; }
 
+    // Cells of the page are written through this journal from now on; none by default.
+    void setJournal(CellChanges *journal) { journal_ = journal; }
+
     // Receives the chips the map redraws read on entering the map mode; none by default.
     void setChipPainter(ChipPainter paint) { chipPainter_ = std::move(paint); }
 
@@ -123,6 +127,7 @@ private:
     ToolButtons tools_;
     BlockSurface surface_;
     ChipPainter chipPainter_;
+    CellChanges *journal_ = nullptr;
 };
 
 } // namespace vesk4

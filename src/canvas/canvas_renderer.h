@@ -29,12 +29,12 @@ public:
         drawGrid(doc, state);
     }
 
-    const QImage &canvas() const { return canvas_; } // canvas's drawing area, 512 x 640
+    const QImage &canvas() const { return canvas_; } // the canvas's drawing area, 512 x 640
     // For what is drawn over a fresh repaint (the range outline); the next drawCells paints over it.
     QImage &canvasImage() { return canvas_; }
-    const QImage &thumbnail() const { return thumbnail_; } // thumbnail's drawing area, 128 x 192
-    const QImage &colourStrip() const { return strip_; } // Pic_box
-    const QImage &linePattern() const { return dots_; } // Pic_Dot
+    const QImage &thumbnail() const { return thumbnail_; } // the thumbnail's drawing area, 128 x 192
+    const QImage &colourStrip() const { return strip_; }
+    const QImage &linePattern() const { return dots_; }
 
     // The 36 x 32 line-pattern picture: white ground, black, red and blue tiles.
     static QImage makeLinePatternPicture();

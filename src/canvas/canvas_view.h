@@ -50,7 +50,7 @@ private:
     const QImage *image_ = nullptr;
 };
 
-// The floating block floatingBlock: a borderless surface lying on the canvas's drawing area, with
+// The floating block: a borderless surface lying on the canvas's drawing area, with
 // mouse positions in its own pixels. Moves arrive also with no button held, so the block can follow.
 class BlockSurfaceView : public QWidget {
     Q_OBJECT
@@ -76,7 +76,7 @@ private:
     QImage image_; // shares the core's pixels until they change
 };
 
-// The canvas canvas with the scroll bar scrollBar against its right border.
+// The canvas with its scroll bar against its right border.
 class CanvasView : public QWidget {
     Q_OBJECT
 public:

@@ -22,12 +22,18 @@ int16_t nearestCell(double position, int cellSize, int scroll)
 }
 
 // The cell under the pointer, or nullptr when the pointer lies beyond the store's margins.
-int16_t *cellUnderPointer(Document &doc, const EditorState &state)
+const int16_t *cellUnderPointer(const Document &doc, const EditorState &state)
 {
     if (state.currentPage < 0 || state.currentPage >= kPageCount
         || !inCellStore(state.pointerCellX, state.pointerCellY))
         return nullptr;
-    return &doc.PixelData(state.currentPage, state.pointerCellX, state.pointerCellY);
+    return doc.PixelData.data()
+        + PagedCellStore::index(state.currentPage, state.pointerCellX, state.pointerCellY);
+}
+
+void writePointerCell(Document &doc, const EditorState &state, CellChanges *journal, int16_t value)
+{
+    writeCell(doc.PixelData, journal, state.currentPage, state.pointerCellX, state.pointerCellY, value);
 }
 
 bool twoColourPage(const Document &doc, const EditorState &state)
@@ -43,12 +49,12 @@ void pointerToCell(EditorState &state, double x, double y)
     state.pointerCellY = nearestCell(y, state.cellHeightPx, state.scrollRow);
 }
 
-void penPress(Document &doc, EditorState &state, int button)
+void penPress(Document &doc, EditorState &state, int button, CellChanges *journal)
 {
-    int16_t *cell = cellUnderPointer(doc, state);
+    const int16_t *cell = cellUnderPointer(doc, state);
     if (button == kLeftButton) {
         if (cell)
-            *cell = state.leftPenEntry;
+            writePointerCell(doc, state, journal, state.leftPenEntry);
         return;
     }
     if (button != kRightButton || state.pressedButton != 0)
@@ -57,22 +63,22 @@ void penPress(Document &doc, EditorState &state, int button)
     if (!cell)
         return;
     if (twoColourPage(doc, state))
-        *cell = state.rightPenEntry;
+        writePointerCell(doc, state, journal, state.rightPenEntry);
     else if (*cell != state.leftPenEntry && *cell == state.rightPenEntry)
-        *cell = state.rightPenAltEntry;
+        writePointerCell(doc, state, journal, state.rightPenAltEntry);
     else
-        *cell = state.rightPenEntry;
+        writePointerCell(doc, state, journal, state.rightPenEntry);
 }
 
-void penMove(Document &doc, EditorState &state, int buttons)
+void penMove(Document &doc, EditorState &state, int buttons, CellChanges *journal)
 {
-    int16_t *cell = cellUnderPointer(doc, state);
+    const int16_t *cell = cellUnderPointer(doc, state);
     if (!cell)
         return;
     if (buttons == kLeftButton)
-        *cell = state.leftPenEntry;
+        writePointerCell(doc, state, journal, state.leftPenEntry);
     else if (buttons == kRightButton && (twoColourPage(doc, state) || *cell == state.leftPenEntry))
-        *cell = state.rightPenEntry;
+        writePointerCell(doc, state, journal, state.rightPenEntry);
 }
 
 } // namespace vesk4

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/cell_changes.h"
 #include "document/document.h"
 #include "document/editor_state.h"
 
@@ -15,10 +16,11 @@ namespace vesk4 {
 void pointerToCell(EditorState &state, double x, double y);
 
 // A press of one button with the pen, at the cell pointerCellX, pointerCellY. A right press counts only when
-// no right press is in progress (pressedButton 0) and marks one (pressedButton 2).
-void penPress(Document &doc, EditorState &state, int button);
+// no right press is in progress (pressedButton 0) and marks one (pressedButton 2). Cells are written
+// through the journal when one is given.
+void penPress(Document &doc, EditorState &state, int button, CellChanges *journal = nullptr);
 
 // A move with the pen while the buttons of the mask are held, at the cell pointerCellX, pointerCellY.
-void penMove(Document &doc, EditorState &state, int buttons);
+void penMove(Document &doc, EditorState &state, int buttons, CellChanges *journal = nullptr);
 
 } // namespace vesk4

@@ -55,7 +55,7 @@ struct ToolButtons {
 
     std::array<ToolButton, kMapButton + 1> buttons;
     CanvasPointer canvasPointer = CanvasPointer::Default;
-    bool canvasShown = true; // the canvas canvas and the thumbnail thumbnail
+    bool canvasShown = true; // the canvas and the thumbnail
     // The frames "グリッド", "キャラクタ設定", "描画モード", "ファイル", "CHR", "色選択" and the frame
     // of the line-pattern picture; the map mode hides them all.
     bool framesShown = true;

@@ -1,11 +1,14 @@
 #include "cli/cli.h"
 
+#include "cli/cli_command.h"
+
 #include "canvas/canvas_renderer.h"
 #include "document/page_state.h"
 #include "document/start_values.h"
 #include "export/include_export.h"
 #include "files/project_file.h"
 #include "files/whole_file.h"
+#include "version.h"
 
 #include <functional>
 #include <map>
@@ -21,48 +24,28 @@ Works on VESK4 graphics projects (.egd) exactly as the editor does.
 
 Commands:
   new OUT.egd                  write the project the editor starts with
-  export PROJECT.egd OUT.inc   write the MPLAB include file of a project
+  export PROJECT.egd OUT.inc [--check]
+                               write the MPLAB include file of a project, or check
+                               that OUT.inc is what it would write
+  from-inc IN.inc OUT.egd      read an include file back into a project
   render PROJECT.egd OUT.png [--page N] [--scroll Y] [--thumbnail]
                                write a page as the editor's canvas shows it
   check PROJECT.egd            check that a project file reads
+  show PROJECT.egd [--page N]  print the pages as text (a git diff text converter)
+  diff A.egd B.egd             print the pages and rows where two projects differ
+  import PROJECT.egd IMAGE --page N [--at X,Y] [--threshold T] [--output OUT.egd]
+                               read an image into a page, one cell per pixel
+  image PROJECT.egd OUT.png --page N [--patterns] [--scale K]
+                               write a page as an image, one pixel per cell
+
+Options:
+  -h, --help                   show this help, or after a command that command's help
+  --version                    show the version
 
 Run 'vesk4 COMMAND --help' for the details of a command.
-Exit status: 0 success, 1 the command failed, 2 the command line was wrong.
+Exit status: 0 success, 1 the command failed, 2 the command line was wrong;
+'export --check' and 'diff' exit 1 for a difference and 'diff' 2 for a file it cannot read.
 )";
-
-struct Command {
-    const char *help;
-    int fileArgs;
-    QStringList valueOptions; // options followed by a value
-    QStringList flagOptions;
-    std::function<int(const QStringList &positional, const QStringList &options, QTextStream &out,
-                      QTextStream &err)>
-        run;
-};
-
-int fail(QTextStream &err, const QString &what, const Failure &failure)
-{
-    err << "vesk4: " << what << ": " << failure.text() << Qt::endl;
-    return kExitFailure;
-}
-
-int usageError(QTextStream &err, const QString &message)
-{
-    err << "vesk4: " << message << " (try 'vesk4 --help')" << Qt::endl;
-    return kExitUsage;
-}
-
-// The document as the editor holds it after opening the project.
-struct Opened {
-    Document doc;
-    EditorState state;
-};
-
-Status openInto(const QString &path, Opened &opened)
-{
-    startDocument(opened.doc, opened.state);
-    return openProject(path, opened.doc, opened.state);
-}
 
 int runNew(const QStringList &positional, const QStringList &, QTextStream &out, QTextStream &err)
 {
@@ -74,31 +57,17 @@ int runNew(const QStringList &positional, const QStringList &, QTextStream &out,
     return kExitOk;
 }
 
-int runExport(const QStringList &positional, const QStringList &, QTextStream &out, QTextStream &err)
+int runExport(const QStringList &positional, const QStringList &options, QTextStream &out, QTextStream &err)
 {
     Opened opened;
     if (Status read = openInto(positional[0], opened); !read)
         return fail(err, positional[0], read.failure());
+    if (options.contains(QStringLiteral("--check")))
+        return checkExport(opened.doc, positional[1], out, err);
     if (Status written = exportInclude(opened.doc, positional[1]); !written)
         return fail(err, positional[1], written.failure());
     out << "wrote " << positional[1] << Qt::endl;
     return kExitOk;
-}
-
-// Reads the integer value of --name N from options; fails on a missing or out-of-range value.
-std::optional<int> intOption(const QStringList &options, const QString &name, int fallback, int min, int max,
-                             QTextStream &err)
-{
-    const qsizetype at = options.indexOf(name);
-    if (at < 0)
-        return fallback;
-    bool ok = false;
-    const int value = at + 1 < options.size() ? options[at + 1].toInt(&ok) : 0;
-    if (!ok || value < min || value > max) {
-        usageError(err, QStringLiteral("%1 takes a number from %2 to %3").arg(name).arg(min).arg(max));
-        return std::nullopt;
-    }
-    return value;
 }
 
 int runRender(const QStringList &positional, const QStringList &options, QTextStream &out, QTextStream &err)
@@ -155,9 +124,16 @@ int runCheck(const QStringList &positional, const QStringList &, QTextStream &ou
     return kExitOk;
 }
 
-const std::map<QString, Command> &commands()
+CommandTable withMoreCommands(CommandTable table)
 {
-    static const std::map<QString, Command> table{
+    addImageCommands(table);
+    addIncludeCommands(table);
+    return table;
+}
+
+const CommandTable &commands()
+{
+    static const CommandTable table = withMoreCommands({
         {QStringLiteral("new"),
          {"Usage: vesk4 new OUT.egd\n\n"
           "Writes the project the editor starts with, as saving it at once would:\n"
@@ -167,12 +143,15 @@ const std::map<QString, Command> &commands()
           {},
           runNew}},
         {QStringLiteral("export"),
-         {"Usage: vesk4 export PROJECT.egd OUT.inc\n\n"
+         {"Usage: vesk4 export PROJECT.egd OUT.inc [--check]\n\n"
           "Opens the project as the editor's Open does and writes its include file as the\n"
-          "editor's export does, byte for byte. On failure no output file is left behind.\n",
+          "editor's export does, byte for byte. On failure no output file is left behind.\n\n"
+          "With --check nothing is written: exits 0 when OUT.inc is byte for byte what the\n"
+          "export would write, else 1, naming the first differing line and the page and\n"
+          "pattern it belongs to (or that OUT.inc cannot be read).\n",
           2,
           {},
-          {},
+          {QStringLiteral("--check")},
           runExport}},
         {QStringLiteral("render"),
          {"Usage: vesk4 render PROJECT.egd OUT.png [--page N] [--scroll Y] [--thumbnail]\n\n"
@@ -190,7 +169,7 @@ const std::map<QString, Command> &commands()
           {},
           {},
           runCheck}},
-    };
+    });
     return table;
 }
 
@@ -207,6 +186,10 @@ int runCli(const QStringList &args, QTextStream &out, QTextStream &err)
         return usageError(err, QStringLiteral("missing command"));
     if (isHelp(args[0])) {
         out << kOverview;
+        return kExitOk;
+    }
+    if (args[0] == QLatin1String("--version")) {
+        out << "vesk4 " << kVersion << '\n';
         return kExitOk;
     }
     const auto found = commands().find(args[0]);

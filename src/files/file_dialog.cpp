@@ -1,8 +1,9 @@
 #include "files/file_dialog.h"
 
-#include "app/main_window.h"
+#include "files/file_actions.h"
 #include "files/file_names.h"
 #include "files/folder_lists.h"
+#include "widgets/message_boxes.h"
 #include "widgets/twips.h"
 
 #include <QDir>
@@ -62,9 +63,10 @@ constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint | 
 
 } // namespace
 
-FileDialog::FileDialog(MainWindow &window, FileDialogKind kind, const QList<Volume> &volumes)
-    : QWidget(nullptr, kWindowFlags), window_(window), kind_(kind), driveList_(new DriveList(volumes, this)),
-      folderList_(new FolderList(this)), fileList_(new FileList(this)), fileNameBox_(new QLineEdit(this)),
+FileDialog::FileDialog(FileActions &actions, FileDialogKind kind, const QList<Volume> &volumes)
+    : QWidget(nullptr, kWindowFlags), actions_(actions), kind_(kind),
+      driveList_(new DriveList(volumes, this)), folderList_(new FolderList(this)),
+      fileList_(new FileList(this)), fileNameBox_(new QLineEdit(this)),
       actionButton_(new QPushButton(QString::fromUtf8(designOf(kind).action), this)),
       cancelButton_(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this))
 {
@@ -83,8 +85,11 @@ FileDialog::FileDialog(MainWindow &window, FileDialogKind kind, const QList<Volu
     connect(driveList_, &QComboBox::currentIndexChanged, this, &FileDialog::driveChosen);
     connect(folderList_, &FolderList::pathChanged, this, &FileDialog::folderChanged);
     connect(folderList_, &FolderList::moveFailed, this,
-            [this](const QString &description) { inform(window_.windowTitle(), description); });
+            [this](const QString &description) { inform(actions_.title(), description); });
+    // A selection by the keyboard, and every left click, also on the entry already selected after
+    // the name box was edited; a click that selects runs the handler twice, to the same effect.
     connect(fileList_, &QListWidget::itemSelectionChanged, this, &FileDialog::fileSelected);
+    connect(fileList_, &QListWidget::itemClicked, this, &FileDialog::fileSelected);
     connect(fileList_, &QListWidget::itemDoubleClicked, this, &FileDialog::fileDoubleClicked);
     // Enter in the name box acts at once. The window is no QDialog, so no default button takes the
     // key a second time.
@@ -108,7 +113,7 @@ void FileDialog::startUp()
     }
     switch (kind_) {
     case FileDialogKind::Save:
-        fileNameBox_->setText(window_.document().projectFileName);
+        fileNameBox_->setText(actions_.projectFileName());
         break;
     case FileDialogKind::Export:
         fileNameBox_->setText(kExportStartName);
@@ -122,7 +127,7 @@ void FileDialog::driveChosen()
 {
     const QString drive = driveList_->drive();
     if (Status moved = folderList_->setPath(drive); !moved) {
-        inform(window_.windowTitle(), moved.failure().text());
+        inform(actions_.title(), moved.failure().text());
         // Runs this handler again for the old drive; a second failure finds the list already there.
         driveList_->setDrive(lastDrive_);
         return;
@@ -189,9 +194,9 @@ void FileDialog::saveOrExport()
 
     // The save dialog's next showing starts with this name, even when the overwrite question below
     // is answered No.
-    const QString previousFilePath = window_.document().projectFileName;
+    const QString previousName = actions_.projectFileName();
     if (kind_ == FileDialogKind::Save)
-        window_.document().projectFileName = saveName_;
+        actions_.setProjectFileName(saveName_);
 
     const QString path = pathInFolder(fileList_->folder(), saveName_);
     bool replace = true;
@@ -211,11 +216,11 @@ void FileDialog::saveOrExport()
         return;
 
     const bool done
-        = kind_ == FileDialogKind::Save ? window_.saveProjectFile(path) : window_.exportIncludeFile(path);
+        = kind_ == FileDialogKind::Save ? actions_.saveProjectFile(path) : actions_.exportIncludeFile(path);
     if (!done) {
         // The window said why; the document stays as it was and the user can pick another name.
         if (kind_ == FileDialogKind::Save)
-            window_.document().projectFileName = previousFilePath;
+            actions_.setProjectFileName(previousName);
         return;
     }
     close();
@@ -233,20 +238,20 @@ void FileDialog::openProject()
         return;
     }
     // A failed read leaves the document, projectFileName included, as it was; the window said why.
-    if (!window_.openProjectFile(pathInFolder(fileList_->folder(), loadName_)))
+    if (!actions_.openProjectFile(pathInFolder(fileList_->folder(), loadName_)))
         return;
-    window_.document().projectFileName = loadName_;
+    actions_.setProjectFileName(loadName_);
     close();
 }
 
 bool FileDialog::ask(const QString &text)
 {
-    return window_.messageBoxes().ask(this, kSaveCaption, text);
+    return actions_.messageBoxes().ask(this, kSaveCaption, text);
 }
 
 void FileDialog::inform(const QString &caption, const QString &text)
 {
-    window_.messageBoxes().inform(this, caption, text);
+    actions_.messageBoxes().inform(this, caption, text);
 }
 
 QString FileDialog::extension() const

@@ -11,19 +11,20 @@ namespace vesk4 {
 
 class DriveList;
 class FileList;
+class FileActions;
 class FolderList;
-class MainWindow;
 
-// Form2 saves the project, Form3 opens one, Form4 writes the include file.
+// Save writes the project, Open reads one, Export writes the include file.
 enum class FileDialogKind { Save, Open, Export };
 
 // One file dialog: drive, folder and file lists, the name box and the action and cancel buttons.
-// A window of its own, without an owner, that deletes itself when it closes.
+// A window of its own, without an owner, that deletes itself when it closes. It acts on the
+// document only through the FileActions it is given.
 class FileDialog : public QWidget {
     Q_OBJECT
 public:
-    // Runs startUp: the working folder plus "egd" or "inc", and the start-up name.
-    FileDialog(MainWindow &window, FileDialogKind kind, const QList<Volume> &volumes);
+    // Starts in the working folder plus "egd" or "inc", with the start-up name.
+    FileDialog(FileActions &actions, FileDialogKind kind, const QList<Volume> &volumes);
 
     FileDialogKind kind() const { return kind_; }
 
@@ -51,7 +52,7 @@ private:
     void inform(const QString &caption, const QString &text);
     QString extension() const;
 
-    MainWindow &window_;
+    FileActions &actions_;
     const FileDialogKind kind_;
 
     DriveList *driveList_;

@@ -1,21 +1,20 @@
 #include "files/file_dialogs.h"
 
-#include "app/main_window.h"
 #include "files/file_panel.h"
 
 #include <QPushButton>
 
 namespace vesk4 {
 
-FileDialogs::FileDialogs(MainWindow &window) : QObject(&window), window_(window)
+FileDialogs::FileDialogs(FileActions &actions, const FilePanel &panel, QObject *parent)
+    : QObject(parent), actions_(actions)
 {
-    FilePanel *panel = window.filePanel();
-    connect(panel->projectButton(0), &QPushButton::clicked, this, [this] { show(FileDialogKind::Open); });
-    connect(panel->projectButton(1), &QPushButton::clicked, this, [this] { show(FileDialogKind::Save); });
-    connect(panel->exportButton(), &QPushButton::clicked, this, [this] { show(FileDialogKind::Export); });
+    connect(panel.projectButton(0), &QPushButton::clicked, this, [this] { show(FileDialogKind::Open); });
+    connect(panel.projectButton(1), &QPushButton::clicked, this, [this] { show(FileDialogKind::Save); });
+    connect(panel.exportButton(), &QPushButton::clicked, this, [this] { show(FileDialogKind::Export); });
 }
 
-// The dialogs act on the window; none may outlive it.
+// The dialogs act on the file actions; none may outlive them.
 FileDialogs::~FileDialogs()
 {
     for (QPointer<FileDialog> &dialog : dialogs_)
@@ -26,11 +25,18 @@ void FileDialogs::show(FileDialogKind kind)
 {
     QPointer<FileDialog> &dialog = dialogs_[int(kind)];
     if (!openOne(kind))
-        dialog = new FileDialog(window_, kind, volumeLister_());
+        dialog = new FileDialog(actions_, kind, volumeLister_());
     dialog->show();
     dialog->setWindowState(dialog->windowState() & ~Qt::WindowMinimized);
     dialog->raise();
     dialog->activateWindow();
+}
+
+void FileDialogs::closeAll()
+{
+    for (QPointer<FileDialog> &dialog : dialogs_)
+        if (dialog)
+            dialog->close();
 }
 
 FileDialog *FileDialogs::openOne(FileDialogKind kind) const

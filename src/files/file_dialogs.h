@@ -10,14 +10,16 @@
 
 namespace vesk4 {
 
-class MainWindow;
+class FileActions;
+class FilePanel;
 
-// The three file dialogs behind the main window's file buttons: "開く" shows Form3, "保存" Form2 and
-// "PICデータ出力" Form4. A dialog that is not open is made anew; one that is open comes to the front.
+// The three file dialogs behind the file panel's buttons: "開く" shows the open dialog, "保存" the
+// save dialog and "PICデータ出力" the export dialog. A dialog that is not open is made anew; one that
+// is open comes to the front. The dialogs act through the given FileActions, which must outlive them.
 class FileDialogs : public QObject {
     Q_OBJECT
 public:
-    explicit FileDialogs(MainWindow &window);
+    FileDialogs(FileActions &actions, const FilePanel &panel, QObject *parent);
     ~FileDialogs() override;
 
     // The open dialog of each kind; null when it is closed.
@@ -30,11 +32,13 @@ public:
     void setVolumeLister(VolumeLister lister) { volumeLister_ = std::move(lister); }
 
     void show(FileDialogKind kind);
+    // Closes every open dialog.
+    void closeAll();
 
 private:
     FileDialog *openOne(FileDialogKind kind) const;
 
-    MainWindow &window_;
+    FileActions &actions_;
     VolumeLister volumeLister_ = mountedVolumes;
     // The dialogs have no owner; a closed one is hidden until its deferred deletion.
     std::array<QPointer<FileDialog>, 3> dialogs_;

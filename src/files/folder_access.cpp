@@ -99,7 +99,11 @@ QStringList fileNames(const QString &folder)
 
 QString pathInFolder(const QString &folder, const QString &name)
 {
-    return QDir(folder).filePath(name);
+    // Plain joining: QDir::filePath returns a name it takes for absolute as it is, and it takes a
+    // leading ":" for a Qt resource path, which would send the file out of the folder.
+    if (folder.endsWith(QLatin1Char('/')))
+        return folder + name;
+    return folder + QLatin1Char('/') + name;
 }
 
 } // namespace vesk4

@@ -44,7 +44,9 @@ QStringList subfolderNames(const QString &folder);
 // Every file of the folder by name, ignoring letter case; dot files are files too.
 QStringList fileNames(const QString &folder);
 
-// The name in the folder, joined with the platform's separator.
+// The name in the folder: the folder, a "/" unless it ends with one, and the name as it is. Every
+// character of the name is taken literally, a leading ":" or "~" included; the dialogs build every
+// path from a folder and a name with this.
 QString pathInFolder(const QString &folder, const QString &name);
 
 } // namespace vesk4

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -124,6 +125,37 @@ int FolderList::rowOf(const QString &folder) const
 }
 
 FileList::FileList(QWidget *parent) : QListWidget(parent) { }
+
+namespace {
+
+// Takes a press, release or double-click of another button than the left one off the list's hands.
+bool swallowOtherButtons(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        return false;
+    event->accept();
+    return true;
+}
+
+} // namespace
+
+void FileList::mousePressEvent(QMouseEvent *event)
+{
+    if (!swallowOtherButtons(event))
+        QListWidget::mousePressEvent(event);
+}
+
+void FileList::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!swallowOtherButtons(event))
+        QListWidget::mouseReleaseEvent(event);
+}
+
+void FileList::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (!swallowOtherButtons(event))
+        QListWidget::mouseDoubleClickEvent(event);
+}
 
 void FileList::setFolder(const QString &folder)
 {

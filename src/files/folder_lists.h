@@ -56,7 +56,8 @@ private:
 };
 
 // The file list: every file of one folder, no pattern. An entry the user selects emits
-// itemSelectionChanged; listing a folder selects none.
+// itemSelectionChanged, and every left click on an entry itemClicked; listing a folder selects none.
+// Only the left button acts: other buttons neither select nor double-click.
 class FileList : public QListWidget {
     Q_OBJECT
 public:
@@ -69,6 +70,11 @@ public:
     int selectedRow() const;
     // Selects the entry; -1 selects none.
     void selectRow(int row);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     QString folder_;

@@ -105,7 +105,7 @@ PalettePanel::PalettePanel(QWidget *parent)
 
     for (int mode = 0; mode < int(kOptions.size()); ++mode) {
         auto *option = new QRadioButton(QString::fromUtf8(kOptions[mode].caption), this);
-        option->setGeometry(twips(kOptions[mode].left), twips(kOptions[mode].top), kOptionWidth,
+        option->setGeometry(twips(kOptions[mode].left), twips(kOptions[mode].top) + down, kOptionWidth,
                             kOptionHeight);
         option->setEnabled(mode >= kMode2); // this edition edits monochrome pages only
         optionGroup_->addButton(option, mode);

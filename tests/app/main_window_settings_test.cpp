@@ -6,7 +6,9 @@
 #include "canvas/canvas_view.h"
 #include "files/project_file.h"
 #include "palette/palette_panel.h"
+#include "widgets/twips.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -43,6 +45,14 @@ protected:
         QTest::keyClicks(box, text);
     }
     void clickPage(int page) { QTest::mouseClick(pages->pageButton(page), Qt::LeftButton); }
+    // Opens the list and picks the item with the keyboard, as a user does.
+    static void choose(QComboBox *list, const QString &item)
+    {
+        list->showPopup();
+        QAbstractItemView *view = list->view();
+        view->setCurrentIndex(view->model()->index(list->findText(item), 0));
+        QTest::keyClick(view, Qt::Key_Return);
+    }
 
     // Saves the window's document with a change and opens it again, as a file from elsewhere.
     template <class Change> void reopenWith(Change change)
@@ -50,6 +60,8 @@ protected:
         Document edited = window.document();
         change(edited);
         ASSERT_TRUE(saveProject(edited, dir.filePath(QStringLiteral("p.egd"))));
+        if (window.isDocumentModified())
+            messages.saveChoices.push_back(SaveChoice::Discard);
         ASSERT_TRUE(window.openProjectFile(dir.filePath(QStringLiteral("p.egd"))));
     }
 
@@ -142,6 +154,21 @@ TEST_F(MainWindowSettings, PatternCountBoxTakesNumbersUpTo99)
     EXPECT_EQ(count->text(), QStringLiteral("0"));
 }
 
+TEST_F(MainWindowSettings, PatternCountAbove99IsRefusedBeforeRounding)
+{
+    // Typed text, the box's text after it, the count stored.
+    const struct {
+        const char *typed, *shown;
+        int stored;
+    } cases[] = {{"99.4", "0", 0}, {"99", "99", 99}, {"98.6", "98.6", 99}, {"99.5", "0", 0}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.typed);
+        paste(count, QString::fromUtf8(c.typed));
+        EXPECT_EQ(count->text(), QString::fromUtf8(c.shown));
+        EXPECT_EQ(doc.ChrPtnNum[0], c.stored);
+    }
+}
+
 TEST_F(MainWindowSettings, NameBoxNamesThePageAndItsButton)
 {
     clickPage(3);
@@ -162,7 +189,7 @@ TEST_F(MainWindowSettings, SizeListsCheckBoxAndScrollBarStoreTheirValues)
     QTest::keyClick(width, Qt::Key_Down); // 8 -> 16
     EXPECT_EQ(doc.ChrSizeX[0], 16);
     EXPECT_EQ(doc.currentPatternWidth, 16);
-    settings->sizeList(1)->setCurrentIndex(settings->sizeList(1)->findText(QStringLiteral("24")));
+    choose(settings->sizeList(1), QStringLiteral("24"));
     EXPECT_EQ(doc.ChrSizeY[0], 24);
     EXPECT_EQ(doc.currentPatternHeight, 24);
 
@@ -181,10 +208,10 @@ TEST_F(MainWindowSettings, SizeListsCheckBoxAndScrollBarStoreTheirValues)
 TEST_F(MainWindowSettings, PageSwitchShowsEachPageWithItsOwnValues)
 {
     // Page 0: 16 x 24, 5 patterns, exported, "2色Ex".
-    settings->sizeList(0)->setCurrentIndex(2);
-    settings->sizeList(1)->setCurrentIndex(3);
+    choose(settings->sizeList(0), QStringLiteral("16"));
+    choose(settings->sizeList(1), QStringLiteral("24"));
     typeOver(count, QStringLiteral("5"));
-    settings->outputCheckBox()->setChecked(true);
+    QTest::keyClick(settings->outputCheckBox(), Qt::Key_Space);
     QTest::mouseClick(palette->modeButton(4), Qt::LeftButton);
     EXPECT_EQ(doc.ColorMode[0], 4);
 
@@ -253,6 +280,59 @@ TEST_F(MainWindowSettings, LoadedValuesOutsideTheListsAndBoxes)
     EXPECT_EQ(palette->penLabel(7)->text(), QStringLiteral("255"));
 }
 
+TEST_F(MainWindowSettings, ChoosingTheSizeTheListAlreadyShowsStoresIt)
+{
+    reopenWith([](Document &d) {
+        d.ChrSizeX[2] = 12;
+        d.ChrSizeY[2] = 10;
+    });
+    clickPage(2);
+    ASSERT_EQ(settings->sizeList(0)->currentText(), QStringLiteral("8"));
+    ASSERT_EQ(settings->sizeList(1)->currentText(), QStringLiteral("8"));
+    choose(settings->sizeList(0), QStringLiteral("8"));
+    choose(settings->sizeList(1), QStringLiteral("8"));
+    EXPECT_EQ(doc.ChrSizeX[2], 8);
+    EXPECT_EQ(doc.ChrSizeY[2], 8);
+    EXPECT_EQ(doc.currentPatternWidth, 8);
+    EXPECT_EQ(doc.currentPatternHeight, 8);
+}
+
+TEST_F(MainWindowSettings, ShowingAPageKeepsItsLongName)
+{
+    const QString name(40000, QLatin1Char('N'));
+    reopenWith([&](Document &d) { d.ChrName[2] = name; });
+    clickPage(2);
+    EXPECT_EQ(settings->nameBox()->text().size(), name.size());
+    clickPage(0);
+    EXPECT_EQ(doc.ChrName[2].size(), name.size());
+}
+
+// Only a flag of 1 is exported, so only 1 shows checked; any other value from a file stays stored,
+// whatever the box showed before, until the user clicks the box.
+TEST_F(MainWindowSettings, ShowingAPageKeepsAnUnusualOutputFlag)
+{
+    for (int previous : {0, 1}) {
+        SCOPED_TRACE(previous);
+        reopenWith([&](Document &d) {
+            d.ChrOutFlag[0] = int16_t(previous);
+            d.ChrOutFlag[2] = 5;
+            d.ChrOutFlag[3] = -1;
+        });
+        clickPage(0);
+        ASSERT_EQ(settings->outputCheckBox()->isChecked(), previous == 1);
+        clickPage(2);
+        EXPECT_FALSE(settings->outputCheckBox()->isChecked());
+        clickPage(3);
+        clickPage(0);
+        EXPECT_EQ(doc.ChrOutFlag[0], previous);
+        EXPECT_EQ(doc.ChrOutFlag[2], 5);
+        EXPECT_EQ(doc.ChrOutFlag[3], -1);
+        clickPage(2);
+        QTest::keyClick(settings->outputCheckBox(), Qt::Key_Space);
+        EXPECT_EQ(doc.ChrOutFlag[2], 1);
+    }
+}
+
 TEST_F(MainWindowSettings, ColourModeOptionsChangeTheDisplayOnly)
 {
     doc.PixelData(0, 0, 0) = 2;
@@ -269,6 +349,23 @@ TEST_F(MainWindowSettings, ColourModeOptionsChangeTheDisplayOnly)
     EXPECT_FALSE(palette->modeButton(0)->isEnabled());
     EXPECT_FALSE(palette->modeButton(1)->isEnabled());
     EXPECT_FALSE(palette->modeButton(2)->isEnabled());
+}
+
+TEST_F(MainWindowSettings, PaletteOptionsLineUpWithTheColourRows)
+{
+    const QRect left = palette->colourSwatch(PalettePanel::kLeftSwatch)->geometry();
+    const QRect right = palette->colourSwatch(PalettePanel::kRightSwatch)->geometry();
+    EXPECT_EQ(palette->penLabel(4)->y(), left.y());
+    EXPECT_EQ(palette->penLabel(5)->y(), right.y());
+    // The options' designed tops in twips, against the left row's 2280.
+    const int designedTops[] = {2280, 2520, 2760, 3000, 3000};
+    for (int mode = 0; mode < 5; ++mode) {
+        const QRect option = palette->modeButton(mode)->geometry();
+        EXPECT_EQ(option.y() - left.y(), twips(designedTops[mode]) - twips(2280)) << mode;
+        EXPECT_TRUE(palette->rect().contains(option)) << mode;
+    }
+    // "2色Ex" lies below the right swatch, with space between them.
+    EXPECT_FALSE(right.adjusted(0, 0, 0, 1).intersects(palette->modeButton(4)->geometry()));
 }
 
 TEST_F(MainWindowSettings, PaletteSwatchesPickTheEntriesOfA16ColourPage)

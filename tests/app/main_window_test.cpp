@@ -63,7 +63,9 @@ protected:
 
 TEST_F(MainWindowTest, WindowHasItsCaptionPlaceAndFrames)
 {
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("VESK4グラフィックエディタ（モノクロ仕様 Ver2.0）"));
+    // The placeholder stays hidden while the document has no unsaved changes.
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("VESK4グラフィックエディタ（モノクロ仕様 Ver2.0）[*]"));
+    EXPECT_FALSE(window.isWindowModified());
     EXPECT_EQ(window.pos(), QPoint(100, 33));
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
 

@@ -1,8 +1,10 @@
 // What the window's widget tests share: a main window shown on the offscreen screen in the style the
-// editor runs with, and mouse moves with a chosen set of buttons held.
+// editor runs with, its message boxes answered from a script, and mouse moves with a chosen set of buttons
+// held.
 #pragma once
 
 #include "app/main_window.h"
+#include "scripted_messages.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -19,10 +21,13 @@ protected:
 
     void SetUp() override
     {
+        // A question no test scripted fails the test instead of waiting for a click forever.
+        window.setMessageBoxes(&messages);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
 
+    ScriptedMessages messages;
     MainWindow window;
 };
 

@@ -2,6 +2,7 @@
 #include "document/page_state.h"
 #include "export/include_export.h"
 #include "files/project_file.h"
+#include "version.h"
 
 #include <QFile>
 #include <QImage>
@@ -93,6 +94,14 @@ TEST_F(Cli, HelpForTheToolAndEachCommand)
         EXPECT_EQ(r.code, kExitOk);
         EXPECT_TRUE(r.out.startsWith(QStringLiteral("Usage: vesk4 %1").arg(command)));
     }
+}
+
+TEST_F(Cli, VersionIsTheProjectsVersion)
+{
+    const CliRun r = run({"--version"});
+    EXPECT_EQ(r.code, kExitOk);
+    EXPECT_EQ(r.out, QStringLiteral("vesk4 %1\n").arg(kVersion));
+    EXPECT_TRUE(run({"--help"}).out.contains("--version"));
 }
 
 TEST_F(Cli, NewWritesTheStartDocument)

@@ -100,17 +100,17 @@ protected:
         list->scrollToItem(list->item(row));
         return list->visualItemRect(list->item(row)).center();
     }
-    static void click(QListWidget *list, int row)
+    static void click(QListWidget *list, int row, Qt::MouseButton button = Qt::LeftButton)
     {
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centreOf(list, row));
+        QTest::mouseClick(list->viewport(), button, {}, centreOf(list, row));
     }
     // As a mouse sends it: press and release, then the double click and its release.
-    static void doubleClick(QListWidget *list, int row)
+    static void doubleClick(QListWidget *list, int row, Qt::MouseButton button = Qt::LeftButton)
     {
         const QPoint centre = centreOf(list, row);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
-        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseClick(list->viewport(), button, {}, centre);
+        QTest::mouseDClick(list->viewport(), button, {}, centre);
+        QTest::mouseRelease(list->viewport(), button, {}, centre);
     }
     static int rowOf(QListWidget *list, const QString &text)
     {
@@ -310,6 +310,42 @@ TEST_F(FileDialogsTest, AListedNameIsAskedAboutBeforeItIsReplaced)
     EXPECT_EQ(readFile(QStringLiteral("egd/ABC2.egd")), QByteArray("old"));
 }
 
+TEST_F(FileDialogsTest, EveryLeftClickOnAFilePutsItsNameIntoTheBox)
+{
+    writeFile(QStringLiteral("egd/a.egd"), "x");
+    FileDialog *d = showSave();
+    ASSERT_NE(d, nullptr);
+    const int row = rowOf(d->fileList(), QStringLiteral("a.egd"));
+    click(d->fileList(), row);
+    EXPECT_EQ(d->fileNameBox()->text(), QStringLiteral("a.egd"));
+    d->fileNameBox()->setText(QStringLiteral("typed"));
+    // The entry is still selected; clicking it again is a choice all the same.
+    click(d->fileList(), row);
+    EXPECT_EQ(d->fileNameBox()->text(), QStringLiteral("a.egd"));
+}
+
+TEST_F(FileDialogsTest, OnlyTheLeftButtonActsInTheFileList)
+{
+    Document other = doc();
+    other.ChrName[3] = QStringLiteral("Other");
+    writeFile(QStringLiteral("egd/good.egd"), projectBytes(other));
+    const Document before = doc();
+    FileDialog *d = showOpen();
+    ASSERT_NE(d, nullptr);
+    const int row = rowOf(d->fileList(), QStringLiteral("good.egd"));
+    for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        SCOPED_TRACE(button);
+        click(d->fileList(), row, button);
+        EXPECT_EQ(d->fileList()->selectedRow(), -1);
+        EXPECT_EQ(d->fileNameBox()->text(), QString());
+        doubleClick(d->fileList(), row, button);
+        EXPECT_EQ(d->fileNameBox()->text(), QString());
+        EXPECT_TRUE(doc() == before);
+        EXPECT_EQ(dialogs().openDialog(), d);
+    }
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
 TEST_F(FileDialogsTest, AFileMadeAfterTheListingIsAskedAboutToo)
 {
     FileDialog *d = showSave();
@@ -343,7 +379,7 @@ TEST_F(FileDialogsTest, AFailedSaveSaysWhyAndKeepsTheDialogOpen)
     ASSERT_NE(d, nullptr);
     act(d, QStringLiteral("taken"));
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].caption, window->windowTitle());
+    EXPECT_EQ(boxes.shown[0].caption, QStringLiteral("VESK4グラフィックエディタ（モノクロ仕様 Ver2.0）"));
     EXPECT_EQ(dialogs().saveDialog(), d);
     EXPECT_EQ(d->fileNameBox()->text(), QStringLiteral("taken.egd"));
     EXPECT_EQ(doc().projectFileName, QStringLiteral("before.egd"));
@@ -486,7 +522,7 @@ TEST_F(FileDialogsTest, ChoosingADriveMovesToItsRootAndABadOneGoesBack)
 
     d->driveList()->setCurrentIndex(2);
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].caption, window->windowTitle());
+    EXPECT_EQ(boxes.shown[0].caption, QStringLiteral("VESK4グラフィックエディタ（モノクロ仕様 Ver2.0）"));
     EXPECT_TRUE(boxes.shown[0].text.startsWith(QStringLiteral("/no/such/drive: ")));
     EXPECT_EQ(boxes.shown[0].parent, d);
     // Back on the old drive, whose change handler ran again.
@@ -529,6 +565,93 @@ TEST_F(FileDialogsTest, TheButtonsShowOneDialogOfEachKindWithoutBlocking)
     EXPECT_EQ(again->fileNameBox()->text(), QString());
     EXPECT_EQ(showSave(), save);
 }
+
+// Names that the file system takes as they are, whatever a shell, a command line or Qt's resource
+// paths might make of them. The tests type them with their extension: "..abc" alone ends in what
+// looks like another one.
+struct UnusualName {
+    const char *label;
+    const char *name;
+
+    friend void PrintTo(const UnusualName &n, std::ostream *out) { *out << '"' << n.name << '"'; }
+};
+
+class UnusualFileNames : public FileDialogsTest, public ::testing::WithParamInterface<UnusualName> {
+protected:
+    QString name() const { return QString::fromUtf8(GetParam().name); }
+};
+
+TEST_P(UnusualFileNames, SaveWritesIntoTheFolderShownAndAsksBeforeReplacing)
+{
+    // A file of that name in the working folder is none of the dialog's business.
+    writeFile(name() + QStringLiteral(".egd"), "elsewhere");
+    FileDialog *d = showSave();
+    ASSERT_NE(d, nullptr);
+    act(d, name() + QStringLiteral(".egd"));
+    EXPECT_EQ(readFile(QStringLiteral("egd/") + name() + QStringLiteral(".egd")), projectBytes(doc()));
+    EXPECT_EQ(readFile(name() + QStringLiteral(".egd")), QByteArray("elsewhere"));
+    EXPECT_EQ(doc().projectFileName, name() + QStringLiteral(".egd"));
+    EXPECT_EQ(dialogs().saveDialog(), nullptr);
+
+    d = showSave();
+    boxes.answers = {false};
+    QTest::mouseClick(d->actionButton(), Qt::LeftButton);
+    ASSERT_EQ(boxes.asked.size(), 1u);
+    EXPECT_EQ(boxes.asked[0].text, kOverwriteQuestion);
+    EXPECT_EQ(dialogs().saveDialog(), d);
+}
+
+TEST_P(UnusualFileNames, ExportWritesIntoTheFolderShown)
+{
+    writeFile(name() + QStringLiteral(".inc"), "elsewhere");
+    FileDialog *d = showExport();
+    ASSERT_NE(d, nullptr);
+    act(d, name() + QStringLiteral(".inc"));
+    EXPECT_EQ(readFile(QStringLiteral("inc/") + name() + QStringLiteral(".inc")),
+              includeFileBytes(doc()).value());
+    EXPECT_EQ(readFile(name() + QStringLiteral(".inc")), QByteArray("elsewhere"));
+    EXPECT_EQ(dialogs().exportDialog(), nullptr);
+}
+
+TEST_P(UnusualFileNames, OpenReadsTheListedFile)
+{
+    Document other = doc();
+    other.ChrName[3] = QStringLiteral("Other");
+    writeFile(QStringLiteral("egd/") + name() + QStringLiteral(".egd"), projectBytes(other));
+    FileDialog *d = showOpen();
+    ASSERT_NE(d, nullptr);
+    click(d->fileList(), rowOf(d->fileList(), name() + QStringLiteral(".egd")));
+    QTest::mouseClick(d->actionButton(), Qt::LeftButton);
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(doc().ChrName[3], QStringLiteral("Other"));
+    EXPECT_EQ(doc().projectFileName, name() + QStringLiteral(".egd"));
+    EXPECT_EQ(dialogs().openDialog(), nullptr);
+}
+
+TEST_P(UnusualFileNames, FolderListEntersTheFolder)
+{
+    const QString folder = at(QStringLiteral("egd/") + name());
+    ASSERT_TRUE(QDir().mkpath(folder));
+    writeFile(QStringLiteral("egd/") + name() + QStringLiteral("/inner.egd"), "x");
+    FileDialog *d = showSave();
+    ASSERT_NE(d, nullptr);
+    const int row = rowOf(d->folderList(), name());
+    if (name().startsWith(QLatin1Char('.'))) {
+        EXPECT_EQ(row, -1); // dot folders are not listed
+        return;
+    }
+    ASSERT_GE(row, 0);
+    doubleClick(d->folderList(), row);
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(d->folderList()->path(), folder);
+    EXPECT_EQ(entries(d->fileList()), QStringList{QStringLiteral("inner.egd")});
+}
+
+INSTANTIATE_TEST_SUITE_P(, UnusualFileNames,
+                         ::testing::Values(UnusualName{"Colon", ":abc"}, UnusualName{"Tilde", "~abc"},
+                                           UnusualName{"Dash", "-abc"}, UnusualName{"DotDot", "..abc"},
+                                           UnusualName{"Blank", " abc"}),
+                         [](const ::testing::TestParamInfo<UnusualName> &info) { return info.param.label; });
 
 } // namespace
 } // namespace vesk4

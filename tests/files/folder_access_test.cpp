@@ -40,6 +40,8 @@ TEST(FolderAccess, ChainRunsFromTheRootDown)
               (QStringList{QStringLiteral("/"), QStringLiteral("/a"), QStringLiteral("/a/c")}));
     EXPECT_EQ(pathInFolder(QStringLiteral("/"), QStringLiteral("x.egd")), QStringLiteral("/x.egd"));
     EXPECT_EQ(pathInFolder(QStringLiteral("/a"), QStringLiteral("x.egd")), QStringLiteral("/a/x.egd"));
+    // A leading ":" names a file like any other character, no Qt resource.
+    EXPECT_EQ(pathInFolder(QStringLiteral("/a"), QStringLiteral(":x.egd")), QStringLiteral("/a/:x.egd"));
 }
 
 TEST(FolderAccess, ListsFilesAndFoldersApart)

@@ -1,0 +1,72 @@
+#include "app/editor_main.h"
+
+#include "app/command_line.h"
+#include "app/main_window.h"
+#include "version.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include <cstdio>
+#include <optional>
+
+namespace vesk4 {
+
+namespace {
+
+void print(FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+// Prints what the command line asked for or why it was refused; the exit status when the editor
+// is to stop there.
+std::optional<int> answer(const EditorCommandLine &commandLine)
+{
+    switch (commandLine.action) {
+    case EditorCommandLine::Action::PrintHelp:
+    case EditorCommandLine::Action::PrintVersion:
+        print(stdout, commandLine.text);
+        return 0;
+    case EditorCommandLine::Action::Refuse:
+        print(stderr, commandLine.text);
+        return 2;
+    case EditorCommandLine::Action::Run:
+        break;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+int runEditor(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (const std::optional<int> status
+        = answer(parseEditorCommandLine(arguments, CommandLineStep::BeforeDisplay)))
+        return *status;
+
+    QApplication app(argc, argv); // takes the toolkit's own options out
+    const EditorCommandLine commandLine = parseEditorCommandLine(app.arguments(), CommandLineStep::Complete);
+    if (const std::optional<int> status = answer(commandLine))
+        return *status;
+    // Where QSettings keeps the recent files.
+    QApplication::setOrganizationName(QStringLiteral("VESK4"));
+    QApplication::setApplicationName(QStringLiteral("vesk4-editor"));
+    QApplication::setApplicationVersion(programVersion());
+    // The desktop finds the editor's entry and icon by its id (Wayland's app id, the taskbar's icon).
+    QGuiApplication::setDesktopFileName(QLatin1String(kAppId));
+    QApplication::setWindowIcon(QIcon::fromTheme(QLatin1String(kAppId)));
+    // Button colours show state; Fusion paints a button's palette colour on every platform.
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    MainWindow window;
+    window.show();
+    // A file that does not open is reported over the window, which keeps the start-up document.
+    if (!commandLine.projectPath.isEmpty())
+        window.openNamedProject(commandLine.projectPath);
+    return app.exec();
+}
+
+} // namespace vesk4

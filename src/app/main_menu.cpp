@@ -1,0 +1,303 @@
+#include "app/main_menu.h"
+
+#include "app/command_line.h"
+#include "app/main_window.h"
+#include "app/page_bar.h"
+#include "app/recent_files.h"
+#include "canvas/tool_panel.h"
+#include "files/file_dialogs.h"
+#include "files/whole_file.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QToolButton>
+#include <QUndoStack>
+
+namespace vesk4 {
+
+namespace {
+
+struct CommandDesign {
+    const char *caption;
+    QKeySequence::StandardKey standardKey;
+    // For a platform whose standard has no key for the command: the key users of desktop editors
+    // expect there (Linux has Ctrl+Shift+S and Ctrl+Q, the toolkit's fallback platforms do not).
+    QKeySequence otherwise;
+};
+
+// Indexed by MainMenu::Command.
+const CommandDesign &designOf(MainMenu::Command command)
+{
+    using Key = QKeySequence;
+    static const CommandDesign designs[] = {
+        {"新規作成(&N)", Key::New, {}},
+        {"開く(&O)...", Key::Open, {}},
+        {"上書き保存(&S)", Key::Save, {}},
+        {"名前を付けて保存(&A)...", Key::SaveAs, Key(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {"PICデータ出力(&E)...", Key::UnknownKey, Key(Qt::CTRL | Qt::Key_E)},
+        {"画像読込...", Key::UnknownKey, {}},
+        {"画像書出...", Key::UnknownKey, {}},
+        {"PICデータ読込...", Key::UnknownKey, {}},
+        {"終了(&X)", Key::Quit, Key(Qt::CTRL | Qt::Key_Q)},
+        {"元に戻す", Key::Undo, {}},
+        {"やり直し", Key::Redo, {}},
+        {"次のページ(&N)", Key::UnknownKey, Key(Qt::Key_PageDown)},
+        {"前のページ(&P)", Key::UnknownKey, Key(Qt::Key_PageUp)},
+        {"バージョン情報(&A)", Key::UnknownKey, {}},
+    };
+    return designs[command];
+}
+
+QList<QKeySequence> keysOf(MainMenu::Command command)
+{
+    const CommandDesign &design = designOf(command);
+    QList<QKeySequence> keys = QKeySequence::keyBindings(design.standardKey);
+    if (keys.isEmpty() && !design.otherwise.isEmpty())
+        keys << design.otherwise;
+    return keys;
+}
+
+// The tool buttons 0-8 in the edit menu: caption with access key, and the single key that picks
+// the tool. A text box with the focus takes these keys as text: QLineEdit claims printable keys
+// before any shortcut sees them.
+struct ToolDesign {
+    const char *caption;
+    Qt::Key key;
+};
+
+const std::array<ToolDesign, 9> kToolDesigns{{
+    {"描画(&P)", Qt::Key_P},
+    {"範囲(&S)", Qt::Key_S},
+    {"ｺﾋﾟｰ(&C)", Qt::Key_C},
+    {"移動(&M)", Qt::Key_M},
+    {"消す(&E)", Qt::Key_E},
+    {"回転(&T)", Qt::Key_T},
+    {"左右(&H)", Qt::Key_H},
+    {"上下(&V)", Qt::Key_V},
+    {"白黒(&I)", Qt::Key_I},
+}};
+
+const QString kFileInfoCaption = QStringLiteral("ファイル情報");
+const QString kMissingFile
+    = QStringLiteral("ファイルが見つかりません。最近使ったファイルの一覧から外します。");
+
+// The file dialog of the image and include entries; the toolkit's own, the same on every platform.
+QString showFileDialog(QWidget *parent, const QString &caption, const QString &filter, bool save)
+{
+    const auto options = QFileDialog::DontUseNativeDialog;
+    return save ? QFileDialog::getSaveFileName(parent, caption, {}, filter, nullptr, options)
+                : QFileDialog::getOpenFileName(parent, caption, {}, filter, nullptr, options);
+}
+
+// Every image type Qt reads, as one file-dialog filter.
+QString readableImagesFilter()
+{
+    QStringList patterns;
+    for (const QByteArray &format : QImageReader::supportedImageFormats())
+        patterns << QStringLiteral("*.") + QString::fromLatin1(format);
+    return QStringLiteral("画像 (%1);;すべてのファイル (*)").arg(patterns.join(QLatin1Char(' ')));
+}
+
+// A button is pressed for the user only when the user could press it.
+void clickIfPressable(QAbstractButton *button, const QWidget *window)
+{
+    if (button && button->isEnabled() && button->isVisibleTo(window))
+        button->click();
+}
+
+} // namespace
+
+MainMenu::MainMenu(MainWindow &window) : QObject(&window), window_(window), chooseFile_(showFileDialog)
+{
+    createFileMenu();
+    createEditMenu();
+    createViewMenu();
+    createHelpMenu();
+    connect(&window_, &MainWindow::projectFileUsed, this, [this](const QString &path) {
+        QSettings settings;
+        addRecentFile(settings, path);
+        showRecentFiles();
+    });
+}
+
+QAction *MainMenu::addCommand(QMenu *menu, Command command, const QString &caption)
+{
+    auto *action = menu->addAction(caption);
+    action->setShortcuts(keysOf(command));
+    // Also on the window itself, so the key works while the menu bar is hidden or closed.
+    window_.addAction(action);
+    actions_[command] = action;
+    return action;
+}
+
+void MainMenu::createFileMenu()
+{
+    QMenu *menu = window_.menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    const auto add = [&](Command command, auto handler) {
+        connect(addCommand(menu, command, QString::fromUtf8(designOf(command).caption)), &QAction::triggered,
+                this, handler);
+    };
+    add(New, [this] { window_.startNewDocumentAfterAsking(); });
+    add(Open, [this] { window_.fileDialogs()->show(FileDialogKind::Open); });
+    add(Save, [this] { saveToCurrentFile(); });
+    add(SaveAs, [this] { window_.fileDialogs()->show(FileDialogKind::Save); });
+    add(Export, [this] { window_.fileDialogs()->show(FileDialogKind::Export); });
+    add(ImportImage, [this] { importImage(); });
+    add(ExportImage, [this] { exportImage(); });
+    add(ReadInclude, [this] { readInclude(); });
+    menu->addSeparator();
+    recentMenu_ = menu->addMenu(QStringLiteral("最近使ったファイル(&R)"));
+    showRecentFiles();
+    menu->addSeparator();
+    add(Quit, [this] { window_.close(); });
+}
+
+void MainMenu::addHistoryEntry(QMenu *menu, Command command)
+{
+    QUndoStack &stack = window_.undoStack();
+    const QString prefix = QString::fromUtf8(designOf(command).caption);
+    QAction *action
+        = command == Undo ? stack.createUndoAction(this, prefix) : stack.createRedoAction(this, prefix);
+    // Through the window, which first makes the cells of a stroke in progress a step of their own.
+    disconnect(action, &QAction::triggered, &stack, nullptr);
+    connect(action, &QAction::triggered, &window_, command == Undo ? &MainWindow::undo : &MainWindow::redo);
+    // The entry takes over the window's key: a key on two actions would be ambiguous and do nothing.
+    (command == Undo ? window_.undoAction() : window_.redoAction())->setShortcuts({});
+    action->setShortcuts(keysOf(command));
+    menu->addAction(action);
+    window_.addAction(action);
+    actions_[command] = action;
+}
+
+void MainMenu::createEditMenu()
+{
+    QMenu *menu = window_.menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    addHistoryEntry(menu, Undo);
+    addHistoryEntry(menu, Redo);
+    ToolPanel *tools = window_.toolPanel();
+    for (int index = 0; index < int(kToolDesigns.size()); ++index) {
+        // The groups of the tool frame: tools, range actions, transforms.
+        if (index == 0 || index == 2 || index == 5)
+            menu->addSeparator();
+        QToolButton *button = tools->toolButton(index);
+        QAction *action = menu->addAction(QString::fromUtf8(kToolDesigns[index].caption));
+        action->setShortcut(kToolDesigns[index].key);
+        action->setEnabled(button->isEnabled());
+        window_.addAction(action);
+        connect(action, &QAction::triggered, this, [this, button] { clickIfPressable(button, &window_); });
+        button->installEventFilter(this);
+        toolActions_[index] = action;
+    }
+}
+
+void MainMenu::createViewMenu()
+{
+    QMenu *menu = window_.menuBar()->addMenu(QStringLiteral("表示(&V)"));
+    connect(addCommand(menu, NextPage, QString::fromUtf8(designOf(NextPage).caption)), &QAction::triggered,
+            this, [this] { turnPage(1); });
+    connect(addCommand(menu, PreviousPage, QString::fromUtf8(designOf(PreviousPage).caption)),
+            &QAction::triggered, this, [this] { turnPage(-1); });
+}
+
+void MainMenu::createHelpMenu()
+{
+    QMenu *menu = window_.menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    connect(addCommand(menu, About, QString::fromUtf8(designOf(About).caption)), &QAction::triggered, this,
+            &MainMenu::showAbout);
+}
+
+bool MainMenu::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::EnabledChange) {
+        for (int index = 0; index < int(toolActions_.size()); ++index) {
+            if (QToolButton *button = window_.toolPanel()->toolButton(index); button == watched)
+                toolActions_[index]->setEnabled(button->isEnabled());
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void MainMenu::showRecentFiles()
+{
+    recentMenu_->clear();
+    const QStringList paths = recentFiles(QSettings());
+    for (int index = 0; index < paths.size(); ++index) {
+        QString shown = shownPath(paths[index]);
+        const QString caption = QStringLiteral("&%1 %2").arg(index + 1).arg(
+            shown.replace(QLatin1Char('&'), QStringLiteral("&&")));
+        const QString path = paths[index];
+        connect(recentMenu_->addAction(caption), &QAction::triggered, this,
+                [this, path] { openRecentFile(path); });
+    }
+    recentMenu_->setEnabled(!paths.isEmpty());
+}
+
+void MainMenu::openRecentFile(const QString &path)
+{
+    if (!QFileInfo(path).isFile()) {
+        QSettings settings;
+        removeRecentFile(settings, path);
+        showRecentFiles();
+        window_.messageBoxes().inform(&window_, kFileInfoCaption,
+                                      kMissingFile + QLatin1Char('\n') + shownPath(path));
+        return;
+    }
+    window_.openNamedProject(path);
+}
+
+void MainMenu::saveToCurrentFile()
+{
+    if (const QString path = window_.currentFilePath(); !path.isEmpty())
+        window_.saveProjectFile(path);
+    else
+        window_.fileDialogs()->show(FileDialogKind::Save);
+}
+
+void MainMenu::turnPage(int step)
+{
+    const int page = window_.state().currentPage + step;
+    if (page >= 0 && page < kPageCount)
+        clickIfPressable(window_.pageBar()->pageButton(page), &window_);
+}
+
+void MainMenu::importImage()
+{
+    const QString path = chooseFile_(&window_, QStringLiteral("画像読込"), readableImagesFilter(), false);
+    if (!path.isEmpty())
+        window_.importImageFile(path);
+}
+
+void MainMenu::exportImage()
+{
+    QString path = chooseFile_(&window_, QStringLiteral("画像書出"), QStringLiteral("PNG (*.png)"), true);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".png");
+    window_.exportPageImage(path);
+}
+
+void MainMenu::readInclude()
+{
+    // The window asks about unsaved changes once the file is chosen, as the open dialog does.
+    const QString path = chooseFile_(&window_, QStringLiteral("PICデータ読込"),
+                                     QStringLiteral("PICデータ (*.inc);;すべてのファイル (*)"), false);
+    if (!path.isEmpty())
+        window_.readIncludeDocument(path);
+}
+
+void MainMenu::showAbout()
+{
+    const QString text = QStringLiteral("%1\nバージョン %2\nQt %3\n\nAll rights reserved.")
+                             .arg(window_.title(), programVersion(), QString::fromLatin1(qVersion()));
+    window_.messageBoxes().inform(&window_, QStringLiteral("バージョン情報"), text);
+}
+
+} // namespace vesk4

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QObject>
+
+#include <QString>
+
+#include <array>
+#include <functional>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace vesk4 {
+
+class MainWindow;
+
+// The main window's menu bar and its keys: files, the tools of the tool frame, the pages and the
+// version box. Every entry acts through the same window operation or button as the mouse would.
+class MainMenu : public QObject {
+    Q_OBJECT
+public:
+    enum Command {
+        New,
+        Open,
+        Save,
+        SaveAs,
+        Export,
+        ImportImage,
+        ExportImage,
+        ReadInclude,
+        Quit,
+        Undo,
+        Redo,
+        NextPage,
+        PreviousPage,
+        About,
+        CommandCount
+    };
+
+    // Fills the window's menu bar.
+    explicit MainMenu(MainWindow &window);
+
+    QAction *action(Command command) const { return actions_.at(command); }
+    // The entry of the tool button of that index (0-8), enabled exactly while its button is.
+    QAction *toolAction(int index) const { return toolActions_.at(index); }
+    QMenu *recentFilesMenu() const { return recentMenu_; }
+
+    // Asks for the file to read (save false) or write (save true): its path, or empty when cancelled.
+    using FileChooser
+        = std::function<QString(QWidget *parent, const QString &caption, const QString &filter, bool save)>;
+    // Replaces the file dialog of the image and include entries, for tests.
+    void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
+
+    // Lists the recent files again from the settings store.
+    void showRecentFiles();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QAction *addCommand(QMenu *menu, Command command, const QString &caption);
+    // Undo or Redo: the history's own entry, which names the step it would take back or do again.
+    void addHistoryEntry(QMenu *menu, Command command);
+    void createFileMenu();
+    void createEditMenu();
+    void createViewMenu();
+    void createHelpMenu();
+
+    void saveToCurrentFile();
+    void openRecentFile(const QString &path);
+    void turnPage(int step);
+    void importImage();
+    void exportImage();
+    void readInclude();
+    void showAbout();
+
+    MainWindow &window_;
+    std::array<QAction *, CommandCount> actions_{};
+    std::array<QAction *, 9> toolActions_{};
+    QMenu *recentMenu_ = nullptr;
+    FileChooser chooseFile_;
+};
+
+} // namespace vesk4

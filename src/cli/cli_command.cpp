@@ -1,0 +1,42 @@
+#include "cli/cli_command.h"
+
+#include "cli/cli.h"
+#include "document/page_state.h"
+#include "files/project_file.h"
+
+namespace vesk4 {
+
+int fail(QTextStream &err, const QString &what, const Failure &failure)
+{
+    err << "vesk4: " << what << ": " << failure.text() << Qt::endl;
+    return kExitFailure;
+}
+
+int usageError(QTextStream &err, const QString &message)
+{
+    err << "vesk4: " << message << " (try 'vesk4 --help')" << Qt::endl;
+    return kExitUsage;
+}
+
+Status openInto(const QString &path, Opened &opened)
+{
+    startDocument(opened.doc, opened.state);
+    return openProject(path, opened.doc, opened.state);
+}
+
+std::optional<int> intOption(const QStringList &options, const QString &name, int fallback, int min, int max,
+                             QTextStream &err)
+{
+    const qsizetype at = options.indexOf(name);
+    if (at < 0)
+        return fallback;
+    bool ok = false;
+    const int value = at + 1 < options.size() ? options[at + 1].toInt(&ok) : 0;
+    if (!ok || value < min || value > max) {
+        usageError(err, QStringLiteral("%1 takes a number from %2 to %3").arg(name).arg(min).arg(max));
+        return std::nullopt;
+    }
+    return value;
+}
+
+} // namespace vesk4

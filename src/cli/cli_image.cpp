@@ -1,0 +1,159 @@
+// The tool's picture commands: import an image into a page, write a page as an image.
+
+#include "cli/cli.h"
+#include "cli/cli_command.h"
+
+#include "document/page_state.h"
+#include "files/project_file.h"
+#include "image/page_image.h"
+
+namespace vesk4 {
+
+namespace {
+
+const QString kPage = QStringLiteral("--page");
+const QString kAt = QStringLiteral("--at");
+const QString kThreshold = QStringLiteral("--threshold");
+const QString kOutput = QStringLiteral("--output");
+const QString kPatterns = QStringLiteral("--patterns");
+const QString kScale = QStringLiteral("--scale");
+
+// The character page the command works on; --page has no default.
+std::optional<int> pageOption(const QString &command, const QStringList &options, QTextStream &err)
+{
+    if (!options.contains(kPage)) {
+        usageError(err, QStringLiteral("%1 needs --page N").arg(command));
+        return std::nullopt;
+    }
+    return intOption(options, kPage, 0, 0, kLastCharacterPage, err);
+}
+
+// The sheet cell of --at X,Y; (0, 0) without it.
+std::optional<QPoint> cellOption(const QStringList &options, QTextStream &err)
+{
+    const qsizetype at = options.indexOf(kAt);
+    if (at < 0)
+        return QPoint(0, 0);
+    const QStringList parts = options[at + 1].split(QLatin1Char(','));
+    bool xOk = false;
+    bool yOk = false;
+    const int x = parts.size() == 2 ? parts[0].toInt(&xOk) : 0;
+    const int y = parts.size() == 2 ? parts[1].toInt(&yOk) : 0;
+    if (!xOk || !yOk || x < 0 || x >= kSheetWidth || y < 0 || y >= kSheetHeight) {
+        usageError(err,
+                   QStringLiteral("--at takes a cell X,Y with X from 0 to %1 and Y from 0 to %2")
+                       .arg(kSheetWidth - 1)
+                       .arg(kSheetHeight - 1));
+        return std::nullopt;
+    }
+    return QPoint(x, y);
+}
+
+QString importReport(const QString &image, int page, QPoint at, const ImportPlan &plan)
+{
+    QString report = QStringLiteral("imported %1 into page %2 at %3,%4: %5 cell(s) changed")
+                         .arg(image)
+                         .arg(page)
+                         .arg(at.x())
+                         .arg(at.y())
+                         .arg(plan.changes.size());
+    if (plan.cut > 0)
+        report += QStringLiteral(", %1 pixel(s) beyond the sheet cut").arg(plan.cut);
+    return report;
+}
+
+int runImport(const QStringList &positional, const QStringList &options, QTextStream &out, QTextStream &err)
+{
+    const std::optional<int> page = pageOption(QStringLiteral("import"), options, err);
+    if (!page)
+        return kExitUsage;
+    const std::optional<QPoint> at = cellOption(options, err);
+    if (!at)
+        return kExitUsage;
+    const std::optional<int> threshold = intOption(options, kThreshold, kDefaultImportThreshold, 0, 255, err);
+    if (!threshold)
+        return kExitUsage;
+    const qsizetype outputAt = options.indexOf(kOutput);
+    const QString output = outputAt >= 0 ? options[outputAt + 1] : positional[0];
+
+    Opened opened;
+    if (Status read = openInto(positional[0], opened); !read)
+        return fail(err, positional[0], read.failure());
+    const Expected<QImage> image = readImportImage(positional[1]);
+    if (!image)
+        return fail(err, positional[1], image.failure());
+    const Expected<ImportPlan> plan = planImageImport(opened.doc, *page, image.value(), *at, *threshold);
+    if (!plan)
+        return fail(err, positional[1], plan.failure());
+    applyImport(opened.doc, plan.value());
+    if (Status saved = saveProject(opened.doc, output); !saved)
+        return fail(err, output, saved.failure());
+    out << importReport(positional[1], *page, *at, plan.value()) << Qt::endl;
+    out << "wrote " << output << Qt::endl;
+    return kExitOk;
+}
+
+int runImage(const QStringList &positional, const QStringList &options, QTextStream &out, QTextStream &err)
+{
+    const std::optional<int> page = pageOption(QStringLiteral("image"), options, err);
+    if (!page)
+        return kExitUsage;
+    const std::optional<int> scale = intOption(options, kScale, 1, 1, kMaxImageScale, err);
+    if (!scale)
+        return kExitUsage;
+
+    Opened opened;
+    if (Status read = openInto(positional[0], opened); !read)
+        return fail(err, positional[0], read.failure());
+    // The page's button: its pen colours decide how a "2色" page shows its third entry.
+    opened.state.currentPage = int16_t(*page);
+    showPageTables(opened.doc, opened.state);
+
+    PageImageOptions shown;
+    shown.patternsOnly = options.contains(kPatterns);
+    shown.scale = *scale;
+    shown.rightColour = opened.state.rightPenColour;
+    shown.rightAltColour = opened.state.rightPenAltColour;
+    const Expected<QImage> image = pageImage(opened.doc, *page, shown);
+    if (!image)
+        return fail(err, positional[0], image.failure());
+    if (Status written = writePngImage(image.value(), positional[1]); !written)
+        return fail(err, positional[1], written.failure());
+    out << "wrote " << positional[1] << " (" << image.value().width() << " x " << image.value().height()
+        << " pixels)" << Qt::endl;
+    return kExitOk;
+}
+
+} // namespace
+
+void addImageCommands(CommandTable &table)
+{
+    table.emplace(
+        QStringLiteral("import"),
+        Command{
+            "Usage: vesk4 import PROJECT.egd IMAGE --page N [--at X,Y] [--threshold T] [--output OUT.egd]\n\n"
+            "Reads IMAGE (PNG, BMP, GIF, PBM/PGM/PPM, at most 4096 x 4096 pixels) into page N\n"
+            "(0-30), one cell per pixel, from cell X,Y (default 0,0) on. On a \"2色\" page a\n"
+            "pixel darker than T (0-255, default 128) after composing it over white gives\n"
+            "entry 1, any other entry 0; on a \"2色Ex\" page a pixel with alpha below 128 gives\n"
+            "entry 2; on other pages the palette entry of the nearest grey. Pixels beyond the\n"
+            "64 x 256 sheet are cut. Writes the project to OUT.egd, by default back to\n"
+            "PROJECT.egd, only when the import succeeded.\n",
+            2,
+            {kPage, kAt, kThreshold, kOutput},
+            {},
+            runImport});
+    table.emplace(QStringLiteral("image"),
+                  Command{"Usage: vesk4 image PROJECT.egd OUT.png --page N [--patterns] [--scale K]\n\n"
+                          "Writes page N (0-30) as PNG, one pixel per cell in the greys the canvas\n"
+                          "shows, the entry 2 cells of a \"2色Ex\" page transparent: the whole\n"
+                          "64 x 256 sheet, or with --patterns the part its patterns cover as the\n"
+                          "include export lays them out. --scale K (1-16, default 1) makes each\n"
+                          "cell K x K pixels.\n",
+                          2,
+                          {kPage, kScale},
+                          {kPatterns},
+                          runImage});
+}
+
+} // namespace vesk4

@@ -1,0 +1,86 @@
+#include "export/include_check.h"
+
+#include <QList>
+
+namespace vesk4 {
+
+namespace {
+
+QList<QByteArrayView> splitLines(QByteArrayView text)
+{
+    QList<QByteArrayView> lines;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = text.indexOf('\n', start);
+        end = end < 0 ? text.size() : end + 1;
+        lines.append(text.sliced(start, end - start));
+        start = end;
+    }
+    return lines;
+}
+
+QString pageName(const Document &doc, int page)
+{
+    return QStringLiteral("page %1 \"%2\"").arg(page).arg(doc.ChrName[page]);
+}
+
+// What the export writes at line index i (from 0) of its lines: the banner, declarations and
+// palette lines, then per flagged page an empty line, the label, two size lines and the patterns,
+// then the map and five closing lines. Only the blocks and the closing lines hold empty lines.
+QString placeOf(const Document &doc, const QList<QByteArrayView> &lines, int i)
+{
+    constexpr int kBannerLines = 4;
+    constexpr int kClosingLines = 5;
+    const int count = int(lines.size());
+    if (i >= count)
+        return QStringLiteral("past the end of the export");
+    if (i < kBannerLines)
+        return QStringLiteral("the banner");
+    if (i >= count - kClosingLines)
+        return QStringLiteral("the closing lines");
+    if (doc.FileVer == 1 && i >= count - kClosingLines - 32)
+        return QStringLiteral("the map");
+
+    int page = -1;
+    int pattern = -1;
+    for (int k = kBannerLines; k <= i; ++k) {
+        if (lines[k] == "\r\n") {
+            do
+                ++page;
+            while (page < kLastCharacterPage && doc.ChrOutFlag[page] != 1);
+            pattern = -1;
+        } else if (page >= 0 && lines[k].startsWith(";PTN ")) {
+            ++pattern;
+        }
+    }
+    if (page < 0)
+        return lines[i].startsWith(".global") ? QStringLiteral("the declarations")
+                                              : QStringLiteral("the palette of page 0");
+    if (pattern < 0)
+        return pageName(doc, page) + QStringLiteral(", its label and sizes");
+    return pageName(doc, page) + QStringLiteral(", pattern %1").arg(pattern);
+}
+
+} // namespace
+
+std::optional<IncludeDifference> firstIncludeDifference(const Document &doc, QByteArrayView exported,
+                                                        QByteArrayView text)
+{
+    if (exported == text)
+        return std::nullopt;
+    const QList<QByteArrayView> want = splitLines(exported);
+    const QList<QByteArrayView> have = splitLines(text);
+    int i = 0;
+    while (i < want.size() && i < have.size() && want[i] == have[i])
+        ++i;
+    IncludeDifference difference;
+    difference.line = i + 1;
+    difference.place = placeOf(doc, want, i);
+    if (i < want.size())
+        difference.expected = want[i].toByteArray();
+    if (i < have.size())
+        difference.found = have[i].toByteArray();
+    return difference;
+}
+
+} // namespace vesk4

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "document/document.h"
+
+#include <array>
+#include <cstddef>
+
+namespace vesk4 {
+
+// The greys the canvas shows for cells, shared by the image import and export so that a picture
+// written from a page reads back into the same cells.
+
+inline constexpr int kPaletteEntries = 16;
+
+// Colour number c shows as grey c; a number beyond the colour strip (only from a hand-made project
+// file) shows as 0.
+constexpr int greyOfColourNumber(int c)
+{
+    return c >= 0 && c <= 255 ? c : 0;
+}
+
+// The colour number of cell value v: entry v of the first page's 16-entry palette, which the canvas
+// uses for every page; a value beyond the palette row gives 0.
+inline int colourNumberOfCell(const Document &doc, int v)
+{
+    return v >= 0 && v < kPal16Slots ? doc.Pal16[0][std::size_t(v)] : 0;
+}
+
+// The greys of palette entries 0-15.
+inline std::array<int, kPaletteEntries> paletteGreys(const Document &doc)
+{
+    std::array<int, kPaletteEntries> greys{};
+    for (int e = 0; e < kPaletteEntries; ++e)
+        greys[std::size_t(e)] = greyOfColourNumber(colourNumberOfCell(doc, e));
+    return greys;
+}
+
+// A "2色" page shows its cells of the right pen's second colour in the right pen's colour.
+inline int cellGrey(const Document &doc, int mode, int v, int rightColour, int rightAltColour)
+{
+    const int c = colourNumberOfCell(doc, v);
+    return greyOfColourNumber(mode == kMode2 && c == rightAltColour ? rightColour : c);
+}
+
+} // namespace vesk4

@@ -1,0 +1,177 @@
+// The edit history over the core: each kind of edit the window makes is one step, and undo and
+// redo give back the exact bytes a save writes.
+#include "document/edit_history.h"
+
+#include "canvas/mouse_buttons.h"
+#include "canvas/pen.h"
+#include "files/project_file.h"
+
+#include <QBuffer>
+
+#include <gtest/gtest.h>
+
+#include "canvas/started_block_tools.h"
+
+#include <functional>
+#include <random>
+
+namespace vesk4 {
+namespace {
+
+enum class Edit { Stroke, Lift, Paste, Erase, Name, Width, Height, Count, OutputFlag, ColourMode };
+// A number in lo … hi for an edit's cells and values.
+using Pick = std::function<int(int lo, int hi)>;
+
+class EditHistoryTest : public StartedBlockTools {
+protected:
+    void SetUp() override
+    {
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x)
+                doc.PixelData(0, x, y) = int16_t((x + y) % 3);
+        tools.setJournal(&history.cellChanges());
+    }
+
+    QByteArray saved() const
+    {
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
+        EXPECT_TRUE(writeProject(doc, out).ok());
+        return out.data();
+    }
+
+    // A pen stroke pressed on view cell (x, y) and dragged over two more, as the window makes it.
+    void stroke(int button, const Pick &pick)
+    {
+        for (int i = 0; i < 3; ++i) {
+            pointerToCell(state, 8.0 * pick(0, 63) + 5, 10.0 * pick(0, 63) + 5);
+            if (i == 0)
+                penPress(doc, state, button, &history.cellChanges());
+            penMove(doc, state, button, &history.cellChanges());
+        }
+        state.pressedButton = 0;
+        history.commitCells(QStringLiteral("描画"));
+    }
+    void selectRange(const Pick &pick)
+    {
+        const int c0 = pick(0, 20), r0 = pick(0, 20), c1 = pick(0, 40), r1 = pick(0, 40);
+        tools.toolButtonClicked(ToolButtons::kRange);
+        tools.canvasMouseDown(kLeftButton, 8.0 * c0 + 4, 10.0 * r0 + 4);
+        tools.canvasMouseMove(kLeftButton, 8.0 * c1 + 4, 10.0 * r1 + 4);
+        tools.canvasMouseUp(kLeftButton, 8.0 * c1 + 4, 10.0 * r1 + 4);
+    }
+    void clickTool(int index)
+    {
+        tools.toolButtonClicked(index);
+        history.commitCells(QStringLiteral("tool"));
+    }
+
+    void make(Edit edit, const Pick &pick)
+    {
+        const int page = state.currentPage;
+        switch (edit) {
+        case Edit::Stroke:
+            return stroke(pick(0, 1) == 1 ? kRightButton : kLeftButton, pick);
+        case Edit::Lift:
+        case Edit::Erase:
+            selectRange(pick);
+            return clickTool(edit == Edit::Lift ? ToolButtons::kMove : ToolButtons::kErase);
+        case Edit::Paste: // "ｺﾋﾟｰ", the block taken along by the pointer and put down by a left click
+            selectRange(pick);
+            clickTool(ToolButtons::kCopy);
+            tools.canvasMouseMove(0, 8.0 * pick(0, 60), 10.0 * pick(0, 60));
+            tools.floatingBlockPressed(kLeftButton, 1, 1);
+            history.commitCells(QStringLiteral("貼り付け"));
+            return;
+        case Edit::Name:
+            history.changeSetting(page, PageSetting::Name, QStringLiteral("p%1").arg(pick(0, 9)));
+            return;
+        default:
+            history.changeSetting(page, PageSetting(int(edit) - int(Edit::Name)), int16_t(pick(0, 99)));
+        }
+    }
+
+    EditHistory history{doc};
+};
+
+class EachEdit : public EditHistoryTest, public ::testing::WithParamInterface<Edit> { };
+
+TEST_P(EachEdit, IsOneStepThatUndoAndRedoTakeBackAndDoAgain)
+{
+    const QByteArray before = saved();
+    make(GetParam(), [](int lo, int hi) { return (lo + hi) / 2; });
+    const QByteArray after = saved();
+    EXPECT_NE(after, before);
+    EXPECT_EQ(history.stack().count(), 1);
+    history.undo();
+    EXPECT_EQ(saved(), before);
+    EXPECT_FALSE(history.isModified());
+    history.redo();
+    EXPECT_EQ(saved(), after);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, EachEdit,
+                         ::testing::Values(Edit::Stroke, Edit::Lift, Edit::Paste, Edit::Erase, Edit::Name,
+                                           Edit::Width, Edit::Height, Edit::Count, Edit::OutputFlag,
+                                           Edit::ColourMode));
+
+TEST_F(EditHistoryTest, EditsThatChangeNothingAddNoStepAndNameKeysMerge)
+{
+    make(Edit::Stroke, [](int, int) { return 2; }); // the left pen over a cell of entry 1
+    history.changeSetting(0, PageSetting::Name, doc.ChrName[0]);
+    make(Edit::Erase, [](int, int) { return 30; }); // an empty range
+    EXPECT_EQ(history.stack().count(), 0);
+
+    for (const char *name : {"C", "Ca", "Cat"})
+        history.changeSetting(1, PageSetting::Name, QString::fromUtf8(name));
+    history.changeSetting(2, PageSetting::Name, QStringLiteral("Dog"));
+    EXPECT_EQ(history.stack().count(), 2);
+    history.changeSetting(2, PageSetting::Name, QStringLiteral("Chr02")); // typed back: no step left
+    EXPECT_EQ(history.stack().count(), 1);
+    history.undo();
+    EXPECT_EQ(doc.ChrName[1], QStringLiteral("Chr01"));
+}
+
+TEST_F(EditHistoryTest, UndoNamesThePageOfTheStepAndControlsShowingItRecordNothing)
+{
+    std::vector<int> shown;
+    history.setStepApplied([&](const AppliedStep &step) {
+        shown.push_back(step.page);
+        EXPECT_FALSE(history.changeSetting(step.page, PageSetting::PatternCount, int16_t(7)));
+    });
+    history.changeSetting(4, PageSetting::PatternCount, int16_t(3));
+    make(Edit::Stroke, [](int, int) { return 1; });
+    history.undo();
+    history.undo();
+    history.redo();
+    EXPECT_EQ(shown, (std::vector<int>{0, 4, 4}));
+    EXPECT_EQ(doc.ChrPtnNum[4], 3);
+}
+
+// Random edits of every kind on several pages with undos between, then all undone and all redone.
+TEST_F(EditHistoryTest, RandomEditSequencesUndoToTheStartAndRedoToTheEnd)
+{
+    for (unsigned seed : {1u, 2u, 3u, 4u}) {
+        std::mt19937 random(seed);
+        const Pick pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
+        history.clear();
+        const QByteArray start = saved();
+        for (int i = 0; i < 60; ++i) {
+            if (pick(0, 7) == 0) // later edits then replace the steps it could redo
+                history.undo();
+            state.currentPage = int16_t(pick(0, 3));
+            make(Edit(pick(0, int(Edit::ColourMode))), pick);
+        }
+        history.changeSetting(0, PageSetting::Name, QStringLiteral("end")); // nothing left to redo
+        const QByteArray end = saved();
+        while (history.stack().canUndo())
+            history.undo();
+        EXPECT_EQ(saved(), start) << "seed " << seed;
+        while (history.stack().canRedo())
+            history.redo();
+        EXPECT_EQ(saved(), end) << "seed " << seed;
+    }
+}
+
+} // namespace
+} // namespace vesk4

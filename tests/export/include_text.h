@@ -1,0 +1,28 @@
+#pragma once
+
+// The fixed lines of an include file, written out by hand, for the tests that write and read one.
+
+#include <QByteArray>
+
+#include <initializer_list>
+
+namespace {
+
+const QByteArray kRule = ';' + QByteArray(59, '=') + "\r\n";
+// Code page 932 bytes of the banner and closing titles, written out by hand.
+const QByteArray kBanner = kRule + ';' + QByteArray(18, ' ')
+    + "\x83\x4C\x83\x83\x83\x89\x83\x4E\x83\x5E\x83\x66\x81\x5B\x83\x5E" + QByteArray(25, ' ') + "\r\n"
+    + kRule
+    + ";\x83\x4F\x83\x8D\x81\x5B\x83\x6F\x83\x8B\x95\xCF\x90\x94\x90\xE9\x8C\xBE\x81\x40\x81\x46 \r\n";
+const QByteArray kClosing = "\r\n\r\n" + kRule + ';' + QByteArray(22, ' ')
+    + "\x83\x66\x81\x5B\x83\x5E\x83\x47\x83\x93\x83\x68" + QByteArray(25, ' ') + "\r\n" + kRule;
+
+QByteArray lines(std::initializer_list<const char *> text)
+{
+    QByteArray out;
+    for (const char *line : text)
+        out.append(line).append("\r\n");
+    return out;
+}
+
+} // namespace
