@@ -1,3 +1,5 @@
+#include "cli_fixture.h"
+
 #include "cli/cli.h"
 #include "document/page_state.h"
 #include "files/project_file.h"
@@ -11,41 +13,14 @@
 namespace vesk4 {
 namespace {
 
-struct CliRun {
-    int code;
-    QString out;
-    QString err;
-};
-
-class CliImage : public ::testing::Test {
+class CliImage : public CliTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        startDocument(doc, state);
+        CliTest::SetUp();
         doc.ChrOutFlag[1] = 1;
         doc.ChrPtnNum[1] = 2;
         ASSERT_TRUE(saveProject(doc, project).ok());
-    }
-
-    static CliRun run(const QStringList &args)
-    {
-        QString out;
-        QString err;
-        QTextStream o(&out);
-        QTextStream e(&err);
-        const int code = runCli(args, o, e);
-        o.flush();
-        e.flush();
-        return {code, out, err};
-    }
-
-    QString path(const QString &name) const { return dir.filePath(name); }
-
-    static QByteArray contents(const QString &file)
-    {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
     // A white picture with the given pixels.
@@ -59,10 +34,7 @@ protected:
         return path(name);
     }
 
-    QTemporaryDir dir;
     QString project = dir.filePath("p.egd");
-    Document doc;
-    EditorState state;
 };
 
 TEST_F(CliImage, ImportThenExportGivesTheDrawnCells)

@@ -1,4 +1,6 @@
 // from-inc, export --check, show and diff, in-process and, for git's text converter, as a program.
+#include "cli_fixture.h"
+
 #include "cli/cli.h"
 #include "document/page_state.h"
 #include "export/include_export.h"
@@ -14,62 +16,17 @@
 namespace vesk4 {
 namespace {
 
-struct CliRun {
-    int code;
-    QString out;
-    QString err;
-};
-
-class CliInclude : public ::testing::Test {
+class CliInclude : public CliTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        startDocument(doc, state);
+        CliTest::SetUp();
         // Page 3: "2色", six 8 x 8 patterns; pattern 5 (columns 40-47) has a diagonal.
         doc.ChrOutFlag[3] = 1;
         doc.ChrPtnNum[3] = 6;
         for (int i = 0; i < 8; ++i)
             doc.PixelData(3, 40 + i, i) = 1;
     }
-
-    CliRun run(const QStringList &args)
-    {
-        QString out;
-        QString err;
-        QTextStream o(&out);
-        QTextStream e(&err);
-        const int code = runCli(args, o, e);
-        o.flush();
-        e.flush();
-        return {code, out, err};
-    }
-
-    QString path(const QString &name) const { return dir.filePath(name); }
-
-    QString write(const QString &name, const QByteArray &bytes)
-    {
-        QFile f(path(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return path(name);
-    }
-
-    QString saved(const QString &name)
-    {
-        EXPECT_TRUE(saveProject(doc, path(name)).ok());
-        return path(name);
-    }
-
-    static QByteArray contents(const QString &file)
-    {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
-    QTemporaryDir dir;
-    Document doc;
-    EditorState state;
 };
 
 TEST_F(CliInclude, HelpCoversTheCommands)

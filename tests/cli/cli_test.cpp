@@ -1,3 +1,5 @@
+#include "cli_fixture.h"
+
 #include "cli/cli.h"
 #include "document/page_state.h"
 #include "export/include_export.h"
@@ -14,50 +16,7 @@
 namespace vesk4 {
 namespace {
 
-struct CliRun {
-    int code;
-    QString out;
-    QString err;
-};
-
-class Cli : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        startDocument(doc, state);
-    }
-
-    CliRun run(const QStringList &args)
-    {
-        QString out;
-        QString err;
-        QTextStream o(&out);
-        QTextStream e(&err);
-        const int code = runCli(args, o, e);
-        o.flush();
-        e.flush();
-        return {code, out, err};
-    }
-
-    QString path(const QString &name) const { return dir.filePath(name); }
-
-    QString saved(const QString &name)
-    {
-        EXPECT_TRUE(saveProject(doc, path(name)).ok());
-        return path(name);
-    }
-
-    static QByteArray contents(const QString &file)
-    {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
-    QTemporaryDir dir;
-    Document doc;
-    EditorState state;
-};
+using Cli = CliTest;
 
 TEST_F(Cli, UsageErrorsExitTwoWithAOneLineHint)
 {
