@@ -153,12 +153,23 @@ void MainWindow::createUndoActions()
 
 void MainWindow::undo()
 {
+    dropFloatingBlock();
     history_.undo();
 }
 
 void MainWindow::redo()
 {
+    dropFloatingBlock();
     history_.redo();
+}
+
+// A floating block holds cells as they were before the step that undo or redo changes; left
+// floating, a later paste would bring back what the undo took away (after a move, the source twice).
+// So the block is dropped first, as a right click on it drops it.
+void MainWindow::dropFloatingBlock()
+{
+    if (state_.toolMode == kToolFloating)
+        showChanges(blockTools_->floatingBlockPressed(kRightButton, 0, 0));
 }
 
 void MainWindow::showAppliedStep(const AppliedStep &step)

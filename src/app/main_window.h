@@ -140,6 +140,8 @@ private:
     // The tool buttons.
     void toolButtonClicked(int index);
     // Shows what a block-tool handler changed: canvas, thumbnail, floating block, tool buttons.
+    // Drops a floating block unpasted, before undo and redo change the cells it came from.
+    void dropFloatingBlock();
     void showChanges(const Refresh &refresh);
 
     // The settings handlers; each runs also when the program sets its control.

@@ -39,21 +39,27 @@ protected:
     void redoKey() { QTest::keySequence(&window, QKeySequence::Redo); }
     int16_t cell(int x, int y) const { return window.document().PixelData(0, x, y); }
 
+    // Fills cells 0-3 x 0-3 of page 0 with entry 1, then takes them up with "移動".
+    void liftTopLeftBlock()
+    {
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 4; ++x)
+                window.document().PixelData(0, x, y) = 1;
+        QTest::mouseClick(window.toolPanel()->toolButton(ToolButtons::kRange), Qt::LeftButton);
+        QTest::mousePress(canvas, Qt::LeftButton, {}, {4, 4});
+        sendMouseMove(canvas, {36, 44}, Qt::LeftButton);
+        QTest::mouseRelease(canvas, Qt::LeftButton, {}, {36, 44});
+        QTest::mouseClick(window.toolPanel()->toolButton(ToolButtons::kMove), Qt::LeftButton);
+        EXPECT_EQ(cell(3, 3), 0);
+    }
+
     QTemporaryDir dir;
     PictureSurface *canvas = window.canvasView()->canvas();
 };
 
 TEST_F(MainWindowHistory, RightDragAfterMoveDropsTheBlockAndOneUndoBringsTheSourceBack)
 {
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 4; ++x)
-            window.document().PixelData(0, x, y) = 1;
-    QTest::mouseClick(window.toolPanel()->toolButton(ToolButtons::kRange), Qt::LeftButton);
-    QTest::mousePress(canvas, Qt::LeftButton, {}, {4, 4});
-    sendMouseMove(canvas, {36, 44}, Qt::LeftButton);
-    QTest::mouseRelease(canvas, Qt::LeftButton, {}, {36, 44});
-    QTest::mouseClick(window.toolPanel()->toolButton(ToolButtons::kMove), Qt::LeftButton);
-    EXPECT_EQ(cell(3, 3), 0);
+    liftTopLeftBlock();
     sendMouseMove(canvas, {200, 200}, Qt::RightButton);
     EXPECT_FALSE(window.blockTools().floatingBlock().visible);
 
@@ -67,6 +73,17 @@ TEST_F(MainWindowHistory, RightDragAfterMoveDropsTheBlockAndOneUndoBringsTheSour
     redoKey();
     EXPECT_EQ(cell(0, 0), 0);
     EXPECT_EQ(window.undoStack().count(), 1);
+}
+
+TEST_F(MainWindowHistory, UndoWhileABlockFloatsDropsItSoNoPasteCanDoubleTheSource)
+{
+    liftTopLeftBlock();
+    ASSERT_TRUE(window.blockTools().floatingBlock().visible);
+    undoKey();
+    EXPECT_FALSE(window.blockTools().floatingBlock().visible);
+    EXPECT_EQ(window.state().toolMode, kToolRange);
+    EXPECT_EQ(cell(3, 3), 1);
+    EXPECT_EQ(window.undoStack().index(), 0);
 }
 
 TEST_F(MainWindowHistory, CaptionMarksChangesUntilSavedOrUndoneToTheSavedState)
