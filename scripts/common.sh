@@ -11,6 +11,8 @@ FUZZ_BUILD="${VESK4_FUZZ_BUILD:-$ROOT/build-fuzz}"
 # help2man makes the manual pages from the programs' --help, rsvg-convert the icon's PNGs.
 BUILD_PACKAGES=(qt6-base-dev cmake g++ make libgtest-dev libbenchmark-dev clang-format fonts-ipafont-gothic
     help2man librsvg2-bin)
+# ./scripts/test checks src/ with clang-tidy (./scripts/tidy).
+LINT_PACKAGES=(clang-tidy)
 # The install test of ./scripts/test checks the installed files with these; xdg-mime needs
 # libfile-mimeinfo-perl's mimetype to read the installed MIME database.
 INSTALL_CHECK_PACKAGES=(desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl man-db)

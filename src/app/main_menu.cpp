@@ -232,7 +232,7 @@ void MainMenu::showRecentFiles()
         QString shown = shownPath(paths[index]);
         const QString caption = QStringLiteral("&%1 %2").arg(index + 1).arg(
             shown.replace(QLatin1Char('&'), QStringLiteral("&&")));
-        const QString path = paths[index];
+        const QString &path = paths[index];
         connect(recentMenu_->addAction(caption), &QAction::triggered, this,
                 [this, path] { openRecentFile(path); });
     }

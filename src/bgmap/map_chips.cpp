@@ -13,7 +13,7 @@ ChipCells chipCells(const Document &doc, int page, int n)
     for (int j = 0; j < kChipSize; ++j)
         for (int i = 0; i < kChipSize; ++i) {
             const QPoint at = chipCell(n, i, j);
-            cells[std::size_t(i + kChipSize * j)] = doc.PixelData.valueOr0(page, at.x(), at.y());
+            cells[std::size_t(i) + std::size_t(j) * kChipSize] = doc.PixelData.valueOr0(page, at.x(), at.y());
         }
     return cells;
 }

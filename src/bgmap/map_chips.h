@@ -20,7 +20,7 @@ inline constexpr int kChipCount = 256;
 inline constexpr int kMapSize = 32; // map positions across and down
 
 // The 64 cells of a chip, cell (i, j) at i + 8 * j.
-using ChipCells = std::array<int16_t, kChipSize * kChipSize>;
+using ChipCells = std::array<int16_t, std::size_t{kChipSize} * kChipSize>;
 
 // The page cell of chip n's cell (i, j): (8 * (n mod 8) + i, 8 * (n div 8) + j), the remainder and
 // quotient taken towards zero as for any integer, so a negative number lies left of the sheet.

@@ -77,7 +77,7 @@ CanvasRenderer::CanvasRenderer(const EditorState &state)
     for (int y = 0; y < cellHeight_; ++y) {
         QRgb *line = reinterpret_cast<QRgb *>(strip_.scanLine(y));
         for (int c = 0; c < kSwatchCount; ++c)
-            std::fill_n(line + c * cellWidth_, cellWidth_, qRgb(c, c, c));
+            std::fill_n(line + std::ptrdiff_t(c) * cellWidth_, cellWidth_, qRgb(c, c, c));
     }
 
     blue_ = makeLineRun(kBlueDotted.rowX, kBlueDotted.rowY, kBlueDotted.columnX, kBlueDotted.columnY);
@@ -188,12 +188,12 @@ void CanvasRenderer::drawCells(const Document &doc, const EditorState &state)
             }
             if (cellOnCanvas) {
                 const int shown = twoColour && c == rightAltColour ? rightColour : c;
-                std::memcpy(line + x0, swatches + cellWidth_ * swatchOf(shown),
+                std::memcpy(line + x0, swatches + std::ptrdiff_t(cellWidth_) * swatchOf(shown),
                             sizeof(QRgb) * std::size_t(std::min(cellWidth_, width_ - x0)));
             }
             if (cellOnThumb) {
                 const int shown = c == rightAltColour ? kWhite : c;
-                std::memcpy(thumbLine + tx0, swatches + cellWidth_ * swatchOf(shown),
+                std::memcpy(thumbLine + tx0, swatches + std::ptrdiff_t(cellWidth_) * swatchOf(shown),
                             sizeof(QRgb) * std::size_t(std::min(kThumbCellW, thumbW - tx0)));
             }
         }

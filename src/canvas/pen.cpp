@@ -62,12 +62,11 @@ void penPress(Document &doc, EditorState &state, int button, CellChanges *journa
     state.pressedButton = 2;
     if (!cell)
         return;
-    if (twoColourPage(doc, state))
-        writePointerCell(doc, state, journal, state.rightPenEntry);
-    else if (*cell != state.leftPenEntry && *cell == state.rightPenEntry)
-        writePointerCell(doc, state, journal, state.rightPenAltEntry);
-    else
-        writePointerCell(doc, state, journal, state.rightPenEntry);
+    // Outside two-colour pages, a right press on a cell already in the right entry (and not the
+    // left one) writes the alternative right entry instead.
+    const bool alternative
+        = !twoColourPage(doc, state) && *cell != state.leftPenEntry && *cell == state.rightPenEntry;
+    writePointerCell(doc, state, journal, alternative ? state.rightPenAltEntry : state.rightPenEntry);
 }
 
 void penMove(Document &doc, EditorState &state, int buttons, CellChanges *journal)

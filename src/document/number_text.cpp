@@ -83,7 +83,7 @@ double leadingNumber(QStringView text)
     const std::string digits = text.sliced(start, scan.end - start).toLatin1().toStdString();
     // Read in the "C" locale: the application object switches the process to the user's locale,
     // whose decimal separator may be a comma, and plain strtod would stop at the point there.
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(0));
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
     return cLocale ? strtod_l(digits.c_str(), nullptr, cLocale) : std::strtod(digits.c_str(), nullptr);
 }
 

@@ -400,7 +400,7 @@ Status writeProject(const Document &doc, QIODevice &out)
     // beyond what is written are never touched and so cost no memory.
     qsizetype capacity = 16 + qsizetype(withMap ? 2 : 1) * kPageCount * kSheetHeight * kSheetRowBytes;
     for (const QByteArray &name : names)
-        capacity += 34 * 9 + name.size();
+        capacity += qsizetype(34) * 9 + name.size();
     QByteArray bytes;
     bytes.reserve(capacity);
 
@@ -438,14 +438,14 @@ Status saveProject(const Document &doc, const QString &path)
 Expected<ProjectContent> readProject(QIODevice &in)
 {
     const QString tooBig = QStringLiteral("The file is larger than %1 MB; it is no project file.")
-                               .arg(kMaxProjectFileBytes / (1024 * 1024));
+                               .arg(kMaxProjectFileBytes / kMebibyte);
     if (!in.isReadable())
         return Failure{QStringLiteral("The file is not open for reading.")};
     if (!in.isSequential() && in.size() - in.pos() > kMaxProjectFileBytes)
         return Failure{tooBig};
 
     QByteArray data;
-    constexpr qint64 kChunk = 1024 * 1024;
+    constexpr qint64 kChunk = kMebibyte;
     if (!in.isSequential())
         data.reserve(in.size() - in.pos() + kChunk);
     for (;;) {

@@ -44,7 +44,8 @@ inline constexpr int kFileLinesWithMap = 17474;
 
 // The reader refuses larger files. The largest file the writer makes, every cell of both planes
 // "-32768", is about 7.4 MB; the bound keeps a wrong or endless file from being read into memory.
-inline constexpr qint64 kMaxProjectFileBytes = 32 * 1024 * 1024;
+inline constexpr qint64 kMebibyte = qint64{1024} * 1024;
+inline constexpr qint64 kMaxProjectFileBytes = 32 * kMebibyte;
 
 // Writes the document in project-file form: CR LF lines, page names in code page 932. Writes
 // nothing and fails when a page name would not read back as it is: a comma, a double quote, a

@@ -73,7 +73,7 @@ Expected<QImage> pageImage(const Document &doc, int page, const PageImageOptions
             const int v = doc.PixelData(page, x, y);
             const int g = cellGrey(doc, mode, v, options.rightColour, options.rightAltColour);
             const QRgb colour = withClear && v == kEntryClear ? qRgba(g, g, g, 0) : qRgb(g, g, g);
-            std::fill_n(line + x * k, k, colour);
+            std::fill_n(line + std::ptrdiff_t(x) * k, k, colour);
         }
         for (int r = 1; r < k; ++r)
             std::copy_n(line, image.width(), reinterpret_cast<QRgb *>(image.scanLine(y * k + r)));
