@@ -1,17 +1,10 @@
 // from-inc, export --check, show and diff, in-process and, for git's text converter, as a program.
 #include "cli_fixture.h"
 
-#include "cli/cli.h"
-#include "document/page_state.h"
 #include "export/include_export.h"
-#include "files/project_file.h"
 
-#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 namespace vesk4 {
 namespace {
@@ -29,15 +22,6 @@ protected:
     }
 };
 
-TEST_F(CliInclude, HelpCoversTheCommands)
-{
-    const CliRun overview = run({"--help"});
-    for (const char *text : {"from-inc", "show", "diff", "--check"})
-        EXPECT_TRUE(overview.out.contains(text)) << text;
-    for (const char *command : {"from-inc", "show", "diff"})
-        EXPECT_TRUE(run({command, "--help"}).out.startsWith(QStringLiteral("Usage: vesk4 %1").arg(command)));
-}
-
 TEST_F(CliInclude, FromIncThenExportGivesTheIncludeFileBack)
 {
     doc.ColorMode[0] = kMode2Ex;
@@ -51,9 +35,9 @@ TEST_F(CliInclude, FromIncThenExportGivesTheIncludeFileBack)
 
     const CliRun read = run({"from-inc", include, path("read.egd")});
     ASSERT_EQ(read.code, kExitOk) << read.err.toStdString();
+    EXPECT_TRUE(read.err.isEmpty());
     ASSERT_EQ(run({"export", path("read.egd"), path("again.inc")}).code, kExitOk);
     EXPECT_EQ(contents(path("again.inc")), contents(include));
-    EXPECT_EQ(run({"export", path("read.egd"), include, "--check"}).code, kExitOk);
 }
 
 TEST_F(CliInclude, FromIncTellsWhatItPickedForAnAmbiguousBlock)
@@ -62,71 +46,44 @@ TEST_F(CliInclude, FromIncTellsWhatItPickedForAnAmbiguousBlock)
     const QString include = write("flat.inc", includeFileBytes(doc).value());
     const CliRun r = run({"from-inc", include, path("flat.egd")});
     ASSERT_EQ(r.code, kExitOk);
-    EXPECT_TRUE(
-        r.err.contains(QStringLiteral("note: line 7: the data of _Chr03 reads as \"2色\" and as \"256色\"")))
+    EXPECT_TRUE(r.err.startsWith("vesk4: " + include
+                                 + ": note: line 7: the data of _Chr03 reads as \"2色\" and as \"256色\""))
         << r.err.toStdString();
 }
 
 TEST_F(CliInclude, FromIncRefusesWithTheLineAndWritesNothing)
 {
     const QByteArray good = includeFileBytes(doc).value();
-    QByteArray oneShort = good;
-    oneShort.replace("0x40,0x80\r\n", "0x40\r\n"); // pattern 5's line, 7 items
-    QByteArray noSizes = good;
-    noSizes.replace("   .byte  8    ; chr sizeX\r\n   .byte  8    ; chr sizeY\r\n", "");
-    Document full;
-    startDocument(full, state);
-    for (int page = 0; page <= 30; ++page)
-        full.ChrOutFlag[page] = 1;
-    // A 32nd block after the 31 pages' blocks: 4 banner lines, 31 declarations, 31 blocks of 4 lines,
-    // then its empty line and, at line 161, its label.
-    QByteArray many = includeFileBytes(full).value();
-    many.insert(many.lastIndexOf("\r\n\r\n;===") + 2,
-                "_X:\r\n   .byte  8    ; chr sizeX\r\n   .byte  8    ; chr sizeY\r\n\r\n");
-    struct Case {
-        QByteArray text;
-        const char *line;
-    };
-    const Case cases[] = {
-        {good.left(good.indexOf(";PTN 3")), "line 15:"}, // cut after pattern 2
-        {oneShort, "line 21:"},
-        {noSizes, "line 7:"},
-        {many, "line 161:"},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.line);
-        const CliRun r = run({"from-inc", write("bad.inc", c.text), path("out.egd")});
-        EXPECT_EQ(r.code, kExitFailure);
-        EXPECT_TRUE(r.err.contains(QString::fromLatin1(c.line))) << r.err.toStdString();
-        EXPECT_FALSE(QFile::exists(path("out.egd")));
-    }
+    const CliRun r = run({"from-inc", write("bad.inc", good.left(good.indexOf(";PTN 3"))), path("out.egd")});
+    EXPECT_EQ(r.code, kExitFailure);
+    EXPECT_TRUE(r.err.contains("line 15:")) << r.err.toStdString(); // cut after pattern 2
+    EXPECT_FALSE(QFile::exists(path("out.egd")));
 }
 
 TEST_F(CliInclude, CheckNamesTheFirstDifferingLineWithItsPageAndPattern)
 {
     const QString project = saved("p.egd");
-    ASSERT_EQ(run({"export", project, path("current.inc")}).code, kExitOk);
-    const QByteArray current = contents(path("current.inc"));
-
-    const CliRun same = run({"export", project, path("current.inc"), "--check"});
+    const QString current = write("current.inc", includeFileBytes(doc).value());
+    const CliRun same = run({"export", project, current, "--check"});
     EXPECT_EQ(same.code, kExitOk) << same.err.toStdString();
+    EXPECT_EQ(same.out, current + ": current\n");
 
     // Line 21 is pattern 5's data line: 4 banner lines, .global, empty line, label, two sizes, and
     // two lines for each of patterns 0-4.
-    QByteArray changed = current;
-    changed.replace("0x1,0x2,0x4,0x8,0x10,0x20,0x40,0x80", "0x1,0x2,0x4,0x8,0x10,0x20,0x40,0x81");
-    ASSERT_NE(changed, current);
-    const QString stale = write("stale.inc", changed);
+    QByteArray changed = contents(current);
+    const QByteArray diagonal = "   .byte  0x1,0x2,0x4,0x8,0x10,0x20,0x40,0x8";
+    const QString stale = write("stale.inc", changed.replace(diagonal + "0", diagonal + "1"));
     const CliRun different = run({"export", project, stale, "--check"});
     EXPECT_EQ(different.code, kExitFailure);
-    EXPECT_TRUE(different.err.contains("line 21 (page 3 \"Chr03\", pattern 5)"))
-        << different.err.toStdString();
+    EXPECT_EQ(different.err,
+              "vesk4: " + stale
+                  + ": line 21 (page 3 \"Chr03\", pattern 5) differs from the export\n"
+                    "  export: \""
+                  + diagonal + "0\"\n  file:   \"" + diagonal + "1\"\n");
     EXPECT_EQ(contents(stale), changed); // nothing written
 
-    const CliRun missing = run({"export", project, path("none.inc"), "--check"});
-    EXPECT_EQ(missing.code, kExitFailure);
+    EXPECT_EQ(run({"export", project, path("none.inc"), "--check"}).code, kExitFailure);
     EXPECT_FALSE(QFile::exists(path("none.inc")));
-    EXPECT_EQ(run({"export", project, "--check"}).code, kExitUsage);
 }
 
 // A sheet row as show draws it: its number in three places, then its 64 cells: the given ones
@@ -163,7 +120,6 @@ TEST_F(CliInclude, ShowAndDiffDrawThePagesThatHoldAnything)
                   + "page 5 \"\\u30AD\\u30E3\\u30E9\" mode 3 (2-colour) size 8x8 patterns 0 output 0\n");
     EXPECT_EQ(run({"show", after, "--page", "31"}).out.toStdString(),
               "page 31 \"MapChip0\" mode 3 (2-colour) size 8x8 patterns 0 output 0\n");
-    EXPECT_EQ(run({"show", after, "--page", "32"}).code, kExitUsage);
 
     EXPECT_EQ(run({"diff", before, before}).code, kExitOk);
     const CliRun diff = run({"diff", before, after});
@@ -177,6 +133,7 @@ TEST_F(CliInclude, ShowAndDiffDrawThePagesThatHoldAnything)
                     "  a: \"Chr05\" mode 3 (2-colour) size 8x8 patterns 0 output 0\n"
                     "  b: \"\\u30AD\\u30E3\\u30E9\" mode 3 (2-colour) size 8x8 patterns 0 output 0\n");
     EXPECT_EQ(run({"diff", before, path("none.egd")}).code, kExitUsage);
+    EXPECT_EQ(run({"diff", path("none.egd"), before}).code, kExitUsage);
 }
 
 TEST_F(CliInclude, GitDiffDrawsTheChangedRowThroughShow)
@@ -202,9 +159,10 @@ TEST_F(CliInclude, GitDiffDrawsTheChangedRowThroughShow)
     saved("chr.egd");
 
     const QString diff = gitRun({"diff"});
-    const QString dots40 = QString(40, '.');
-    EXPECT_TRUE(diff.contains("\n-  1 " + dots40 + ".#......................\n")) << diff.toStdString();
-    EXPECT_TRUE(diff.contains("\n+  1 " + dots40 + ".##.....................\n")) << diff.toStdString();
+    EXPECT_TRUE(diff.contains("\n-" + QString::fromStdString(drawnRow(1, 41, "#")) + "\n"))
+        << diff.toStdString();
+    EXPECT_TRUE(diff.contains("\n+" + QString::fromStdString(drawnRow(1, 41, "##")) + "\n"))
+        << diff.toStdString();
 }
 
 } // namespace

@@ -6,7 +6,6 @@
 #include <QBuffer>
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -15,7 +14,6 @@
 #include <langinfo.h>
 #include <locale.h>
 #include <map>
-#include <string>
 
 using namespace vesk4;
 
@@ -25,18 +23,21 @@ using Check = std::function<Status(QByteArrayView)>;
 
 const QDir kRoot(QStringLiteral(VESK4_TEST_DATA "/fuzz-regressions"));
 
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
 // Runs every stored input of the target through the check; returns how many there were.
 int runInputs(const QString &target, const Check &check)
 {
     int inputs = 0;
-    QDirIterator files(kRoot.filePath(target), QDir::Files);
-    while (files.hasNext()) {
-        QFile file(files.next());
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
-        const Status s = check(file.readAll());
-        EXPECT_TRUE(s.ok()) << file.fileName().toStdString() << ": "
-                            << (s.ok() ? std::string() : s.failure().text().toStdString());
-        ++inputs;
+    for (QDirIterator files(kRoot.filePath(target), QDir::Files); files.hasNext(); ++inputs) {
+        const QString path = files.next();
+        const Status s = check(contents(path));
+        EXPECT_TRUE(s.ok()) << path.toStdString() << ": " << (s ? "" : s.failure().text().toStdString());
     }
     return inputs;
 }
@@ -51,9 +52,8 @@ TEST(FuzzRegressions, EveryStoredInputPassesItsTargetsChecks)
     };
     int inputs = 0;
     for (const QString &target : kRoot.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const auto check = targets.find(target);
-        ASSERT_NE(check, targets.end()) << "no fuzz target " << target.toStdString();
-        inputs += runInputs(target, check->second);
+        ASSERT_TRUE(targets.contains(target)) << "no fuzz target " << target.toStdString();
+        inputs += runInputs(target, targets.at(target));
     }
     EXPECT_GT(inputs, 0);
 }
@@ -63,21 +63,20 @@ TEST(FuzzRegressions, EveryStoredInputPassesItsTargetsChecks)
 TEST(FuzzRegressions, ADescribedGoldenFileExpandsToItself)
 {
     for (const char *name : {"project_new/expected.egd.z", "project_map/input.egd.z"}) {
-        QFile file(QStringLiteral(VESK4_TEST_DATA "/") + QLatin1String(name));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
-        const QByteArray golden = qUncompress(file.readAll());
+        SCOPED_TRACE(name);
+        const QByteArray golden = qUncompress(contents(QStringLiteral(VESK4_TEST_DATA "/") + name));
         QBuffer buffer;
         buffer.setData(golden);
         buffer.open(QIODevice::ReadOnly);
         const Expected<ProjectContent> content = readProject(buffer);
-        ASSERT_TRUE(content.ok()) << name;
+        ASSERT_TRUE(content.ok());
 
         ProjectDescription described;
         readDescription(descriptionBytes(describedContent(content.value()), golden.size()), described);
         QByteArray text;
-        EXPECT_EQ(writeProjectText(described, text), 0) << name;
-        EXPECT_TRUE(text == golden) << name;
-        EXPECT_TRUE(checkDescribedProject(descriptionBytes(described, golden.size())).ok()) << name;
+        EXPECT_EQ(writeProjectText(described, text), 0);
+        EXPECT_TRUE(text == golden);
+        EXPECT_TRUE(checkDescribedProject(descriptionBytes(described, golden.size())).ok());
     }
 }
 
@@ -87,10 +86,9 @@ std::string decimalCommaLocale()
     for (const char *name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8", "ru_RU.UTF-8",
                              "ru_RU.utf8", "nl_NL.UTF-8", "nl_NL.utf8"}) {
         const locale_t locale = newlocale(LC_NUMERIC_MASK, name, locale_t(0));
-        if (!locale)
-            continue;
-        const bool comma = std::string(nl_langinfo_l(RADIXCHAR, locale)) == ",";
-        freelocale(locale);
+        const bool comma = locale && std::string(nl_langinfo_l(RADIXCHAR, locale)) == ",";
+        if (locale)
+            freelocale(locale);
         if (comma)
             return name;
     }
