@@ -22,22 +22,17 @@ struct CliRun {
 
 class CliTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        startDocument(doc, state);
-    }
+    CliTest() { startDocument(doc, state); }
 
     static CliRun run(const QStringList &args)
     {
-        QString out;
-        QString err;
-        QTextStream o(&out);
-        QTextStream e(&err);
-        const int code = runCli(args, o, e);
-        o.flush();
-        e.flush();
-        return {code, out, err};
+        CliRun r;
+        QTextStream out(&r.out);
+        QTextStream err(&r.err);
+        r.code = runCli(args, out, err);
+        out.flush();
+        err.flush();
+        return r;
     }
 
     QString path(const QString &name) const { return dir.filePath(name); }
