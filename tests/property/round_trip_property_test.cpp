@@ -137,31 +137,6 @@ TEST(ProjectProperty, ReadingASavedDocumentGivesBackEveryTableTheFileCarries)
     }
 }
 
-// Every field the file carries at one end of the range, through the fuzz targets' checks: drawing
-// takes the scroll row and grid intervals from page 0's Pal8 row, so at the ends of the range too.
-TEST(ProjectProperty, ExtremeTablesPassTheProjectFileChecks)
-{
-    for (const int16_t end : {int16_t(-32768), int16_t(32767)}) {
-        SCOPED_TRACE(end);
-        Document doc;
-        EditorState state;
-        startDocument(doc, state);
-        doc.FileVer = 1;
-        for (int page = 0; page < kPageCount; ++page) {
-            doc.ColorMode[page] = doc.ChrSizeX[page] = doc.ChrSizeY[page] = end;
-            doc.ChrPtnNum[page] = doc.ChrOutFlag[page] = end;
-            doc.Pal4[page].fill(end);
-            doc.Pal8[page].fill(end);
-            doc.Pal16[page].fill(end);
-            for (int y = 0; y < kSheetHeight; ++y)
-                for (int x = 0; x < kSheetWidth; ++x)
-                    doc.PixelData(page, x, y) = doc.MapData(page, x, y) = end;
-        }
-        const Status checked = checkProjectBytes(savedBytes(doc));
-        EXPECT_TRUE(checked.ok()) << checked.failure().text().toStdString();
-    }
-}
-
 // How many patterns of the page lie wholly inside the 64 x 256 sheet, counting from pattern 0.
 int patternsInsideSheet(int mode, int width, int height)
 {
