@@ -82,6 +82,13 @@ TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
     const QByteArray include = includeFileBytes(doc).value();
     write("cut.inc", include.left(include.indexOf(";PTN 3"))); // after pattern 2's data, line 15
     write("bad.egd", QByteArray(project).replace(0, 3, " x "));
+    const QByteArray diagonal = "   .byte  0x1,0x2,0x4,0x8,0x10,0x20,0x40,0x8"; // pattern 5, line 21
+    write("stale.inc", QByteArray(include).replace(diagonal + "0", diagonal + "1"));
+    Document flat = doc; // one row: a column byte of "2色" or a cell of "256色"
+    flat.ChrSizeY[3] = 1;
+    flat.FileVer = 1;
+    flat.MapData(0, 4, 2) = 77;
+    write("flat.inc", includeFileBytes(flat).value());
     doc.ChrSizeX[3] = 0; // a page that cannot be laid out
     saved("zero.egd");
     write("junk.png", "not a picture");
@@ -101,9 +108,7 @@ TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
         {{"export", "a.egd", "b.inc", "--thumbnail"}, kExitUsage, "unknown option '--thumbnail'"},
         {{"render", "a.egd", "b.png", "--page", "31"}, kExitUsage, "--page takes a number from 0 to 30"},
         {{"render", "a.egd", "b.png", "--page", "x"}, kExitUsage, "--page"},
-        {{"render", "a.egd", "b.png", "--scroll", "129"},
-         kExitUsage,
-         "--scroll takes a number from 0 to 128"},
+        {{"render", "a.egd", "b.png", "--scroll", "129"}, kExitUsage, "from 0 to 128"},
         {{"render", "a.egd", "b.png", "--scroll"}, kExitUsage, "--scroll needs a value"},
         {{"show", "a.egd", "--page", "32"}, kExitUsage, "from 0 to 31"},
         {{"import", "p.egd", "i.png"}, kExitUsage, "import needs --page N"},
@@ -127,6 +132,11 @@ TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
         {{"export", "p.egd", "current.inc", "--check"}, kExitOk, "current.inc: current"},
         {{"show", "p.egd", "--page", "31"}, kExitOk, "page 31 \"MapChip0\" mode 3 (2-colour) size 8x8"},
         {{"diff", "p.egd", "p.egd"}, kExitOk, ""},
+        {{"from-inc", "flat.inc", "flat.egd"}, kExitOk, "note: line 7: the data of _Chr03 reads as \"2色\""},
+        {{"export", "flat.egd", "again.inc"}, kExitOk, "wrote again.inc"},
+        {{"image", "p.egd", "p.png", "--page", "3", "--patterns", "--scale", "2"},
+         kExitOk,
+         "(96 x 16 pixels)"},
 
         {{"check", "bad.egd"}, kExitFailure, "bad.egd: line 1"},
         {{"check", "missing.egd"}, kExitFailure, "missing.egd"},
@@ -134,15 +144,14 @@ TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
         {{"export", "missing.egd", "out"}, kExitFailure, "missing.egd"},
         {{"export", "zero.egd", "out"}, kExitFailure, "out: Cannot export page 3 \"Chr03\""},
         {{"export", "p.egd", "out", "--check"}, kExitFailure, "out"},
+        {{"export", "p.egd", "stale.inc", "--check"}, kExitFailure, "line 21 (page 3 \"Chr03\", pattern 5)"},
         {{"render", "missing.egd", "out"}, kExitFailure, "missing.egd"},
         {{"from-inc", "cut.inc", "out"}, kExitFailure, "cut.inc: line 15:"},
         {{"image", "p.egd", "out", "--page", "2", "--patterns"}, kExitFailure, "p.egd"}, // no patterns
         {{"image", "missing.egd", "out", "--page", "1"}, kExitFailure, "missing.egd"},
         {{"image", "p.egd", "out/a.png", "--page", "1"}, kExitFailure, "out/a.png"},
         {{"import", "missing.egd", "huge.png", "--page", "1"}, kExitFailure, "missing.egd"},
-        {{"import", "p.egd", "junk.png", "--page", "1", "--output", "out"},
-         kExitFailure,
-         "Cannot read the image"},
+        {{"import", "p.egd", "junk.png", "--page", "1"}, kExitFailure, "junk.png: Cannot read the image"},
         {{"import", "p.egd", "huge.png", "--page", "1"}, kExitFailure, "4097 x 1 pixels"},
     };
     for (const Step &step : steps) {
@@ -150,11 +159,12 @@ TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
         const CliRun r = run(step.args);
         EXPECT_EQ(r.code, step.code);
         EXPECT_TRUE((r.out + r.err).contains(QString::fromUtf8(step.says))) << (r.out + r.err).toStdString();
-        EXPECT_EQ(r.err.count('\n'), r.code == kExitOk ? 0 : 1);
+        EXPECT_TRUE(r.code != kExitUsage || r.err.count('\n') == 1);
         EXPECT_FALSE(QFile::exists("out"));
     }
     EXPECT_EQ(contents("fresh.egd"), qUncompress(contents(VESK4_TEST_DATA "/project_new/expected.egd.z")));
     EXPECT_EQ(contents("current.inc"), include);
+    EXPECT_EQ(contents("again.inc"), contents("flat.inc"));
     EXPECT_EQ(contents("p.egd"), project);
 }
 
@@ -196,37 +206,6 @@ TEST_F(Cli, RenderShowsThePageAsTheCanvasDoes)
     EXPECT_EQ(thumb.pixel(0, 0), qRgb(0, 0, 0));
 }
 
-// A block of one row reads as "2色" with a note, and exports as it was read.
-TEST_F(Cli, FromIncReadsWhatTheExportWrote)
-{
-    doc.ChrSizeY[3] = 1; // one row: a column byte of "2色" or a cell of "256色"
-    doc.FileVer = 1;
-    doc.MapData(0, 4, 2) = 77;
-    const QByteArray include = includeFileBytes(doc).value();
-    const CliRun read = run({"from-inc", write("flat.inc", include), "flat.egd"});
-    EXPECT_EQ(read.code, kExitOk);
-    EXPECT_TRUE(read.err.startsWith(
-        "vesk4: flat.inc: note: line 7: the data of _Chr03 reads as \"2色\" and as \"256色\""))
-        << read.err.toStdString();
-    ASSERT_EQ(run({"export", "flat.egd", "again.inc"}).code, kExitOk);
-    EXPECT_EQ(contents("again.inc"), include);
-}
-
-// Line 21 is pattern 5's data line: 4 banner lines, .global, empty line, label, two sizes, and two
-// lines for each of patterns 0-4.
-TEST_F(Cli, CheckNamesTheFirstDifferingLineWithItsPageAndPattern)
-{
-    QByteArray stale = includeFileBytes(doc).value();
-    const QByteArray diagonal = "   .byte  0x1,0x2,0x4,0x8,0x10,0x20,0x40,0x8";
-    write("stale.inc", stale.replace(diagonal + "0", diagonal + "1"));
-    const CliRun r = run({"export", saved("p.egd"), "stale.inc", "--check"});
-    EXPECT_EQ(r.code, kExitFailure);
-    EXPECT_EQ(r.err,
-              "vesk4: stale.inc: line 21 (page 3 \"Chr03\", pattern 5) differs from the export\n  export: \""
-                  + diagonal + "0\"\n  file:   \"" + diagonal + "1\"\n");
-    EXPECT_EQ(contents("stale.inc"), stale); // nothing written
-}
-
 TEST_F(Cli, ShowAndDiffDrawThePagesThatHoldAnything)
 {
     saved("before.egd");
@@ -252,7 +231,7 @@ void writePicture(const QString &name, QSize size, const QList<std::pair<QPoint,
     EXPECT_TRUE(image.save(name, "PNG"));
 }
 
-// Page 1 ("2色", two 8 x 8 patterns) drawn from a picture, written as the include file and as an image.
+// Page 1 ("2色", two 8 x 8 patterns) drawn from a picture and written as the include file.
 TEST_F(Cli, ImportThenExportGivesTheDrawnCells)
 {
     doc.ChrOutFlag = {};
@@ -284,10 +263,6 @@ TEST_F(Cli, ImportThenExportGivesTheDrawnCells)
     ASSERT_TRUE(openProject("q.egd", doc, state).ok());
     EXPECT_EQ(doc.PixelData(1, 62, 1), 0);
     EXPECT_EQ(doc.PixelData(1, 63, 1), 1);
-
-    EXPECT_EQ(run({"image", "p.egd", "p.png", "--page", "1", "--patterns", "--scale", "2"}).out,
-              "wrote p.png (32 x 16 pixels)\n");
-    EXPECT_EQ(QImage("p.png").pixel(1, 15), black); // cell (0, 7)
 }
 
 } // namespace

@@ -4,11 +4,10 @@
 #include "include_text.h"
 
 #include <QFile>
+#include <QPoint>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <array>
 
 using namespace vesk4;
 
@@ -52,19 +51,17 @@ QByteArray patternsOf(const Document &doc)
     return bytes.mid(start, bytes.size() - start - kClosing.size());
 }
 
-// Cells of page 0 from (x, y) on, downwards or rightwards.
-void setColumn(Document &doc, int x, int y, std::initializer_list<int> values)
+// Cells of page 0 from `at` on, each `step` from the last.
+void setCells(Document &doc, QPoint at, QPoint step, std::initializer_list<int> values)
 {
-    for (int v : values)
-        doc.PixelData(0, x, y++) = int16_t(v);
+    for (int v : values) {
+        doc.PixelData(0, at.x(), at.y()) = int16_t(v);
+        at += step;
+    }
 }
 
-void setRow(Document &doc, int y, std::initializer_list<int> values)
-{
-    int x = 0;
-    for (int v : values)
-        doc.PixelData(0, x++, y) = int16_t(v);
-}
+const QPoint kDown(0, 1);
+const QPoint kRight(1, 0);
 
 TEST(IncludeExport, TwoColourPageMatchesGoldenFile)
 {
@@ -107,9 +104,10 @@ TEST(IncludeExport, DeclarationsPaletteBlocksAndMapMatchGoldenFile)
 TEST(IncludeExport, TwoColourModesPackColumnsOfEightRows)
 {
     Document doc = page0(3, 2, 20, 1);
-    setColumn(doc, 0, 0, {1, 0, 2, 0, 0, 0, 0, 1});
-    setColumn(doc, 1, 0, {3, 1, 1, 1, 1, 1, 1, 1});
-    setColumn(doc, 0, 16, {1, 0, 0, 2, 1, 0, 0, 0, 1}); // rows 20-23 lie beyond the pattern, 24 is not read
+    setCells(doc, {0, 0}, kDown, {1, 0, 2, 0, 0, 0, 0, 1});
+    setCells(doc, {1, 0}, kDown, {3, 1, 1, 1, 1, 1, 1, 1});
+    setCells(doc, {0, 16}, kDown,
+             {1, 0, 0, 2, 1, 0, 0, 0, 1}); // rows 20-23 lie beyond the pattern, 24 is not read
     EXPECT_EQ(patternsOf(doc),
               lines({";PTN 0 ", "   .byte  0x81,0xFE", "   .byte  0x0,0x0", "   .byte  0x11,0x0"}));
 
@@ -124,17 +122,17 @@ TEST(IncludeExport, TwoColourModesPackColumnsOfEightRows)
 TEST(IncludeExport, ColourModesEncodeRowsOfCells)
 {
     Document doc = page0(0, 5, 1, 1);
-    setRow(doc, 0, {5, 171, -1, 300, -32768});
+    setCells(doc, {0, 0}, kRight, {5, 171, -1, 300, -32768});
     EXPECT_EQ(patternsOf(doc), lines({";PTN 0 ", "   .byte  0x5,0xAB,0xFFFF,0x12C,0x8000"}));
 
     // 16 colours: left cell low; sums outside a byte keep every bit, negatives in two's complement.
     doc = page0(1, 12, 1, 1);
-    setRow(doc, 0, {3, 10, -1, 0, 0, -1, 0, -4096, 15, 32767, 0, -2048});
+    setCells(doc, {0, 0}, kRight, {3, 10, -1, 0, 0, -1, 0, -4096, 15, 32767, 0, -2048});
     EXPECT_EQ(patternsOf(doc), lines({";PTN 0 ", "   .byte  0xA3,0xFFFF,0xFFF0,0xFFFF0000,0x7FFFF,0x8000"}));
 
     // 4 colours: indices into the page's own Pal4 row, lowest bits leftmost; places past the width are 0.
     doc = page0(2, 6, 1, 1);
-    setRow(doc, 0, {0, 224, 3, 28, 99, 28, 224}); // 99 is in no entry: index 0
+    setCells(doc, {0, 0}, kRight, {0, 224, 3, 28, 99, 28, 224}); // 99 is in no entry: index 0
     EXPECT_EQ(patternsOf(doc), lines({";PTN 0 ", "   .byte  0x9C,0x8"}));
     doc.Pal4[0] = {9, 28, 28, 0};
     EXPECT_EQ(patternsOf(doc), lines({";PTN 0 ", "   .byte  0x43,0x4"}));
@@ -212,23 +210,21 @@ TEST(IncludeExport, NameWithoutCodePage932FormIsRefused)
     EXPECT_TRUE(includeFileBytes(doc).failure().message.contains(QStringLiteral("page 0")));
 }
 
+// A refused export leaves the file it was to replace as it was; a folder cannot be written over,
+// and a missing one is not made.
 TEST(IncludeExport, ExportWritesTheWholeFileOrLeavesTheOldOne)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("ChrData.inc"));
-    QFile old(path);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("old contents");
-    old.close();
+    Document doc = page0(3, 8, 8, 1);
+    ASSERT_TRUE(exportInclude(doc, path).ok());
+    EXPECT_EQ(contents(path), bytesOf(doc));
 
-    Document doc = page0(3, 0, 8, 1);
+    doc.ChrSizeX[0] = 0;
     const Status failed = exportInclude(doc, path);
     ASSERT_FALSE(failed.ok());
     EXPECT_TRUE(failed.failure().message.contains(QStringLiteral("Chr00")));
-    EXPECT_EQ(contents(path), "old contents");
-
     doc.ChrSizeX[0] = 8;
-    EXPECT_TRUE(exportInclude(doc, path).ok());
     EXPECT_EQ(contents(path), bytesOf(doc));
     EXPECT_FALSE(exportInclude(doc, dir.path()).ok());
     EXPECT_FALSE(exportInclude(doc, dir.filePath(QStringLiteral("missing/ChrData.inc"))).ok());
