@@ -47,12 +47,11 @@ protected:
         return r;
     }
 
-    static QString write(const QString &name, const QByteArray &bytes)
+    static void write(const QString &name, const QByteArray &bytes)
     {
         QFile f(name);
         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
-        return name;
     }
 
     // The document saved as a project file.
@@ -74,6 +73,16 @@ protected:
     EditorState state;
 };
 
+// A white picture with the given pixels.
+void writePicture(const QString &name, QSize size, const QList<std::pair<QPoint, QRgb>> &pixels)
+{
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(qRgb(255, 255, 255));
+    for (const auto &[at, colour] : pixels)
+        image.setPixel(at, colour);
+    EXPECT_TRUE(image.save(name, "PNG"));
+}
+
 // Each command line and its exit code, and a text its output or error stream holds. A wrong command
 // line exits 2 with one line on standard error; a failure exits 1 and writes no file "out".
 TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
@@ -92,6 +101,9 @@ TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
     doc.ChrSizeX[3] = 0; // a page that cannot be laid out
     saved("zero.egd");
     write("junk.png", "not a picture");
+    QDir().mkdir("folder");
+    // Grey 100 is not below a threshold of 100, grey 99 is; the third pixel falls beyond the sheet.
+    writePicture("greys.png", {3, 1}, {{{0, 0}, qRgb(100, 100, 100)}, {{1, 0}, qRgb(99, 99, 99)}});
     QImage huge(4097, 1, QImage::Format_RGB32);
     huge.fill(0);
     ASSERT_TRUE(huge.save("huge.png"));
@@ -130,8 +142,13 @@ TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
         {{"check", "p.egd"}, kExitOk, ", 1 page(s) flagged for output"},
         {{"export", "p.egd", "current.inc"}, kExitOk, "wrote current.inc"},
         {{"export", "p.egd", "current.inc", "--check"}, kExitOk, "current.inc: current"},
+        {{"export", "zero.egd", "current.inc"}, kExitFailure, "Cannot export page 3 \"Chr03\""},
+        {{"export", "p.egd", "folder"}, kExitFailure, "folder"},
+        {{"export", "p.egd", "out/a.inc"}, kExitFailure, "out/a.inc"},
         {{"show", "p.egd", "--page", "31"}, kExitOk, "page 31 \"MapChip0\" mode 3 (2-colour) size 8x8"},
         {{"diff", "p.egd", "p.egd"}, kExitOk, ""},
+        {{"render", "p.egd", "r.png", "--page", "3", "--scroll", "1"}, kExitOk, "wrote r.png"},
+        {{"render", "p.egd", "t.png", "--thumbnail"}, kExitOk, "wrote t.png"},
         {{"from-inc", "flat.inc", "flat.egd"}, kExitOk, "note: line 7: the data of _Chr03 reads as \"2色\""},
         {{"export", "flat.egd", "again.inc"}, kExitOk, "wrote again.inc"},
         {{"image", "p.egd", "p.png", "--page", "3", "--patterns", "--scale", "2"},
@@ -142,7 +159,6 @@ TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
         {{"check", "missing.egd"}, kExitFailure, "missing.egd"},
         {{"new", "out/a.egd"}, kExitFailure, "out/a.egd"},
         {{"export", "missing.egd", "out"}, kExitFailure, "missing.egd"},
-        {{"export", "zero.egd", "out"}, kExitFailure, "out: Cannot export page 3 \"Chr03\""},
         {{"export", "p.egd", "out", "--check"}, kExitFailure, "out"},
         {{"export", "p.egd", "stale.inc", "--check"}, kExitFailure, "line 21 (page 3 \"Chr03\", pattern 5)"},
         {{"render", "missing.egd", "out"}, kExitFailure, "missing.egd"},
@@ -153,6 +169,10 @@ TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
         {{"import", "missing.egd", "huge.png", "--page", "1"}, kExitFailure, "missing.egd"},
         {{"import", "p.egd", "junk.png", "--page", "1"}, kExitFailure, "junk.png: Cannot read the image"},
         {{"import", "p.egd", "huge.png", "--page", "1"}, kExitFailure, "4097 x 1 pixels"},
+        {{"import", "p.egd", "greys.png", "--page", "1", "--at", "62,1", "--threshold", "100", "--output",
+          "q.egd"},
+         kExitOk,
+         "into page 1 at 62,1: 1 cell(s) changed, 1 pixel(s) beyond the sheet cut"},
     };
     for (const Step &step : steps) {
         SCOPED_TRACE(step.args.join(' ').toStdString());
@@ -166,44 +186,22 @@ TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
     EXPECT_EQ(contents("current.inc"), include);
     EXPECT_EQ(contents("again.inc"), contents("flat.inc"));
     EXPECT_EQ(contents("p.egd"), project);
-}
+    EXPECT_EQ(QProcess::execute(VESK4_CLI, {"frobnicate"}), kExitUsage); // the program passes the code on
 
-TEST_F(Cli, HelpForTheToolAndEachCommand)
-{
+    // The overview names every command, and each has its own help.
     const QString overview = run({"--help"}).out;
     for (const char *command :
          {"new", "export", "render", "check", "from-inc", "show", "diff", "import", "image"}) {
         EXPECT_TRUE(overview.contains(QStringLiteral("\n  %1 ").arg(command))) << command;
         EXPECT_TRUE(run({command, "--help"}).out.startsWith(QStringLiteral("Usage: vesk4 %1").arg(command)));
     }
-}
-
-TEST_F(Cli, TheProgramHandsTheExitCodeAndStandardErrorThrough)
-{
-    QProcess tool;
-    tool.start(VESK4_CLI, {"frobnicate"});
-    ASSERT_TRUE(tool.waitForFinished());
-    EXPECT_EQ(tool.exitCode(), kExitUsage);
-    EXPECT_TRUE(tool.readAllStandardError().contains("unknown command"));
-}
-
-// Page 2 has a black cell at the top and at row 10; scrolled by 10 rows, row 10 is at the top.
-TEST_F(Cli, RenderShowsThePageAsTheCanvasDoes)
-{
-    doc.PixelData(2, 0, 0) = doc.PixelData(2, 2, 10) = 1;
-    saved("p.egd");
-    const auto rendered = [&](const QStringList &options) {
-        EXPECT_EQ(run(QStringList{"render", "p.egd", "r.png"} + options).code, kExitOk);
-        return QImage("r.png");
-    };
-    EXPECT_EQ(rendered({}).size(), QSize(512, 640));
-    EXPECT_EQ(rendered({"--page", "2"}).pixel(4, 5), qRgb(0, 0, 0));
-    const QImage scrolled = rendered({"--page", "2", "--scroll", "10"});
-    EXPECT_EQ(scrolled.pixel(4, 5), qRgb(255, 255, 255));
-    EXPECT_EQ(scrolled.pixel(20, 5), qRgb(0, 0, 0));
-    const QImage thumb = rendered({"--thumbnail", "--page", "2"});
-    EXPECT_EQ(thumb.size(), QSize(128, 192));
-    EXPECT_EQ(thumb.pixel(0, 0), qRgb(0, 0, 0));
+    ASSERT_TRUE(openProject("q.egd", doc, state).ok());
+    EXPECT_EQ(doc.PixelData(1, 62, 1), 0);
+    EXPECT_EQ(doc.PixelData(1, 63, 1), 1);
+    // Scrolled by a row, page 3's cell (41, 1) is at the top of the 512 x 640 canvas, 8 pixels a cell.
+    EXPECT_EQ(QImage("r.png").size(), QSize(512, 640));
+    EXPECT_EQ(QImage("r.png").pixel(41 * 8 + 4, 5), qRgb(0, 0, 0));
+    EXPECT_EQ(QImage("t.png").size(), QSize(128, 192));
 }
 
 TEST_F(Cli, ShowAndDiffDrawThePagesThatHoldAnything)
@@ -219,50 +217,6 @@ TEST_F(Cli, ShowAndDiffDrawThePagesThatHoldAnything)
     const CliRun diff = run({"diff", "before.egd", "after.egd"});
     EXPECT_EQ(diff.code, kExitFailure);
     EXPECT_EQ(diff.out, QString::fromUtf8(contents(VESK4_TEST_DATA "/cli_show_diff/diff.txt")));
-}
-
-// A white picture with the given pixels.
-void writePicture(const QString &name, QSize size, const QList<std::pair<QPoint, QRgb>> &pixels)
-{
-    QImage image(size, QImage::Format_ARGB32);
-    image.fill(qRgb(255, 255, 255));
-    for (const auto &[at, colour] : pixels)
-        image.setPixel(at, colour);
-    EXPECT_TRUE(image.save(name, "PNG"));
-}
-
-// Page 1 ("2色", two 8 x 8 patterns) drawn from a picture and written as the include file.
-TEST_F(Cli, ImportThenExportGivesTheDrawnCells)
-{
-    doc.ChrOutFlag = {};
-    doc.ChrOutFlag[1] = 1;
-    doc.ChrPtnNum[1] = 2;
-    saved("p.egd");
-    const QRgb black = qRgb(0, 0, 0);
-    QList<std::pair<QPoint, QRgb>> drawn{{{0, 0}, black},
-                                         {{0, 7}, black},
-                                         {{2, 3}, black},
-                                         {{4, 0}, qRgb(100, 100, 100)},
-                                         {{14, 4}, qRgba(0, 0, 0, 127)}, // 128 over white
-                                         {{15, 4}, qRgba(0, 0, 0, 128)}}; // 127 over white
-    for (int y = 0; y < 8; ++y)
-        drawn.append({{8, y}, black});
-    writePicture("drawn.png", {16, 8}, drawn);
-    EXPECT_EQ(run({"import", "p.egd", "drawn.png", "--page", "1"}).out,
-              "imported drawn.png into page 1 at 0,0: 13 cell(s) changed\nwrote p.egd\n");
-    ASSERT_EQ(run({"export", "p.egd", "p.inc"}).code, kExitOk);
-    EXPECT_EQ(contents("p.inc"), contents(VESK4_TEST_DATA "/image_import/expected.inc"));
-
-    // Grey 100 is not below a threshold of 100, grey 99 is.
-    writePicture("greys.png", {3, 1}, {{{0, 0}, qRgb(100, 100, 100)}, {{1, 0}, qRgb(99, 99, 99)}});
-    const QByteArray before = contents("p.egd");
-    EXPECT_TRUE(run({"import", "p.egd", "greys.png", "--page", "1", "--at", "62,1", "--threshold", "100",
-                     "--output", "q.egd"})
-                    .out.contains(", 1 pixel(s) beyond the sheet cut\n"));
-    EXPECT_EQ(contents("p.egd"), before);
-    ASSERT_TRUE(openProject("q.egd", doc, state).ok());
-    EXPECT_EQ(doc.PixelData(1, 62, 1), 0);
-    EXPECT_EQ(doc.PixelData(1, 63, 1), 1);
 }
 
 } // namespace

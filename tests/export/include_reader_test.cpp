@@ -5,44 +5,30 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <vector>
 
 using namespace vesk4;
 
 namespace {
 
-const QByteArray kSizes8x8 = lines({"   .byte  8    ; chr sizeX", "   .byte  8    ; chr sizeY"});
-
-// A file of the banner, the given lines and the closing lines; the given lines start at line 5.
-QByteArray includeFile(const QByteArray &body)
+// A block _Chr00 of the given pattern size, up to the data lines of its first pattern.
+QByteArray blockHead(int width, int height)
 {
-    return kBanner + body + kClosing;
+    return lines({".global _Chr00", "", "_Chr00:"}) + "   .byte  " + QByteArray::number(width)
+        + "    ; chr sizeX\r\n   .byte  " + QByteArray::number(height) + "    ; chr sizeY\r\n;PTN 0 \r\n";
 }
 
-// One 8 x 8 block _Chr00 of the given data lines, each pattern one line (two-colour modes).
-QByteArray block8x8(std::initializer_list<const char *> data)
-{
-    QByteArray body = lines({".global _Chr00", "", "_Chr00:"}) + kSizes8x8;
-    int n = 0;
-    for (const char *line : data)
-        body += ";PTN " + QByteArray::number(n++) + " \r\n" + line + "\r\n";
-    return body;
-}
-
-struct Cell {
-    int x, y, value;
-};
-
-// Files as the export writes them, read back: the page and mode of the first block, a few of its
-// cells, how many notices the reading gives, and the same bytes exported again. How each mode's
-// items read is also pinned by the random round trip of the property tests.
+// Files as the export writes them, read back: the page and mode of the block, a few of its cells,
+// how many notices the reading gives, and the same bytes exported again. How each mode's items read
+// is also pinned by the random round trip of the property tests.
 struct Example {
     const char *what;
     int page;
     int mode;
     int notices;
     QByteArray body;
-    std::vector<Cell> cells;
+    std::vector<std::array<int, 3>> cells; // x, y, value
 };
 
 class ReadExample : public testing::TestWithParam<Example> { };
@@ -50,32 +36,14 @@ class ReadExample : public testing::TestWithParam<Example> { };
 TEST_P(ReadExample, GivesThePageAndCellsAndExportsTheSameBytes)
 {
     const Example &e = GetParam();
-    const Expected<IncludeReadResult> read = readInclude(includeFile(e.body));
+    const Expected<IncludeReadResult> read = readInclude(kBanner + e.body + kClosing);
     ASSERT_TRUE(read.ok()) << read.failure().text().toStdString();
     const Document &doc = read.value().doc;
     EXPECT_EQ(doc.ColorMode[e.page], e.mode);
-    EXPECT_EQ(doc.ChrOutFlag[e.page], 1);
-    for (const Cell &c : e.cells)
-        EXPECT_EQ(doc.PixelData(e.page, c.x, c.y), c.value) << c.x << "," << c.y;
+    for (const auto &[x, y, value] : e.cells)
+        EXPECT_EQ(doc.PixelData(e.page, x, y), value) << x << "," << y;
     EXPECT_EQ(read.value().notices.size(), e.notices) << read.value().notices.join('\n').toStdString();
-    EXPECT_EQ(includeFileBytes(doc).value(), includeFile(e.body));
-}
-
-// Page 0's palette in "16色", entry 3 red level 7 alone (0x0F00), the others black.
-QByteArray palette16()
-{
-    QByteArray palette;
-    for (int k = 0; k < 16; ++k)
-        palette += "   .word  0x0" + QByteArray(k == 3 ? "F00" : "000") + "    ; Palet16("
-            + QByteArray::number(k) + ")\r\n";
-    return palette;
-}
-
-// A block _Chr00 of one pattern of the given width and height, up to its data lines.
-QByteArray blockHead(int width, int height)
-{
-    return lines({".global _Chr00", "", "_Chr00:"}) + "   .byte  " + QByteArray::number(width)
-        + "    ; chr sizeX\r\n   .byte  " + QByteArray::number(height) + "    ; chr sizeY\r\n;PTN 0 \r\n";
+    EXPECT_EQ(includeFileBytes(doc).value(), kBanner + e.body + kClosing);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -85,19 +53,10 @@ INSTANTIATE_TEST_SUITE_P(
         Example("sixteen colours", 1, 1, 1,
                 blockHead(4, 2) + lines({"   .byte  0xA3,0xFFFF", "   .byte  0x0,0x1F"}),
                 {{0, 0, 3}, {1, 0, 10}, {2, 0, 15}, {3, 0, 4095}, {3, 1, 1}}),
-        // Page 0 keeps the palette unflagged and the blocks follow from page 1; a palette other than
-        // the default is told, for a project file drops it.
-        Example("palette lines stay with page 0", 1, 3, 2,
-                lines({".global _A", ".global _B"}) + palette16()
-                    + lines({"", "_A:", "   .byte  8    ; chr sizeX", "   .byte  8    ; chr sizeY", ";PTN 0 ",
-                             "   .byte  0x1,0x2,0x3,0x4,0x5,0x6,0x7,0x8", "", "_B:"})
-                    + kSizes8x8,
-                {{1, 1, 1}}),
         // Height 1: a column byte of "2色" or a cell of "256色"; the monochrome reading, with a notice.
         Example("ambiguous", 0, 3, 1, blockHead(2, 1) + lines({"   .byte  0x1,0x0"}), {{0, 0, 1}, {1, 0, 0}}),
         // An item above a byte leaves only "256色".
-        Example("not ambiguous", 0, 0, 0, blockHead(2, 1) + lines({"   .byte  0x1,0x100"}),
-                {{0, 0, 1}, {1, 0, 256}})),
+        Example("not ambiguous", 0, 0, 0, blockHead(2, 1) + lines({"   .byte  0x1,0x100"}), {{1, 0, 256}})),
     [](const testing::TestParamInfo<Example> &info) {
         return QByteArray(info.param.what).replace(' ', '_').toStdString();
     });
@@ -122,49 +81,56 @@ TEST_P(ReadRefusal, NamesTheLine)
         << read.failure().message.toStdString();
 }
 
+// A "2色" block of two 8 x 8 patterns: ";PTN 0 " on line 10, its data on 11, pattern 1's on 13.
+const QByteArray kTwoPatterns = kBanner + blockHead(8, 8)
+    + lines({"   .byte  0x1,0x0,0x0,0x0,0x0,0x0,0x0,0x0", ";PTN 1 ",
+             "   .byte  0x2,0x0,0x0,0x0,0x0,0x0,0x0,0x0"})
+    + kClosing;
+
+QByteArray edited(const QByteArray &from, const QByteArray &to)
+{
+    return QByteArray(kTwoPatterns).replace(from, to);
+}
+
 QByteArray blocks(int count)
 {
     QByteArray declarations, body;
     for (int i = 0; i < count; ++i) {
         declarations += ".global _P" + QByteArray::number(i) + "\r\n";
-        body += "\r\n_P" + QByteArray::number(i) + ":\r\n" + kSizes8x8;
+        body += "\r\n_P" + QByteArray::number(i)
+            + ":\r\n   .byte  8    ; chr sizeX\r\n   .byte  8    ; chr sizeY\r\n";
     }
-    return declarations + body;
+    return kBanner + declarations + body + kClosing;
 }
 
 // "256色" of width 20: pattern 3 covers columns 60-79, and a project file keeps only 0-63.
 QByteArray beyondTheSheet()
 {
-    QByteArray body = lines(
-        {".global _Chr00", "", "_Chr00:", "   .byte  20    ; chr sizeX", "   .byte  1    ; chr sizeY"});
-    for (int n = 0; n < 4; ++n)
-        body += ";PTN " + QByteArray::number(n) + " \r\n   .byte  0x100" + QByteArray(",0x0").repeated(19)
-            + "\r\n";
-    return body.replace(",0x0\r\n", ",0x7\r\n");
+    QByteArray body = kBanner + blockHead(20, 1);
+    for (const char *pattern : {"", ";PTN 1 \r\n", ";PTN 2 \r\n", ";PTN 3 \r\n"})
+        body += pattern + QByteArray("   .byte  0x100") + QByteArray(",0x0").repeated(18) + ",0x7\r\n";
+    return body + kClosing;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Files, ReadRefusal,
     testing::Values(
-        // Cut after pattern 0's data line (line 11).
-        Refusal{"truncated", kBanner + block8x8({"   .byte  0x1,0x0,0x0,0x0,0x0,0x0,0x0,0x0"}), 11,
-                "cut short"},
-        Refusal{"missing item",
-                includeFile(block8x8({"   .byte  0x1,0x0,0x0,0x0,0x0,0x0,0x0,0x0",
-                                      "   .byte  0x1,0x0,0x0,0x0,0x0,0x0,0x0"})),
-                13, "7 items"},
-        Refusal{"empty item", includeFile(block8x8({"   .byte  0x1,,0x0,0x0,0x0,0x0,0x0,0x0"})), 11,
-                "Item 2"},
-        Refusal{"label without sizes", includeFile(lines({".global _Chr00", "", "_Chr00:", ";PTN 0 "})), 7,
+        Refusal{"truncated", kTwoPatterns.left(kTwoPatterns.indexOf(";PTN 1")), 11, "cut short"},
+        Refusal{"missing item", edited("0x2,0x0", "0x2"), 13, "7 items"},
+        Refusal{"empty item", edited("0x1,0x0", "0x1,"), 11, "Item 2"},
+        Refusal{"label without sizes",
+                edited(lines({"   .byte  8    ; chr sizeX", "   .byte  8    ; chr sizeY"}), ""), 7,
                 "size lines"},
-        Refusal{"32 blocks", includeFile(blocks(32)), 4 + 32 + 31 * 4 + 2, "31st"},
-        Refusal{"not understood", includeFile(lines({"   mov  a,b"})), 5, "Not understood"},
-        Refusal{"colour bit without mask",
-                includeFile(block8x8(
-                    {"   .byte  0x0,0x1,0xFF,0x0,0xFF,0x0,0xFF,0x0,0xFF,0x0,0xFF,0x0,0xFF,0x0,0xFF,0x0"})),
-                11, "mask"},
-        Refusal{"cell beyond the sheet", includeFile(beyondTheSheet()), 17, "beyond the 64 x 256 sheet"},
-        Refusal{"undeclared block", includeFile(lines({"", "_Chr00:"}) + kSizes8x8), 6, ".global"}),
+        Refusal{"not understood", edited(".global", "   mov  a,b\r\n.global"), 5, "Not understood"},
+        Refusal{"undeclared block", edited(".global _Chr00\r\n", ""), 6, ".global"},
+        Refusal{
+            "colour bit without mask",
+            kBanner + blockHead(8, 8)
+                + lines({"   .byte  0x0,0x1,0xFF,0x0,0xFF,0x0,0xFF,0x0,0xFF,0x0,0xFF,0x0,0xFF,0x0,0xFF,0x0"})
+                + kClosing,
+            11, "mask"},
+        Refusal{"32 blocks", blocks(32), 4 + 32 + 31 * 4 + 2, "31st"},
+        Refusal{"cell beyond the sheet", beyondTheSheet(), 17, "beyond the 64 x 256 sheet"}),
     [](const testing::TestParamInfo<Refusal> &info) {
         return QByteArray(info.param.what).replace(' ', '_').toStdString();
     });

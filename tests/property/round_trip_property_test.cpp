@@ -51,14 +51,16 @@ QString storableName(std::mt19937 &rng)
     return name;
 }
 
-// Some pages hold small palette entries only, as drawn pages do; others any value.
+// Some pages hold the palette entries of drawn pages only, the default "4色" colours among them;
+// others any value.
 void fillSheets(std::mt19937 &rng, PagedCellStore &store)
 {
     for (int page = 0; page < kPageCount; ++page) {
         const bool small = uniform(rng, 0, 1) == 0;
         for (int y = 0; y < kSheetHeight; ++y)
             for (int x = 0; x < kSheetWidth; ++x)
-                store(page, x, y) = small ? int16_t(uniform(rng, -1, 17)) : anyInt16(rng);
+                store(page, x, y)
+                    = small ? pickOf(rng, {-1, 0, 1, 2, 3, 4, 9, 15, 16, 28, 224}) : anyInt16(rng);
     }
 }
 
@@ -71,13 +73,9 @@ Document randomProjectDocument(std::mt19937 &rng)
     startDocument(doc, state);
     doc.FileVer = pickOf(rng, {0, 1, 1, 1, 2, -1, 32767, -32768});
     for (int page = 0; page < kPageCount; ++page) {
-        const bool plausible = uniform(rng, 0, 1) == 0;
-        doc.ColorMode[page] = plausible ? int16_t(uniform(rng, 0, 4)) : anyInt16(rng);
         doc.ChrName[page] = storableName(rng);
-        doc.ChrSizeX[page] = plausible ? pickOf(rng, {4, 8, 16, 20, 64}) : anyInt16(rng);
-        doc.ChrSizeY[page] = plausible ? pickOf(rng, {8, 16, 20, 64}) : anyInt16(rng);
-        doc.ChrPtnNum[page] = plausible ? int16_t(uniform(rng, 0, 99)) : anyInt16(rng);
-        doc.ChrOutFlag[page] = plausible ? int16_t(uniform(rng, 0, 1)) : anyInt16(rng);
+        for (auto *table : {&doc.ColorMode, &doc.ChrSizeX, &doc.ChrSizeY, &doc.ChrPtnNum, &doc.ChrOutFlag})
+            (*table)[page] = anyInt16(rng);
         for (int16_t &v : doc.Pal4[page])
             v = anyInt16(rng);
         for (int16_t &v : doc.Pal8[page])
@@ -90,14 +88,6 @@ Document randomProjectDocument(std::mt19937 &rng)
     return doc;
 }
 
-QByteArray savedBytes(const Document &doc)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(writeProject(doc, buffer).ok());
-    return buffer.data();
-}
-
 Expected<ProjectContent> readBytes(const QByteArray &bytes)
 {
     QBuffer buffer;
@@ -106,35 +96,30 @@ Expected<ProjectContent> readBytes(const QByteArray &bytes)
     return readProject(buffer);
 }
 
-// Seed 1 gives a file with a map, seed 3 one of format number 2, which carries none: the map the
-// document had stays. A number past the 16-bit range, even one past 64 bits, is refused on its line.
+// A project file with a map (seed 1 gives format number 1). A number past the 16-bit range, even one
+// past 64 bits, is refused on its line.
 TEST(ProjectProperty, ReadingASavedDocumentGivesBackEveryTableTheFileCarries)
 {
-    for (const unsigned seed : {1u, 3u}) {
-        SCOPED_TRACE(testing::Message() << "seed " << seed);
-        std::mt19937 rng(seed);
-        const Document original = randomProjectDocument(rng);
-        Document opened;
-        EditorState state;
-        startDocument(opened, state);
-        opened.MapData(5, 9, 9) = 1234;
-        Document expected = original;
-        if (original.FileVer != 1)
-            expected.MapData = opened.MapData;
+    std::mt19937 rng(1);
+    const Document original = randomProjectDocument(rng);
+    ASSERT_EQ(original.FileVer, 1);
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(writeProject(original, file).ok());
+    QByteArray bytes = file.data();
+    Expected<ProjectContent> read = readBytes(bytes);
+    ASSERT_TRUE(read.ok()) << read.failure().text().toStdString();
+    Document opened;
+    EditorState state;
+    startDocument(opened, state);
+    applyProjectContent(opened, std::move(read.value()));
+    EXPECT_TRUE(opened == original);
+    const Status checked = checkProjectBytes(bytes);
+    EXPECT_TRUE(checked.ok()) << checked.failure().text().toStdString();
 
-        QByteArray bytes = savedBytes(original);
-        Expected<ProjectContent> read = readBytes(bytes);
-        ASSERT_TRUE(read.ok()) << read.failure().text().toStdString();
-        applyProjectContent(opened, std::move(read.value()));
-        EXPECT_TRUE(opened.PixelData == expected.PixelData);
-        EXPECT_TRUE(opened == expected);
-        const Status checked = checkProjectBytes(bytes);
-        EXPECT_TRUE(checked.ok()) << checked.failure().text().toStdString();
-
-        const Expected<ProjectContent> huge = readBytes(bytes.replace(0, 3, " 99999999999999999999 "));
-        ASSERT_FALSE(huge.ok());
-        EXPECT_EQ(huge.failure().line, 1);
-    }
+    const Expected<ProjectContent> huge = readBytes(bytes.replace(0, 3, " 99999999999999999999 "));
+    ASSERT_FALSE(huge.ok());
+    EXPECT_EQ(huge.failure().line, 1);
 }
 
 // How many patterns of the page lie wholly inside the 64 x 256 sheet, counting from pattern 0.
@@ -174,12 +159,9 @@ TEST_P(IncludeRoundTrip, ExportReadExportGivesTheSameBytes)
 {
     std::mt19937 rng(GetParam());
     Document doc = randomIncludeDocument(rng);
-    if (GetParam() % 2 == 0) {
-        Document started;
-        EditorState state;
-        startDocument(started, state);
+    EditorState state;
+    if (GetParam() % 2 == 0)
         resetPalettes(doc, state);
-    }
     const Expected<QByteArray> first = includeFileBytes(doc);
     ASSERT_TRUE(first.ok()) << first.failure().text().toStdString();
     const Expected<IncludeReadResult> read = readInclude(first.value());
