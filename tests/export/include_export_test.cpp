@@ -87,6 +87,7 @@ void expectCheckNamesEachPlace(const Document &doc, const QByteArray &exported)
 
 // Flagged pages up to 30 are declared and laid out, named in code page 932; page 0's palette follows
 // its mode whether or not it is flagged; the map rows follow the blocks when the format number is 1.
+// The include check names the place of any line of this file that differs.
 TEST(IncludeExport, DeclarationsPaletteBlocksAndMapMatchGoldenFile)
 {
     Document doc = page0(1, 8, 8, 0);
