@@ -1,185 +1,222 @@
-#include "cli_fixture.h"
-
+// The command-line tool run in-process, its two output streams caught, in a scratch folder that is
+// the working folder, so file arguments and the messages naming them are plain file names; and once
+// as a program.
 #include "cli/cli.h"
 #include "document/page_state.h"
 #include "export/include_export.h"
 #include "files/project_file.h"
-#include "version.h"
 
-#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTextStream>
 
 #include <gtest/gtest.h>
 
 namespace vesk4 {
 namespace {
 
-using Cli = CliTest;
+struct CliRun {
+    int code;
+    QString out;
+    QString err;
+};
 
-TEST_F(Cli, UsageErrorsExitTwoWithAOneLineHint)
+class Cli : public ::testing::Test {
+protected:
+    Cli()
+    {
+        QDir::setCurrent(dir.path());
+        startDocument(doc, state);
+        // Page 3: "2色", six 8 x 8 patterns; pattern 5 (columns 40-47) has a diagonal.
+        doc.ChrOutFlag[3] = 1;
+        doc.ChrPtnNum[3] = 6;
+        for (int i = 0; i < 8; ++i)
+            doc.PixelData(3, 40 + i, i) = 1;
+    }
+    ~Cli() override { QDir::setCurrent(before); }
+
+    static CliRun run(const QStringList &args)
+    {
+        CliRun r;
+        QTextStream out(&r.out);
+        QTextStream err(&r.err);
+        r.code = runCli(args, out, err);
+        out.flush();
+        err.flush();
+        return r;
+    }
+
+    static void write(const QString &name, const QByteArray &bytes)
+    {
+        QFile f(name);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+
+    // The document saved as a project file.
+    QString saved(const QString &name)
+    {
+        EXPECT_TRUE(saveProject(doc, name).ok());
+        return name;
+    }
+
+    static QByteArray contents(const QString &file)
+    {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    const QString before = QDir::currentPath();
+    QTemporaryDir dir;
+    Document doc;
+    EditorState state;
+};
+
+// A white picture with the given pixels.
+void writePicture(const QString &name, QSize size, const QList<std::pair<QPoint, QRgb>> &pixels)
 {
-    const QList<QStringList> wrong{
-        {},
-        {"frobnicate"},
-        {"new"},
-        {"export", "a.egd"},
-        {"check", "a.egd", "b.egd"},
-        {"render", "a.egd", "b.png", "--page", "31"},
-        {"render", "a.egd", "b.png", "--page", "x"},
-        {"render", "a.egd", "b.png", "--scroll", "129"},
-        {"render", "a.egd", "b.png", "--scroll"},
-        {"export", "a.egd", "b.inc", "--thumbnail"},
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(qRgb(255, 255, 255));
+    for (const auto &[at, colour] : pixels)
+        image.setPixel(at, colour);
+    EXPECT_TRUE(image.save(name, "PNG"));
+}
+
+// Each command line and its exit code, and a text its output or error stream holds. A wrong command
+// line exits 2 with one line on standard error; a failure exits 1 and writes no file "out".
+TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
+{
+    const QByteArray project = contents(saved("p.egd"));
+    const QByteArray include = includeFileBytes(doc).value();
+    write("cut.inc", include.left(include.indexOf(";PTN 3"))); // after pattern 2's data, line 15
+    write("bad.egd", QByteArray(project).replace(0, 3, " x "));
+    const QByteArray diagonal = "   .byte  0x1,0x2,0x4,0x8,0x10,0x20,0x40,0x8"; // pattern 5, line 21
+    write("stale.inc", QByteArray(include).replace(diagonal + "0", diagonal + "1"));
+    Document flat = doc; // one row: a column byte of "2色" or a cell of "256色"
+    flat.ChrSizeY[3] = 1;
+    flat.FileVer = 1;
+    flat.MapData(0, 4, 2) = 77;
+    write("flat.inc", includeFileBytes(flat).value());
+    doc.ChrSizeX[3] = 0; // a page that cannot be laid out
+    saved("zero.egd");
+    write("junk.png", "not a picture");
+    QDir().mkdir("folder");
+    // Grey 100 is not below a threshold of 100, grey 99 is; the third pixel falls beyond the sheet.
+    writePicture("greys.png", {3, 1}, {{{0, 0}, qRgb(100, 100, 100)}, {{1, 0}, qRgb(99, 99, 99)}});
+    QImage huge(4097, 1, QImage::Format_RGB32);
+    huge.fill(0);
+    ASSERT_TRUE(huge.save("huge.png"));
+
+    struct Step {
+        QStringList args;
+        int code;
+        const char *says;
     };
-    for (const QStringList &args : wrong) {
-        SCOPED_TRACE(args.join(' ').toStdString());
-        const CliRun r = run(args);
-        EXPECT_EQ(r.code, kExitUsage);
-        EXPECT_TRUE(r.out.isEmpty());
-        EXPECT_EQ(r.err.count('\n'), 1);
-        EXPECT_TRUE(r.err.contains("vesk4 --help"));
+    const Step steps[] = {
+        {{}, kExitUsage, "vesk4 --help"},
+        {{"frobnicate"}, kExitUsage, "unknown command"},
+        {{"new"}, kExitUsage, "new takes 1 file argument(s)"},
+        {{"export", "a.egd", "b.inc", "--thumbnail"}, kExitUsage, "unknown option '--thumbnail'"},
+        {{"render", "a.egd", "b.png", "--page", "31"}, kExitUsage, "--page takes a number from 0 to 30"},
+        {{"render", "a.egd", "b.png", "--page", "x"}, kExitUsage, "--page"},
+        {{"render", "a.egd", "b.png", "--scroll", "129"}, kExitUsage, "from 0 to 128"},
+        {{"render", "a.egd", "b.png", "--scroll"}, kExitUsage, "--scroll needs a value"},
+        {{"show", "a.egd", "--page", "32"}, kExitUsage, "from 0 to 31"},
+        {{"import", "p.egd", "i.png"}, kExitUsage, "import needs --page N"},
+        {{"import", "p.egd", "i.png", "--page", "31"}, kExitUsage, "from 0 to 30"},
+        {{"import", "p.egd", "i.png", "--page", "1", "--at", "64,0"}, kExitUsage, "--at"},
+        {{"import", "p.egd", "i.png", "--page", "1", "--at", "0,256"}, kExitUsage, "--at"},
+        {{"import", "p.egd", "i.png", "--page", "1", "--at", "-1,0"}, kExitUsage, "--at"},
+        {{"import", "p.egd", "i.png", "--page", "1", "--at", "1"}, kExitUsage, "--at"},
+        {{"import", "p.egd", "i.png", "--page", "1", "--at", "1,x"}, kExitUsage, "--at"},
+        {{"import", "p.egd", "i.png", "--page", "1", "--threshold", "256"}, kExitUsage, "from 0 to 255"},
+        {{"image", "p.egd", "o.png"}, kExitUsage, "image needs --page N"},
+        {{"image", "p.egd", "o.png", "--page", "1", "--scale", "0"}, kExitUsage, "from 1 to 16"},
+        {{"image", "p.egd", "o.png", "--page", "1", "--scale", "17"}, kExitUsage, "from 1 to 16"},
+        {{"diff", "p.egd", "none.egd"}, kExitUsage, "none.egd"},
+        {{"diff", "none.egd", "p.egd"}, kExitUsage, "none.egd"},
+
+        {{"new", "fresh.egd"}, kExitOk, "wrote fresh.egd"},
+        {{"check", "fresh.egd"}, kExitOk, "fresh.egd: reads; format number 0, no map block, 0 page(s)"},
+        {{"check", "p.egd"}, kExitOk, ", 1 page(s) flagged for output"},
+        {{"export", "p.egd", "current.inc"}, kExitOk, "wrote current.inc"},
+        {{"export", "p.egd", "current.inc", "--check"}, kExitOk, "current.inc: current"},
+        {{"export", "zero.egd", "current.inc"}, kExitFailure, "Cannot export page 3 \"Chr03\""},
+        {{"export", "p.egd", "folder"}, kExitFailure, "folder"},
+        {{"export", "p.egd", "out/a.inc"}, kExitFailure, "out/a.inc"},
+        {{"show", "p.egd", "--page", "31"}, kExitOk, "page 31 \"MapChip0\" mode 3 (2-colour) size 8x8"},
+        {{"diff", "p.egd", "p.egd"}, kExitOk, ""},
+        {{"render", "p.egd", "r.png", "--page", "3", "--scroll", "1"}, kExitOk, "wrote r.png"},
+        {{"render", "p.egd", "t.png", "--thumbnail"}, kExitOk, "wrote t.png"},
+        {{"from-inc", "flat.inc", "flat.egd"}, kExitOk, "note: line 7: the data of _Chr03 reads as \"2色\""},
+        {{"export", "flat.egd", "again.inc"}, kExitOk, "wrote again.inc"},
+        {{"image", "p.egd", "p.png", "--page", "3", "--patterns", "--scale", "2"},
+         kExitOk,
+         "(96 x 16 pixels)"},
+
+        {{"check", "bad.egd"}, kExitFailure, "bad.egd: line 1"},
+        {{"check", "missing.egd"}, kExitFailure, "missing.egd"},
+        {{"new", "out/a.egd"}, kExitFailure, "out/a.egd"},
+        {{"export", "missing.egd", "out"}, kExitFailure, "missing.egd"},
+        {{"export", "p.egd", "out", "--check"}, kExitFailure, "out"},
+        {{"export", "p.egd", "stale.inc", "--check"}, kExitFailure, "line 21 (page 3 \"Chr03\", pattern 5)"},
+        {{"render", "missing.egd", "out"}, kExitFailure, "missing.egd"},
+        {{"from-inc", "cut.inc", "out"}, kExitFailure, "cut.inc: line 15:"},
+        {{"image", "p.egd", "out", "--page", "2", "--patterns"}, kExitFailure, "p.egd"}, // no patterns
+        {{"image", "missing.egd", "out", "--page", "1"}, kExitFailure, "missing.egd"},
+        {{"image", "p.egd", "out/a.png", "--page", "1"}, kExitFailure, "out/a.png"},
+        {{"import", "missing.egd", "huge.png", "--page", "1"}, kExitFailure, "missing.egd"},
+        {{"import", "p.egd", "junk.png", "--page", "1"}, kExitFailure, "junk.png: Cannot read the image"},
+        {{"import", "p.egd", "huge.png", "--page", "1"}, kExitFailure, "4097 x 1 pixels"},
+        {{"import", "p.egd", "greys.png", "--page", "1", "--at", "62,1", "--threshold", "100", "--output",
+          "q.egd"},
+         kExitOk,
+         "into page 1 at 62,1: 1 cell(s) changed, 1 pixel(s) beyond the sheet cut"},
+    };
+    for (const Step &step : steps) {
+        SCOPED_TRACE(step.args.join(' ').toStdString());
+        const CliRun r = run(step.args);
+        EXPECT_EQ(r.code, step.code);
+        EXPECT_TRUE((r.out + r.err).contains(QString::fromUtf8(step.says))) << (r.out + r.err).toStdString();
+        EXPECT_TRUE(r.code != kExitUsage || r.err.count('\n') == 1);
+        EXPECT_FALSE(QFile::exists("out"));
     }
-}
+    EXPECT_EQ(contents("fresh.egd"), qUncompress(contents(VESK4_TEST_DATA "/project_new/expected.egd.z")));
+    EXPECT_EQ(contents("current.inc"), include);
+    EXPECT_EQ(contents("again.inc"), contents("flat.inc"));
+    EXPECT_EQ(contents("p.egd"), project);
+    EXPECT_EQ(QProcess::execute(VESK4_CLI, {"frobnicate"}), kExitUsage); // the program passes the code on
 
-TEST_F(Cli, HelpForTheToolAndEachCommand)
-{
-    const CliRun overview = run({"--help"});
-    EXPECT_EQ(overview.code, kExitOk);
-    for (const char *command : {"new", "export", "render", "check"})
-        EXPECT_TRUE(overview.out.contains(command));
-    for (const char *command : {"new", "export", "render", "check"}) {
-        const CliRun r = run({command, "--help"});
-        EXPECT_EQ(r.code, kExitOk);
-        EXPECT_TRUE(r.out.startsWith(QStringLiteral("Usage: vesk4 %1").arg(command)));
+    // The overview names every command, and each has its own help.
+    const QString overview = run({"--help"}).out;
+    for (const char *command :
+         {"new", "export", "render", "check", "from-inc", "show", "diff", "import", "image"}) {
+        EXPECT_TRUE(overview.contains(QStringLiteral("\n  %1 ").arg(command))) << command;
+        EXPECT_TRUE(run({command, "--help"}).out.startsWith(QStringLiteral("Usage: vesk4 %1").arg(command)));
     }
+    ASSERT_TRUE(openProject("q.egd", doc, state).ok());
+    EXPECT_EQ(doc.PixelData(1, 62, 1), 0);
+    EXPECT_EQ(doc.PixelData(1, 63, 1), 1);
+    // Scrolled by a row, page 3's cell (41, 1) is at the top of the 512 x 640 canvas, 8 pixels a cell.
+    EXPECT_EQ(QImage("r.png").size(), QSize(512, 640));
+    EXPECT_EQ(QImage("r.png").pixel(41 * 8 + 4, 5), qRgb(0, 0, 0));
+    EXPECT_EQ(QImage("t.png").size(), QSize(128, 192));
 }
 
-TEST_F(Cli, VersionIsTheProjectsVersion)
+TEST_F(Cli, ShowAndDiffDrawThePagesThatHoldAnything)
 {
-    const CliRun r = run({"--version"});
-    EXPECT_EQ(r.code, kExitOk);
-    EXPECT_EQ(r.out, QStringLiteral("vesk4 %1\n").arg(kVersion));
-    EXPECT_TRUE(run({"--help"}).out.contains("--version"));
-}
-
-TEST_F(Cli, NewWritesTheStartDocument)
-{
-    const CliRun r = run({"new", path("fresh.egd")});
-    ASSERT_EQ(r.code, kExitOk) << r.err.toStdString();
-    const QByteArray bytes = contents(path("fresh.egd"));
-    EXPECT_EQ(bytes.count("\r\n"), kFileLinesWithoutMap);
-    EXPECT_TRUE(bytes.startsWith(" 0 \r\n 0  0 "));
-    EXPECT_TRUE(
-        bytes.contains("\r\n 3 \r\nChr00\r\n 8 \r\n 8 \r\n 0 \r\n 0 \r\n 0 \r\n 3 \r\n 28 \r\n 224 \r\n"));
-    EXPECT_TRUE(bytes.endsWith(" 45 \r\n\r\n"));
-}
-
-TEST_F(Cli, ExportGivesWhatTheEditorsOpenAndExportGive)
-{
-    doc.ChrOutFlag[0] = 1;
-    doc.ChrPtnNum[0] = 1;
-    doc.PixelData(0, 0, 0) = 1;
-    doc.PixelData(0, 0, 7) = 1;
-    const QString project = saved("one.egd");
-
-    const CliRun r = run({"export", project, path("out.inc")});
-    ASSERT_EQ(r.code, kExitOk) << r.err.toStdString();
-    const QByteArray bytes = contents(path("out.inc"));
-    EXPECT_TRUE(bytes.contains("\r\n.global _Chr00\r\n"));
-    EXPECT_TRUE(bytes.contains("\r\n;PTN 0 \r\n   .byte  0x81,0x0,0x0,0x0,0x0,0x0,0x0,0x0\r\n"));
-
-    Document opened;
-    EditorState openedState;
-    startDocument(opened, openedState);
-    ASSERT_TRUE(openProject(project, opened, openedState).ok());
-    EXPECT_EQ(bytes, includeFileBytes(opened).value());
-}
-
-TEST_F(Cli, RenderShowsThePageAsTheCanvasDoes)
-{
-    doc.PixelData(2, 0, 0) = 1; // black on page 2
-    doc.PixelData(2, 1, 10) = 2; // colour 128, shown as white on a "2色" page
-    doc.PixelData(2, 2, 10) = 1;
-    const QString project = saved("render.egd");
-
-    ASSERT_EQ(run({"render", project, path("p0.png")}).code, kExitOk);
-    QImage page0(path("p0.png"));
-    ASSERT_EQ(page0.size(), QSize(512, 640));
-    EXPECT_EQ(page0.pixel(4, 5), qRgb(255, 255, 255));
-
-    ASSERT_EQ(run({"render", project, path("p2.png"), "--page", "2"}).code, kExitOk);
-    QImage page2(path("p2.png"));
-    EXPECT_EQ(page2.pixel(4, 5), qRgb(0, 0, 0));
-
-    // Scrolled by 10 rows, page row 10 is view row 0.
-    ASSERT_EQ(run({"render", project, path("s.png"), "--page", "2", "--scroll", "10"}).code, kExitOk);
-    QImage scrolled(path("s.png"));
-    EXPECT_EQ(scrolled.pixel(4, 5), qRgb(255, 255, 255));
-    EXPECT_EQ(scrolled.pixel(12, 5), qRgb(255, 255, 255));
-    EXPECT_EQ(scrolled.pixel(20, 5), qRgb(0, 0, 0));
-
-    ASSERT_EQ(run({"render", project, path("t.png"), "--thumbnail", "--page", "2"}).code, kExitOk);
-    QImage thumb(path("t.png"));
-    ASSERT_EQ(thumb.size(), QSize(128, 192));
-    EXPECT_EQ(thumb.pixel(0, 0), qRgb(0, 0, 0));
-    EXPECT_EQ(thumb.pixel(3, 2), qRgb(255, 255, 255));
-}
-
-TEST_F(Cli, CheckTellsWhetherAndWhyAFileReads)
-{
-    const QString good = saved("good.egd");
-    const CliRun ok = run({"check", good});
-    EXPECT_EQ(ok.code, kExitOk);
-    EXPECT_TRUE(ok.out.contains("reads"));
-
-    QByteArray broken = contents(good);
-    broken.replace(broken.indexOf(" 0 "), 3, " x ");
-    QFile f(path("bad.egd"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(broken);
-    f.close();
-    const CliRun bad = run({"check", path("bad.egd")});
-    EXPECT_EQ(bad.code, kExitFailure);
-    EXPECT_TRUE(bad.err.contains("line 1"));
-
-    EXPECT_EQ(run({"check", path("missing.egd")}).code, kExitFailure);
-}
-
-TEST_F(Cli, FailuresLeaveNoOutputBehind)
-{
-    EXPECT_EQ(run({"export", path("missing.egd"), path("a.inc")}).code, kExitFailure);
-    EXPECT_FALSE(QFile::exists(path("a.inc")));
-    EXPECT_EQ(run({"render", path("missing.egd"), path("a.png")}).code, kExitFailure);
-    EXPECT_FALSE(QFile::exists(path("a.png")));
-    EXPECT_EQ(run({"new", path("no/such/folder/a.egd")}).code, kExitFailure);
-
-    // A page that cannot be laid out stops the export; an older include file stays whole.
-    doc.ChrOutFlag[3] = 1;
-    doc.ChrSizeX[3] = 0;
-    const QString project = saved("zero.egd");
-    QFile old(path("old.inc"));
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("keep me");
-    old.close();
-    const CliRun r = run({"export", project, path("old.inc")});
-    EXPECT_EQ(r.code, kExitFailure);
-    EXPECT_TRUE(r.err.contains("Chr03"));
-    EXPECT_EQ(contents(path("old.inc")), QByteArray("keep me"));
-}
-
-TEST(CliProgram, ExitCodesReachTheShell)
-{
-    QProcess tool;
-    tool.start(VESK4_CLI, {"frobnicate"});
-    ASSERT_TRUE(tool.waitForFinished());
-    EXPECT_EQ(tool.exitCode(), kExitUsage);
-    EXPECT_TRUE(tool.readAllStandardError().contains("unknown command"));
-
-    tool.start(VESK4_CLI, {"--help"});
-    ASSERT_TRUE(tool.waitForFinished());
-    EXPECT_EQ(tool.exitCode(), kExitOk);
-    EXPECT_TRUE(tool.readAllStandardOutput().startsWith("Usage: vesk4"));
+    saved("before.egd");
+    doc.PixelData(3, 41, 1) = 2;
+    doc.PixelData(3, 0, 2) = 17;
+    doc.PixelData(3, 1, 2) = 12;
+    doc.ChrName[5] = QStringLiteral("キャラ");
+    saved("after.egd");
+    EXPECT_EQ(run({"show", "after.egd"}).out,
+              QString::fromUtf8(contents(VESK4_TEST_DATA "/cli_show_diff/show.txt")));
+    const CliRun diff = run({"diff", "before.egd", "after.egd"});
+    EXPECT_EQ(diff.code, kExitFailure);
+    EXPECT_EQ(diff.out, QString::fromUtf8(contents(VESK4_TEST_DATA "/cli_show_diff/diff.txt")));
 }
 
 } // namespace
