@@ -53,13 +53,9 @@ protected:
     }
 };
 
-TEST(RangeGridPoint, RoundsHalfToEvenAndStaysOnTheView)
+TEST_F(BlockToolsTest, RangeGridPointRoundsHalfToEvenAndStaysOnTheView)
 {
-    const EditorState s{.cellHeightPx = 10,
-                        .cellWidthPx = 8,
-                        .canvasHeightPx = 640,
-                        .canvasWidthPx = 512,
-                        .scrollRow = 30}; // no scroll is added
+    state.scrollRow = 30; // no scroll is added
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const struct {
         double x, y;
@@ -70,7 +66,7 @@ TEST(RangeGridPoint, RoundsHalfToEvenAndStaysOnTheView)
         {1e5, -1e5, 64, 0}, {-1e5, 1e5, 0, 64}, {1e300, nan, 64, 0},
     };
     for (const auto &t : table)
-        EXPECT_EQ(rangeGridPoint(s, t.x, t.y), QPoint(t.column, t.row)) << t.x << "," << t.y;
+        EXPECT_EQ(rangeGridPoint(state, t.x, t.y), QPoint(t.column, t.row)) << t.x << "," << t.y;
 }
 
 TEST_F(BlockToolsTest, OnlyTheLeftButtonDragsARangeAndItsFarColumnAndRowAreCaptured)

@@ -59,37 +59,21 @@ TEST_F(PageImage, EachPixelGivesTheEntryOfItsModesRule)
 {
     const struct {
         int mode;
-        QRgb pixel;
+        QRgb pixel; // 0xAARRGGBB
         int threshold, entry;
     } cases[] = {
-        {kMode2, qRgb(127, 127, 127), 128, 1},
-        {kMode2, qRgb(128, 128, 128), 128, 0},
-        {kMode2, qRgb(255, 0, 0), 88, 1},
-        {kMode2, qRgb(255, 0, 0), 87, 0},
-        {kMode2, qRgb(0, 0, 255), 40, 1},
-        {kMode2, qRgb(0, 0, 255), 39, 0},
-        {kMode2, qRgb(0, 0, 0), 0, 0},
-        {kMode2, qRgb(254, 254, 254), 255, 1},
-        {kMode2, qRgb(255, 255, 255), 255, 0},
-        {kMode2, qRgba(0, 0, 0, 128), 128, 1},
-        {kMode2, qRgba(0, 0, 0, 127), 128, 0},
-        {kMode2, qRgba(1, 1, 1, 128), 128, 0},
-        {kMode2, qRgba(0, 0, 0, 0), 128, 0},
-        {kMode2Ex, qRgba(0, 0, 0, 127), 128, 2},
-        {kMode2Ex, qRgba(255, 255, 255, 0), 128, 2},
-        {kMode2Ex, qRgba(0, 0, 0, 128), 128, 1},
-        {kMode2Ex, qRgba(255, 255, 255, 128), 128, 0},
-        {kMode2Ex, qRgb(127, 127, 127), 128, 1},
-        {kMode16, qRgb(255, 0, 0), 128, 11},
-        {kMode16, qRgb(8, 8, 8), 128, 4},
-        {kMode16, qRgba(0, 0, 0, 0), 128, 0},
-        {kMode4, qRgb(0, 0, 0), 128, 1},
-        {kMode256, qRgb(130, 125, 128), 128, 2},
+        {kMode2, 0xFF7F7F7F, 128, 1},   {kMode2, 0xFF808080, 128, 0},   {kMode2, 0xFFFF0000, 88, 1},
+        {kMode2, 0xFFFF0000, 87, 0},    {kMode2, 0xFF0000FF, 40, 1},    {kMode2, 0xFF0000FF, 39, 0},
+        {kMode2, 0xFF000000, 0, 0},     {kMode2, 0xFFFEFEFE, 255, 1},   {kMode2, 0xFFFFFFFF, 255, 0},
+        {kMode2, 0x80000000, 128, 1},   {kMode2, 0x7F000000, 128, 0},   {kMode2, 0x80010101, 128, 0},
+        {kMode2, 0x00000000, 128, 0},   {kMode2Ex, 0x7F000000, 128, 2}, {kMode2Ex, 0x00FFFFFF, 128, 2},
+        {kMode2Ex, 0x80000000, 128, 1}, {kMode2Ex, 0x80FFFFFF, 128, 0}, {kMode2Ex, 0xFF7F7F7F, 128, 1},
+        {kMode16, 0xFFFF0000, 128, 11}, {kMode16, 0xFF080808, 128, 4},  {kMode16, 0x00000000, 128, 0},
+        {kMode4, 0xFF000000, 128, 1},   {kMode256, 0xFF827D80, 128, 2},
     };
     for (const auto &c : cases)
         EXPECT_EQ(entryOf(c.mode, c.pixel, c.threshold), c.entry)
-            << "mode " << c.mode << " pixel " << std::hex << c.pixel << std::dec << " threshold "
-            << c.threshold;
+            << c.mode << " " << std::hex << c.pixel << std::dec << " " << c.threshold;
 
     // The nearest grey on a tie goes to the lower entry.
     doc.Pal16[0][5] = 110;
@@ -147,11 +131,12 @@ TEST_F(PageImage, PageShowsTheCanvasGreysWithEntryTwoOfTwoColourExClear)
     doc.PixelData(kPage, 3, 0) = 17; // beyond the palette row: colour 0
     doc.PixelData(kPage, 63, 255) = 1;
     doc.PixelData(kPage, 64, 0) = 1; // beyond the sheet, never shown
+    // On "2色" colour 128 shows as the right pen's colour.
     const struct {
         int mode, rightColour;
         QRgb entryTwo;
     } cases[] = {
-        {kMode2, 255, kWhite}, // colour 128 shows as the right pen's colour
+        {kMode2, 255, kWhite},
         {kMode2, 200, qRgb(200, 200, 200)},
         {kMode2Ex, 255, qRgba(128, 128, 128, 0)},
         {kMode16, 255, qRgb(128, 128, 128)},
@@ -185,25 +170,20 @@ TEST_F(PageImage, PageShowsTheCanvasGreysWithEntryTwoOfTwoColourExClear)
 
 TEST_F(PageImage, PatternsOnlyTakesTheRectangleTheExportLaysOut)
 {
+    // Three patterns of 20 columns fit a band of 60; patterns running past column 63 or row 255 are cut
+    // at the sheet; no whole pattern wider than 64 fits a band. An empty size: refused.
     const struct {
         int mode, width, height, count;
-        QSize size; // empty: refused
+        QSize size;
     } cases[] = {
-        {kMode2, 8, 8, 1, {8, 8}},
-        {kMode2, 8, 8, 9, {64, 16}},
-        {kMode2, 20, 8, 4, {60, 16}}, // three per band of 60 columns
-        {kMode2Ex, 24, 16, 2, {48, 16}},
-        {kMode16, 20, 8, 4, {64, 8}}, // the fourth runs past column 63, cut at the sheet
-        {kMode256, 65, 8, 1, {64, 8}},
-        {kMode2, 8, 64, 40, {64, 256}}, // five bands of 64 rows, cut at the sheet
-        {kMode2, 8, 8, 0, {}},
-        {kMode2, 0, 8, 1, {}},
-        {kMode2, 8, 0, 1, {}},
-        {kMode2, 65, 8, 1, {}}, // no whole pattern fits a band
+        {kMode2, 8, 8, 1, {8, 8}},       {kMode2, 8, 8, 9, {64, 16}},  {kMode2, 20, 8, 4, {60, 16}},
+        {kMode2Ex, 24, 16, 2, {48, 16}}, {kMode16, 20, 8, 4, {64, 8}}, {kMode256, 65, 8, 1, {64, 8}},
+        {kMode2, 8, 64, 40, {64, 256}},  {kMode2, 8, 8, 0, {}},        {kMode2, 0, 8, 1, {}},
+        {kMode2, 8, 0, 1, {}},           {kMode2, 65, 8, 1, {}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(::testing::Message()
-                     << c.mode << ": " << c.count << " of " << c.width << " x " << c.height);
+                     << c.mode << ": " << c.count << " of " << c.width << "x" << c.height);
         doc.ColorMode[kPage] = int16_t(c.mode);
         doc.ChrSizeX[kPage] = int16_t(c.width);
         doc.ChrSizeY[kPage] = int16_t(c.height);
