@@ -1,8 +1,8 @@
 #include "canvas/canvas_renderer.h"
 
-#include "document/page_state.h"
-
 #include <gtest/gtest.h>
+
+#include "started_block_tools.h"
 
 namespace vesk4 {
 namespace {
@@ -38,7 +38,7 @@ QRgb expectedLinePixel(const Document &doc, const EditorState &s, int x, int y)
     return kWhite;
 }
 
-class CanvasRendererTest : public ::testing::Test {
+class CanvasRendererTest : public StartedBlockTools {
 protected:
     void draw() { renderer.redraw(doc, state); }
     // The 7 x 9 pixels of a canvas cell that no grid line crosses, and the 2 x 3 thumbnail cell.
@@ -54,15 +54,6 @@ protected:
                     return ::testing::AssertionFailure() << "thumbnail cell " << j << "," << i;
         return ::testing::AssertionSuccess();
     }
-    static const EditorState &started(Document &d, EditorState &s)
-    {
-        startDocument(d, s);
-        return s;
-    }
-
-    Document doc;
-    EditorState state;
-    CanvasRenderer renderer{started(doc, state)};
 };
 
 TEST_F(CanvasRendererTest, SourcePicturesHoldSwatchesAndLineTiles)
@@ -74,19 +65,16 @@ TEST_F(CanvasRendererTest, SourcePicturesHoldSwatchesAndLineTiles)
         for (QPoint p : {QPoint(8 * c, 0), QPoint(8 * c + 7, 9)})
             EXPECT_EQ(strip.pixel(p), qRgb(c, c, c)) << c;
 
-    // The line tiles the canvas uses are pinned by the grid tests below; these are the rest.
+    // The line tiles the canvas uses are pinned by the grid tests below; these are the rest: filled
+    // squares, the corner pieces and the outlined squares.
     const QImage dots = CanvasRenderer::makeLinePatternPicture();
     EXPECT_EQ(dots.size(), QSize(36, 32));
-    const struct {
-        int x, y;
-        QRgb colour;
-    } table[] = {
-        {0, 0, kWhite},   {5, 5, kBlack},  {21, 9, kRed},    {22, 11, kWhite},
-        {23, 11, kRed},   {35, 19, kBlue}, {28, 25, kWhite}, {24, 30, kBlue},
-        {11, 20, kWhite}, {21, 24, kRed},  {10, 15, kWhite}, {10, 16, kBlack},
+    const std::pair<QPoint, QRgb> spots[] = {
+        {{0, 0}, kWhite},  {{5, 5}, kBlack},   {{21, 9}, kRed},   {{22, 11}, kWhite}, {{23, 11}, kRed},
+        {{35, 19}, kBlue}, {{28, 25}, kWhite}, {{24, 30}, kBlue}, {{11, 20}, kWhite},
     };
-    for (const auto &t : table)
-        EXPECT_EQ(dots.pixel(t.x, t.y), t.colour) << t.x << "," << t.y;
+    for (const auto &[at, colour] : spots)
+        EXPECT_EQ(dots.pixel(at), colour) << at.x() << "," << at.y();
 }
 
 TEST_F(CanvasRendererTest, GridFollowsTheScrollAndTheSettings)
@@ -154,14 +142,7 @@ TEST_F(CanvasRendererTest, ColumnsBeyondTheLastWholePatternAreGrey)
     for (int j = 48; j < 64; ++j)
         EXPECT_TRUE(cellIs(j, 0, kGrey200, kGrey200) && cellIs(j, 1, kGrey200, kGrey200)) << j;
 
-    // The grey is a colour number like any other: "2色" shows it as rightPenColour if it is
-    // rightPenAltColour.
-    state.rightPenAltColour = 200;
-    draw();
-    EXPECT_TRUE(cellIs(50, 1, kWhite, kWhite));
-
     // No whole pattern at all: every column grey, and nothing fails.
-    state.rightPenAltColour = 128;
     for (int width : {0, -8, 65, 32767}) {
         doc.ChrSizeX[0] = int16_t(width);
         draw();
