@@ -80,20 +80,19 @@ TEST_F(ColourRules, PenColoursFollowTheColourMode)
     for (int e = 0; e < 16; ++e)
         doc.Pal16[5][e] = int16_t(100 + e);
     doc.Pal4[5] = {40, 41, 42, 43};
-    // Left, right and right-alternative colours; the alternative one only changes in the monochrome
-    // modes, "256色" keeps the colours of the mode before.
-    const struct {
-        int mode, left, right, rightAlt;
-    } table[] = {
+    // A colour mode, then the left, right and right-alternative pen colours it gives. The alternative
+    // one only changes in the monochrome modes; "256色" keeps the colours the mode before gave.
+    const std::array<int, 4> cases[] = {
         {kMode16, 115, 100, 0},  {kMode4, 43, 40, 0},       {kMode256, 43, 40, 0},
         {kMode2, 101, 100, 102}, {kMode2Ex, 101, 100, 102}, {9, 101, 100, 102},
     };
-    for (const auto &t : table) {
-        doc.ColorMode[5] = int16_t(t.mode);
+    for (const auto &c : cases) {
+        doc.ColorMode[5] = int16_t(c[0]);
         state.rightPenAltColour = 0;
         takePenColours(doc, state);
-        const std::array<int, 3> pens{state.leftPenColour, state.rightPenColour, state.rightPenAltColour};
-        EXPECT_EQ(pens, (std::array<int, 3>{t.left, t.right, t.rightAlt})) << "mode " << t.mode;
+        EXPECT_EQ(
+            (std::array<int, 4>{c[0], state.leftPenColour, state.rightPenColour, state.rightPenAltColour}),
+            c);
     }
 }
 
