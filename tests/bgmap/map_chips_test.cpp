@@ -67,6 +67,9 @@ TEST(MapChips, RedrawsReadTheMapAndTheCurrentPage)
     EXPECT_EQ(painted[1024 + 255].first, 255);
     EXPECT_EQ(painted[1280], std::pair(1, 1));
     EXPECT_EQ(mapChipNumber(doc, 400, -11), 0);
+    drawMap(doc, state); // the editor's map mode paints nothing
+    drawChipList(doc, state);
+    drawChosenChip(doc, state);
 }
 
 } // namespace

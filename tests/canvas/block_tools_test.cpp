@@ -14,6 +14,8 @@
 namespace vesk4 {
 namespace {
 
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+
 class BlockToolsTest : public StartedBlockTools {
 protected:
     // Page 0 from cell (0, y0): first, first + 1, … along a row, 16 more down a column.
@@ -56,14 +58,13 @@ protected:
 TEST_F(BlockToolsTest, RangeGridPointRoundsHalfToEvenAndStaysOnTheView)
 {
     state.scrollRow = 30; // no scroll is added
-    const double nan = std::numeric_limits<double>::quiet_NaN();
     const struct {
         double x, y;
         int column, row;
     } table[] = {
-        {3, 3, 0, 0},       {11, 13, 1, 1},     {8, 9, 0, 0},        {16, 19, 2, 2},
-        {24, 29, 2, 2},     {67, 83, 8, 8},     {515, 643, 64, 64},  {-3, -100, 0, 0},
-        {1e5, -1e5, 64, 0}, {-1e5, 1e5, 0, 64}, {1e300, nan, 64, 0},
+        {3, 3, 0, 0},       {11, 13, 1, 1},     {8, 9, 0, 0},         {16, 19, 2, 2},
+        {24, 29, 2, 2},     {67, 83, 8, 8},     {515, 643, 64, 64},   {-3, -100, 0, 0},
+        {1e5, -1e5, 64, 0}, {-1e5, 1e5, 0, 64}, {1e300, kNaN, 64, 0},
     };
     for (const auto &t : table)
         EXPECT_EQ(rangeGridPoint(state, t.x, t.y), QPoint(t.column, t.row)) << t.x << "," << t.y;
@@ -114,15 +115,11 @@ TEST_F(BlockToolsTest, FloatingBlockFollowsThePointerAndStaysOnTheCanvas)
     const struct {
         double x, y;
         QPoint expected;
-    } table[] = {{1, 1, {96, 100}},
-                 {0, 0, {88, 90}},
-                 {9, 11, {104, 110}},
-                 {-1e5, 1e5, {0, 600}},
-                 {std::nan(""), 1, {96, 100}},
-                 {400, 1, {432, 100}}};
+    } table[] = {{1, 1, {96, 100}},     {0, 0, {88, 90}},     {9, 11, {104, 110}},
+                 {-1e5, 1e5, {0, 600}}, {kNaN, 1, {96, 100}}, {400, 1, {432, 100}}};
     for (const auto &t : table) {
         tools.canvasMouseMove(0, 100, 105);
-        tools.floatingBlockMoved(0, t.x, t.y);
+        EXPECT_EQ(tools.floatingBlockMoved(0, t.x, t.y), Refresh{.blockSurface = !std::isnan(t.x)});
         EXPECT_EQ(surface().topLeft(), t.expected) << t.x << "," << t.y;
     }
 }
