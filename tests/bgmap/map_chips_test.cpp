@@ -11,17 +11,13 @@ namespace {
 
 TEST(MapChips, ChipsTileTheSheetRowByRow)
 {
-    const struct {
-        int chip;
-        QPoint first, last;
-    } table[] = {
-        {0, {0, 0}, {7, 7}},         {9, {8, 8}, {15, 15}},
-        {255, {56, 248}, {63, 255}}, {300, {32, 296}, {39, 303}}, // beyond the sheet, still in the store
-        {-5, {-40, 0}, {-33, 7}},
+    // Chip 300 lies beyond the sheet but in the store, chip -5 left of the sheet.
+    const std::pair<int, QPoint> firstCells[] = {
+        {0, {0, 0}}, {9, {8, 8}}, {255, {56, 248}}, {300, {32, 296}}, {-5, {-40, 0}},
     };
-    for (const auto &t : table) {
-        EXPECT_EQ(chipCell(t.chip, 0, 0), t.first) << t.chip;
-        EXPECT_EQ(chipCell(t.chip, 7, 7), t.last) << t.chip;
+    for (auto [chip, first] : firstCells) {
+        EXPECT_EQ(chipCell(chip, 0, 0), first) << chip;
+        EXPECT_EQ(chipCell(chip, 7, 7), first + QPoint(7, 7)) << chip;
     }
     EXPECT_EQ(chipCell(9, 3, 5), QPoint(11, 13));
 }
@@ -44,6 +40,7 @@ TEST(MapChips, ChipCellsComeFromTheGivenPageAndNeverFromOutsideTheStore)
         EXPECT_EQ(chipCells(doc, 3, chip), ChipCells{}) << chip;
 }
 
+// The surfaces and slots the redraws paint, in order, are pinned by the map switch of the block tools.
 TEST(MapChips, RedrawsReadTheMapAndTheCurrentPage)
 {
     Document doc;
@@ -57,35 +54,22 @@ TEST(MapChips, RedrawsReadTheMapAndTheCurrentPage)
     doc.MapData(1, 0, 0) = 4; // another plane: not the map
     doc.chosenMapChip = 1;
 
-    struct Painted {
-        MapSurface surface;
-        int slot, chip, firstCell;
-    };
-    std::vector<Painted> painted;
-    const ChipPainter paint = [&](MapSurface surface, int slot, int chip, const ChipCells &cells) {
-        painted.push_back({surface, slot, chip, cells[0]});
-    };
+    std::vector<std::pair<int, int>> painted; // chip, its first cell
+    const ChipPainter paint
+        = [&](MapSurface, int, int chip, const ChipCells &cells) { painted.emplace_back(chip, cells[0]); };
     drawMap(doc, state, paint);
-    ASSERT_EQ(painted.size(), 1024u);
-    for (int k = 0; k < 1024; ++k) {
-        ASSERT_EQ(painted[std::size_t(k)].slot, k);
-        ASSERT_EQ(painted[std::size_t(k)].chip, k == 3 ? 1 : k == 1023 ? 300 : 0) << k;
-    }
-    EXPECT_EQ(painted[3].firstCell, 1);
-    EXPECT_EQ(mapChipNumber(doc, 31, 31), 300);
-    EXPECT_EQ(mapChipNumber(doc, 400, -11), 0);
-
-    painted.clear();
     drawChipList(doc, state, paint);
-    ASSERT_EQ(painted.size(), 256u);
-    EXPECT_EQ(painted[255].chip, 255);
-    EXPECT_EQ(painted[1].firstCell, 1);
-    painted.clear();
     drawChosenChip(doc, state, paint);
-    ASSERT_EQ(painted.size(), 1u);
-    EXPECT_EQ(painted[0].surface, MapSurface::ChosenChip);
-    EXPECT_EQ(painted[0].chip, 1);
-    drawChosenChip(doc, state); // draws nothing without a painter
+    ASSERT_EQ(painted.size(), 1024u + 256u + 1u);
+    for (int k = 0; k < 1024; ++k)
+        ASSERT_EQ(painted[std::size_t(k)], std::pair(k == 3 ? 1 : k == 1023 ? 300 : 0, k == 3 ? 1 : 0)) << k;
+    EXPECT_EQ(painted[1024 + 1], std::pair(1, 1));
+    EXPECT_EQ(painted[1024 + 255].first, 255);
+    EXPECT_EQ(painted[1280], std::pair(1, 1));
+    EXPECT_EQ(mapChipNumber(doc, 400, -11), 0);
+    drawMap(doc, state); // the editor's map mode paints nothing
+    drawChipList(doc, state);
+    drawChosenChip(doc, state);
 }
 
 } // namespace

@@ -1,114 +1,89 @@
+// The range and block tools and the tool buttons' handlers, without widgets. The window's block and
+// tool-button tests drive the same through real widgets: captions, start shades, the capture, the
+// quarter turn, black/white, pasting and dropping the block.
 #include "canvas/block_tools.h"
-
-#include "canvas/mouse_buttons.h"
-#include "document/page_state.h"
 
 #include <gtest/gtest.h>
 
 #include "started_block_tools.h"
 
 #include <cmath>
+#include <functional>
 #include <limits>
 
 namespace vesk4 {
 namespace {
 
-const QRgb kRed = qRgb(255, 0, 0);
-const QRgb kEntry0 = qRgb(128, 128, 128);
-const QRgb kEntry1or2 = qRgb(128, 128, 255);
-
-// Pointer positions that lie exactly on view grid column c and row r for the range tool.
-double gx(int c)
-{
-    return 8.0 * c + 4;
-}
-double gy(int r)
-{
-    return 10.0 * r + 4;
-}
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 class BlockToolsTest : public StartedBlockTools {
 protected:
-    // The range tool, a left drag from grid point (c0, r0) to (c1, r1), released there.
-    void selectRange(int c0, int r0, int c1, int r1)
+    // Page 0 from cell (0, y0): first, first + 1, … along a row, 16 more down a column.
+    void fillPage(int y0, int w, int h, int first)
     {
-        tools.toolButtonClicked(ToolButtons::kRange);
-        tools.canvasMouseDown(kLeftButton, gx(c0), gy(r0));
-        tools.canvasMouseMove(kLeftButton, gx(c1), gy(r1));
-        tools.canvasMouseUp(kLeftButton, gx(c1), gy(r1));
-    }
-    void fillPage(int x0, int y0, int w, int h, int first)
-    {
-        for (int y = y0; y < y0 + h; ++y)
-            for (int x = x0; x < x0 + w; ++x)
-                doc.PixelData(0, x, y) = int16_t(first + (x - x0) + 16 * (y - y0));
-    }
-    // The block's w x h cells, row by row.
-    std::vector<int> block(int w, int h) const
-    {
-        std::vector<int> cells;
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)
-                cells.push_back(doc.blockBuffer(x, y));
-        return cells;
+                doc.PixelData(0, x, y0 + y) = int16_t(first + x + 16 * y);
+    }
+    QSize blockSize() const { return QSize(state.blockWidthCells, state.blockHeightCells); }
+    QRect surface() const
+    {
+        const BlockSurface &s = tools.floatingBlock();
+        return QRect(s.left, s.top, s.width, s.height);
+    }
+    // Shades and enabled states of buttons 0-8: F face, A active, Y applicable; upper case enabled.
+    std::string looks() const
+    {
+        std::string out;
+        for (int i = 0; i <= ToolButtons::kInvert; ++i) {
+            const ToolButton &button = tools.tools().toolButton(i);
+            const char c = "FAY"[int(button.shade)];
+            out += button.enabled ? c : char(c - 'A' + 'a');
+        }
+        return out;
+    }
+    // The canvas is a fresh repaint but for the outline's pixels, which are red.
+    void expectOutline(const std::function<bool(int x, int y)> &outline)
+    {
+        CanvasRenderer reference(state);
+        reference.redraw(doc, state);
+        for (int y = 0; y < 640; ++y)
+            for (int x = 0; x < 512; ++x)
+                ASSERT_EQ(renderer.canvas().pixel(x, y),
+                          outline(x, y) ? kRangeOutlineColour : reference.canvas().pixel(x, y))
+                    << x << "," << y;
     }
 };
 
-TEST(RangeGridPoint, RoundsHalfToEvenAndStaysOnTheView)
+TEST_F(BlockToolsTest, RangeGridPointRoundsHalfToEvenAndStaysOnTheView)
 {
-    EditorState s;
-    s.cellWidthPx = 8;
-    s.cellHeightPx = 10;
-    s.canvasWidthPx = 512;
-    s.canvasHeightPx = 640;
-    s.scrollRow = 30; // no scroll is added
-    const double nan = std::numeric_limits<double>::quiet_NaN();
+    state.scrollRow = 30; // no scroll is added
     const struct {
         double x, y;
         int column, row;
     } table[] = {
-        {3, 3, 0, 0},       {11, 13, 1, 1},     {8, 9, 0, 0},        {16, 19, 2, 2},
-        {24, 29, 2, 2},     {67, 83, 8, 8},     {515, 643, 64, 64},  {-3, -100, 0, 0},
-        {1e5, -1e5, 64, 0}, {-1e5, 1e5, 0, 64}, {1e300, nan, 64, 0},
+        {3, 3, 0, 0},       {11, 13, 1, 1},     {8, 9, 0, 0},         {16, 19, 2, 2},
+        {24, 29, 2, 2},     {67, 83, 8, 8},     {515, 643, 64, 64},   {-3, -100, 0, 0},
+        {1e5, -1e5, 64, 0}, {-1e5, 1e5, 0, 64}, {1e300, kNaN, 64, 0},
     };
     for (const auto &t : table)
-        EXPECT_EQ(rangeGridPoint(s, t.x, t.y), QPoint(t.column, t.row)) << t.x << "," << t.y;
+        EXPECT_EQ(rangeGridPoint(state, t.x, t.y), QPoint(t.column, t.row)) << t.x << "," << t.y;
 }
 
-TEST_F(BlockToolsTest, DragCapturesTheBlockWithOneMoreColumnAndRow)
+TEST_F(BlockToolsTest, OnlyTheLeftButtonDragsARangeAndItsFarColumnAndRowAreCaptured)
 {
-    fillPage(0, 0, 10, 10, 100);
+    fillPage(0, 10, 10, 100);
     tools.toolButtonClicked(ToolButtons::kRange);
-    EXPECT_EQ(tools.canvasMouseDown(kLeftButton, 3, 3), Refresh{});
-    EXPECT_EQ(tools.canvasMouseMove(kLeftButton, 67, 83), Refresh{.canvas = true});
-    EXPECT_EQ(tools.canvasMouseUp(kLeftButton, 67, 83), Refresh{.controls = true});
-    EXPECT_EQ(QRect(state.rangeStartX, state.rangeStartY, state.rangeEndX, state.rangeEndY),
-              QRect(0, 0, 8, 8));
-    EXPECT_EQ(QRect(state.blockX, state.blockY, state.blockWidthCells, state.blockHeightCells),
-              QRect(0, 0, 8, 8));
-    for (int y = 0; y <= 8; ++y)
-        for (int x = 0; x <= 8; ++x)
-            ASSERT_EQ(doc.blockBuffer(x, y), 100 + x + 16 * y) << x << "," << y;
-    EXPECT_EQ(doc.blockBuffer(9, 0), 0);
-    EXPECT_EQ(doc.blockBuffer(0, 9), 0);
-    for (int i = ToolButtons::kCopy; i <= ToolButtons::kErase; ++i) {
-        EXPECT_TRUE(tools.tools().toolButton(i).enabled);
-        EXPECT_EQ(tools.tools().toolButton(i).shade, ButtonShade::Applicable);
-    }
-    EXPECT_FALSE(tools.tools().toolButton(ToolButtons::kTurn).enabled);
-
-    // The opposite drag gives the same block; other buttons change nothing.
-    const CellStore forward = doc.blockBuffer;
-    doc.blockBuffer = CellStore();
-    tools.canvasMouseDown(kLeftButton, 67, 83);
+    EXPECT_EQ(tools.canvasMouseDown(kLeftButton, 67, 83), Refresh{});
     EXPECT_EQ(tools.canvasMouseDown(kRightButton, 200, 200), Refresh{});
     EXPECT_EQ(tools.canvasMouseMove(kLeftButton | kRightButton, 200, 200), Refresh{});
-    tools.canvasMouseMove(kLeftButton, 3, 3);
+    EXPECT_EQ(tools.canvasMouseMove(kLeftButton, 3, 3), Refresh{.canvas = true});
     EXPECT_EQ(tools.canvasMouseUp(kRightButton, 3, 3), Refresh{});
-    tools.canvasMouseUp(kLeftButton, 3, 3);
-    EXPECT_EQ(doc.blockBuffer, forward);
-    EXPECT_EQ(QRect(state.blockX, state.blockY, state.blockWidthCells, state.blockHeightCells),
-              QRect(0, 0, 8, 8));
+    EXPECT_EQ(tools.canvasMouseUp(kLeftButton, 3, 3), Refresh{.controls = true});
+    EXPECT_EQ(blockSize(), QSize(8, 8));
+    for (int y = 0; y <= 9; ++y)
+        for (int x = 0; x <= 9; ++x)
+            ASSERT_EQ(doc.blockBuffer(x, y), x < 9 && y < 9 ? 100 + x + 16 * y : 0) << x << "," << y;
 }
 
 TEST_F(BlockToolsTest, OutlineIsOneRedPixelOverAFreshRepaint)
@@ -117,120 +92,63 @@ TEST_F(BlockToolsTest, OutlineIsOneRedPixelOverAFreshRepaint)
     tools.canvasMouseDown(kLeftButton, 67, 83);
     tools.canvasMouseMove(kLeftButton, 500, 500); // an outline the next move must paint over
     tools.canvasMouseMove(kLeftButton, 3, 3);
-    CanvasRenderer reference(state);
-    reference.redraw(doc, state);
-    for (int y = 0; y < 640; ++y)
-        for (int x = 0; x < 512; ++x) {
-            const bool outline = ((y == 0 || y == 80) && x <= 64) || ((x == 0 || x == 64) && y <= 80);
-            ASSERT_EQ(renderer.canvas().pixel(x, y), outline ? kRed : reference.canvas().pixel(x, y))
-                << x << "," << y;
-        }
+    expectOutline(
+        [](int x, int y) { return ((y == 0 || y == 80) && x <= 64) || ((x == 0 || x == 64) && y <= 80); });
 
     // Corners on the view's far edges: those two sides lie outside the drawing area.
-    tools.canvasMouseDown(kLeftButton, gx(64), gy(64));
-    tools.canvasMouseMove(kLeftButton, gx(60), gy(60));
-    for (int y = 0; y < 640; ++y)
-        for (int x = 0; x < 512; ++x) {
-            const bool outline = (y == 600 && x >= 480) || (x == 480 && y >= 600);
-            ASSERT_EQ(renderer.canvas().pixel(x, y), outline ? kRed : reference.canvas().pixel(x, y))
-                << x << "," << y;
-        }
+    tools.canvasMouseDown(kLeftButton, 8 * 64 + 4, 10 * 64 + 4);
+    tools.canvasMouseMove(kLeftButton, 8 * 60 + 4, 10 * 60 + 4);
+    expectOutline([](int x, int y) { return (y == 600 && x >= 480) || (x == 480 && y >= 600); });
 }
 
 TEST_F(BlockToolsTest, FloatingBlockFollowsThePointerAndStaysOnTheCanvas)
 {
     selectRange(0, 0, 10, 4);
     tools.toolButtonClicked(ToolButtons::kCopy);
-    const BlockSurface &block = tools.floatingBlock();
-    const auto at = [&] { return QPoint(block.left, block.top); };
-    ASSERT_EQ(QSize(block.width, block.height), QSize(80, 40));
     EXPECT_EQ(tools.canvasMouseMove(0, 100, 57), Refresh{.blockSurface = true});
-    EXPECT_EQ(at(), QPoint(96, 50));
+    EXPECT_EQ(surface().topLeft(), QPoint(96, 50));
     tools.canvasMouseMove(kLeftButton, 8 * 60 + 3, 639); // view column 60, the bottom row
-    EXPECT_EQ(at(), QPoint(432, 600));
-    tools.canvasMouseMove(kLeftButton, -1e5, -1e5);
-    EXPECT_EQ(at(), QPoint(0, 0));
-    tools.canvasMouseMove(kLeftButton, 1e5, 1e5);
-    EXPECT_EQ(at(), QPoint(432, 600));
+    EXPECT_EQ(surface().topLeft(), QPoint(432, 600));
 
     // Over the block itself the cell under the pointer becomes its first cell; its first pixel
     // column or row moves it one cell back.
-    tools.canvasMouseMove(0, 100, 105);
     const struct {
         double x, y;
         QPoint expected;
-    } table[] = {{1, 1, {96, 100}}, {0, 0, {88, 90}}, {9, 11, {104, 110}}, {-1e5, 1e5, {0, 600}}};
+    } table[] = {{1, 1, {96, 100}},     {0, 0, {88, 90}},     {9, 11, {104, 110}},
+                 {-1e5, 1e5, {0, 600}}, {kNaN, 1, {96, 100}}, {400, 1, {432, 100}}};
     for (const auto &t : table) {
         tools.canvasMouseMove(0, 100, 105);
-        EXPECT_EQ(tools.floatingBlockMoved(0, t.x, t.y), Refresh{.blockSurface = true});
-        EXPECT_EQ(at(), t.expected) << t.x << "," << t.y;
+        EXPECT_EQ(tools.floatingBlockMoved(0, t.x, t.y), Refresh{.blockSurface = !std::isnan(t.x)});
+        EXPECT_EQ(surface().topLeft(), t.expected) << t.x << "," << t.y;
     }
-    tools.canvasMouseMove(0, 480, 0);
-    tools.floatingBlockMoved(0, 9, 1);
-    EXPECT_EQ(at(), QPoint(432, 0));
-    tools.floatingBlockMoved(0, std::nan(""), 1);
-    EXPECT_EQ(at(), QPoint(432, 0));
 }
 
-TEST_F(BlockToolsTest, BlockColoursFollowTheLevelTables)
+TEST_F(BlockToolsTest, MirrorsAndBlockColoursFollowTheirRules)
 {
-    EXPECT_EQ(blockCellColour(doc, 0), kEntry0);
-    EXPECT_EQ(blockCellColour(doc, 1), kEntry1or2);
-    EXPECT_EQ(blockCellColour(doc, 2), kEntry1or2);
+    fillPage(0, 5, 3, 1);
+    selectRange(0, 0, 5, 3);
+    tools.toolButtonClicked(ToolButtons::kCopy);
+    tools.toolButtonClicked(ToolButtons::kMirrorLeftRight);
+    EXPECT_EQ(doc.blockBuffer(0, 1), 1 + 4 + 16);
+    tools.toolButtonClicked(ToolButtons::kMirrorLeftRight);
+    tools.toolButtonClicked(ToolButtons::kMirrorTopBottom);
+    EXPECT_EQ(doc.blockBuffer(1, 0), 1 + 1 + 32);
+    tools.toolButtonClicked(ToolButtons::kTurn);
+    EXPECT_EQ(surface().size(), QSize(24, 50));
+
+    // Each channel (level + 1) x 128, at most 255.
     EXPECT_EQ(blockCellColour(doc, 0x20), qRgb(255, 128, 128));
     EXPECT_EQ(blockCellColour(doc, 0x04), qRgb(128, 255, 128));
     EXPECT_EQ(blockCellColour(doc, -1), qRgb(255, 255, 255));
 }
 
-// The rules of the transforms as plain loops over the w x h block, row by row.
-std::vector<int> turned(const std::vector<int> &b, int w, int h)
-{
-    std::vector<int> out; // h wide, w high: new (x, y) = old (y, h - 1 - x)
-    for (int y = 0; y < w; ++y)
-        for (int x = 0; x < h; ++x)
-            out.push_back(b[std::size_t(y + w * (h - 1 - x))]);
-    return out;
-}
-
-TEST_F(BlockToolsTest, TransformsMatchTheirRules)
-{
-    fillPage(0, 0, 5, 3, 1);
-    selectRange(0, 0, 5, 3);
-    tools.toolButtonClicked(ToolButtons::kCopy);
-    const std::vector<int> original = block(5, 3);
-
-    tools.toolButtonClicked(ToolButtons::kTurn);
-    EXPECT_EQ(QSize(state.blockWidthCells, state.blockHeightCells), QSize(3, 5));
-    EXPECT_EQ(QSize(tools.floatingBlock().width, tools.floatingBlock().height), QSize(24, 50));
-    EXPECT_EQ(block(3, 5), turned(original, 5, 3));
-    EXPECT_EQ(doc.blockBuffer(2, 0), original[0]); // the old top-left cell is the new top-right one
-    for (int turn = 0; turn < 3; ++turn)
-        tools.toolButtonClicked(ToolButtons::kTurn);
-    EXPECT_EQ(block(5, 3), original);
-    EXPECT_EQ(QSize(tools.floatingBlock().width, tools.floatingBlock().height), QSize(40, 30));
-
-    tools.toolButtonClicked(ToolButtons::kMirrorLeftRight);
-    EXPECT_EQ(doc.blockBuffer(0, 1), original[4 + 5]);
-    tools.toolButtonClicked(ToolButtons::kMirrorLeftRight);
-    tools.toolButtonClicked(ToolButtons::kMirrorTopBottom);
-    EXPECT_EQ(doc.blockBuffer(1, 0), original[1 + 10]);
-    tools.toolButtonClicked(ToolButtons::kMirrorTopBottom);
-    EXPECT_EQ(block(5, 3), original);
-
-    // The image shows the transformed block.
-    const QImage &image = tools.floatingBlock().image;
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 5; ++x)
-            EXPECT_EQ(image.pixel(8 * x + 3, 10 * y + 5),
-                      blockCellColour(doc, original[std::size_t(x + 5 * y)]));
-}
-
 TEST_F(BlockToolsTest, EmptyRangeCopiesPastesAndErasesNothing)
 {
-    fillPage(0, 0, 8, 8, 1);
+    fillPage(0, 8, 8, 1);
     const PagedCellStore before = doc.PixelData;
     selectRange(3, 3, 3, 3);
-    EXPECT_EQ(QSize(state.blockWidthCells, state.blockHeightCells), QSize(0, 0));
+    EXPECT_EQ(blockSize(), QSize(0, 0));
     tools.toolButtonClicked(ToolButtons::kErase);
     selectRange(3, 3, 3, 3);
     tools.toolButtonClicked(ToolButtons::kCopy);
@@ -244,22 +162,9 @@ TEST_F(BlockToolsTest, NothingOutsideTheStoreWhateverThePointerDoes)
     state.scrollRow = 128;
     doc.PixelData(0, kCellMin, kCellMin) = 5;
     doc.PixelData(1, 0, 0) = 5;
-    fillPage(0, 128, 65, 65, 1);
-    tools.toolButtonClicked(ToolButtons::kRange);
-    tools.canvasMouseDown(kLeftButton, -1e5, -1e5);
-    tools.canvasMouseMove(kLeftButton, 1e5, 1e5);
-    tools.canvasMouseUp(kLeftButton, 1e5, 1e5);
-    EXPECT_EQ(QRect(state.blockX, state.blockY, state.blockWidthCells, state.blockHeightCells),
-              QRect(0, 0, 64, 64));
+    fillPage(128, 65, 65, 1);
+    selectRange(-20000, -20000, 20000, 20000);
     EXPECT_EQ(doc.blockBuffer(64, 64), doc.PixelData(0, 64, 192));
-
-    tools.toolButtonClicked(ToolButtons::kMove);
-    tools.canvasMouseMove(kLeftButton, 1e5, -1e5);
-    EXPECT_EQ(QPoint(tools.floatingBlock().left, tools.floatingBlock().top), QPoint(0, 0));
-    tools.floatingBlockMoved(kLeftButton, 1e5, 1e5);
-    tools.floatingBlockPressed(kLeftButton, 1e5, 1e5);
-    EXPECT_EQ(doc.PixelData(0, 63, 191), 1 + 63 + 16 * 63);
-
     tools.eraseCells(-1000, -1000, 100000, 100000);
     EXPECT_EQ(doc.PixelData(0, kCellMin, kCellMin), 0);
     EXPECT_EQ(doc.PixelData(1, 0, 0), 5);
@@ -269,6 +174,76 @@ TEST_F(BlockToolsTest, NothingOutsideTheStoreWhateverThePointerDoes)
     tools.eraseCells(0, 0, 500, 500);
     tools.pasteBlock();
     EXPECT_EQ(doc.PixelData(0, kCellMax, kCellMax), 7);
+}
+
+TEST_F(BlockToolsTest, ToolButtonsSayWhatToShowAgain)
+{
+    const Refresh everything{.canvas = true, .blockSurface = true, .controls = true};
+    EXPECT_EQ(tools.toolButtonClicked(ToolButtons::kRange), everything);
+    doc.PixelData(0, 2, 1) = 1;
+    selectRange(2, 1, 6, 4);
+    EXPECT_EQ(tools.toolButtonClicked(ToolButtons::kCopy), (Refresh{.blockSurface = true, .controls = true}));
+    EXPECT_EQ(surface(), QRect(16, 10, 32, 30));
+    EXPECT_EQ(doc.PixelData(0, 2, 1), 1); // a copy leaves its source
+    EXPECT_EQ(tools.toolButtonClicked(ToolButtons::kMirrorLeftRight),
+              (Refresh{.blockSurface = true, .controls = true}));
+    EXPECT_EQ(looks(), "FAaffYYYY");
+    EXPECT_EQ(tools.toolButtonClicked(ToolButtons::kPen), everything);
+    EXPECT_EQ(renderer.canvas().pixel(3 + 16, 3 + 10), qRgb(0, 0, 0)); // repainted
+
+    const ToolButtons before = tools.tools();
+    for (int index : {-1, 9, 11})
+        EXPECT_EQ(tools.toolButtonClicked(index), Refresh{});
+    EXPECT_EQ(tools.tools(), before);
+}
+
+TEST_F(BlockToolsTest, BlockFromAnotherSourceOnlyChangesTheButtons)
+{
+    doc.PixelData(0, 2, 1) = 1;
+    selectRange(2, 1, 6, 4);
+    state.rangeSurface = 1;
+    EXPECT_EQ(tools.toolButtonClicked(ToolButtons::kMove), Refresh{.controls = true});
+    EXPECT_EQ(looks(), "FAfafYYYY");
+    EXPECT_EQ(state.toolMode, kToolFloating);
+    EXPECT_FALSE(tools.floatingBlock().visible);
+    tools.toolButtonClicked(ToolButtons::kErase);
+    EXPECT_EQ(doc.PixelData(0, 2, 1), 1);
+}
+
+TEST_F(BlockToolsTest, MapSwitchBothWays)
+{
+    std::vector<std::pair<MapSurface, int>> painted;
+    tools.setChipPainter(
+        [&](MapSurface surface, int slot, int, const ChipCells &) { painted.emplace_back(surface, slot); });
+    doc.chosenMapChip = 7;
+    EXPECT_EQ(tools.toolButtonClicked(ToolButtons::kMapButton),
+              (Refresh{.blockSurface = true, .controls = true}));
+    const ToolButtons &model = tools.tools();
+    const ToolButton &mapButton = model.toolButton(ToolButtons::kMapButton);
+    EXPECT_EQ(state.toolMode, kToolMap);
+    EXPECT_EQ(looks(), "fffffFFFF");
+    EXPECT_EQ(mapButton, (ToolButton{ButtonShade::Active, false, false, QStringLiteral("Chr")}));
+    EXPECT_EQ(model.canvasPointer, CanvasPointer::Cross);
+    EXPECT_FALSE(model.canvasShown || model.framesShown || tools.floatingBlock().visible);
+    // The map grid row by row, then the chip list, then the chosen chip.
+    ASSERT_EQ(painted.size(), 32u * 32u + 256u + 1u);
+    for (std::size_t k = 0; k < painted.size(); ++k) {
+        const auto expected = k < 1024 ? std::pair(MapSurface::Map, int(k))
+            : k < 1280                 ? std::pair(MapSurface::ChipList, int(k) - 1024)
+                                       : std::pair(MapSurface::ChosenChip, 0);
+        ASSERT_EQ(painted[k], expected) << k;
+    }
+
+    EXPECT_EQ(tools.toolButtonClicked(ToolButtons::kMapButton),
+              (Refresh{.canvas = true, .thumbnail = true, .blockSurface = true, .controls = true}));
+    EXPECT_EQ(state.toolMode, kToolPen);
+    EXPECT_EQ(doc.chosenMapChip, 0);
+    EXPECT_EQ(looks(), "AFfffFFFF"); // the transforms stay enabled
+    EXPECT_EQ(mapButton, (ToolButton{ButtonShade::Face, false, false, QStringLiteral("Map")}));
+    EXPECT_EQ(model.canvasPointer, CanvasPointer::Default);
+    EXPECT_TRUE(model.canvasShown && tools.floatingBlock().visible);
+    EXPECT_FALSE(model.framesShown); // not shown again
+    EXPECT_EQ(painted.size(), 1281u);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "canvas/block_tools.h"
+#include "canvas/mouse_buttons.h"
 #include "document/page_state.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,15 @@ protected:
     {
         startDocument(d, s);
         return s;
+    }
+
+    // The range tool, a left drag from view grid point (c0, r0) to (c1, r1), released there.
+    void selectRange(int c0, int r0, int c1, int r1)
+    {
+        tools.toolButtonClicked(ToolButtons::kRange);
+        tools.canvasMouseDown(kLeftButton, 8.0 * c0 + 4, 10.0 * r0 + 4);
+        tools.canvasMouseMove(kLeftButton, 8.0 * c1 + 4, 10.0 * r1 + 4);
+        tools.canvasMouseUp(kLeftButton, 8.0 * c1 + 4, 10.0 * r1 + 4);
     }
 
     Document doc;

@@ -2,7 +2,6 @@
 // redo give back the exact bytes a save writes.
 #include "document/edit_history.h"
 
-#include "canvas/mouse_buttons.h"
 #include "canvas/pen.h"
 #include "files/project_file.h"
 
@@ -40,7 +39,7 @@ protected:
         return out.data();
     }
 
-    // A pen stroke pressed on view cell (x, y) and dragged over two more, as the window makes it.
+    // A pen stroke pressed on one view cell and dragged over two more, as the window makes it.
     void stroke(int button, const Pick &pick)
     {
         for (int i = 0; i < 3; ++i) {
@@ -52,14 +51,6 @@ protected:
         state.pressedButton = 0;
         history.commitCells(QStringLiteral("描画"));
     }
-    void selectRange(const Pick &pick)
-    {
-        const int c0 = pick(0, 20), r0 = pick(0, 20), c1 = pick(0, 40), r1 = pick(0, 40);
-        tools.toolButtonClicked(ToolButtons::kRange);
-        tools.canvasMouseDown(kLeftButton, 8.0 * c0 + 4, 10.0 * r0 + 4);
-        tools.canvasMouseMove(kLeftButton, 8.0 * c1 + 4, 10.0 * r1 + 4);
-        tools.canvasMouseUp(kLeftButton, 8.0 * c1 + 4, 10.0 * r1 + 4);
-    }
     void clickTool(int index)
     {
         tools.toolButtonClicked(index);
@@ -69,40 +60,39 @@ protected:
     void make(Edit edit, const Pick &pick)
     {
         const int page = state.currentPage;
-        switch (edit) {
-        case Edit::Stroke:
+        if (edit == Edit::Stroke)
             return stroke(pick(0, 1) == 1 ? kRightButton : kLeftButton, pick);
-        case Edit::Lift:
-        case Edit::Erase:
-            selectRange(pick);
+        if (edit == Edit::Name)
+            return void(
+                history.changeSetting(page, PageSetting::Name, QStringLiteral("p%1").arg(pick(0, 9))));
+        if (edit >= Edit::Width)
+            return void(
+                history.changeSetting(page, PageSetting(int(edit) - int(Edit::Name)), int16_t(pick(0, 99))));
+        selectRange(pick(0, 20), pick(0, 20), pick(0, 40), pick(0, 40));
+        if (edit != Edit::Paste)
             return clickTool(edit == Edit::Lift ? ToolButtons::kMove : ToolButtons::kErase);
-        case Edit::Paste: // "ｺﾋﾟｰ", the block taken along by the pointer and put down by a left click
-            selectRange(pick);
-            clickTool(ToolButtons::kCopy);
-            tools.canvasMouseMove(0, 8.0 * pick(0, 60), 10.0 * pick(0, 60));
-            tools.floatingBlockPressed(kLeftButton, 1, 1);
-            history.commitCells(QStringLiteral("貼り付け"));
-            return;
-        case Edit::Name:
-            history.changeSetting(page, PageSetting::Name, QStringLiteral("p%1").arg(pick(0, 9)));
-            return;
-        default:
-            history.changeSetting(page, PageSetting(int(edit) - int(Edit::Name)), int16_t(pick(0, 99)));
-        }
+        // "ｺﾋﾟｰ", the block taken along by the pointer and put down by a left click
+        clickTool(ToolButtons::kCopy);
+        tools.canvasMouseMove(0, 8.0 * pick(0, 60), 10.0 * pick(0, 60));
+        tools.floatingBlockPressed(kLeftButton, 1, 1);
+        history.commitCells(QStringLiteral("貼り付け"));
     }
 
     EditHistory history{doc};
 };
 
-class EachEdit : public EditHistoryTest, public ::testing::WithParamInterface<Edit> { };
+// Each kind of edit, with the name its undo step shows.
+class EachEdit : public EditHistoryTest,
+                 public ::testing::WithParamInterface<std::pair<Edit, const char *>> { };
 
-TEST_P(EachEdit, IsOneStepThatUndoAndRedoTakeBackAndDoAgain)
+TEST_P(EachEdit, IsOneNamedStepThatUndoAndRedoTakeBackAndDoAgain)
 {
     const QByteArray before = saved();
-    make(GetParam(), [](int lo, int hi) { return (lo + hi) / 2; });
+    make(GetParam().first, [](int lo, int hi) { return (lo + hi) / 2; });
     const QByteArray after = saved();
     EXPECT_NE(after, before);
     EXPECT_EQ(history.stack().count(), 1);
+    EXPECT_EQ(history.stack().undoText(), QString::fromUtf8(GetParam().second));
     history.undo();
     EXPECT_EQ(saved(), before);
     EXPECT_FALSE(history.isModified());
@@ -110,10 +100,13 @@ TEST_P(EachEdit, IsOneStepThatUndoAndRedoTakeBackAndDoAgain)
     EXPECT_EQ(saved(), after);
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, EachEdit,
-                         ::testing::Values(Edit::Stroke, Edit::Lift, Edit::Paste, Edit::Erase, Edit::Name,
-                                           Edit::Width, Edit::Height, Edit::Count, Edit::OutputFlag,
-                                           Edit::ColourMode));
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, EachEdit,
+    ::testing::Values(std::pair(Edit::Stroke, "描画"), std::pair(Edit::Lift, "tool"),
+                      std::pair(Edit::Paste, "貼り付け"), std::pair(Edit::Erase, "tool"),
+                      std::pair(Edit::Name, "ネーム"), std::pair(Edit::Width, "サイズ X"),
+                      std::pair(Edit::Height, "サイズ Y"), std::pair(Edit::Count, "パターン数"),
+                      std::pair(Edit::OutputFlag, "データ出力"), std::pair(Edit::ColourMode, "色モード")));
 
 TEST_F(EditHistoryTest, EditsThatChangeNothingAddNoStepAndNameKeysMerge)
 {

@@ -1,5 +1,9 @@
 #include "document/start_values.h"
 
+#include "document/page_state.h"
+
+#include <QSize>
+
 #include <gtest/gtest.h>
 
 #include <type_traits>
@@ -15,77 +19,61 @@ TEST(CellStore, ReachesTheMarginsOnEverySide)
     Document doc;
     EXPECT_EQ(PagedCellStore::index(0, -10, -10), 0u);
     EXPECT_EQ(PagedCellStore::index(31, 400, 400), doc.PixelData.size() - 1);
-    EXPECT_EQ(PagedCellStore::index(5, 2, 3), 5u + 32u * 12u + 13152u * 13u);
-    EXPECT_EQ(CellStore::index(-10, -10), 0u);
     EXPECT_EQ(CellStore::index(400, 400), doc.blockBuffer.size() - 1);
-    EXPECT_EQ(CellStore::index(1, 2), 11u + 411u * 12u);
 
     doc.PixelData(31, 400, 400) = -7;
-    doc.MapData(0, -10, -10) = 9;
     EXPECT_EQ(doc.PixelData.valueOr0(31, 400, 400), -7);
-    EXPECT_EQ(doc.MapData(0, -10, -10), 9);
     EXPECT_EQ(doc.PixelData.valueOr0(31, 401, 0), 0);
+    EXPECT_EQ(doc.PixelData.valueOr0(31, 0, -11), 0);
     EXPECT_EQ(doc.PixelData.valueOr0(32, 0, 0), 0);
-    EXPECT_EQ(doc.PixelData.valueOr0(0, 0, -11), 0);
 }
 
-TEST(StartValues, FieldsAndGeometry)
+// The page tables are what a new project file holds (project_new); these are the rest.
+TEST(StartValues, StateGeometryAndLevels)
 {
     Document doc;
     EditorState state;
     state.currentPage = 7;
     state.scrollRow = 40;
-    doc.FileVer = 1;
+    state.pressedButton = 1;
     applyStartValues(doc, state);
 
-    EXPECT_EQ(doc.FileVer, 0);
-    EXPECT_EQ(state.currentPage, 0);
-    EXPECT_EQ(state.pressedButton, 0);
-    EXPECT_EQ(state.leftPenColour, 0);
-    EXPECT_EQ(state.rightPenColour, 255);
-    EXPECT_EQ(state.rightPenAltColour, 128);
-    EXPECT_EQ(state.leftPenEntry, 1);
-    EXPECT_EQ(state.rightPenEntry, 0);
-    EXPECT_EQ(state.rightPenAltEntry, 2);
-    EXPECT_EQ(state.cellHeightPx, 10);
-    EXPECT_EQ(state.cellWidthPx, 8);
-    EXPECT_EQ(state.canvasHeightPx, 640);
-    EXPECT_EQ(state.canvasWidthPx, 512);
-    EXPECT_EQ(state.scrollColumn, 0);
-    EXPECT_EQ(state.scrollRow, 0);
-    EXPECT_EQ(doc.FileSizeX, 64);
-    EXPECT_EQ(doc.FileSizeY, 256);
-    EXPECT_EQ(doc.GridX, 8);
-    EXPECT_EQ(doc.GridY, 8);
-    EXPECT_EQ(doc.currentPatternWidth, 8);
-    EXPECT_EQ(doc.currentPatternHeight, 8);
+    EXPECT_EQ(state,
+              (EditorState{.rightPenColour = 255,
+                           .rightPenAltColour = 128,
+                           .leftPenEntry = 1,
+                           .rightPenAltEntry = 2,
+                           .cellHeightPx = 10,
+                           .cellWidthPx = 8,
+                           .canvasHeightPx = 640,
+                           .canvasWidthPx = 512}));
+    EXPECT_EQ(QSize(doc.FileSizeX, doc.FileSizeY), QSize(64, 256));
+    EXPECT_EQ(QSize(doc.GridX, doc.GridY), QSize(8, 8));
+    EXPECT_EQ(QSize(doc.currentPatternWidth, doc.currentPatternHeight), QSize(8, 8));
+    EXPECT_EQ(doc.LevelRG, (std::array<int16_t, 8>{0, 2, 4, 6, 8, 10, 12, 15}));
+    EXPECT_EQ(doc.LevelB, (std::array<int16_t, 4>{0, 4, 8, 15}));
     EXPECT_EQ(canvasScrollMaximum(doc, state), 128);
-    EXPECT_EQ(doc.projectFileName, QString());
 }
 
-TEST(StartValues, Tables)
+TEST(PageState, ShowingAPageTakesItsSizeAndPensAndClampsItsPatternCount)
 {
     Document doc;
     EditorState state;
-    applyStartValues(doc, state);
-
-    EXPECT_EQ(doc.LevelRG, (std::array<int16_t, 8>{0, 2, 4, 6, 8, 10, 12, 15}));
-    EXPECT_EQ(doc.LevelB, (std::array<int16_t, 4>{0, 4, 8, 15}));
-    EXPECT_EQ(doc.ChrName[0], QStringLiteral("Chr00"));
-    EXPECT_EQ(doc.ChrName[9], QStringLiteral("Chr09"));
-    EXPECT_EQ(doc.ChrName[30], QStringLiteral("Chr30"));
-    EXPECT_EQ(doc.ChrName[31], QStringLiteral("MapChip0"));
-    for (int p = 0; p < kPageCount; ++p) {
-        SCOPED_TRACE(p);
-        EXPECT_EQ(doc.ColorMode[p], 3);
-        EXPECT_EQ(doc.ChrSizeX[p], 8);
-        EXPECT_EQ(doc.ChrSizeY[p], 8);
-        EXPECT_EQ(doc.ChrPtnNum[p], 0);
-        EXPECT_EQ(doc.ChrOutFlag[p], 0);
-        EXPECT_EQ(doc.Pal8[p], (std::array<int16_t, 8>{}));
+    startDocument(doc, state);
+    doc.ChrSizeX[6] = 12; // a size no list offers, as a project file may bring
+    doc.ChrSizeY[6] = 40;
+    doc.Pal16[6][1] = 33;
+    doc.ChrPtnNum[7] = 150;
+    state.currentPage = 6;
+    const std::pair<int16_t, int16_t> counts[] = {{150, 0}, {99, 99}, {-3, -3}};
+    for (auto [count, shown] : counts) {
+        doc.ChrPtnNum[6] = count;
+        showPageTables(doc, state);
+        EXPECT_EQ(doc.ChrPtnNum[6], shown) << count;
     }
-    EXPECT_EQ(doc.PalOrder[45], 0xFF);
-    EXPECT_EQ(doc.PalOrder[255], 0x0FFF);
+    EXPECT_EQ(doc.ChrPtnNum[7], 150); // only the page shown
+    EXPECT_EQ(QSize(doc.currentPatternWidth, doc.currentPatternHeight), QSize(12, 40));
+    EXPECT_EQ(state.leftPenColour, 33);
 }
 
 } // namespace
