@@ -39,14 +39,13 @@ TEST(EditorCommandLineTest, ReadsTheFileHelpAndVersion)
         {{"a.egd", "b.egd"}, Action::Run, Action::Refuse, {}, tryHelp},
     };
     for (const CommandLineCase &c : cases) {
+        SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());
         const QStringList arguments = QStringList{QStringLiteral("/usr/bin/vesk4-editor")} + c.arguments;
-        const std::string shown = c.arguments.join(QLatin1Char(' ')).toStdString();
-        EXPECT_EQ(parseEditorCommandLine(arguments, CommandLineStep::BeforeDisplay).action, c.beforeDisplay)
-            << shown;
+        EXPECT_EQ(parseEditorCommandLine(arguments, CommandLineStep::BeforeDisplay).action, c.beforeDisplay);
         const EditorCommandLine parsed = parseEditorCommandLine(arguments, CommandLineStep::Complete);
-        EXPECT_EQ(parsed.action, c.complete) << shown;
-        EXPECT_EQ(parsed.projectPath, c.projectPath) << shown;
-        EXPECT_TRUE(parsed.text.contains(c.textPart)) << shown << ": " << parsed.text.toStdString();
+        EXPECT_EQ(parsed.action, c.complete);
+        EXPECT_EQ(parsed.projectPath, c.projectPath);
+        EXPECT_TRUE(parsed.text.contains(c.textPart)) << parsed.text.toStdString();
     }
 }
 
