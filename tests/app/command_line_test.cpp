@@ -27,7 +27,6 @@ TEST(EditorCommandLineTest, ReadsTheFileHelpAndVersion)
         {{}, Action::Run, Action::Run, {}, {}},
         {{"a.egd"}, Action::Run, Action::Run, "a.egd", {}},
         {{"--", "-a.egd"}, Action::Run, Action::Run, "-a.egd", {}},
-        {{"--help"}, Action::PrintHelp, Action::PrintHelp, {}, usage},
         {{"-h", "a.egd"}, Action::PrintHelp, Action::PrintHelp, {}, "FILE"},
         {{"-platform", "offscreen", "--help"}, Action::PrintHelp, Action::PrintHelp, {}, usage},
         {{"--version"}, Action::PrintVersion, Action::PrintVersion, {}, version},

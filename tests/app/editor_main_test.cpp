@@ -19,8 +19,6 @@ namespace {
 // What the running program showed.
 struct Seen {
     QStringList messages;
-    bool windowShown = false;
-    bool startUpDocument = false;
     QString caption;
 } seen;
 
@@ -39,8 +37,6 @@ void watchTheProgram()
             if (!window || !window->isVisible())
                 continue;
             watch->stop();
-            seen.windowShown = true;
-            seen.startUpDocument = window->document() == MainWindow().document();
             seen.caption = window->windowTitle();
             window->close();
         }
@@ -49,7 +45,7 @@ void watchTheProgram()
 }
 
 // The toolkit takes its own options and the file is the editor's. A file that does not read is
-// reported over the window, which keeps the start-up document.
+// reported over the window, which keeps the start-up document and so names no file.
 TEST(EditorMainTest, ADamagedProjectNamedOnTheCommandLineIsReportedOverTheStartUpDocument)
 {
     QTemporaryDir dir;
@@ -68,8 +64,6 @@ TEST(EditorMainTest, ADamagedProjectNamedOnTheCommandLineIsReportedOverTheStartU
     EXPECT_EQ(runEditor(4, argv), 0);
     ASSERT_EQ(seen.messages.size(), 1);
     EXPECT_TRUE(seen.messages[0].contains(QStringLiteral("line 2"))) << seen.messages[0].toStdString();
-    ASSERT_TRUE(seen.windowShown);
-    EXPECT_TRUE(seen.startUpDocument);
     EXPECT_EQ(seen.caption, QStringLiteral("VESK4グラフィックエディタ（モノクロ仕様 Ver2.0）[*]"));
 }
 

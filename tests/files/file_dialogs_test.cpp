@@ -2,7 +2,6 @@
 // with the name, which questions it asks, and what reaches the files, the document and the window.
 #include "files/file_dialogs.h"
 
-#include "app/main_window.h"
 #include "app/page_bar.h"
 #include "app/settings_panel.h"
 #include "export/include_export.h"
@@ -17,8 +16,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include "app/shown_window.h"
 
@@ -85,8 +82,7 @@ protected:
     }
     static int rowOf(QListWidget *list, const QString &text)
     {
-        const QList<QListWidgetItem *> found = list->findItems(text, Qt::MatchExactly);
-        return found.isEmpty() ? -1 : list->row(found.first());
+        return list->row(list->findItems(text, Qt::MatchExactly).value(0));
     }
     static QStringList entries(QListWidget *list)
     {
@@ -171,23 +167,34 @@ TEST_F(FileDialogsTest, EachDialogStartsInItsFolderWithItsName)
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(FileDialogsTest, AnotherExtensionIsAskedAbout)
+TEST_F(FileDialogsTest, SaveAsksAboutAnotherExtensionAndRefusesOrReportsWhatItCannotWrite)
 {
+    ASSERT_TRUE(QDir(at(QStringLiteral("egd"))).mkdir(QStringLiteral("taken.egd")));
+    doc().projectFileName = QStringLiteral("before.egd");
     FileDialog *d = show(Save);
     messages.answers = {false};
     act(d, QStringLiteral("abc.txt"));
+    act(d, QStringLiteral("taken"));
+    act(d, QStringLiteral("../abc")); // reaches into another folder
     ASSERT_EQ(messages.asked.size(), 1u);
     EXPECT_EQ(
         messages.asked[0].text,
         QStringLiteral("グラフィックエディタ用のファイルではありません。拡張子を変更して保存しますか?"));
     EXPECT_EQ(messages.asked[0].parent, d);
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].caption, kTitle);
+    EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("保存できませんでした。")));
+    EXPECT_EQ(messages.shown[1].caption, kSaveCaption);
+    // Nothing was written; the dialog, its name and projectFileName stay.
+    EXPECT_EQ(QDir(root).entryList(QDir::Files) + QDir(at(QStringLiteral("egd"))).entryList(QDir::Files),
+              QStringList());
     EXPECT_EQ(dialogs().saveDialog(), d);
-    EXPECT_EQ(d->fileNameBox()->text(), QStringLiteral("abc.txt"));
-    EXPECT_EQ(doc().projectFileName, QString());
-    EXPECT_TRUE(QDir(at(QStringLiteral("egd"))).isEmpty());
+    EXPECT_EQ(d->fileNameBox()->text(), QStringLiteral("../abc"));
+    EXPECT_EQ(doc().projectFileName, QStringLiteral("before.egd"));
 
     // Enter in the name box acts once, as the button does.
     messages.answers = {true};
+    d->fileNameBox()->setText(QStringLiteral("abc.txt"));
     QTest::keyClick(d->fileNameBox(), Qt::Key_Return);
     EXPECT_EQ(QDir(at(QStringLiteral("egd"))).entryList(QDir::Files), QStringList{QStringLiteral("abc.egd")});
     EXPECT_EQ(doc().projectFileName, QStringLiteral("abc.egd"));
@@ -242,23 +249,6 @@ TEST_F(FileDialogsTest, UnusualNamesAreSavedIntoTheFolderShown)
         EXPECT_EQ(readFile(name), QByteArray("elsewhere"));
     }
     EXPECT_TRUE(messages.asked.empty() && messages.shown.empty());
-}
-
-TEST_F(FileDialogsTest, AFailedSaveSaysWhyAndKeepsTheDialogOpen)
-{
-    ASSERT_TRUE(QDir(at(QStringLiteral("egd"))).mkdir(QStringLiteral("taken.egd")));
-    doc().projectFileName = QStringLiteral("before.egd");
-    FileDialog *d = show(Save);
-    act(d, QStringLiteral("taken"));
-    act(d, QStringLiteral("../abc")); // reaches into another folder
-    ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(messages.shown[0].caption, kTitle);
-    EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("保存できませんでした。")));
-    EXPECT_EQ(messages.shown[1].caption, kSaveCaption);
-    EXPECT_EQ(QDir(root).entryList(QDir::Files), QStringList());
-    EXPECT_EQ(dialogs().saveDialog(), d);
-    EXPECT_EQ(d->fileNameBox()->text(), QStringLiteral("../abc"));
-    EXPECT_EQ(doc().projectFileName, QStringLiteral("before.egd"));
 }
 
 TEST_F(FileDialogsTest, OpenRefusesOrReportsWhatItCannotReadAndOnlyALeftDoubleClickOpens)
