@@ -27,7 +27,6 @@ TEST(EditorCommandLineTest, ReadsTheFileHelpAndVersion)
         {{}, Action::Run, Action::Run, {}, {}},
         {{"a.egd"}, Action::Run, Action::Run, "a.egd", {}},
         {{"--", "-a.egd"}, Action::Run, Action::Run, "-a.egd", {}},
-        {{"--help"}, Action::PrintHelp, Action::PrintHelp, {}, usage},
         {{"-h", "a.egd"}, Action::PrintHelp, Action::PrintHelp, {}, "FILE"},
         {{"-platform", "offscreen", "--help"}, Action::PrintHelp, Action::PrintHelp, {}, usage},
         {{"--version"}, Action::PrintVersion, Action::PrintVersion, {}, version},
@@ -39,14 +38,13 @@ TEST(EditorCommandLineTest, ReadsTheFileHelpAndVersion)
         {{"a.egd", "b.egd"}, Action::Run, Action::Refuse, {}, tryHelp},
     };
     for (const CommandLineCase &c : cases) {
+        SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());
         const QStringList arguments = QStringList{QStringLiteral("/usr/bin/vesk4-editor")} + c.arguments;
-        const std::string shown = c.arguments.join(QLatin1Char(' ')).toStdString();
-        EXPECT_EQ(parseEditorCommandLine(arguments, CommandLineStep::BeforeDisplay).action, c.beforeDisplay)
-            << shown;
+        EXPECT_EQ(parseEditorCommandLine(arguments, CommandLineStep::BeforeDisplay).action, c.beforeDisplay);
         const EditorCommandLine parsed = parseEditorCommandLine(arguments, CommandLineStep::Complete);
-        EXPECT_EQ(parsed.action, c.complete) << shown;
-        EXPECT_EQ(parsed.projectPath, c.projectPath) << shown;
-        EXPECT_TRUE(parsed.text.contains(c.textPart)) << shown << ": " << parsed.text.toStdString();
+        EXPECT_EQ(parsed.action, c.complete);
+        EXPECT_EQ(parsed.projectPath, c.projectPath);
+        EXPECT_TRUE(parsed.text.contains(c.textPart)) << parsed.text.toStdString();
     }
 }
 

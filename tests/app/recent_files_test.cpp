@@ -9,51 +9,25 @@
 namespace vesk4 {
 namespace {
 
-class RecentFilesTest : public ::testing::Test {
-protected:
-    QString path(int n) const { return folder.filePath(QStringLiteral("p%1.egd").arg(n)); }
-    QStringList paths(std::initializer_list<int> numbers) const
-    {
-        QStringList list;
-        for (int n : numbers)
-            list << path(n);
-        return list;
-    }
-
+TEST(RecentFilesTest, KeepsAbsolutePathsAndSkipsBlanksOfAHandEditedStore)
+{
     QTemporaryDir folder;
-    QSettings settings{folder.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
-};
-
-TEST_F(RecentFilesTest, KeepsTheEightNewestFirstWithoutRepeats)
-{
-    EXPECT_TRUE(recentFiles(settings).isEmpty());
+    QSettings settings(folder.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    QStringList paths;
     for (int n = 1; n <= 9; ++n)
-        addRecentFile(settings, path(n));
-    EXPECT_EQ(recentFiles(settings), paths({9, 8, 7, 6, 5, 4, 3, 2}));
+        paths << folder.filePath(QStringLiteral("p%1.egd").arg(n));
 
-    addRecentFile(settings, path(5));
-    EXPECT_EQ(recentFiles(settings), paths({5, 9, 8, 7, 6, 4, 3, 2}));
-    removeRecentFile(settings, path(7));
-    EXPECT_EQ(recentFiles(settings), paths({5, 9, 8, 6, 4, 3, 2}));
-
-    // Kept in the store: another settings object on the same file sees the same list.
-    settings.sync();
-    const QSettings again(settings.fileName(), QSettings::IniFormat);
-    EXPECT_EQ(recentFiles(again), paths({5, 9, 8, 6, 4, 3, 2}));
-}
-
-TEST_F(RecentFilesTest, StoresAbsolutePathsAndSkipsBlanksOfAHandEditedStore)
-{
     const QString before = QDir::currentPath();
     QDir::setCurrent(folder.path());
-    addRecentFile(settings, QStringLiteral("sub/../p1.egd"));
+    addRecentFile(settings, QStringLiteral("sub/../p2.egd"));
     QDir::setCurrent(before);
-    EXPECT_EQ(recentFiles(settings), paths({1}));
+    addRecentFile(settings, paths[0]);
+    addRecentFile(settings, paths[1]);
+    EXPECT_EQ(recentFiles(settings), (QStringList{paths[1], paths[0]}));
 
-    settings.setValue(
-        QStringLiteral("recentFiles"),
-        QStringList{"", path(1), path(2), "", path(3), path(4), path(5), path(6), path(7), path(8), path(9)});
-    EXPECT_EQ(recentFiles(settings), paths({1, 2, 3, 4, 5, 6, 7, 8}));
+    settings.setValue(QStringLiteral("recentFiles"),
+                      QStringList{""} + paths.mid(0, 3) + QStringList{""} + paths.mid(3));
+    EXPECT_EQ(recentFiles(settings), paths.mid(0, 8));
 }
 
 } // namespace
