@@ -1,18 +1,11 @@
 // Undo, redo and the guard of unsaved work through the window: the keys, the caption's modified
 // mark, and the question on closing.
 #include "app/page_bar.h"
-#include "canvas/canvas_view.h"
-#include "canvas/tool_panel.h"
 #include "files/file_dialogs.h"
 
 #include <QFile>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QToolButton>
 
-#include <gtest/gtest.h>
-
-#include "scripted_messages.h"
 #include "shown_window.h"
 
 namespace vesk4 {
@@ -20,47 +13,26 @@ namespace {
 
 class MainWindowHistory : public ShownWindowTest {
 protected:
-    void SetUp() override
-    {
-        ShownWindowTest::SetUp();
-        ASSERT_TRUE(dir.isValid());
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-
-    // A left click with the pen on canvas cell (x, y).
-    void clickCell(int x, int y)
-    {
-        const QPoint p(8 * x + 6, 10 * y + 6);
-        QTest::mousePress(canvas, Qt::LeftButton, {}, p);
-        QTest::mouseRelease(canvas, Qt::LeftButton, {}, p);
-    }
     void undoKey() { QTest::keySequence(&window, QKeySequence::Undo); }
     void redoKey() { QTest::keySequence(&window, QKeySequence::Redo); }
-    int16_t cell(int x, int y) const { return window.document().PixelData(0, x, y); }
 
     // Fills cells 0-3 x 0-3 of page 0 with entry 1, then takes them up with "移動".
     void liftTopLeftBlock()
     {
         for (int y = 0; y < 4; ++y)
             for (int x = 0; x < 4; ++x)
-                window.document().PixelData(0, x, y) = 1;
-        QTest::mouseClick(window.toolPanel()->toolButton(ToolButtons::kRange), Qt::LeftButton);
-        QTest::mousePress(canvas, Qt::LeftButton, {}, {4, 4});
-        sendMouseMove(canvas, {36, 44}, Qt::LeftButton);
-        QTest::mouseRelease(canvas, Qt::LeftButton, {}, {36, 44});
-        QTest::mouseClick(window.toolPanel()->toolButton(ToolButtons::kMove), Qt::LeftButton);
+                cell(x, y) = 1;
+        clickTool(ToolButtons::kRange);
+        drag({3, 3}, {35, 43});
+        clickTool(ToolButtons::kMove);
         EXPECT_EQ(cell(3, 3), 0);
     }
-
-    QTemporaryDir dir;
-    PictureSurface *canvas = window.canvasView()->canvas();
 };
 
 TEST_F(MainWindowHistory, RightDragAfterMoveDropsTheBlockAndOneUndoBringsTheSourceBack)
 {
     liftTopLeftBlock();
-    sendMouseMove(canvas, {200, 200}, Qt::RightButton);
+    moveOnCanvas({200, 200}, Qt::RightButton);
     EXPECT_FALSE(window.blockTools().floatingBlock().visible);
 
     // Undo shows the page the step belongs to.
@@ -106,21 +78,18 @@ TEST_F(MainWindowHistory, CaptionMarksChangesUntilSavedOrUndoneToTheSavedState)
 
 TEST_F(MainWindowHistory, EachAnswerToTheCloseQuestionDoesWhatItSays)
 {
-    struct Case {
+    const struct {
         SaveChoice choice;
-        bool hasFile;
-        bool closes;
-        bool writesFile;
-    };
-    const Case cases[] = {
+        bool hasFile, closes, writesFile;
+    } cases[] = {
         {SaveChoice::Save, true, true, true},
         {SaveChoice::Save, false, false, false}, // the save dialog opens instead
         {SaveChoice::Discard, true, true, false},
         {SaveChoice::Cancel, true, false, false},
     };
-    for (const Case &c : cases) {
+    const QString file = dir.filePath(QStringLiteral("close.egd"));
+    for (const auto &c : cases) {
         SCOPED_TRACE(int(c.choice) * 2 + c.hasFile);
-        const QString file = dir.filePath(QStringLiteral("close.egd"));
         QFile::remove(file);
         MainWindow w;
         w.setMessageBoxes(&messages);
@@ -133,16 +102,14 @@ TEST_F(MainWindowHistory, EachAnswerToTheCloseQuestionDoesWhatItSays)
         messages.saveChoices = {c.choice};
 
         EXPECT_EQ(w.close(), c.closes);
-        EXPECT_EQ(messages.askedToSave.size(), 1u);
-        EXPECT_EQ(messages.askedToSave.back().text,
-                  QStringLiteral("変更が保存されていません。保存しますか？"));
+        ASSERT_EQ(messages.askedToSave.size(), 1u);
+        EXPECT_EQ(messages.askedToSave[0].text, QStringLiteral("変更が保存されていません。保存しますか？"));
         EXPECT_EQ(w.isVisible(), !c.closes);
         EXPECT_EQ(w.fileDialogs()->exportDialog() == nullptr, c.closes);
         EXPECT_EQ(w.fileDialogs()->saveDialog() != nullptr, c.choice == SaveChoice::Save && !c.hasFile);
         EXPECT_EQ(QFile::exists(file), c.writesFile);
         EXPECT_EQ(w.isDocumentModified(), !c.writesFile);
         messages.askedToSave.clear();
-        messages.saveChoices.clear();
     }
 }
 
