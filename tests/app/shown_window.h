@@ -1,19 +1,29 @@
 // What the window's widget tests share: a main window shown and active on the offscreen screen in
-// the style the editor runs with, its message boxes answered from a script, a scratch folder, and
-// the mouse on the canvas.
+// the style the editor runs with, its message boxes answered from a script, a scratch folder, its
+// panels, and the mouse on the canvas.
 #pragma once
 
+#include "app/main_menu.h"
 #include "app/main_window.h"
+#include "app/page_bar.h"
+#include "app/settings_panel.h"
 #include "canvas/canvas_view.h"
 #include "canvas/tool_panel.h"
+#include "palette/palette_panel.h"
 #include "scripted_messages.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QFile>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QUndoStack>
 
 #include <gtest/gtest.h>
 
@@ -62,13 +72,25 @@ protected:
         moveOnCanvas(to, Qt::LeftButton);
         release(Qt::LeftButton, to);
     }
-    void clickTool(int index) { QTest::mouseClick(window.toolPanel()->toolButton(index), Qt::LeftButton); }
-    int16_t &cell(int x, int y) { return window.document().PixelData(0, x, y); }
+    void clickTool(int index) { QTest::mouseClick(tools->toolButton(index), Qt::LeftButton); }
+    void clickPage(int page) { QTest::mouseClick(pages->pageButton(page), Qt::LeftButton); }
+    int16_t &cell(int x, int y) { return doc.PixelData(0, x, y); }
+    void writeFile(const QString &name, const QByteArray &bytes) const
+    {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
 
     QTemporaryDir dir;
     ScriptedMessages messages;
     MainWindow window;
+    Document &doc = window.document();
     PictureSurface *canvas = window.canvasView()->canvas();
+    PageBar *pages = window.pageBar();
+    ToolPanel *tools = window.toolPanel();
+    PalettePanel *palette = window.palettePanel();
+    SettingsPanel *settings = window.settingsPanel();
 };
 
 } // namespace vesk4
