@@ -51,6 +51,26 @@ protected:
         ASSERT_TRUE(window.openProjectFile(dir.filePath(QStringLiteral("p.egd"))));
     }
 
+    // What the controls show: name, width, height, pattern count, output flag, checked colour mode.
+    QStringList shown() const
+    {
+        int mode = -1;
+        for (int option = 0; option < 5; ++option)
+            mode = palette->modeButton(option)->isChecked() ? option : mode;
+        return {settings->nameBox()->text(),
+                settings->sizeList(0)->currentText(),
+                settings->sizeList(1)->currentText(),
+                count->text(),
+                QString::number(settings->outputCheckBox()->isChecked()),
+                QString::number(mode)};
+    }
+    // What the page stores, and the pattern size of the page shown.
+    QList<int> stored(int page) const
+    {
+        return {doc.ChrSizeX[page],  doc.ChrSizeY[page],      doc.ChrPtnNum[page],     doc.ChrOutFlag[page],
+                doc.ColorMode[page], doc.currentPatternWidth, doc.currentPatternHeight};
+    }
+
     GridPanel *grid = window.gridPanel();
     QLineEdit *count = settings->numberBox(SettingsPanel::kPatternCountBox);
 };
@@ -130,49 +150,37 @@ TEST_F(MainWindowSettings, NameBoxNamesThePageAndItsButton)
 
 TEST_F(MainWindowSettings, PageSwitchShowsEachPageWithItsOwnValuesAndKeepsTheRest)
 {
-    // Page 0: 16 x 24, 5 patterns, exported, "2色Ex".
+    // Page 0: 16 x 24, 5 patterns, exported, "2色Ex", which shows entry 2 mid-grey.
     QTest::keyClick(settings->sizeList(0), Qt::Key_Down); // 8 -> 16
     choose(settings->sizeList(1), QStringLiteral("24"));
     paste(count, QStringLiteral("5"));
     QTest::keyClick(settings->outputCheckBox(), Qt::Key_Space);
+    cell(0, 20) = 2;
     QTest::mouseClick(palette->modeButton(kMode2Ex), Qt::LeftButton);
+    EXPECT_EQ(window.renderer().canvas().pixelColor(4, 205), QColor(128, 128, 128));
     QTest::keyClick(window.canvasView()->scrollBar(), Qt::Key_Down);
     EXPECT_EQ(window.state().scrollRow, 1);
     window.canvasView()->scrollBar()->setValue(20);
     paste(grid->numberBox(0), QStringLiteral("4"));
 
-    const auto expectPage
-        = [&](int page, const char *width, const char *height, const char *patterns, bool output, int mode) {
-              SCOPED_TRACE(page);
-              EXPECT_EQ(window.state().currentPage, page);
-              EXPECT_EQ(settings->nameBox()->text(), doc.ChrName[page]);
-              EXPECT_EQ(settings->sizeList(0)->currentText(), QString::fromUtf8(width));
-              EXPECT_EQ(settings->sizeList(1)->currentText(), QString::fromUtf8(height));
-              EXPECT_EQ(count->text(), QString::fromUtf8(patterns));
-              EXPECT_EQ(settings->outputCheckBox()->isChecked(), output);
-              EXPECT_TRUE(palette->modeButton(mode)->isChecked());
-              EXPECT_EQ(doc.ChrSizeX[page], QString::fromUtf8(width).toInt());
-              EXPECT_EQ(doc.currentPatternWidth, QString::fromUtf8(width).toInt());
-              EXPECT_EQ(doc.ChrSizeY[page], QString::fromUtf8(height).toInt());
-              EXPECT_EQ(doc.currentPatternHeight, QString::fromUtf8(height).toInt());
-              EXPECT_EQ(doc.ChrPtnNum[page], QString::fromUtf8(patterns).toInt());
-              EXPECT_EQ(doc.ChrOutFlag[page], output ? 1 : 0);
-              EXPECT_EQ(doc.ColorMode[page], mode);
-              EXPECT_EQ(buttonBackground(pages->pageButton(page)), kLightGreen);
-              // Scroll, grid and pens belong to no page.
-              EXPECT_EQ(window.state().scrollRow, 20);
-              EXPECT_EQ(doc.GridX, 4);
-              EXPECT_EQ(window.state().leftPenEntry, 1);
-              EXPECT_EQ(window.state().rightPenEntry, 0);
-          };
-    expectPage(0, "16", "24", "5", true, kMode2Ex);
-    clickPage(7);
-    expectPage(7, "8", "8", "0", false, kMode2);
-    EXPECT_NE(buttonBackground(pages->pageButton(0)), kLightGreen);
-    clickPage(0);
-    expectPage(0, "16", "24", "5", true, kMode2Ex);
-    clickPage(0); // the current page's button stays highlighted when clicked again
-    EXPECT_EQ(buttonBackground(pages->pageButton(0)), kLightGreen);
+    for (int page : {0, 7, 0}) {
+        clickPage(page); // the current page's button stays highlighted when clicked again
+        EXPECT_EQ(buttonBackground(pages->pageButton(page)), kLightGreen);
+        EXPECT_EQ(shown(),
+                  page == 0 ? QStringList({"Chr00", "16", "24", "5", "1", "4"})
+                            : QStringList({"Chr07", "8", "8", "0", "0", "3"}));
+        EXPECT_EQ(stored(page),
+                  page == 0 ? QList<int>({16, 24, 5, 1, 4, 16, 24}) : QList<int>({8, 8, 0, 0, 3, 8, 8}));
+        // Scroll, grid and pens belong to no page.
+        EXPECT_EQ(QList<int>({window.state().scrollRow, doc.GridX, window.state().leftPenEntry,
+                              window.state().rightPenEntry}),
+                  QList<int>({20, 4, 1, 0}));
+    }
+    EXPECT_NE(buttonBackground(pages->pageButton(7)), kLightGreen);
+    // The colour mode changes what the canvas shows, not the cells.
+    QTest::mouseClick(palette->modeButton(kMode2), Qt::LeftButton);
+    EXPECT_EQ(window.renderer().canvas().pixelColor(4, 5), QColor(255, 255, 255));
+    EXPECT_EQ(cell(0, 20), 2);
 }
 
 // Values a file holds that no control can show: the size lists keep their previous item, a count
@@ -192,22 +200,15 @@ TEST_F(MainWindowSettings, LoadedValuesOutsideTheListsAndBoxes)
     });
     EXPECT_EQ(pages->pageButton(2)->text(), QStringLiteral("EIGHTCHR")); // whole after a load
     clickPage(2);
-    EXPECT_EQ(settings->sizeList(0)->currentText(), QStringLiteral("8")); // the previous selection
-    EXPECT_EQ(doc.currentPatternWidth, 12);
-    EXPECT_EQ(doc.currentPatternHeight, 10);
-    EXPECT_EQ(count->text(), QStringLiteral("0"));
-    EXPECT_EQ(doc.ChrPtnNum[2], 0);
+    EXPECT_EQ(shown(), QStringList({"EIGHTCHR", "8", "8", "0", "0", "-1"}));
+    EXPECT_EQ(stored(2), QList<int>({12, 10, 0, 5, 7, 12, 10}));
     EXPECT_EQ(pages->pageButton(2)->text(), QStringLiteral("EIGHTCH")); // the name box's rule
-    EXPECT_FALSE(settings->outputCheckBox()->isChecked()); // only 1 is exported, so only 1 shows checked
-    for (int mode = 0; mode < 5; ++mode)
-        EXPECT_FALSE(palette->modeButton(mode)->isChecked()) << mode;
     EXPECT_EQ(palette->penLabel(6)->text(), QStringLiteral("0")); // shown like the monochrome modes
     EXPECT_EQ(palette->penLabel(7)->text(), QStringLiteral("255"));
     clickPage(3);
     EXPECT_EQ(settings->nameBox()->text().size(), longName.size());
     clickPage(0);
     EXPECT_EQ(doc.ChrOutFlag[2], 5);
-    EXPECT_EQ(doc.ChrSizeX[2], 12);
     EXPECT_EQ(doc.ChrName[3].size(), longName.size());
 
     // Choosing the item a list already shows stores it; a click on the box stores its flag.
@@ -215,21 +216,7 @@ TEST_F(MainWindowSettings, LoadedValuesOutsideTheListsAndBoxes)
     choose(settings->sizeList(0), QStringLiteral("8"));
     choose(settings->sizeList(1), QStringLiteral("8"));
     QTest::keyClick(settings->outputCheckBox(), Qt::Key_Space);
-    EXPECT_EQ(QPoint(doc.ChrSizeX[2], doc.ChrSizeY[2]), QPoint(8, 8));
-    EXPECT_EQ(QPoint(doc.currentPatternWidth, doc.currentPatternHeight), QPoint(8, 8));
-    EXPECT_EQ(doc.ChrOutFlag[2], 1);
-}
-
-TEST_F(MainWindowSettings, ColourModeOptionsChangeTheDisplayOnly)
-{
-    cell(0, 0) = 2;
-    QTest::mouseClick(palette->modeButton(kMode2Ex), Qt::LeftButton);
-    EXPECT_EQ(doc.ColorMode[0], kMode2Ex);
-    EXPECT_EQ(window.renderer().canvas().pixelColor(4, 5), QColor(128, 128, 128));
-    QTest::mouseClick(palette->modeButton(kMode2), Qt::LeftButton);
-    EXPECT_EQ(doc.ColorMode[0], kMode2);
-    EXPECT_EQ(window.renderer().canvas().pixelColor(4, 5), QColor(255, 255, 255));
-    EXPECT_EQ(cell(0, 0), 2);
+    EXPECT_EQ(stored(2), QList<int>({8, 8, 0, 1, 7, 8, 8}));
 }
 
 TEST_F(MainWindowSettings, PaletteOptionsLineUpWithTheColourRows)
