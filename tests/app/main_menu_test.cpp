@@ -3,8 +3,6 @@
 #include "version.h"
 
 #include "files/file_dialog.h"
-#include "files/file_dialogs.h"
-#include "files/project_file.h"
 
 #include <QDir>
 #include <QMenu>
@@ -55,13 +53,6 @@ protected:
         written.ChrName[0] = name;
         EXPECT_TRUE(saveProject(written, dir.filePath(name + QStringLiteral(".egd"))));
         return dir.filePath(name + QStringLiteral(".egd"));
-    }
-    QStringList recentCaptions() const
-    {
-        QStringList captions;
-        for (const QAction *action : menu->recentFilesMenu()->actions())
-            captions << action->text();
-        return captions;
     }
     void drop(const QString &file)
     {
@@ -242,32 +233,31 @@ TEST_F(MainMenuTest, NewGivesTheStartUpDocumentCaptionAndControls)
     EXPECT_EQ(window.renderer().canvas(), fresh.renderer().canvas());
 }
 
-TEST_F(MainMenuTest, RecentFilesKeepTheEightNewestAndDropAMissingOne)
+// The list itself is the recent files' own; the menu numbers its entries, escapes "&", and drops
+// a file that has gone.
+TEST_F(MainMenuTest, RecentFilesOpenTheirProjectOrDropAMissingOne)
 {
     EXPECT_FALSE(menu->recentFilesMenu()->isEnabled());
-    QStringList opened;
-    for (int n = 1; n <= 9; ++n) {
-        opened.prepend(writeProject(QStringLiteral("p%1").arg(n)));
-        ASSERT_TRUE(window.openNamedProject(opened.front()));
-    }
-    QStringList expected;
-    for (int i = 0; i < 8; ++i)
-        expected << QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(opened[i]));
-    EXPECT_EQ(recentCaptions(), expected);
-
-    // p7 is gone: its entry says so, leaves the list and opens nothing.
-    ASSERT_TRUE(QFile::remove(opened[2]));
-    menu->recentFilesMenu()->actions().at(2)->trigger();
+    const QStringList opened{writeProject(QStringLiteral("p&1")), writeProject(QStringLiteral("p2")),
+                             writeProject(QStringLiteral("p3"))};
+    for (const QString &path : opened)
+        ASSERT_TRUE(window.openNamedProject(path));
+    QStringList captions;
+    for (const QAction *action : menu->recentFilesMenu()->actions())
+        captions << action->text();
+    EXPECT_EQ(captions,
+              QStringList({QStringLiteral("&1 ") + QDir::toNativeSeparators(opened[2]),
+                           QStringLiteral("&2 ") + QDir::toNativeSeparators(opened[1]),
+                           QStringLiteral("&3 ") + QDir::toNativeSeparators(dir.filePath("p&&1.egd"))}));
+    ASSERT_TRUE(QFile::remove(opened[1]));
+    menu->recentFilesMenu()->actions().at(1)->trigger();
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_TRUE(messages.shown[0].text.contains(QDir::toNativeSeparators(opened[2])));
-    EXPECT_EQ(recentCaptions().size(), 7);
-    EXPECT_FALSE(recentCaptions().join(QLatin1Char('\n')).contains(QStringLiteral("p7.egd")));
-    EXPECT_EQ(doc.ChrName[0], QStringLiteral("p9"));
-
-    // An entry opens its project and moves to the top.
-    menu->recentFilesMenu()->actions().at(3)->trigger();
-    EXPECT_EQ(doc.ChrName[0], QStringLiteral("p5"));
-    EXPECT_TRUE(recentCaptions().at(0).endsWith(QStringLiteral("p5.egd")));
+    EXPECT_TRUE(messages.shown[0].text.contains(QDir::toNativeSeparators(opened[1])));
+    EXPECT_EQ(menu->recentFilesMenu()->actions().size(), 2);
+    EXPECT_EQ(doc.ChrName[0], QStringLiteral("p3"));
+    menu->recentFilesMenu()->actions().at(1)->trigger(); // opens and moves to the top
+    EXPECT_EQ(doc.ChrName[0], QStringLiteral("p&1"));
+    EXPECT_TRUE(menu->recentFilesMenu()->actions().at(0)->text().endsWith(QStringLiteral("p&&1.egd")));
 }
 
 TEST_F(MainMenuTest, AboutNamesProgramVersionToolkitAndLicenceAndQuitCloses)

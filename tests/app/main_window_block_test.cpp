@@ -1,6 +1,5 @@
 // The range and block tools through the window: dragging a range on the canvas, the tool buttons,
 // the floating block following the pointer, pasting and discarding it, and the transforms.
-#include "widgets/button_colour.h"
 
 #include "shown_window.h"
 

@@ -1,6 +1,5 @@
 // Undo, redo and the guard of unsaved work through the window: the keys, the caption's modified
 // mark, and the question on closing.
-#include "files/file_dialogs.h"
 
 #include "shown_window.h"
 
@@ -46,21 +45,6 @@ TEST_F(MainWindowHistory, UndoWhileABlockFloatsDropsItSoNoPasteCanDoubleTheSourc
     EXPECT_EQ(window.state().toolMode, kToolRange);
     EXPECT_EQ(cell(3, 3), 1);
     EXPECT_EQ(window.undoStack().index(), 0);
-}
-
-TEST_F(MainWindowHistory, CaptionMarksChangesUntilSavedOrUndoneToTheSavedState)
-{
-    clickCell(2, 2);
-    EXPECT_TRUE(window.isWindowModified());
-    ASSERT_TRUE(window.saveProjectFile(dir.filePath(QStringLiteral("a.egd"))));
-    EXPECT_FALSE(window.isWindowModified());
-    clickCell(4, 2);
-    EXPECT_TRUE(window.isWindowModified());
-    undoKey();
-    EXPECT_FALSE(window.isWindowModified());
-    undoKey();
-    EXPECT_TRUE(window.isWindowModified());
-    EXPECT_EQ(cell(2, 2), 0);
 }
 
 TEST_F(MainWindowHistory, EachAnswerToTheCloseQuestionDoesWhatItSays)

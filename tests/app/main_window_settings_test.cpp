@@ -1,16 +1,9 @@
 // The settings, grid and palette frames and the page buttons: what typing, picking and clicking
 // store in the tables, and how a page switch brings every control in line with the page shown.
-#include "app/grid_panel.h"
-#include "files/project_file.h"
-#include "widgets/button_colour.h"
 #include "widgets/twips.h"
 
 #include <QAbstractItemView>
-#include <QCheckBox>
 #include <QClipboard>
-#include <QComboBox>
-#include <QLabel>
-#include <QRadioButton>
 
 #include "shown_window.h"
 
@@ -111,8 +104,9 @@ TEST_F(MainWindowSettings, NumberBoxesAcceptWhatFitsTheirLimits)
         (c.typed ? typeOver : paste)(box, QString::fromUtf8(c.text));
         EXPECT_EQ(box->text(), QString::fromUtf8(c.shown));
         EXPECT_EQ(c.box == 0 ? doc.GridX : c.box == 1 ? doc.GridY : doc.ChrPtnNum[0], c.stored);
-        if (c.box != 4)
+        if (c.box != 4) {
             EXPECT_EQ(grid->spinBar(c.box)->value(), (c.box == 0 ? 128 : 96) - c.stored);
+        }
     }
 }
 

@@ -1,15 +1,9 @@
 // The main window as it opens: every control in its start-up state, and the canvas and thumbnail
 // showing what the renderer painted.
-#include "app/grid_panel.h"
 #include "files/file_panel.h"
 #include "palette/colour_model.h"
-#include "widgets/button_colour.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
-#include <QRadioButton>
 
 #include "shown_window.h"
 

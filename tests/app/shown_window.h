@@ -3,21 +3,29 @@
 // panels, and the mouse on the canvas.
 #pragma once
 
+#include "app/grid_panel.h"
 #include "app/main_menu.h"
 #include "app/main_window.h"
 #include "app/page_bar.h"
 #include "app/settings_panel.h"
 #include "canvas/canvas_view.h"
 #include "canvas/tool_panel.h"
+#include "files/file_dialogs.h"
+#include "files/project_file.h"
 #include "palette/palette_panel.h"
 #include "scripted_messages.h"
+#include "widgets/button_colour.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QStyleFactory>
 #include <QTemporaryDir>
