@@ -6,7 +6,6 @@
 namespace vesk4 {
 namespace {
 
-const QColor kLightGreen(0xC0, 0xFF, 0xC0);
 const QColor kLightYellow(0xFF, 0xFF, 0xC0);
 
 class MainWindowBlock : public ShownWindowTest {

@@ -37,6 +37,9 @@
 
 namespace vesk4 {
 
+// The shade of the current page's button and of the active tool.
+inline const QColor kLightGreen(0xC0, 0xFF, 0xC0);
+
 // A move to a position in the widget's pixels with exactly these buttons held, as the toolkit
 // delivers it during a drag or, with none, a hover. QTest's own moves carry only the buttons it
 // pressed itself.
