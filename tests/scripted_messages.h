@@ -28,25 +28,12 @@ public:
     bool ask(QWidget *parent, const QString &caption, const QString &text) override
     {
         asked.push_back({parent, caption, text});
-        if (answers.empty()) {
-            ADD_FAILURE() << "unexpected question: " << text.toStdString();
-            return false;
-        }
-        const bool yes = answers.front();
-        answers.pop_front();
-        return yes;
+        return nextAnswer(answers, false, text);
     }
-
     SaveChoice askToSave(QWidget *parent, const QString &caption, const QString &text) override
     {
         askedToSave.push_back({parent, caption, text});
-        if (saveChoices.empty()) {
-            ADD_FAILURE() << "unexpected question: " << text.toStdString();
-            return SaveChoice::Cancel;
-        }
-        const SaveChoice choice = saveChoices.front();
-        saveChoices.pop_front();
-        return choice;
+        return nextAnswer(saveChoices, SaveChoice::Cancel, text);
     }
 
     std::deque<bool> answers;
@@ -54,6 +41,19 @@ public:
     std::vector<Message> askedToSave;
     std::vector<Message> shown;
     std::vector<Message> asked;
+
+private:
+    template <class Answer>
+    static Answer nextAnswer(std::deque<Answer> &script, Answer unscripted, const QString &question)
+    {
+        if (script.empty()) {
+            ADD_FAILURE() << "unexpected question: " << question.toStdString();
+            return unscripted;
+        }
+        const Answer answer = script.front();
+        script.pop_front();
+        return answer;
+    }
 };
 
 } // namespace vesk4

@@ -1,32 +1,16 @@
 // The menu bar and the keys on the real window: what each entry and key does, that the panels stay
 // as they were, that a text box keeps its keys, the recent files and a dropped project file.
-#include "app/main_menu.h"
 #include "version.h"
 
-#include "app/page_bar.h"
-#include "app/settings_panel.h"
-#include "canvas/canvas_view.h"
-#include "canvas/tool_panel.h"
 #include "files/file_dialog.h"
-#include "files/file_dialogs.h"
-#include "files/project_file.h"
 
-#include <QAction>
 #include <QDir>
-#include <QFile>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QPushButton>
-#include <QScrollBar>
 #include <QSettings>
-#include <QTemporaryDir>
-#include <QToolButton>
-#include <QUndoStack>
 #include <QUrl>
 
-#include "scripted_messages.h"
 #include "shown_window.h"
 
 namespace vesk4 {
@@ -39,35 +23,25 @@ protected:
         // Each test starts with no recent files; the window listed the store when it was made.
         QSettings().clear();
         menu->showRecentFiles();
-        ASSERT_TRUE(dir.isValid());
         // The save dialog starts in the working folder (there is no egd/ in it).
         previousFolder = QDir::currentPath();
         ASSERT_TRUE(QDir::setCurrent(dir.path()));
         ShownWindowTest::SetUp();
-        window.setMessageBoxes(&messages);
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
     void TearDown() override { QDir::setCurrent(previousFolder); }
 
-    QString path(const QString &name) const { return dir.filePath(name); }
     QByteArray bytesOf(const QString &name) const
     {
-        QFile file(path(name));
+        QFile file(dir.filePath(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
     }
-    // A left click of the pen on view cell (x, y): one edit step.
-    void paint(int x, int y)
+    // Saves with the key given, through the save dialog it shows.
+    void saveThroughTheDialog(QKeyCombination key, const QString &name)
     {
-        const QPoint at(x * 8 + 4, y * 10 + 5);
-        QTest::mousePress(window.canvasView()->canvas(), Qt::LeftButton, {}, at);
-        QTest::mouseRelease(window.canvasView()->canvas(), Qt::LeftButton, {}, at);
-    }
-    void saveThroughTheDialog(const QString &name)
-    {
-        QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(&window, key.key(), key.keyboardModifiers());
         FileDialog *dialog = window.fileDialogs()->saveDialog();
         ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("保存"));
         dialog->fileNameBox()->setText(name);
         QTest::mouseClick(dialog->actionButton(), Qt::LeftButton);
         ASSERT_EQ(window.fileDialogs()->saveDialog(), nullptr);
@@ -75,17 +49,10 @@ protected:
     // A project whose page 0 is named name.
     QString writeProject(const QString &name)
     {
-        Document doc = window.document();
-        doc.ChrName[0] = name;
-        EXPECT_TRUE(saveProject(doc, path(name + QStringLiteral(".egd"))));
-        return path(name + QStringLiteral(".egd"));
-    }
-    QStringList recentCaptions() const
-    {
-        QStringList captions;
-        for (const QAction *action : menu->recentFilesMenu()->actions())
-            captions << action->text();
-        return captions;
+        Document written = doc;
+        written.ChrName[0] = name;
+        EXPECT_TRUE(saveProject(written, dir.filePath(name + QStringLiteral(".egd"))));
+        return dir.filePath(name + QStringLiteral(".egd"));
     }
     void drop(const QString &file)
     {
@@ -100,12 +67,8 @@ protected:
         QCoreApplication::processEvents(); // the open waits for the drop to end
     }
 
-    QTemporaryDir dir;
     QString previousFolder;
-    ScriptedMessages messages;
     MainMenu *menu = window.mainMenu();
-    PageBar *pages = window.pageBar();
-    ToolPanel *tools = window.toolPanel();
 };
 
 TEST_F(MainMenuTest, MenuBarSitsAboveThePanelsAsTheyWere)
@@ -114,7 +77,6 @@ TEST_F(MainMenuTest, MenuBarSitsAboveThePanelsAsTheyWere)
     for (const QAction *action : window.menuBar()->actions())
         titles << action->text();
     EXPECT_EQ(titles, QStringList({"ファイル(&F)", "編集(&E)", "表示(&V)", "ヘルプ(&H)"}));
-
     const QWidget *panels = window.centralWidget();
     EXPECT_GT(window.menuBar()->height(), 0);
     EXPECT_EQ(panels->y(), window.menuBar()->height());
@@ -126,30 +88,28 @@ TEST_F(MainMenuTest, MenuBarSitsAboveThePanelsAsTheyWere)
 // Page Down and Page Up press the next or previous page's button, and only one that can be pressed.
 TEST_F(MainMenuTest, PageKeysTurnPagesAsTheirButtonsWould)
 {
-    struct PageCase {
+    const struct {
         int from;
         Qt::Key key;
         int to;
-    };
-    for (const PageCase &c : {PageCase{0, Qt::Key_PageDown, 1}, PageCase{6, Qt::Key_PageUp, 5},
-                              PageCase{0, Qt::Key_PageUp, 0}, PageCase{30, Qt::Key_PageDown, 30}}) {
+    } cases[] = {
+        {0, Qt::Key_PageDown, 1}, {6, Qt::Key_PageUp, 5}, {0, Qt::Key_PageUp, 0}, {30, Qt::Key_PageDown, 30}};
+    for (const auto &c : cases) {
         pages->pageButton(c.from)->click();
         QTest::keyClick(&window, c.key);
         EXPECT_EQ(window.state().currentPage, c.to) << c.from;
-        EXPECT_EQ(window.settingsPanel()->nameBox()->text(), window.document().ChrName[c.to]) << c.from;
-        EXPECT_EQ(pages->pageButton(c.to)->palette().color(QPalette::Button), QColor(0xC0, 0xFF, 0xC0));
+        EXPECT_EQ(settings->nameBox()->text(), doc.ChrName[c.to]) << c.from;
     }
 }
 
 // A tool key picks the tool, except in a text box, which takes it as text.
 TEST_F(MainMenuTest, AToolKeyTypesIntoTheNameBoxThatHasTheFocus)
 {
-    QLineEdit *name = window.settingsPanel()->nameBox();
+    QLineEdit *name = settings->nameBox();
     name->setFocus();
     QTest::keyClick(name, Qt::Key_End);
     QTest::keyClicks(name, QStringLiteral("scp"));
-    EXPECT_EQ(name->text(), QStringLiteral("Chr00scp"));
-    EXPECT_EQ(window.document().ChrName[0], QStringLiteral("Chr00scp"));
+    EXPECT_EQ(doc.ChrName[0], QStringLiteral("Chr00scp"));
     EXPECT_EQ(window.state().toolMode, kToolPen);
 
     window.canvasView()->setFocus();
@@ -167,15 +127,11 @@ TEST_F(MainMenuTest, ToolEntriesFollowTheirButtons)
                 << step << " " << index;
     };
     expectMirrored("start");
-    menu->toolAction(1)->trigger();
-    PictureSurface *canvas = window.canvasView()->canvas();
-    QTest::mousePress(canvas, Qt::LeftButton, {}, QPoint(4, 4));
-    QTest::mouseMove(canvas, QPoint(30, 30));
-    QTest::mouseRelease(canvas, Qt::LeftButton, {}, QPoint(30, 30));
+    menu->toolAction(ToolButtons::kRange)->trigger();
+    drag({3, 3}, {29, 29});
     ASSERT_TRUE(tools->toolButton(ToolButtons::kCopy)->isEnabled());
     expectMirrored("range");
     QTest::keyClick(&window, Qt::Key_C);
-    ASSERT_TRUE(tools->toolButton(ToolButtons::kTurn)->isEnabled());
     ASSERT_EQ(window.state().toolMode, kToolFloating);
     expectMirrored("copy");
     QTest::keyClick(&window, Qt::Key_P);
@@ -183,44 +139,31 @@ TEST_F(MainMenuTest, ToolEntriesFollowTheirButtons)
     expectMirrored("pen");
 }
 
-// Ctrl+S writes the current file as the save dialog would, without showing it.
+// Ctrl+S shows the save dialog for the start-up document, then writes the current file without it;
+// a save that cannot be written leaves the file as it was and says why.
 TEST_F(MainMenuTest, SaveWritesTheCurrentFileWithoutADialog)
 {
-    paint(1, 1);
-    saveThroughTheDialog(QStringLiteral("quick"));
+    clickCell(1, 1);
+    saveThroughTheDialog(QKeyCombination(Qt::ControlModifier, Qt::Key_S), QStringLiteral("quick"));
     const QByteArray first = bytesOf(QStringLiteral("quick.egd"));
-    EXPECT_EQ(window.currentFilePath(), path(QStringLiteral("quick.egd")));
+    EXPECT_EQ(window.currentFilePath(), dir.filePath(QStringLiteral("quick.egd")));
 
-    paint(2, 3);
+    clickCell(2, 3);
     EXPECT_TRUE(window.isWindowModified());
     QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(window.fileDialogs()->saveDialog(), nullptr);
     EXPECT_FALSE(window.isWindowModified());
-    EXPECT_TRUE(messages.shown.empty());
-
-    saveThroughTheDialog(QStringLiteral("again"));
+    saveThroughTheDialog(QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_S),
+                         QStringLiteral("again"));
     EXPECT_EQ(bytesOf(QStringLiteral("quick.egd")), bytesOf(QStringLiteral("again.egd")));
     EXPECT_NE(bytesOf(QStringLiteral("quick.egd")), first);
-}
+    EXPECT_TRUE(messages.shown.empty());
 
-// A save that cannot be written leaves the file as it was and says why.
-TEST_F(MainMenuTest, AFailedSaveKeepsTheFileWholeAndSaysWhy)
-{
-    saveThroughTheDialog(QStringLiteral("kept"));
-    const QByteArray before = bytesOf(QStringLiteral("kept.egd"));
-    window.document().ChrName[2] = QStringLiteral("a,b"); // a name the file cannot hold
+    doc.ChrName[2] = QStringLiteral("a,b"); // a name the file cannot hold
     QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("保存できませんでした。")));
-    EXPECT_EQ(bytesOf(QStringLiteral("kept.egd")), before);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"kept.egd"}));
-}
-
-TEST_F(MainMenuTest, SaveWithoutACurrentFileShowsTheSaveDialog)
-{
-    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
-    ASSERT_NE(window.fileDialogs()->saveDialog(), nullptr);
-    EXPECT_EQ(window.fileDialogs()->saveDialog()->windowTitle(), QStringLiteral("保存"));
+    EXPECT_EQ(bytesOf(QStringLiteral("again.egd")), bytesOf(QStringLiteral("quick.egd")));
 }
 
 // The history's entries name the step and act on the keys.
@@ -229,101 +172,58 @@ TEST_F(MainMenuTest, UndoAndRedoNameTheStepAndTakeTheKeys)
     QAction *undo = menu->action(MainMenu::Undo);
     QAction *redo = menu->action(MainMenu::Redo);
     EXPECT_FALSE(undo->isEnabled());
-    paint(4, 2);
-    ASSERT_EQ(window.document().PixelData(0, 4, 2), 1);
+    clickCell(4, 2);
     ASSERT_FALSE(window.undoStack().undoText().isEmpty());
     EXPECT_TRUE(undo->isEnabled());
     EXPECT_EQ(undo->text(), QStringLiteral("元に戻す ") + window.undoStack().undoText());
-
     QTest::keySequence(&window, undo->shortcut());
-    EXPECT_EQ(window.document().PixelData(0, 4, 2), 0);
+    EXPECT_EQ(cell(4, 2), 0);
     EXPECT_EQ(redo->text(), QStringLiteral("やり直し ") + window.undoStack().redoText());
     QTest::keySequence(&window, redo->shortcut());
-    EXPECT_EQ(window.document().PixelData(0, 4, 2), 1);
+    EXPECT_EQ(cell(4, 2), 1);
 }
 
-// New and a dropped file ask first about unsaved changes; cancel keeps everything.
+// New and a dropped project file ask first about unsaved changes; cancel keeps everything. Only a
+// project file is taken from a drop.
 TEST_F(MainMenuTest, NewAndDropAskAboutUnsavedChanges)
 {
     const QString project = writeProject(QStringLiteral("dropped"));
-    paint(1, 1);
+    ASSERT_TRUE(QFile::copy(project, dir.filePath(QStringLiteral("dropped.txt"))));
+    clickCell(1, 1);
     messages.saveChoices = {SaveChoice::Cancel, SaveChoice::Cancel, SaveChoice::Discard};
     QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
     drop(project);
+    drop(dir.filePath(QStringLiteral("dropped.txt")));
     EXPECT_EQ(messages.askedToSave.size(), 2u);
-    EXPECT_EQ(window.document().PixelData(0, 1, 1), 1);
-    EXPECT_EQ(window.document().ChrName[0], QStringLiteral("Chr00"));
+    EXPECT_EQ(cell(1, 1), 1);
+    EXPECT_EQ(doc.ChrName[0], QStringLiteral("Chr00"));
     drop(project);
-    EXPECT_EQ(window.document().ChrName[0], QStringLiteral("dropped"));
-    EXPECT_EQ(window.document().PixelData(0, 1, 1), 0);
+    EXPECT_EQ(doc.ChrName[0], QStringLiteral("dropped"));
+    EXPECT_EQ(doc.projectFileName, QStringLiteral("dropped.egd"));
+    EXPECT_EQ(cell(1, 1), 0);
 }
 
-// The caption names the current file and keeps the modified mark's placeholder.
-TEST_F(MainMenuTest, CaptionNamesTheCurrentFile)
+// The caption names the current file and keeps the modified mark's placeholder; New starts the
+// document, the editing state and the controls afresh.
+TEST_F(MainMenuTest, NewGivesTheStartUpDocumentCaptionAndControls)
 {
     const QString title = window.title();
-    EXPECT_EQ(window.windowTitle(), title + QStringLiteral("[*]"));
     ASSERT_TRUE(window.openNamedProject(writeProject(QStringLiteral("named"))));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("named.egd[*] - ") + title);
-    paint(0, 0);
+    clickPage(3);
+    cell(1, 1) = 1;
+    clickCell(0, 0);
     EXPECT_TRUE(window.isWindowModified());
+    clickTool(ToolButtons::kRange);
+    window.canvasView()->scrollBar()->setValue(40);
+
     messages.saveChoices = {SaveChoice::Discard};
-    window.mainMenu()->action(MainMenu::New)->trigger();
+    menu->action(MainMenu::New)->trigger();
     EXPECT_EQ(window.windowTitle(), title + QStringLiteral("[*]"));
     EXPECT_FALSE(window.isWindowModified());
     EXPECT_TRUE(window.currentFilePath().isEmpty());
-}
-
-TEST_F(MainMenuTest, RecentFilesKeepTheEightNewestAndDropAMissingOne)
-{
-    EXPECT_FALSE(menu->recentFilesMenu()->isEnabled());
-    QStringList opened;
-    for (int n = 1; n <= 9; ++n) {
-        opened.prepend(writeProject(QStringLiteral("p%1").arg(n)));
-        ASSERT_TRUE(window.openNamedProject(opened.front()));
-    }
-    QStringList expected;
-    for (int i = 0; i < 8; ++i)
-        expected << QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(opened[i]));
-    EXPECT_EQ(recentCaptions(), expected);
-
-    // p7 is gone: its entry says so, leaves the list and opens nothing.
-    ASSERT_TRUE(QFile::remove(opened[2]));
-    menu->recentFilesMenu()->actions().at(2)->trigger();
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_TRUE(messages.shown[0].text.contains(QDir::toNativeSeparators(opened[2])));
-    EXPECT_EQ(recentCaptions().size(), 7);
-    EXPECT_FALSE(recentCaptions().join(QLatin1Char('\n')).contains(QStringLiteral("p7.egd")));
-    EXPECT_EQ(window.document().ChrName[0], QStringLiteral("p9"));
-
-    // An entry opens its project and moves to the top.
-    menu->recentFilesMenu()->actions().at(3)->trigger();
-    EXPECT_EQ(window.document().ChrName[0], QStringLiteral("p5"));
-    EXPECT_TRUE(recentCaptions().at(0).endsWith(QStringLiteral("p5.egd")));
-}
-
-TEST_F(MainMenuTest, ADroppedProjectFileOpensAndOtherFilesAreRefused)
-{
-    const QString project = writeProject(QStringLiteral("dropped"));
-    ASSERT_TRUE(QFile::copy(project, path("dropped.txt")));
-    drop(path("dropped.txt"));
-    EXPECT_EQ(window.document().ChrName[0], QStringLiteral("Chr00"));
-    drop(project);
-    EXPECT_EQ(window.document().ChrName[0], QStringLiteral("dropped"));
-    EXPECT_EQ(window.document().projectFileName, QStringLiteral("dropped.egd"));
-}
-
-TEST_F(MainMenuTest, NewGivesTheStartUpDocumentAndControls)
-{
-    ASSERT_TRUE(window.openNamedProject(writeProject(QStringLiteral("edited"))));
-    pages->pageButton(3)->click();
-    window.document().PixelData(3, 1, 1) = 1;
-    tools->toolButton(ToolButtons::kRange)->click();
-    window.canvasView()->scrollBar()->setValue(40);
-
-    QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
     const MainWindow fresh;
-    EXPECT_TRUE(window.document() == fresh.document());
+    EXPECT_TRUE(doc == fresh.document());
     EXPECT_TRUE(window.state() == fresh.state());
     EXPECT_TRUE(window.blockTools().tools() == fresh.blockTools().tools());
     EXPECT_EQ(window.canvasView()->scrollBar()->value(), 0);
@@ -333,7 +233,34 @@ TEST_F(MainMenuTest, NewGivesTheStartUpDocumentAndControls)
     EXPECT_EQ(window.renderer().canvas(), fresh.renderer().canvas());
 }
 
-TEST_F(MainMenuTest, AboutNamesProgramVersionToolkitAndLicence)
+// The list itself is the recent files' own; the menu numbers its entries, escapes "&", and drops
+// a file that has gone.
+TEST_F(MainMenuTest, RecentFilesOpenTheirProjectOrDropAMissingOne)
+{
+    EXPECT_FALSE(menu->recentFilesMenu()->isEnabled());
+    const QStringList opened{writeProject(QStringLiteral("p&1")), writeProject(QStringLiteral("p2")),
+                             writeProject(QStringLiteral("p3"))};
+    for (const QString &path : opened)
+        ASSERT_TRUE(window.openNamedProject(path));
+    QStringList captions;
+    for (const QAction *action : menu->recentFilesMenu()->actions())
+        captions << action->text();
+    EXPECT_EQ(captions,
+              QStringList({QStringLiteral("&1 ") + QDir::toNativeSeparators(opened[2]),
+                           QStringLiteral("&2 ") + QDir::toNativeSeparators(opened[1]),
+                           QStringLiteral("&3 ") + QDir::toNativeSeparators(dir.filePath("p&&1.egd"))}));
+    ASSERT_TRUE(QFile::remove(opened[1]));
+    menu->recentFilesMenu()->actions().at(1)->trigger();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains(QDir::toNativeSeparators(opened[1])));
+    EXPECT_EQ(menu->recentFilesMenu()->actions().size(), 2);
+    EXPECT_EQ(doc.ChrName[0], QStringLiteral("p3"));
+    menu->recentFilesMenu()->actions().at(1)->trigger(); // opens and moves to the top
+    EXPECT_EQ(doc.ChrName[0], QStringLiteral("p&1"));
+    EXPECT_TRUE(menu->recentFilesMenu()->actions().at(0)->text().endsWith(QStringLiteral("p&&1.egd")));
+}
+
+TEST_F(MainMenuTest, AboutNamesProgramVersionToolkitAndLicenceAndQuitCloses)
 {
     menu->action(MainMenu::About)->trigger();
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -341,10 +268,6 @@ TEST_F(MainMenuTest, AboutNamesProgramVersionToolkitAndLicence)
     for (const QString &part : {window.title(), QString::fromLatin1(kVersion),
                                 QStringLiteral("Qt ") + qVersion(), QStringLiteral("All rights reserved")})
         EXPECT_TRUE(messages.shown[0].text.contains(part)) << part.toStdString();
-}
-
-TEST_F(MainMenuTest, QuitClosesTheWindow)
-{
     QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(window.isVisible());
 }

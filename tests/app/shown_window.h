@@ -1,35 +1,44 @@
-// What the window's widget tests share: a main window shown on the offscreen screen in the style the
-// editor runs with, its message boxes answered from a script, and mouse moves with a chosen set of buttons
-// held.
+// What the window's widget tests share: a main window shown and active on the offscreen screen in
+// the style the editor runs with, its message boxes answered from a script, a scratch folder, its
+// panels, and the mouse on the canvas.
 #pragma once
 
+#include "app/grid_panel.h"
+#include "app/main_menu.h"
 #include "app/main_window.h"
+#include "app/page_bar.h"
+#include "app/settings_panel.h"
+#include "canvas/canvas_view.h"
+#include "canvas/tool_panel.h"
+#include "files/file_dialogs.h"
+#include "files/project_file.h"
+#include "palette/palette_panel.h"
 #include "scripted_messages.h"
+#include "widgets/button_colour.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
+#include <QUndoStack>
 
 #include <gtest/gtest.h>
 
 namespace vesk4 {
 
-class ShownWindowTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
-
-    void SetUp() override
-    {
-        // A question no test scripted fails the test instead of waiting for a click forever.
-        window.setMessageBoxes(&messages);
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    }
-
-    ScriptedMessages messages;
-    MainWindow window;
-};
+// The shade of the current page's button and of the active tool.
+inline const QColor kLightGreen(0xC0, 0xFF, 0xC0);
 
 // A move to a position in the widget's pixels with exactly these buttons held, as the toolkit
 // delivers it during a drag or, with none, a hover. QTest's own moves carry only the buttons it
@@ -40,5 +49,59 @@ inline void sendMouseMove(QWidget *widget, QPoint position, Qt::MouseButtons hel
                       Qt::NoButton, held, Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
 }
+
+class ShownWindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        // A question no test scripted fails the test instead of waiting for a click forever.
+        window.setMessageBoxes(&messages);
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    // Canvas positions are pixels of its drawing area, inside its one-pixel border.
+    static QPoint onCanvas(QPoint p) { return p + QPoint(1, 1); }
+    void press(Qt::MouseButton button, QPoint p) { QTest::mousePress(canvas, button, {}, onCanvas(p)); }
+    void release(Qt::MouseButton button, QPoint p) { QTest::mouseRelease(canvas, button, {}, onCanvas(p)); }
+    void click(Qt::MouseButton button, QPoint p)
+    {
+        press(button, p);
+        release(button, p);
+    }
+    void moveOnCanvas(QPoint p, Qt::MouseButtons held) { sendMouseMove(canvas, onCanvas(p), held); }
+    // A left click in the middle of view cell (x, y); with the pen, one step.
+    void clickCell(int x, int y) { click(Qt::LeftButton, {8 * x + 4, 10 * y + 5}); }
+    // A left drag, as the range tool takes it.
+    void drag(QPoint from, QPoint to)
+    {
+        press(Qt::LeftButton, from);
+        moveOnCanvas(to, Qt::LeftButton);
+        release(Qt::LeftButton, to);
+    }
+    void clickTool(int index) { QTest::mouseClick(tools->toolButton(index), Qt::LeftButton); }
+    void clickPage(int page) { QTest::mouseClick(pages->pageButton(page), Qt::LeftButton); }
+    int16_t &cell(int x, int y) { return doc.PixelData(0, x, y); }
+    void writeFile(const QString &name, const QByteArray &bytes) const
+    {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QTemporaryDir dir;
+    ScriptedMessages messages;
+    MainWindow window;
+    Document &doc = window.document();
+    PictureSurface *canvas = window.canvasView()->canvas();
+    PageBar *pages = window.pageBar();
+    ToolPanel *tools = window.toolPanel();
+    PalettePanel *palette = window.palettePanel();
+    SettingsPanel *settings = window.settingsPanel();
+};
 
 } // namespace vesk4
