@@ -124,23 +124,55 @@ TEST_F(BlockToolsTest, FloatingBlockFollowsThePointerAndStaysOnTheCanvas)
     }
 }
 
-TEST_F(BlockToolsTest, MirrorsAndBlockColoursFollowTheirRules)
+// The block 0 1 2 over 3 4 5, dragged between opposite corners in every direction, then changed
+// by the transform buttons. Its far column and row hold 9, which no transform may bring in.
+TEST_F(BlockToolsTest, EveryDragDirectionCapturesTheBlockAndTheTransformsFollowTheirRules)
 {
-    fillPage(0, 5, 3, 1);
-    selectRange(0, 0, 5, 3);
-    tools.toolButtonClicked(ToolButtons::kCopy);
-    tools.toolButtonClicked(ToolButtons::kMirrorLeftRight);
-    EXPECT_EQ(doc.blockBuffer(0, 1), 1 + 4 + 16);
-    tools.toolButtonClicked(ToolButtons::kMirrorLeftRight);
-    tools.toolButtonClicked(ToolButtons::kMirrorTopBottom);
-    EXPECT_EQ(doc.blockBuffer(1, 0), 1 + 1 + 32);
-    tools.toolButtonClicked(ToolButtons::kTurn);
-    EXPECT_EQ(surface().size(), QSize(24, 50));
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 4; ++x)
+            doc.PixelData(0, x, y) = int16_t(x < 3 && y < 2 ? x + 3 * y : 9);
+    const int turn = ToolButtons::kTurn, invert = ToolButtons::kInvert;
+    const struct {
+        QRect drag; // from (left, top) to (right, bottom) grid points
+        std::vector<int> buttons;
+        QSize size;
+        std::vector<int16_t> cells;
+    } table[] = {
+        {{0, 0, 3, 2}, {}, {3, 2}, {0, 1, 2, 3, 4, 5}},
+        {{3, 2, -3, -2}, {turn}, {2, 3}, {3, 0, 4, 1, 5, 2}}, // the old top row becomes the right column
+        {{3, 0, -3, 2}, {turn, turn}, {3, 2}, {5, 4, 3, 2, 1, 0}},
+        {{0, 2, 3, -2}, {turn, turn, turn, turn}, {3, 2}, {0, 1, 2, 3, 4, 5}},
+        {{0, 0, 3, 2}, {ToolButtons::kMirrorLeftRight}, {3, 2}, {2, 1, 0, 5, 4, 3}},
+        {{0, 0, 3, 2}, {ToolButtons::kMirrorTopBottom}, {3, 2}, {3, 4, 5, 0, 1, 2}},
+        {{0, 0, 3, 2}, {invert}, {3, 2}, {1, 0, 0, 0, 0, 0}}, // entry 0 becomes 1, every other 0
+        {{0, 0, 3, 2}, {invert, invert}, {3, 2}, {0, 1, 1, 1, 1, 1}},
+    };
+    for (const auto &t : table) {
+        SCOPED_TRACE(::testing::Message() << "row " << &t - table);
+        selectRange(t.drag.left(), t.drag.top(), t.drag.left() + t.drag.width(),
+                    t.drag.top() + t.drag.height());
+        tools.toolButtonClicked(ToolButtons::kCopy);
+        for (int button : t.buttons)
+            tools.toolButtonClicked(button);
+        ASSERT_EQ(blockSize(), t.size);
+        EXPECT_EQ(surface(), QRect(QPoint(0, 0), QSize(8 * t.size.width(), 10 * t.size.height())));
+        for (int k = 0; k < int(t.cells.size()); ++k) {
+            const int x = k % t.size.width(), y = k / t.size.width();
+            EXPECT_EQ(doc.blockBuffer(x, y), t.cells[std::size_t(k)]) << x << "," << y;
+            EXPECT_EQ(tools.floatingBlock().image.pixel(8 * x + 4, 10 * y + 5),
+                      blockCellColour(doc, t.cells[k]));
+        }
+    }
+}
 
-    // Each channel (level + 1) x 128, at most 255.
-    EXPECT_EQ(blockCellColour(doc, 0x20), qRgb(255, 128, 128));
-    EXPECT_EQ(blockCellColour(doc, 0x04), qRgb(128, 255, 128));
-    EXPECT_EQ(blockCellColour(doc, -1), qRgb(255, 255, 255));
+TEST_F(BlockToolsTest, BlockColourChannelsAreLevelPlusOneTimes128AtMost255)
+{
+    const std::pair<int, QRgb> table[] = {
+        {0, qRgb(128, 128, 128)},    {1, qRgb(128, 128, 255)},    {2, qRgb(128, 128, 255)},
+        {0x20, qRgb(255, 128, 128)}, {0x04, qRgb(128, 255, 128)}, {-1, qRgb(255, 255, 255)},
+    };
+    for (auto [value, colour] : table)
+        EXPECT_EQ(blockCellColour(doc, value), colour) << value;
 }
 
 TEST_F(BlockToolsTest, EmptyRangeCopiesPastesAndErasesNothing)
@@ -176,20 +208,48 @@ TEST_F(BlockToolsTest, NothingOutsideTheStoreWhateverThePointerDoes)
     EXPECT_EQ(doc.PixelData(0, kCellMax, kCellMax), 7);
 }
 
-TEST_F(BlockToolsTest, ToolButtonsSayWhatToShowAgain)
+TEST_F(BlockToolsTest, ToolButtonsShadesAndWhatToShowAgainThroughRangeCopyEraseAndPen)
 {
+    const int dragRange = -1;
     const Refresh everything{.canvas = true, .blockSurface = true, .controls = true};
-    EXPECT_EQ(tools.toolButtonClicked(ToolButtons::kRange), everything);
+    const Refresh block{.blockSurface = true, .controls = true};
+    const struct {
+        int button;
+        Refresh refresh;
+        std::string looks;
+        int toolMode;
+        int16_t source; // the cell at the range's top-left
+    } table[] = {
+        {ToolButtons::kRange, everything, "FAfffffff", kToolRange, 1},
+        {dragRange, {.controls = true}, "FAYYYffff", kToolRange, 1},
+        {ToolButtons::kCopy, block, "FAaffYYYY", kToolFloating, 1}, // a copy leaves its source
+        {ToolButtons::kMirrorLeftRight, block, "FAaffYYYY", kToolFloating, 1},
+        {ToolButtons::kRange, everything, "FAaffyyyy", kToolRange, 1},
+        {dragRange, {.controls = true}, "FAYYYyyyy", kToolRange, 1},
+        {ToolButtons::kErase, {.canvas = true, .controls = true}, "FAfffyyyy", kToolRange, 0},
+        {ToolButtons::kPen, everything, "AFfffffff", kToolPen, 0},
+    };
     doc.PixelData(0, 2, 1) = 1;
-    selectRange(2, 1, 6, 4);
-    EXPECT_EQ(tools.toolButtonClicked(ToolButtons::kCopy), (Refresh{.blockSurface = true, .controls = true}));
-    EXPECT_EQ(surface(), QRect(16, 10, 32, 30));
-    EXPECT_EQ(doc.PixelData(0, 2, 1), 1); // a copy leaves its source
-    EXPECT_EQ(tools.toolButtonClicked(ToolButtons::kMirrorLeftRight),
-              (Refresh{.blockSurface = true, .controls = true}));
-    EXPECT_EQ(looks(), "FAaffYYYY");
-    EXPECT_EQ(tools.toolButtonClicked(ToolButtons::kPen), everything);
-    EXPECT_EQ(renderer.canvas().pixel(3 + 16, 3 + 10), qRgb(0, 0, 0)); // repainted
+    for (const auto &t : table) {
+        SCOPED_TRACE(t.button);
+        if (t.button == dragRange) {
+            tools.canvasMouseDown(kLeftButton, 2 * 8 + 4, 1 * 10 + 4);
+            tools.canvasMouseMove(kLeftButton, 6 * 8 + 4, 4 * 10 + 4);
+            EXPECT_EQ(tools.canvasMouseUp(kLeftButton, 6 * 8 + 4, 4 * 10 + 4), t.refresh);
+        } else {
+            EXPECT_EQ(tools.toolButtonClicked(t.button), t.refresh);
+        }
+        EXPECT_EQ(looks(), t.looks);
+        EXPECT_EQ(state.toolMode, t.toolMode);
+        EXPECT_EQ(tools.tools().canvasPointer,
+                  t.toolMode == kToolPen ? CanvasPointer::Default : CanvasPointer::Cross);
+        EXPECT_EQ(tools.floatingBlock().visible, t.toolMode == kToolFloating);
+        EXPECT_EQ(doc.PixelData(0, 2, 1), t.source);
+    }
+    EXPECT_EQ(surface(), QRect(16, 10, 32, 30)); // where the copy started: over its source
+    doc.PixelData(0, 0, 0) = 1;
+    tools.toolButtonClicked(ToolButtons::kPen);
+    EXPECT_EQ(renderer.canvas().pixel(3, 3), qRgb(0, 0, 0)); // repainted
 
     const ToolButtons before = tools.tools();
     for (int index : {-1, 9, 11})
