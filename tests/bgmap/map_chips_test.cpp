@@ -9,19 +9,8 @@
 namespace vesk4 {
 namespace {
 
-TEST(MapChips, ChipsTileTheSheetRowByRow)
-{
-    // Chip 300 lies beyond the sheet but in the store, chip -5 left of the sheet.
-    const std::pair<int, QPoint> firstCells[] = {
-        {0, {0, 0}}, {9, {8, 8}}, {255, {56, 248}}, {300, {32, 296}}, {-5, {-40, 0}},
-    };
-    for (auto [chip, first] : firstCells) {
-        EXPECT_EQ(chipCell(chip, 0, 0), first) << chip;
-        EXPECT_EQ(chipCell(chip, 7, 7), first + QPoint(7, 7)) << chip;
-    }
-    EXPECT_EQ(chipCell(9, 3, 5), QPoint(11, 13));
-}
-
+// Chips tile the sheet row by row, eight chips of 8 x 8 cells a row; chip 300 lies beyond the sheet
+// but in the store, chip -5 left of the sheet.
 TEST(MapChips, ChipCellsComeFromTheGivenPageAndNeverFromOutsideTheStore)
 {
     Document doc;
@@ -29,6 +18,7 @@ TEST(MapChips, ChipCellsComeFromTheGivenPageAndNeverFromOutsideTheStore)
         for (int i = 0; i < 8; ++i)
             doc.PixelData(3, 8 + i, 8 + j) = int16_t(i + 8 * j + 1);
     doc.PixelData(3, 32, 296) = 77;
+    doc.PixelData(3, 63, 255) = 66;
     doc.PixelData(3, kCellMin, 0) = 5; // the store's first column: chip -5 would start left of it
 
     const ChipCells nine = chipCells(doc, 3, 9);
@@ -36,11 +26,12 @@ TEST(MapChips, ChipCellsComeFromTheGivenPageAndNeverFromOutsideTheStore)
         ASSERT_EQ(nine[std::size_t(k)], k + 1);
     EXPECT_EQ(chipCells(doc, 31, 9), ChipCells{});
     EXPECT_EQ(chipCells(doc, 3, 300)[0], 77);
+    EXPECT_EQ(chipCells(doc, 3, 255)[63], 66);
     for (int chip : {-5, 32767, -32768})
         EXPECT_EQ(chipCells(doc, 3, chip), ChipCells{}) << chip;
 }
 
-// The surfaces and slots the redraws paint, in order, are pinned by the map switch of the block tools.
+// The map grid row by row, then the chip list, then the chosen chip.
 TEST(MapChips, RedrawsReadTheMapAndTheCurrentPage)
 {
     Document doc;
@@ -55,14 +46,23 @@ TEST(MapChips, RedrawsReadTheMapAndTheCurrentPage)
     doc.chosenMapChip = 1;
 
     std::vector<std::pair<int, int>> painted; // chip, its first cell
-    const ChipPainter paint
-        = [&](MapSurface, int, int chip, const ChipCells &cells) { painted.emplace_back(chip, cells[0]); };
+    std::vector<std::pair<MapSurface, int>> places;
+    const ChipPainter paint = [&](MapSurface surface, int slot, int chip, const ChipCells &cells) {
+        painted.emplace_back(chip, cells[0]);
+        places.emplace_back(surface, slot);
+    };
     drawMap(doc, state, paint);
     drawChipList(doc, state, paint);
     drawChosenChip(doc, state, paint);
     ASSERT_EQ(painted.size(), 1024u + 256u + 1u);
     for (int k = 0; k < 1024; ++k)
         ASSERT_EQ(painted[std::size_t(k)], std::pair(k == 3 ? 1 : k == 1023 ? 300 : 0, k == 3 ? 1 : 0)) << k;
+    for (int k = 0; k < 1281; ++k) {
+        const auto place = k < 1024 ? std::pair(MapSurface::Map, k)
+            : k < 1280              ? std::pair(MapSurface::ChipList, k - 1024)
+                                    : std::pair(MapSurface::ChosenChip, 0);
+        ASSERT_EQ(places[std::size_t(k)], place) << k;
+    }
     EXPECT_EQ(painted[1024 + 1], std::pair(1, 1));
     EXPECT_EQ(painted[1024 + 255].first, 255);
     EXPECT_EQ(painted[1280], std::pair(1, 1));
