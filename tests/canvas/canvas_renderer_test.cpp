@@ -58,7 +58,6 @@ protected:
 
 TEST_F(CanvasRendererTest, SourcePicturesHoldSwatchesAndLineTiles)
 {
-    EXPECT_EQ(renderer.thumbnail().size(), QSize(128, 192));
     const QImage &strip = renderer.colourStrip();
     EXPECT_EQ(strip.size(), QSize(2560, 10));
     for (int c : {0, 1, 128, 200, 255})
@@ -105,18 +104,25 @@ TEST_F(CanvasRendererTest, GridFollowsTheScrollAndTheSettings)
     EXPECT_TRUE(cellIs(63, 63, kWhite, kWhite));
 }
 
-TEST_F(CanvasRendererTest, CellsShowTheGreyOfPageZerosPalette)
+TEST_F(CanvasRendererTest, CellsShowTheGreyOfPageZerosPaletteAndBlackOutsideIt)
 {
-    doc.PixelData(0, 3, 2) = 1; // colour 0
+    doc.Pal16[0][3] = 256;
+    doc.Pal16[0][4] = -5;
+    // Entry 2 is colour 128 = rightPenAltColour, on "2色" shown as rightPenColour; 16 is the spare
+    // entry, 0; 17 and -1 lie outside the palette row, 3 and 4 name no grey.
+    const std::pair<int16_t, QRgb> cells[] = {
+        {1, kBlack}, {2, kWhite}, {17, kBlack}, {-1, kBlack}, {16, kBlack}, {3, kBlack}, {4, kBlack},
+    };
+    for (int j = 0; j < 7; ++j)
+        doc.PixelData(0, j, 2) = cells[j].first;
     doc.PixelData(0, 63, 63) = 5; // colour 16
-    doc.PixelData(0, 4, 2) = 2; // colour 128 = rightPenAltColour
     draw();
-    EXPECT_TRUE(cellIs(3, 2, kBlack, kBlack));
+    for (int j = 0; j < 7; ++j)
+        EXPECT_TRUE(cellIs(j, 2, cells[j].second, cells[j].second)) << cells[j].first;
     EXPECT_TRUE(cellIs(63, 63, qRgb(16, 16, 16), qRgb(16, 16, 16)));
-    EXPECT_TRUE(cellIs(4, 2, kWhite, kWhite)); // "2色": shown as rightPenColour
     doc.ColorMode[0] = kMode2Ex;
     draw();
-    EXPECT_TRUE(cellIs(4, 2, qRgb(128, 128, 128), kWhite));
+    EXPECT_TRUE(cellIs(1, 2, qRgb(128, 128, 128), kWhite));
 
     // Any page shows through the palette of page 0.
     state.currentPage = 1;
@@ -124,7 +130,7 @@ TEST_F(CanvasRendererTest, CellsShowTheGreyOfPageZerosPalette)
     doc.PixelData(1, 0, 0) = 1;
     draw();
     EXPECT_TRUE(cellIs(0, 0, kBlack, kBlack));
-    EXPECT_TRUE(cellIs(3, 2, kWhite, kWhite));
+    EXPECT_TRUE(cellIs(0, 2, kWhite, kWhite));
 
     // With rightPenAltColour = rightPenColour the thumbnail whitens rightPenColour itself.
     state.rightPenColour = state.rightPenAltColour = 0;
@@ -150,20 +156,8 @@ TEST_F(CanvasRendererTest, ColumnsBeyondTheLastWholePatternAreGrey)
     }
 }
 
-TEST_F(CanvasRendererTest, ValuesOutsideTheTablesShowBlack)
+TEST_F(CanvasRendererTest, RowsPastTheStoreShowEntryZeroAndAnUnknownPageGrey)
 {
-    doc.PixelData(0, 0, 0) = 17;
-    doc.PixelData(0, 1, 0) = -1;
-    doc.PixelData(0, 2, 0) = 16; // the spare entry, 0
-    doc.PixelData(0, 3, 0) = 3;
-    doc.PixelData(0, 4, 0) = 4;
-    doc.Pal16[0][3] = 256;
-    doc.Pal16[0][4] = -5;
-    draw();
-    for (int j = 0; j < 5; ++j)
-        EXPECT_TRUE(cellIs(j, 0, kBlack, kBlack)) << j;
-
-    // Reads past the store's last row give entry 0; an unknown page shows grey.
     state.scrollRow = 390;
     doc.PixelData(0, 0, 400) = 1;
     draw();
