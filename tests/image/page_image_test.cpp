@@ -23,13 +23,11 @@ QImage filled(QSize size, QRgb pixel)
 
 Expected<QImage> readPng(const QImage &image)
 {
-    QByteArray png;
-    QBuffer out(&png);
-    out.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(image.save(&out, "PNG"));
-    QBuffer in(&png);
-    in.open(QIODevice::ReadOnly);
-    return readImportImage(in);
+    QBuffer png;
+    png.open(QIODevice::ReadWrite);
+    EXPECT_TRUE(image.save(&png, "PNG"));
+    png.seek(0);
+    return readImportImage(png);
 }
 
 class PageImage : public ::testing::Test {
@@ -155,14 +153,7 @@ TEST_F(PageImage, PageShowsTheCanvasGreysWithEntryTwoOfTwoColourExClear)
 
     // A scale repeats each cell without smoothing.
     const QImage scaled = pageImage(doc, kPage, {.scale = 3}).value();
-    ASSERT_EQ(scaled.size(), QSize(192, 768));
-    for (int y = 0; y < 4; ++y)
-        for (int x = 2; x < 4; ++x)
-            EXPECT_EQ(scaled.pixel(x, y),
-                      y == 3       ? kWhite
-                          : x == 2 ? kBlack
-                                   : qRgb(128, 128, 128))
-                << x << "," << y;
+    EXPECT_EQ(scaled, pageImage(doc, kPage, {}).value().scaled(192, 768));
     for (int scale : {0, 17})
         EXPECT_FALSE(pageImage(doc, kPage, {.scale = scale}).ok());
     EXPECT_FALSE(pageImage(doc, 32, {}).ok());
