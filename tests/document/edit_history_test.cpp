@@ -81,31 +81,32 @@ protected:
     EditHistory history{doc};
 };
 
-TEST_F(EditHistoryTest, EachKindOfEditIsOneNamedStepThatUndoAndRedoTakeBackAndDoAgain)
+// Each kind of edit, with the name its undo step shows.
+class EachEdit : public EditHistoryTest,
+                 public ::testing::WithParamInterface<std::pair<Edit, const char *>> { };
+
+TEST_P(EachEdit, IsOneNamedStepThatUndoAndRedoTakeBackAndDoAgain)
 {
-    const std::pair<Edit, const char *> kinds[] = {
-        {Edit::Stroke, "描画"},         {Edit::Lift, "tool"},        {Edit::Paste, "貼り付け"},
-        {Edit::Erase, "tool"},          {Edit::Name, "ネーム"},      {Edit::Width, "サイズ X"},
-        {Edit::Height, "サイズ Y"},     {Edit::Count, "パターン数"}, {Edit::OutputFlag, "データ出力"},
-        {Edit::ColourMode, "色モード"},
-    };
-    for (auto [edit, name] : kinds) {
-        SCOPED_TRACE(name);
-        history.clear();
-        const QByteArray before = saved();
-        make(edit, [](int lo, int hi) { return (lo + hi) / 2; });
-        const QByteArray after = saved();
-        EXPECT_NE(after, before);
-        EXPECT_EQ(history.stack().count(), 1);
-        EXPECT_EQ(history.stack().undoText(), QString::fromUtf8(name));
-        history.undo();
-        EXPECT_EQ(saved(), before);
-        EXPECT_FALSE(history.isModified());
-        history.redo();
-        EXPECT_EQ(saved(), after);
-        history.undo();
-    }
+    const QByteArray before = saved();
+    make(GetParam().first, [](int lo, int hi) { return (lo + hi) / 2; });
+    const QByteArray after = saved();
+    EXPECT_NE(after, before);
+    EXPECT_EQ(history.stack().count(), 1);
+    EXPECT_EQ(history.stack().undoText(), QString::fromUtf8(GetParam().second));
+    history.undo();
+    EXPECT_EQ(saved(), before);
+    EXPECT_FALSE(history.isModified());
+    history.redo();
+    EXPECT_EQ(saved(), after);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, EachEdit,
+    ::testing::Values(std::pair(Edit::Stroke, "描画"), std::pair(Edit::Lift, "tool"),
+                      std::pair(Edit::Paste, "貼り付け"), std::pair(Edit::Erase, "tool"),
+                      std::pair(Edit::Name, "ネーム"), std::pair(Edit::Width, "サイズ X"),
+                      std::pair(Edit::Height, "サイズ Y"), std::pair(Edit::Count, "パターン数"),
+                      std::pair(Edit::OutputFlag, "データ出力"), std::pair(Edit::ColourMode, "色モード")));
 
 TEST_F(EditHistoryTest, EditsThatChangeNothingAddNoStepAndNameKeysMerge)
 {
