@@ -168,7 +168,8 @@ TEST_F(BlockToolsTest, BlockColourChannelsAreLevelPlusOneTimes128AtMost255)
         EXPECT_EQ(blockCellColour(doc, value), colour) << value;
 }
 
-TEST_F(BlockToolsTest, EmptyRangeCopiesPastesAndErasesNothing)
+// An empty range copies, pastes and erases nothing; no drag or erase reaches outside the store.
+TEST_F(BlockToolsTest, EmptyRangesAndFarPointersChangeNothingTheyShouldNot)
 {
     fillPage(0, 8, 8, 1);
     const PagedCellStore before = doc.PixelData;
@@ -180,10 +181,7 @@ TEST_F(BlockToolsTest, EmptyRangeCopiesPastesAndErasesNothing)
     EXPECT_TRUE(tools.floatingBlock().image.isNull());
     tools.floatingBlockPressed(kLeftButton, 0, 0);
     EXPECT_EQ(doc.PixelData, before);
-}
 
-TEST_F(BlockToolsTest, NothingOutsideTheStoreWhateverThePointerDoes)
-{
     state.scrollRow = 128;
     doc.PixelData(0, kCellMin, kCellMin) = 5;
     doc.PixelData(1, 0, 0) = 5;
