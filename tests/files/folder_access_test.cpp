@@ -10,7 +10,7 @@ using namespace vesk4;
 
 namespace {
 
-TEST(FolderAccess, VolumesAndFolderChains)
+TEST(FolderAccess, VolumesFolderChainsAndSubfolders)
 {
     EXPECT_EQ(mountedVolumes().value(0).rootPath, QStringLiteral("/"));
     const QList<Volume> volumes{{"/", ""}, {"/media/usb", "STICK"}, {"/media", ""}, {"/home", ""}};
@@ -22,10 +22,7 @@ TEST(FolderAccess, VolumesAndFolderChains)
     EXPECT_EQ(folderChain(QStringLiteral("/")), QStringList{QStringLiteral("/")});
     EXPECT_EQ(folderChain(QStringLiteral("/a/b/../c/")), (QStringList{"/", "/a", "/a/c"}));
     EXPECT_EQ(pathInFolder(QStringLiteral("/"), QStringLiteral("x.egd")), QStringLiteral("/x.egd"));
-}
 
-TEST(FolderAccess, ListsVisibleSubfoldersAndChecksAFolder)
-{
     QTemporaryDir dir;
     ASSERT_TRUE(QFile(dir.filePath(QStringLiteral("c.txt"))).open(QIODevice::WriteOnly));
     for (const char *name : {"Sub", "another", ".hidden"})
