@@ -138,19 +138,18 @@ TEST_F(ProjectFileTest, LoadResetsPal4AndPal16AndKeepsPal8)
 
 // Failures: the document and state stay exactly as they were.
 
-QByteArray withLine(QByteArray file, int lineNumber, const QByteArray &line)
-{
-    QList<QByteArray> lines = file.split('\n');
-    lines[lineNumber - 1] = line + '\r';
-    return lines.join('\n');
-}
-
-QByteArray firstLines(const QByteArray &file, int count)
+// Where the 1-based line n of the file starts.
+qsizetype lineStart(const QByteArray &file, int n)
 {
     qsizetype at = 0;
-    for (int i = 0; i < count; ++i)
+    for (int i = 1; i < n; ++i)
         at = file.indexOf('\n', at) + 1;
-    return file.left(at);
+    return at;
+}
+
+QByteArray withLine(const QByteArray &file, int n, const QByteArray &line)
+{
+    return file.left(lineStart(file, n)) + line + "\r\n" + file.mid(lineStart(file, n + 1));
 }
 
 TEST_F(ProjectFileTest, BrokenFilesFailWithTheirLineAndChangeNothing)
@@ -167,8 +166,8 @@ TEST_F(ProjectFileTest, BrokenFilesFailWithTheirLineAndChangeNothing)
     } cases[] = {
         {"blank lines only", "  \r\n\r\n", 2, "ends before the format number"},
         {"cut inside a row", good.left(good.indexOf('\n', 0) + 1 + 30), 2, "x 10, y 0 of page 0"},
-        {"cut in the settings", firstLines(good, name0 + 3), name0 + 3, "output flag of page 0"},
-        {"map cut short", firstLines(withMap, 12000), 12000, "map cell"},
+        {"cut in the settings", good.left(lineStart(good, name0 + 4)), name0 + 3, "output flag of page 0"},
+        {"map cut short", withMap.left(lineStart(withMap, 12001)), 12000, "map cell"},
         {"letters after digits", withLine(good, 6, row + " 12a "), 6, "found \"12a\""},
         {"minus alone", withLine(good, 7, row + " - "), 7, "found \"-\""},
         {"empty field", withLine(good, 9, " 1 ,, 2"), 9, "found \"\""},
