@@ -20,8 +20,7 @@ TEST(RecentFilesTest, NewestFirstWithoutRepeatsAtMostEightAndARemovedOneGoes)
         QString removed;
         QStringList listed;
     } steps[] = {
-        {{"p1"}, {}, {"p1"}},
-        {{"sub/../p2"}, {}, {"p2", "p1"}},
+        {{"p1", "sub/../p2"}, {}, {"p2", "p1"}},
         {{"p1"}, {}, {"p1", "p2"}},
         {{"p3", "p4", "p5", "p6", "p7", "p8", "p9"}, {}, {"p9", "p8", "p7", "p6", "p5", "p4", "p3", "p1"}},
         {{}, "p4", {"p9", "p8", "p7", "p6", "p5", "p3", "p1"}},

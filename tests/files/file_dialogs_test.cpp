@@ -19,7 +19,6 @@ using enum FileDialogKind;
 
 const QString kTitle = QStringLiteral("VESK4グラフィックエディタ（モノクロ仕様 Ver2.0）");
 const QString kSaveCaption = QStringLiteral("保存確認");
-const QString kOpenCaption = QStringLiteral("ファイル情報");
 const QString kOverwriteQuestion = QStringLiteral("同じ名前のファイルがあります。上書き保存しますか?");
 const QString kOpenRefusal
     = QStringLiteral("このファイルは開けません。拡張子が「.egd」のファイルを選択してください。");
@@ -253,7 +252,7 @@ TEST_F(FileDialogsTest, OpenRefusesOrReportsWhatItCannotReadAndOnlyALeftDoubleCl
     EXPECT_EQ(d->fileNameBox()->text(), QStringLiteral("broken.egd"));
     ASSERT_EQ(messages.shown.size(), 4u);
     for (const Message &shown : messages.shown)
-        EXPECT_EQ(shown.caption, kOpenCaption);
+        EXPECT_EQ(shown.caption, QStringLiteral("ファイル情報"));
     EXPECT_TRUE(messages.shown[0].text == kOpenRefusal && messages.shown[1].text == kOpenRefusal);
     EXPECT_TRUE(messages.shown[2].text.contains(QStringLiteral("「/」")));
     EXPECT_TRUE(messages.shown[3].text.startsWith(QStringLiteral("ファイルを開けませんでした。")));
