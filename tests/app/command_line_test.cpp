@@ -29,7 +29,6 @@ TEST(EditorCommandLineTest, ReadsTheFileHelpAndVersion)
         {{"--", "-a.egd"}, Action::Run, Action::Run, "-a.egd", {}},
         {{"-h", "a.egd"}, Action::PrintHelp, Action::PrintHelp, {}, "FILE"},
         {{"-platform", "offscreen", "--help"}, Action::PrintHelp, Action::PrintHelp, {}, usage},
-        {{"--version"}, Action::PrintVersion, Action::PrintVersion, {}, version},
         {{"-v"}, Action::PrintVersion, Action::PrintVersion, {}, version},
         // The toolkit's words hold the letters of -h and -v; they are not those options.
         {{"-stylesheet", "s.qss", "-reverse"}, Action::Run, Action::Refuse, {}, "stylesheet"},

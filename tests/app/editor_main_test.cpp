@@ -17,10 +17,8 @@ namespace vesk4 {
 namespace {
 
 // What the running program showed.
-struct Seen {
-    QStringList messages;
-    QString caption;
-} seen;
+QStringList seenMessages;
+QString seenCaption;
 
 // Runs in the application object's constructor, before the program makes its window.
 void watchTheProgram()
@@ -28,7 +26,7 @@ void watchTheProgram()
     auto *watch = new QTimer(qApp);
     QObject::connect(watch, &QTimer::timeout, watch, [watch] {
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            seen.messages << box->text();
+            seenMessages << box->text();
             box->accept();
             return;
         }
@@ -37,7 +35,7 @@ void watchTheProgram()
             if (!window || !window->isVisible())
                 continue;
             watch->stop();
-            seen.caption = window->windowTitle();
+            seenCaption = window->windowTitle();
             window->close();
         }
     });
@@ -62,9 +60,9 @@ TEST(EditorMainTest, ADamagedProjectNamedOnTheCommandLineIsReportedOverTheStartU
     char *argv[]
         = {arguments[0].data(), arguments[1].data(), arguments[2].data(), arguments[3].data(), nullptr};
     EXPECT_EQ(runEditor(4, argv), 0);
-    ASSERT_EQ(seen.messages.size(), 1);
-    EXPECT_TRUE(seen.messages[0].contains(QStringLiteral("line 2"))) << seen.messages[0].toStdString();
-    EXPECT_EQ(seen.caption, QStringLiteral("VESK4グラフィックエディタ（モノクロ仕様 Ver2.0）[*]"));
+    ASSERT_EQ(seenMessages.size(), 1);
+    EXPECT_TRUE(seenMessages[0].contains(QStringLiteral("line 2"))) << seenMessages[0].toStdString();
+    EXPECT_EQ(seenCaption, QStringLiteral("VESK4グラフィックエディタ（モノクロ仕様 Ver2.0）[*]"));
 }
 
 } // namespace

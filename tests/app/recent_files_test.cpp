@@ -9,25 +9,38 @@
 namespace vesk4 {
 namespace {
 
-TEST(RecentFilesTest, KeepsAbsolutePathsAndSkipsBlanksOfAHandEditedStore)
+TEST(RecentFilesTest, NewestFirstWithoutRepeatsAtMostEightAndARemovedOneGoes)
 {
     QTemporaryDir folder;
     QSettings settings(folder.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
-    QStringList paths;
-    for (int n = 1; n <= 9; ++n)
-        paths << folder.filePath(QStringLiteral("p%1.egd").arg(n));
-
     const QString before = QDir::currentPath();
-    QDir::setCurrent(folder.path());
-    addRecentFile(settings, QStringLiteral("sub/../p2.egd"));
+    QDir::setCurrent(folder.path()); // the names added are relative; the list holds them absolute
+    const struct {
+        QStringList added;
+        QString removed;
+        QStringList listed;
+    } steps[] = {
+        {{"p1", "sub/../p2"}, {}, {"p2", "p1"}},
+        {{"p1"}, {}, {"p1", "p2"}},
+        {{"p3", "p4", "p5", "p6", "p7", "p8", "p9"}, {}, {"p9", "p8", "p7", "p6", "p5", "p4", "p3", "p1"}},
+        {{}, "p4", {"p9", "p8", "p7", "p6", "p5", "p3", "p1"}},
+    };
+    for (const auto &step : steps) {
+        for (const QString &name : step.added)
+            addRecentFile(settings, name);
+        if (!step.removed.isEmpty())
+            removeRecentFile(settings, step.removed);
+        QStringList expected;
+        for (const QString &name : step.listed)
+            expected << folder.filePath(name);
+        EXPECT_EQ(recentFiles(settings), expected) << step.listed.join(' ').toStdString();
+    }
     QDir::setCurrent(before);
-    addRecentFile(settings, paths[0]);
-    addRecentFile(settings, paths[1]);
-    EXPECT_EQ(recentFiles(settings), (QStringList{paths[1], paths[0]}));
 
+    // A store edited by hand loses its blanks and what lies past the eighth.
     settings.setValue(QStringLiteral("recentFiles"),
-                      QStringList{""} + paths.mid(0, 3) + QStringList{""} + paths.mid(3));
-    EXPECT_EQ(recentFiles(settings), paths.mid(0, 8));
+                      QStringList{"", "p1", "", "2", "3", "4", "5", "6", "7", "8", "9"});
+    EXPECT_EQ(recentFiles(settings), (QStringList{"p1", "2", "3", "4", "5", "6", "7", "8"}));
 }
 
 } // namespace

@@ -2,20 +2,13 @@
 // with the name, which questions it asks, and what reaches the files, the document and the window.
 #include "files/file_dialogs.h"
 
-#include "app/page_bar.h"
-#include "app/settings_panel.h"
 #include "export/include_export.h"
 #include "files/file_panel.h"
 #include "files/folder_lists.h"
-#include "files/project_file.h"
 #include "widgets/twips.h"
 
 #include <QBuffer>
 #include <QDir>
-#include <QFile>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
 
 #include "app/shown_window.h"
 
@@ -26,7 +19,6 @@ using enum FileDialogKind;
 
 const QString kTitle = QStringLiteral("VESK4グラフィックエディタ（モノクロ仕様 Ver2.0）");
 const QString kSaveCaption = QStringLiteral("保存確認");
-const QString kOpenCaption = QStringLiteral("ファイル情報");
 const QString kOverwriteQuestion = QStringLiteral("同じ名前のファイルがあります。上書き保存しますか?");
 const QString kOpenRefusal
     = QStringLiteral("このファイルは開けません。拡張子が「.egd」のファイルを選択してください。");
@@ -37,14 +29,13 @@ protected:
     void SetUp() override
     {
         previousFolder = QDir::currentPath();
-        ASSERT_TRUE(work.isValid() && QDir::setCurrent(work.path()));
+        ASSERT_TRUE(QDir::setCurrent(dir.path()));
         root = QDir::currentPath();
         ASSERT_TRUE(QDir(root).mkdir(QStringLiteral("egd")) && QDir(root).mkdir(QStringLiteral("inc")));
         ShownWindowTest::SetUp();
     }
     void TearDown() override { QDir::setCurrent(previousFolder); }
 
-    Document &doc() { return window.document(); }
     FileDialogs &dialogs() { return *window.fileDialogs(); }
     QString at(const QString &relative) const { return root + QLatin1Char('/') + relative; }
 
@@ -92,18 +83,11 @@ protected:
         return texts;
     }
 
-    void writeFile(const QString &relative, const QByteArray &bytes)
-    {
-        QFile file(at(relative));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
     QByteArray readFile(const QString &relative) const
     {
         QFile file(at(relative));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
     }
-
     static QByteArray projectBytes(const Document &document)
     {
         QBuffer buffer;
@@ -111,20 +95,18 @@ protected:
         EXPECT_TRUE(writeProject(document, buffer).ok());
         return buffer.data();
     }
-    QTemporaryDir work;
     QString previousFolder;
     QString root; // the working folder as the process sees it
 };
 
-TEST_F(FileDialogsTest, EachDialogStartsInItsFolderWithItsName)
+TEST_F(FileDialogsTest, EachButtonShowsItsDialogInItsFolderWithoutBlocking)
 {
-    writeFile(QStringLiteral("egd/b.egd"), "x");
-    writeFile(QStringLiteral("egd/a.txt"), "x");
-    writeFile(QStringLiteral("egd/.egd"), "x");
-    // A name that Qt would take for one of its resources anywhere but inside a path.
-    ASSERT_TRUE(QDir().mkpath(at(QStringLiteral("egd/:sub"))));
-    writeFile(QStringLiteral("egd/:sub/inner.egd"), "x");
-    doc().projectFileName = QStringLiteral("last.egd");
+    // ":sub": a name that Qt would take for one of its resources anywhere but inside a path.
+    for (const char *folder : {"egd/:sub", "egd/Sub", "egd/another", "egd/.hidden"})
+        ASSERT_TRUE(QDir().mkpath(at(QString::fromUtf8(folder))));
+    for (const char *file : {"egd/b.egd", "egd/a.txt", "egd/.egd", "egd/:sub/inner.egd"})
+        writeFile(QString::fromUtf8(file), "x");
+    doc.projectFileName = QStringLiteral("last.egd");
 
     const struct {
         FileDialog *dialog;
@@ -134,6 +116,7 @@ TEST_F(FileDialogsTest, EachDialogStartsInItsFolderWithItsName)
         {show(Open), "Form3", "開く", "開く", "egd", ""},
         {show(Export), "Form4", "ELK用画像データ出力", "出力", "inc", "ChrData.inc"},
     };
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     for (const auto &e : expected) {
         SCOPED_TRACE(e.form);
         FileDialog *d = e.dialog;
@@ -152,26 +135,44 @@ TEST_F(FileDialogsTest, EachDialogStartsInItsFolderWithItsName)
         EXPECT_EQ(d->fileNameBox()->text(), QString::fromUtf8(e.name));
     }
     // Every file, dot files too, and no folders; the folder list runs from the root down to the
-    // folder, then its subfolders.
+    // folder, then its visible subfolders in name order whatever the case, and a double click enters
+    // one.
     FileDialog *save = expected[0].dialog;
     EXPECT_EQ(entries(save->fileList()), (QStringList{".egd", "a.txt", "b.egd"}));
-    const int here = save->folderList()->rowOf(at(QStringLiteral("egd")));
-    ASSERT_GT(here, 0);
-    EXPECT_EQ(save->folderList()->item(0)->text(), QStringLiteral("/"));
-    EXPECT_EQ(save->folderList()->item(here)->text(), QStringLiteral("egd"));
-    EXPECT_EQ(save->folderList()->count(), here + 2);
-    // A double click enters a subfolder.
-    doubleClick(save->folderList(), here + 1);
+    const QStringList folders = QStringList{"/"} + at(QStringLiteral("egd")).split('/', Qt::SkipEmptyParts);
+    EXPECT_EQ(entries(save->folderList()), folders + QStringList({":sub", "another", "Sub"}));
+    doubleClick(save->folderList(), int(folders.size()));
     EXPECT_EQ(save->folderList()->path(), at(QStringLiteral("egd/:sub")));
     EXPECT_EQ(entries(save->fileList()), QStringList{QStringLiteral("inner.egd")});
+
+    // A second click brings the same dialog to the front, as it was; Cancel closes it unread, and
+    // the next one is made anew.
+    FileDialog *open = expected[1].dialog;
+    open->fileNameBox()->setText(QStringLiteral("typed.egd"));
+    EXPECT_EQ(show(Open), open);
+    EXPECT_EQ(open->fileNameBox()->text(), QStringLiteral("typed.egd"));
+    QTest::mouseClick(open->cancelButton(), Qt::LeftButton);
+    EXPECT_EQ(dialogs().openDialog(), nullptr);
+    EXPECT_EQ(show(Open)->fileNameBox()->text(), QString());
+    EXPECT_EQ(show(Save), save);
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(FileDialogsTest, SaveAsksAboutAnotherExtensionAndRefusesOrReportsWhatItCannotWrite)
+TEST_F(FileDialogsTest, SaveAsksBeforeAnotherExtensionOrAReplaceAndWritesIntoTheFolderShown)
 {
+    for (const char *name : {"egd/abc.egd", "egd/ABC2.egd", "egd/zzz.egd"})
+        writeFile(QString::fromUtf8(name), "old");
     ASSERT_TRUE(QDir(at(QStringLiteral("egd"))).mkdir(QStringLiteral("taken.egd")));
-    doc().projectFileName = QStringLiteral("before.egd");
+    doc.projectFileName = QStringLiteral("before.egd");
     FileDialog *d = show(Save);
+    writeFile(QStringLiteral("egd/late.egd"), "old"); // made after the listing
+    // Every left click on a file puts its name into the box, on the entry already selected too.
+    const int zzz = rowOf(d->fileList(), QStringLiteral("zzz.egd"));
+    click(d->fileList(), zzz);
+    d->fileNameBox()->setText(QStringLiteral("typed"));
+    click(d->fileList(), zzz);
+    EXPECT_EQ(d->fileNameBox()->text(), QStringLiteral("zzz.egd"));
+
     messages.answers = {false};
     act(d, QStringLiteral("abc.txt"));
     act(d, QStringLiteral("taken"));
@@ -185,84 +186,61 @@ TEST_F(FileDialogsTest, SaveAsksAboutAnotherExtensionAndRefusesOrReportsWhatItCa
     EXPECT_EQ(messages.shown[0].caption, kTitle);
     EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("保存できませんでした。")));
     EXPECT_EQ(messages.shown[1].caption, kSaveCaption);
-    // Nothing was written; the dialog, its name and projectFileName stay.
-    EXPECT_EQ(QDir(root).entryList(QDir::Files) + QDir(at(QStringLiteral("egd"))).entryList(QDir::Files),
+    EXPECT_EQ(QDir(root).entryList(QDir::Files) + QDir(at(QStringLiteral("egd"))).entryList({"*.txt"}),
               QStringList());
-    EXPECT_EQ(dialogs().saveDialog(), d);
     EXPECT_EQ(d->fileNameBox()->text(), QStringLiteral("../abc"));
-    EXPECT_EQ(doc().projectFileName, QStringLiteral("before.egd"));
+    EXPECT_EQ(doc.projectFileName, QStringLiteral("before.egd"));
 
-    // Enter in the name box acts once, as the button does.
-    messages.answers = {true};
-    d->fileNameBox()->setText(QStringLiteral("abc.txt"));
-    QTest::keyClick(d->fileNameBox(), Qt::Key_Return);
-    EXPECT_EQ(QDir(at(QStringLiteral("egd"))).entryList(QDir::Files), QStringList{QStringLiteral("abc.egd")});
-    EXPECT_EQ(doc().projectFileName, QStringLiteral("abc.egd"));
-    EXPECT_EQ(dialogs().saveDialog(), nullptr);
-}
-
-TEST_F(FileDialogsTest, AFileOfTheNameIsAskedAboutBeforeItIsReplaced)
-{
-    for (const char *name : {"egd/abc.egd", "egd/ABC2.egd", "egd/zzz.egd"})
-        writeFile(QString::fromUtf8(name), "old");
-    FileDialog *d = show(Save);
-    writeFile(QStringLiteral("egd/late.egd"), "old"); // made after the listing
-    // Every left click on a file puts its name into the box, on the entry already selected too.
-    const int zzz = rowOf(d->fileList(), QStringLiteral("zzz.egd"));
-    click(d->fileList(), zzz);
-    d->fileNameBox()->setText(QStringLiteral("typed"));
-    click(d->fileList(), zzz);
-    EXPECT_EQ(d->fileNameBox()->text(), QStringLiteral("zzz.egd"));
-
+    // A file of the name is asked about, even one made after the listing. Declined, the file and the
+    // completed name stay, with the entry selected before, and projectFileName already holds it.
     messages.answers = {false, false};
     act(d, QStringLiteral("late"));
     act(d, QStringLiteral("abc"));
-    ASSERT_EQ(messages.asked.size(), 2u);
-    for (const Message &asked : messages.asked)
+    ASSERT_EQ(messages.asked.size(), 3u);
+    for (const Message &asked : {messages.asked[1], messages.asked[2]})
         EXPECT_TRUE(asked.caption == kSaveCaption && asked.text == kOverwriteQuestion);
-    EXPECT_EQ(readFile(QStringLiteral("egd/abc.egd")), QByteArray("old"));
-    // The completed name stays, with the entry selected before, and projectFileName already holds it.
+    EXPECT_EQ(readFile(QStringLiteral("egd/abc.egd")) + readFile(QStringLiteral("egd/late.egd")), "oldold");
     EXPECT_EQ(dialogs().saveDialog(), d);
     EXPECT_EQ(d->fileNameBox()->text(), QStringLiteral("abc.egd"));
     EXPECT_EQ(d->fileList()->fileName(), QStringLiteral("zzz.egd"));
-    EXPECT_EQ(doc().projectFileName, QStringLiteral("abc.egd"));
+    EXPECT_EQ(doc.projectFileName, QStringLiteral("abc.egd"));
 
-    messages.answers = {true};
-    QTest::mouseClick(d->actionButton(), Qt::LeftButton);
-    EXPECT_EQ(readFile(QStringLiteral("egd/abc.egd")), projectBytes(doc()));
+    // Enter in the name box acts once, as the button does.
+    messages.answers = {true, true};
+    d->fileNameBox()->setText(QStringLiteral("late.txt"));
+    QTest::keyClick(d->fileNameBox(), Qt::Key_Return);
+    EXPECT_EQ(messages.asked.size(), 5u);
+    EXPECT_EQ(readFile(QStringLiteral("egd/late.egd")), projectBytes(doc));
+    EXPECT_EQ(doc.projectFileName, QStringLiteral("late.egd"));
     EXPECT_EQ(dialogs().saveDialog(), nullptr);
 
     // A name that differs from a listed one only in letter case is another file: no question.
     act(show(Save), QStringLiteral("abc2.egd"));
-    EXPECT_EQ(readFile(QStringLiteral("egd/abc2.egd")), projectBytes(doc()));
-}
+    EXPECT_EQ(readFile(QStringLiteral("egd/abc2.egd")), projectBytes(doc));
 
-// Names that the file system takes as they are, whatever a shell or Qt's resource paths might make
-// of them; a file of that name in the working folder is none of the dialog's business.
-TEST_F(FileDialogsTest, UnusualNamesAreSavedIntoTheFolderShown)
-{
+    // Names that the file system takes as they are, whatever a shell or Qt's resource paths might
+    // make of them; a file of that name in the working folder is none of the dialog's business.
     for (const char *unusual : {":abc.egd", "~abc.egd", "-abc.egd", "..abc.egd", " abc.egd"}) {
         const QString name = QString::fromUtf8(unusual);
-        writeFile(name, "elsewhere");
+        writeFile(QStringLiteral("./") + name, "elsewhere"); // "./": a bare ":abc.egd" is a resource
         act(show(Save), name);
-        EXPECT_EQ(readFile(QStringLiteral("egd/") + name), projectBytes(doc())) << unusual;
+        EXPECT_EQ(readFile(QStringLiteral("egd/") + name), projectBytes(doc)) << unusual;
         EXPECT_EQ(readFile(name), QByteArray("elsewhere"));
     }
-    EXPECT_TRUE(messages.asked.empty() && messages.shown.empty());
+    EXPECT_TRUE(messages.asked.size() == 5u && messages.shown.size() == 2u);
 }
 
 TEST_F(FileDialogsTest, OpenRefusesOrReportsWhatItCannotReadAndOnlyALeftDoubleClickOpens)
 {
-    Document other = doc();
+    Document other = doc;
     other.ChrName[6] = QStringLiteral("LongName123");
     other.ChrSizeX[0] = 24;
-    other.ChrPtnNum[0] = 150;
     for (const char *name : {"egd/good.egd", "egd/abc.EGD", "egd/abc", "abc.egd"})
         writeFile(QString::fromUtf8(name), projectBytes(other));
     writeFile(QStringLiteral("egd/broken.egd"), " 0 \r\n 0  0  zz ");
-    doc().projectFileName = QStringLiteral("keep.egd");
-    doc().PixelData(0, 3, 3) = 1;
-    const Document before = doc();
+    doc.projectFileName = QStringLiteral("keep.egd");
+    doc.PixelData(0, 3, 3) = 1;
+    const Document before = doc;
     const EditorState stateBefore = window.state();
     FileDialog *d = show(Open);
     for (const char *name : {"abc.EGD", "abc", "../abc.egd", "broken.egd"})
@@ -274,22 +252,19 @@ TEST_F(FileDialogsTest, OpenRefusesOrReportsWhatItCannotReadAndOnlyALeftDoubleCl
     EXPECT_EQ(d->fileNameBox()->text(), QStringLiteral("broken.egd"));
     ASSERT_EQ(messages.shown.size(), 4u);
     for (const Message &shown : messages.shown)
-        EXPECT_EQ(shown.caption, kOpenCaption);
-    EXPECT_EQ(messages.shown[0].text, kOpenRefusal);
-    EXPECT_EQ(messages.shown[1].text, kOpenRefusal);
+        EXPECT_EQ(shown.caption, QStringLiteral("ファイル情報"));
+    EXPECT_TRUE(messages.shown[0].text == kOpenRefusal && messages.shown[1].text == kOpenRefusal);
     EXPECT_TRUE(messages.shown[2].text.contains(QStringLiteral("「/」")));
     EXPECT_TRUE(messages.shown[3].text.startsWith(QStringLiteral("ファイルを開けませんでした。")));
     EXPECT_TRUE(messages.shown[3].text.contains(QStringLiteral("line 2")));
-    EXPECT_TRUE(doc() == before && window.state() == stateBefore);
+    EXPECT_TRUE(doc == before && window.state() == stateBefore);
     EXPECT_EQ(dialogs().openDialog(), d);
 
     doubleClick(d->fileList(), good);
     EXPECT_EQ(messages.shown.size(), 4u);
-    EXPECT_EQ(doc().projectFileName, QStringLiteral("good.egd"));
+    EXPECT_EQ(doc.projectFileName, QStringLiteral("good.egd"));
     EXPECT_EQ(dialogs().openDialog(), nullptr);
     EXPECT_EQ(window.pageBar()->pageButton(6)->text(), QStringLiteral("LongName"));
-    EXPECT_EQ(window.settingsPanel()->numberBox(SettingsPanel::kPatternCountBox)->text(),
-              QStringLiteral("0"));
     // The canvas was redrawn for the loaded page: width 24 leaves view column 50 light grey.
     EXPECT_EQ(window.renderer().canvas().pixel(50 * 8 + 4, 5), qRgb(200, 200, 200));
     EXPECT_EQ(show(Save)->fileNameBox()->text(), QStringLiteral("good.egd"));
@@ -297,9 +272,9 @@ TEST_F(FileDialogsTest, OpenRefusesOrReportsWhatItCannotReadAndOnlyALeftDoubleCl
 
 TEST_F(FileDialogsTest, ExportWritesTheIncludeFileAndAFailedOneKeepsIt)
 {
-    doc().ChrOutFlag[0] = 1;
-    doc().PixelData(0, 0, 0) = 1;
-    const QByteArray bytes = includeFileBytes(doc()).value();
+    doc.ChrOutFlag[0] = 1;
+    doc.PixelData(0, 0, 0) = 1;
+    const QByteArray bytes = includeFileBytes(doc).value();
     FileDialog *d = show(Export);
     messages.answers = {false};
     act(d, QStringLiteral("data.egd"));
@@ -310,11 +285,11 @@ TEST_F(FileDialogsTest, ExportWritesTheIncludeFileAndAFailedOneKeepsIt)
     act(d, QStringLiteral("ChrData.inc"));
     EXPECT_EQ(readFile(QStringLiteral("inc/ChrData.inc")), bytes);
     EXPECT_EQ(dialogs().exportDialog(), nullptr);
-    EXPECT_EQ(doc().projectFileName, QString());
+    EXPECT_EQ(doc.projectFileName, QString());
 
     // The next export asks before replacing it; a page that cannot be laid out stops it.
-    doc().ChrOutFlag[2] = 1;
-    doc().ChrSizeX[2] = 0;
+    doc.ChrOutFlag[2] = 1;
+    doc.ChrSizeX[2] = 0;
     d = show(Export);
     messages.answers = {true};
     QTest::mouseClick(d->actionButton(), Qt::LeftButton);
@@ -350,25 +325,6 @@ TEST_F(FileDialogsTest, ChoosingADriveMovesToItsRootAndABadOneGoesBack)
     EXPECT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(d->driveList()->currentIndex(), 0);
     EXPECT_EQ(d->folderList()->path(), QStringLiteral("/"));
-}
-
-TEST_F(FileDialogsTest, TheButtonsShowOneDialogOfEachKindWithoutBlockingAndCancelClosesIt)
-{
-    FileDialog *open = show(Open);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    open->fileNameBox()->setText(QStringLiteral("typed.egd"));
-    // A second click brings the same dialog to the front, as it was.
-    EXPECT_EQ(show(Open), open);
-    EXPECT_EQ(open->fileNameBox()->text(), QStringLiteral("typed.egd"));
-    FileDialog *save = show(Save);
-    EXPECT_NE(static_cast<QWidget *>(save), static_cast<QWidget *>(open));
-
-    // Cancel reads nothing; the next dialog is made anew.
-    QTest::mouseClick(open->cancelButton(), Qt::LeftButton);
-    EXPECT_EQ(dialogs().openDialog(), nullptr);
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(show(Open)->fileNameBox()->text(), QString());
-    EXPECT_EQ(show(Save), save);
 }
 
 } // namespace
