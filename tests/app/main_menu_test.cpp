@@ -71,20 +71,6 @@ protected:
     MainMenu *menu = window.mainMenu();
 };
 
-TEST_F(MainMenuTest, MenuBarSitsAboveThePanelsAsTheyWere)
-{
-    QStringList titles;
-    for (const QAction *action : window.menuBar()->actions())
-        titles << action->text();
-    EXPECT_EQ(titles, QStringList({"ファイル(&F)", "編集(&E)", "表示(&V)", "ヘルプ(&H)"}));
-    const QWidget *panels = window.centralWidget();
-    EXPECT_GT(window.menuBar()->height(), 0);
-    EXPECT_EQ(panels->y(), window.menuBar()->height());
-    EXPECT_EQ(window.size(), QSize(panels->width(), panels->y() + pages->height()));
-    EXPECT_EQ(panels->height(), pages->height());
-    EXPECT_EQ(window.minimumSize(), window.maximumSize());
-}
-
 // Page Down and Page Up press the next or previous page's button, and only one that can be pressed.
 TEST_F(MainMenuTest, PageKeysTurnPagesAsTheirButtonsWould)
 {
@@ -140,21 +126,37 @@ TEST_F(MainMenuTest, ToolEntriesFollowTheirButtons)
 }
 
 // Ctrl+S shows the save dialog for the start-up document, then writes the current file without it;
-// a save that cannot be written leaves the file as it was and says why.
+// the caption names the file saved, and undo past the save or back to it sets and clears the
+// modified mark, and the history's entries name the step. A save that cannot be written leaves the file as it
+// was and says why.
 TEST_F(MainMenuTest, SaveWritesTheCurrentFileWithoutADialog)
 {
+    const QString title = window.title();
+    QAction *undo = menu->action(MainMenu::Undo);
+    EXPECT_FALSE(undo->isEnabled());
     clickCell(1, 1);
     saveThroughTheDialog(QKeyCombination(Qt::ControlModifier, Qt::Key_S), QStringLiteral("quick"));
     const QByteArray first = bytesOf(QStringLiteral("quick.egd"));
     EXPECT_EQ(window.currentFilePath(), dir.filePath(QStringLiteral("quick.egd")));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("quick.egd[*] - ") + title);
 
     clickCell(2, 3);
     EXPECT_TRUE(window.isWindowModified());
     QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(window.fileDialogs()->saveDialog(), nullptr);
     EXPECT_FALSE(window.isWindowModified());
+    ASSERT_FALSE(window.undoStack().undoText().isEmpty());
+    EXPECT_EQ(undo->text(), QStringLiteral("元に戻す ") + window.undoStack().undoText());
+    QTest::keySequence(&window, undo->shortcut());
+    EXPECT_EQ(cell(2, 3), 0);
+    EXPECT_TRUE(window.isWindowModified());
+    QAction *redo = menu->action(MainMenu::Redo);
+    EXPECT_EQ(redo->text(), QStringLiteral("やり直し ") + window.undoStack().redoText());
+    QTest::keySequence(&window, redo->shortcut());
+    EXPECT_FALSE(window.isWindowModified());
     saveThroughTheDialog(QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_S),
                          QStringLiteral("again"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("again.egd[*] - ") + title);
     EXPECT_EQ(bytesOf(QStringLiteral("quick.egd")), bytesOf(QStringLiteral("again.egd")));
     EXPECT_NE(bytesOf(QStringLiteral("quick.egd")), first);
     EXPECT_TRUE(messages.shown.empty());
@@ -162,62 +164,34 @@ TEST_F(MainMenuTest, SaveWritesTheCurrentFileWithoutADialog)
     doc.ChrName[2] = QStringLiteral("a,b"); // a name the file cannot hold
     QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("保存できませんでした。")));
+    EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("保存できませんでした。\n")));
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("\"a,b\""))); // the reason
     EXPECT_EQ(bytesOf(QStringLiteral("again.egd")), bytesOf(QStringLiteral("quick.egd")));
 }
 
-// The history's entries name the step and act on the keys.
-TEST_F(MainMenuTest, UndoAndRedoNameTheStepAndTakeTheKeys)
-{
-    QAction *undo = menu->action(MainMenu::Undo);
-    QAction *redo = menu->action(MainMenu::Redo);
-    EXPECT_FALSE(undo->isEnabled());
-    clickCell(4, 2);
-    ASSERT_FALSE(window.undoStack().undoText().isEmpty());
-    EXPECT_TRUE(undo->isEnabled());
-    EXPECT_EQ(undo->text(), QStringLiteral("元に戻す ") + window.undoStack().undoText());
-    QTest::keySequence(&window, undo->shortcut());
-    EXPECT_EQ(cell(4, 2), 0);
-    EXPECT_EQ(redo->text(), QStringLiteral("やり直し ") + window.undoStack().redoText());
-    QTest::keySequence(&window, redo->shortcut());
-    EXPECT_EQ(cell(4, 2), 1);
-}
-
-// New and a dropped project file ask first about unsaved changes; cancel keeps everything. Only a
-// project file is taken from a drop.
-TEST_F(MainMenuTest, NewAndDropAskAboutUnsavedChanges)
-{
-    const QString project = writeProject(QStringLiteral("dropped"));
-    ASSERT_TRUE(QFile::copy(project, dir.filePath(QStringLiteral("dropped.txt"))));
-    clickCell(1, 1);
-    messages.saveChoices = {SaveChoice::Cancel, SaveChoice::Cancel, SaveChoice::Discard};
-    QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
-    drop(project);
-    drop(dir.filePath(QStringLiteral("dropped.txt")));
-    EXPECT_EQ(messages.askedToSave.size(), 2u);
-    EXPECT_EQ(cell(1, 1), 1);
-    EXPECT_EQ(doc.ChrName[0], QStringLiteral("Chr00"));
-    drop(project);
-    EXPECT_EQ(doc.ChrName[0], QStringLiteral("dropped"));
-    EXPECT_EQ(doc.projectFileName, QStringLiteral("dropped.egd"));
-    EXPECT_EQ(cell(1, 1), 0);
-}
-
-// The caption names the current file and keeps the modified mark's placeholder; New starts the
-// document, the editing state and the controls afresh.
-TEST_F(MainMenuTest, NewGivesTheStartUpDocumentCaptionAndControls)
+// New and a dropped project file ask first about unsaved changes; cancel keeps everything and only a
+// project file is taken from a drop. New starts the document, the editing state, the controls and
+// the caption afresh; the caption names an opened file.
+TEST_F(MainMenuTest, NewAndDropAskAboutUnsavedChangesAndNewStartsAfresh)
 {
     const QString title = window.title();
+    const QString project = writeProject(QStringLiteral("dropped"));
+    ASSERT_TRUE(QFile::copy(project, dir.filePath(QStringLiteral("dropped.txt"))));
     ASSERT_TRUE(window.openNamedProject(writeProject(QStringLiteral("named"))));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("named.egd[*] - ") + title);
     clickPage(3);
     cell(1, 1) = 1;
     clickCell(0, 0);
-    EXPECT_TRUE(window.isWindowModified());
     clickTool(ToolButtons::kRange);
     window.canvasView()->scrollBar()->setValue(40);
+    messages.saveChoices = {SaveChoice::Cancel, SaveChoice::Cancel, SaveChoice::Discard};
+    QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
+    drop(project);
+    drop(dir.filePath(QStringLiteral("dropped.txt")));
+    EXPECT_EQ(messages.askedToSave.size(), 2u);
+    EXPECT_EQ(doc.PixelData(3, 0, 0), 1);
+    EXPECT_EQ(doc.ChrName[0], QStringLiteral("named"));
 
-    messages.saveChoices = {SaveChoice::Discard};
     menu->action(MainMenu::New)->trigger();
     EXPECT_EQ(window.windowTitle(), title + QStringLiteral("[*]"));
     EXPECT_FALSE(window.isWindowModified());
@@ -228,9 +202,11 @@ TEST_F(MainMenuTest, NewGivesTheStartUpDocumentCaptionAndControls)
     EXPECT_TRUE(window.blockTools().tools() == fresh.blockTools().tools());
     EXPECT_EQ(window.canvasView()->scrollBar()->value(), 0);
     EXPECT_EQ(pages->pageButton(0)->text(), QStringLiteral("Chr00"));
-    EXPECT_EQ(pages->pageButton(3)->palette().color(QPalette::Button),
-              QApplication::palette().color(QPalette::Button));
+    EXPECT_EQ(buttonBackground(pages->pageButton(3)), QApplication::palette().color(QPalette::Button));
     EXPECT_EQ(window.renderer().canvas(), fresh.renderer().canvas());
+    drop(project); // a document without changes opens without a question
+    EXPECT_EQ(doc.ChrName[0], QStringLiteral("dropped"));
+    EXPECT_EQ(doc.projectFileName, QStringLiteral("dropped.egd"));
 }
 
 // The list itself is the recent files' own; the menu numbers its entries, escapes "&", and drops
@@ -260,8 +236,12 @@ TEST_F(MainMenuTest, RecentFilesOpenTheirProjectOrDropAMissingOne)
     EXPECT_TRUE(menu->recentFilesMenu()->actions().at(0)->text().endsWith(QStringLiteral("p&&1.egd")));
 }
 
-TEST_F(MainMenuTest, AboutNamesProgramVersionToolkitAndLicenceAndQuitCloses)
+TEST_F(MainMenuTest, MenuTitlesAboutAndQuit)
 {
+    QStringList titles;
+    for (const QAction *action : window.menuBar()->actions())
+        titles << action->text();
+    EXPECT_EQ(titles, QStringList({"ファイル(&F)", "編集(&E)", "表示(&V)", "ヘルプ(&H)"}));
     menu->action(MainMenu::About)->trigger();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].caption, QStringLiteral("バージョン情報"));
