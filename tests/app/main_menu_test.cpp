@@ -1,10 +1,14 @@
-// The menu bar and the keys on the real window: what each entry and key does, that the panels stay
-// as they were, that a text box keeps its keys, the recent files and a dropped project file.
+// The menu bar and the keys on the real window: what each entry and key does, that a text box keeps
+// its keys, the recent files and a dropped project file. The file dialog of the pictures and include
+// files is answered by the menu's file chooser: an image imported as one undoable step, a page
+// written as a PNG, a document read back from an include file, and what a broken file leaves. Then
+// the guard of unsaved work on closing.
 #include "version.h"
 
 #include "files/file_dialog.h"
 
 #include <QDir>
+#include <QImage>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -27,6 +31,10 @@ protected:
         previousFolder = QDir::currentPath();
         ASSERT_TRUE(QDir::setCurrent(dir.path()));
         ShownWindowTest::SetUp();
+        menu->setFileChooser([this](QWidget *, const QString &, const QString &, bool save) {
+            chosen.push_back(save);
+            return answer;
+        });
     }
     void TearDown() override { QDir::setCurrent(previousFolder); }
 
@@ -67,8 +75,17 @@ protected:
         QCoreApplication::processEvents(); // the open waits for the drop to end
     }
 
+    // Picks the menu entry with the file dialog answering name.
+    void choose(MainMenu::Command command, const QString &name)
+    {
+        answer = dir.filePath(name);
+        menu->action(command)->trigger();
+    }
+
     QString previousFolder;
     MainMenu *menu = window.mainMenu();
+    QString answer;
+    std::vector<bool> chosen; // whether each dialog asked for a file to write
 };
 
 // Page Down and Page Up press the next or previous page's button, and only one that can be pressed.
@@ -170,31 +187,33 @@ TEST_F(MainMenuTest, SaveWritesTheCurrentFileWithoutADialog)
 }
 
 // New and a dropped project file ask first about unsaved changes; cancel keeps everything and only a
-// project file is taken from a drop. New starts the document, the editing state, the controls and
-// the caption afresh; the caption names an opened file.
-TEST_F(MainMenuTest, NewAndDropAskAboutUnsavedChangesAndNewStartsAfresh)
+// project file is taken from a drop. An open starts a fresh history; the caption names the file. New
+// starts the document, the editing state, the controls and the caption afresh.
+TEST_F(MainMenuTest, NewAndDropAskAboutUnsavedChangesAndStartAfresh)
 {
     const QString title = window.title();
     const QString project = writeProject(QStringLiteral("dropped"));
     ASSERT_TRUE(QFile::copy(project, dir.filePath(QStringLiteral("dropped.txt"))));
-    ASSERT_TRUE(window.openNamedProject(writeProject(QStringLiteral("named"))));
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("named.egd[*] - ") + title);
-    clickPage(3);
-    cell(1, 1) = 1;
     clickCell(0, 0);
-    clickTool(ToolButtons::kRange);
-    window.canvasView()->scrollBar()->setValue(40);
     messages.saveChoices = {SaveChoice::Cancel, SaveChoice::Cancel, SaveChoice::Discard};
     QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
     drop(project);
     drop(dir.filePath(QStringLiteral("dropped.txt")));
     EXPECT_EQ(messages.askedToSave.size(), 2u);
-    EXPECT_EQ(doc.PixelData(3, 0, 0), 1);
-    EXPECT_EQ(doc.ChrName[0], QStringLiteral("named"));
-
-    menu->action(MainMenu::New)->trigger();
-    EXPECT_EQ(window.windowTitle(), title + QStringLiteral("[*]"));
+    EXPECT_EQ(cell(0, 0), 1);
+    drop(project);
+    EXPECT_EQ(QList<QString>({doc.ChrName[0], doc.projectFileName, window.windowTitle()}),
+              QList<QString>({"dropped", "dropped.egd", "dropped.egd[*] - " + title}));
+    EXPECT_EQ(cell(0, 0), 0);
     EXPECT_FALSE(window.isWindowModified());
+    EXPECT_FALSE(window.undoStack().canUndo());
+
+    clickPage(3);
+    cell(1, 1) = 1;
+    clickTool(ToolButtons::kRange);
+    window.canvasView()->scrollBar()->setValue(40);
+    menu->action(MainMenu::New)->trigger(); // nothing unsaved: no question
+    EXPECT_EQ(window.windowTitle(), title + QStringLiteral("[*]"));
     EXPECT_TRUE(window.currentFilePath().isEmpty());
     const MainWindow fresh;
     EXPECT_TRUE(doc == fresh.document());
@@ -204,9 +223,6 @@ TEST_F(MainMenuTest, NewAndDropAskAboutUnsavedChangesAndNewStartsAfresh)
     EXPECT_EQ(pages->pageButton(0)->text(), QStringLiteral("Chr00"));
     EXPECT_EQ(buttonBackground(pages->pageButton(3)), QApplication::palette().color(QPalette::Button));
     EXPECT_EQ(window.renderer().canvas(), fresh.renderer().canvas());
-    drop(project); // a document without changes opens without a question
-    EXPECT_EQ(doc.ChrName[0], QStringLiteral("dropped"));
-    EXPECT_EQ(doc.projectFileName, QStringLiteral("dropped.egd"));
 }
 
 // The list itself is the recent files' own; the menu numbers its entries, escapes "&", and drops
@@ -250,6 +266,133 @@ TEST_F(MainMenuTest, MenuTitlesAboutAndQuit)
         EXPECT_TRUE(messages.shown[0].text.contains(part)) << part.toStdString();
     QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(MainMenuTest, ImportPutsTheImageAtTheShownTopLeftAsOneUndoableStep)
+{
+    window.canvasView()->scrollBar()->setValue(10);
+    QImage image(70, 1, QImage::Format_ARGB32);
+    image.fill(qRgba(0, 0, 0, 0)); // composed over white
+    image.setPixel(0, 0, qRgb(0, 0, 0));
+    ASSERT_TRUE(image.save(dir.filePath(QStringLiteral("row.png"))));
+    cell(1, 10) = 1;
+
+    choose(MainMenu::ImportImage, QStringLiteral("row.png"));
+    EXPECT_EQ(chosen, std::vector<bool>{false});
+    ASSERT_EQ(messages.shown.size(), 1u); // 70 - 64 cells lie beyond the sheet
+    EXPECT_EQ(messages.shown[0].text,
+              QStringLiteral("シートの外にはみ出した 6 セルは読み込みませんでした。"));
+    EXPECT_EQ(window.undoStack().count(), 1);
+    EXPECT_EQ(window.undoStack().undoText(), QStringLiteral("画像読込"));
+    const auto expectCells = [&](int16_t first, int16_t second) {
+        EXPECT_EQ(QList<int16_t>({cell(0, 10), cell(1, 10), cell(0, 9)}), QList<int16_t>({first, second, 0}));
+    };
+    expectCells(1, 0);
+    window.undo();
+    expectCells(0, 1);
+}
+
+TEST_F(MainMenuTest, ExportWritesTheCurrentPageCellsAsPixels)
+{
+    window.pageButtonClicked(2);
+    doc.PixelData(2, 5, 200) = 1;
+    choose(MainMenu::ExportImage, QStringLiteral("page")); // the name gets its .png
+    EXPECT_EQ(chosen, std::vector<bool>{true});
+    EXPECT_TRUE(messages.shown.empty());
+    const QImage image(dir.filePath(QStringLiteral("page.png")));
+    ASSERT_EQ(image.size(), QSize(kSheetWidth, kSheetHeight));
+    EXPECT_LT(qGray(image.pixel(5, 200)), 128);
+    EXPECT_GE(qGray(image.pixel(4, 200)), 128);
+}
+
+// A file that cannot be read or written is reported with what failed and why, and the document
+// stays as it was.
+TEST_F(MainMenuTest, BrokenFilesLeaveTheDocumentAndAreReported)
+{
+    writeFile(QStringLiteral("broken.png"), "\x89PNG\r\n\x1a\n not really");
+    writeFile(QStringLiteral("broken.inc"), "; nothing placed here\r\nthis is no include line\r\n");
+    const struct {
+        MainMenu::Command command;
+        const char *file, *what;
+    } cases[] = {{MainMenu::ImportImage, "broken.png", "画像を読み込めませんでした。\n"},
+                 {MainMenu::ExportImage, "missing/page.png", "画像を書き出せませんでした。\n"},
+                 {MainMenu::ReadInclude, "broken.inc", "PICデータを読み込めませんでした。\nline "}};
+    cell(1, 1) = 1;
+    const Document before = doc;
+    for (const auto &c : cases) {
+        choose(c.command, QString::fromUtf8(c.file));
+        ASSERT_EQ(messages.shown.size(), 1u) << c.file;
+        EXPECT_TRUE(messages.shown[0].text.startsWith(QString::fromUtf8(c.what)));
+        EXPECT_GT(messages.shown[0].text.size(), QString::fromUtf8(c.what).size()); // the reason
+        messages.shown.clear();
+    }
+    EXPECT_TRUE(doc == before);
+    EXPECT_EQ(window.undoStack().count(), 0);
+}
+
+TEST_F(MainMenuTest, IncludeReadReplacesTheDocumentAfterAsking)
+{
+    // Page 0: two 8 x 8 patterns side by side, a diagonal and two corners; the export writes them.
+    doc.ChrOutFlag[0] = 1;
+    doc.ChrPtnNum[0] = 2;
+    for (int i = 0; i < 8; ++i)
+        cell(i, i) = 1;
+    cell(15, 0) = 1;
+    cell(8, 7) = 1;
+    const PagedCellStore written = doc.PixelData;
+    ASSERT_TRUE(window.exportIncludeFile(dir.filePath(QStringLiteral("pics.inc"))));
+    // An unsaved edit on another page, discarded when asked.
+    window.pageButtonClicked(5);
+    window.history().cellChanges().write(doc.PixelData, 5, 3, 3, 1);
+    window.history().commitCells(QStringLiteral("edit"));
+    messages.saveChoices = {SaveChoice::Discard};
+
+    choose(MainMenu::ReadInclude, QStringLiteral("pics.inc"));
+    EXPECT_EQ(messages.askedToSave.size(), 1u);
+    EXPECT_TRUE(doc.PixelData == written);
+    EXPECT_EQ(QPoint(doc.ChrPtnNum[0], doc.ChrOutFlag[0]), QPoint(2, 1));
+    EXPECT_EQ(window.state().currentPage, 0);
+    EXPECT_EQ(window.undoStack().count(), 0);
+    EXPECT_TRUE(window.currentFilePath().isEmpty());
+    EXPECT_EQ(window.projectFileName(), QStringLiteral("pics.egd")); // what the save dialog proposes
+    // Not a project file: the document counts as unsaved until it is saved.
+    EXPECT_TRUE(window.isDocumentModified());
+    EXPECT_TRUE(window.isWindowModified());
+}
+
+TEST_F(MainMenuTest, EachAnswerToTheCloseQuestionDoesWhatItSays)
+{
+    const struct {
+        SaveChoice choice;
+        bool hasFile, closes, writesFile;
+    } cases[] = {
+        {SaveChoice::Save, true, true, true},
+        {SaveChoice::Save, false, false, false}, // the save dialog opens instead
+        {SaveChoice::Discard, true, true, false},
+        {SaveChoice::Cancel, true, false, false},
+    };
+    const QString file = dir.filePath(QStringLiteral("close.egd"));
+    for (const auto &c : cases) {
+        SCOPED_TRACE(int(c.choice) * 2 + c.hasFile);
+        QFile::remove(file);
+        MainWindow w;
+        w.setMessageBoxes(&messages);
+        w.show();
+        if (c.hasFile)
+            w.setCurrentFilePath(file);
+        // A stroke still in progress: its cells are written but not yet a step.
+        w.history().cellChanges().write(w.document().PixelData, 0, 1, 0, 7);
+        w.fileDialogs()->show(FileDialogKind::Export);
+        messages.saveChoices = {c.choice};
+
+        EXPECT_EQ(w.close(), c.closes);
+        ASSERT_EQ(messages.askedToSave.size(), 1u);
+        EXPECT_EQ(messages.askedToSave[0].text, QStringLiteral("変更が保存されていません。保存しますか？"));
+        EXPECT_EQ(w.fileDialogs()->exportDialog() == nullptr, c.closes);
+        EXPECT_EQ(w.fileDialogs()->saveDialog() != nullptr, c.choice == SaveChoice::Save && !c.hasFile);
+        EXPECT_EQ(QFile::exists(file), c.writesFile);
+        messages.askedToSave.clear();
+    }
 }
 
 } // namespace

@@ -65,63 +65,56 @@ protected:
 };
 
 // A grid box refused returns to the last value it accepted; the count box above 99 shows 0. Key by
-// key, 2 and 20 are accepted before 200 is refused; the count is compared before rounding.
-TEST_F(MainWindowSettings, NumberBoxesAcceptWhatFitsTheirLimits)
+// key, 2 and 20 are accepted before 200 is refused; the count is compared before rounding. A grid
+// box and its spin bar follow each other; the count box does not move its bar.
+TEST_F(MainWindowSettings, NumberBoxesAndSpinBarsAcceptWhatFitsTheirLimits)
 {
+    enum Input { Paste, Type, Bar };
     const struct {
         int box; // 0 and 1 the grid boxes, 4 the pattern count
-        bool typed;
+        Input input;
         const char *text, *shown;
         int stored;
     } cases[] = {
-        {0, true, "12", "12", 12},
-        {0, false, "200", " 12", 12},
-        {0, true, "200", " 20", 20},
-        {0, false, "-3", " 20", 20},
-        {1, false, "96", "96", 96},
-        {1, false, "97", " 96", 96},
-        {1, false, "99999999999999999999", " 96", 96},
-        {1, false, "", "0", 0},
-        {4, false, "42", "42", 42},
-        {4, false, "100", "0", 0},
-        {4, false, "5x", "0", 0},
-        {4, false, "-5", "-5", -5},
-        {4, false, "-99999", "0", 0},
-        {4, true, "100", "0", 0},
-        {4, false, "99.4", "0", 0},
-        {4, false, "99", "99", 99},
-        {4, false, "98.6", "98.6", 99},
-        {4, false, "99.5", "0", 0},
+        {0, Bar, "5", "5", 5},
+        {0, Type, "07", "7", 7}, // a typed leading zero goes once the bar has moved
+        {0, Type, "12", "12", 12},
+        {0, Paste, "200", " 12", 12},
+        {0, Type, "200", " 20", 20},
+        {0, Paste, "-3", " 20", 20},
+        {1, Paste, "96", "96", 96},
+        {1, Paste, "97", " 96", 96},
+        {1, Paste, "99999999999999999999", " 96", 96},
+        {1, Paste, "", "0", 0},
+        {4, Bar, "12", "12", 12},
+        {4, Bar, "100", "0", 0},
+        {4, Paste, "42", "42", 42},
+        {4, Paste, "100", "0", 0},
+        {4, Paste, "5x", "0", 0},
+        {4, Paste, "-5", "-5", -5},
+        {4, Paste, "-99999", "0", 0},
+        {4, Type, "100", "0", 0},
+        {4, Paste, "99.4", "0", 0},
+        {4, Paste, "99", "99", 99},
+        {4, Paste, "98.6", "98.6", 99},
+        {4, Paste, "99.5", "0", 0},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text);
-        QLineEdit *box = c.box == 4 ? count : grid->numberBox(c.box);
-        (c.typed ? typeOver : paste)(box, QString::fromUtf8(c.text));
+        const bool isCount = c.box == SettingsPanel::kPatternCountBox;
+        QLineEdit *box = isCount ? count : grid->numberBox(c.box);
+        QScrollBar *bar = isCount ? settings->spinBar(c.box) : grid->spinBar(c.box);
+        const int barMaximum = c.box == 0 ? 128 : c.box == 1 ? 96 : 255;
+        const int barBefore = bar->value();
+        if (c.input == Bar)
+            bar->setValue(barMaximum - QByteArray(c.text).toInt());
+        else
+            (c.input == Type ? typeOver : paste)(box, QString::fromUtf8(c.text));
         EXPECT_EQ(box->text(), QString::fromUtf8(c.shown));
         EXPECT_EQ(c.box == 0 ? doc.GridX : c.box == 1 ? doc.GridY : doc.ChrPtnNum[0], c.stored);
-        if (c.box != 4) {
-            EXPECT_EQ(grid->spinBar(c.box)->value(), (c.box == 0 ? 128 : 96) - c.stored);
-        }
+        if (c.input != Bar)
+            EXPECT_EQ(bar->value(), isCount ? barBefore : barMaximum - c.stored);
     }
-}
-
-TEST_F(MainWindowSettings, SpinBarsAndBoxesFollowEachOther)
-{
-    grid->spinBar(0)->setValue(128 - 5);
-    EXPECT_EQ(grid->numberBox(0)->text(), QStringLiteral("5"));
-    EXPECT_EQ(doc.GridX, 5);
-    typeOver(grid->numberBox(0), QStringLiteral("07")); // a typed leading zero goes once the bar has moved
-    EXPECT_EQ(grid->numberBox(0)->text(), QStringLiteral("7"));
-
-    QScrollBar *countBar = settings->spinBar(SettingsPanel::kPatternCountBox);
-    countBar->setValue(255 - 12);
-    EXPECT_EQ(count->text(), QStringLiteral("12"));
-    EXPECT_EQ(doc.ChrPtnNum[0], 12);
-    countBar->setValue(155); // 100
-    EXPECT_EQ(count->text(), QStringLiteral("0"));
-    EXPECT_EQ(doc.ChrPtnNum[0], 0);
-    typeOver(count, QStringLiteral("30")); // the count box does not move its bar
-    EXPECT_EQ(countBar->value(), 155);
 }
 
 TEST_F(MainWindowSettings, NameBoxNamesThePageAndItsButton)
@@ -172,6 +165,7 @@ TEST_F(MainWindowSettings, PageSwitchShowsEachPageWithItsOwnValuesAndKeepsTheRes
 
 // Values a file holds that no control can show: the size lists keep their previous item, a count
 // above 99 becomes 0, and a flag other than 0 or 1 and a long name stay stored until edited.
+// A 16-colour page shows its palette.
 TEST_F(MainWindowSettings, LoadedValuesOutsideTheListsAndBoxes)
 {
     const QString longName(40000, QLatin1Char('N'));
@@ -184,6 +178,7 @@ TEST_F(MainWindowSettings, LoadedValuesOutsideTheListsAndBoxes)
         d.ChrOutFlag[2] = 5;
         d.ColorMode[2] = 7;
         d.ChrName[3] = longName;
+        d.ColorMode[1] = kMode16;
     });
     EXPECT_EQ(pages->pageButton(2)->text(), QStringLiteral("EIGHTCHR")); // whole after a load
     clickPage(2);
@@ -204,27 +199,23 @@ TEST_F(MainWindowSettings, LoadedValuesOutsideTheListsAndBoxes)
     choose(settings->sizeList(1), QStringLiteral("8"));
     QTest::keyClick(settings->outputCheckBox(), Qt::Key_Space);
     EXPECT_EQ(stored(2), QList<int>({8, 8, 0, 1, 7, 8, 8}));
-}
 
-TEST_F(MainWindowSettings, PaletteSwatchesPickTheEntriesOfA16ColourPage)
-{
-    reopenWith([](Document &d) { d.ColorMode[0] = kMode16; });
+    // The swatches of a 16-colour page pick its entries; without a colour chart a double-click
+    // starts no edit that could never end.
+    clickPage(1);
     ASSERT_TRUE(palette->paletteSwatch(5)->isVisible());
     QTest::mouseClick(palette->paletteSwatch(5), Qt::LeftButton);
     EXPECT_EQ(window.state().leftPenEntry, 5);
-    EXPECT_EQ(window.state().leftPenColour, doc.Pal16[0][5]);
-    EXPECT_EQ(palette->penLabel(6)->text(), QString::number(doc.Pal16[0][5]));
+    EXPECT_EQ(window.state().leftPenColour, doc.Pal16[1][5]);
+    EXPECT_EQ(palette->penLabel(6)->text(), QString::number(doc.Pal16[1][5]));
     QTest::mouseClick(palette->paletteSwatch(9), Qt::MiddleButton);
     EXPECT_EQ(window.state().rightPenEntry, 9);
-    EXPECT_EQ(palette->penLabel(7)->text(), QString::number(doc.Pal16[0][9]));
-
-    // Without a colour chart a double-click starts no edit that could never end.
+    EXPECT_EQ(palette->penLabel(7)->text(), QString::number(doc.Pal16[1][9]));
     QTest::mouseClick(palette->paletteSwatch(3), Qt::LeftButton);
     QTest::mouseDClick(palette->paletteSwatch(3), Qt::LeftButton);
     EXPECT_EQ(window.state().leftPenEntry, 3);
     EXPECT_EQ(doc.paletteEditing, 0);
     EXPECT_TRUE(canvas->isEnabled());
-    EXPECT_TRUE(pages->pageButton(4)->isEnabled());
 }
 
 } // namespace
