@@ -323,19 +323,14 @@ TEST_F(MainMenuTest, BrokenFilesLeaveTheDocumentAndAreReported)
 
 TEST_F(MainMenuTest, IncludeReadReplacesTheDocumentAfterAsking)
 {
-    // Page 0: two 8 x 8 patterns side by side, a diagonal and two corners; the export writes them.
+    // Page 0: two 8 x 8 patterns side by side, the second with its bottom right cell set.
     doc.ChrOutFlag[0] = 1;
     doc.ChrPtnNum[0] = 2;
-    for (int i = 0; i < 8; ++i)
-        cell(i, i) = 1;
-    cell(15, 0) = 1;
-    cell(8, 7) = 1;
+    cell(15, 7) = 1;
     const PagedCellStore written = doc.PixelData;
     ASSERT_TRUE(window.exportIncludeFile(dir.filePath(QStringLiteral("pics.inc"))));
-    // An unsaved edit on another page, discarded when asked.
-    window.pageButtonClicked(5);
-    window.history().cellChanges().write(doc.PixelData, 5, 3, 3, 1);
-    window.history().commitCells(QStringLiteral("edit"));
+    clickPage(5);
+    clickCell(3, 3); // an unsaved edit on another page, discarded when asked
     messages.saveChoices = {SaveChoice::Discard};
 
     choose(MainMenu::ReadInclude, QStringLiteral("pics.inc"));
