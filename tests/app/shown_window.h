@@ -16,7 +16,6 @@
 #include "scripted_messages.h"
 #include "widgets/button_colour.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,7 +30,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
-#include <QUndoStack>
 
 #include <gtest/gtest.h>
 
