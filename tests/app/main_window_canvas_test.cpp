@@ -99,6 +99,8 @@ TEST_F(MainWindowBlock, TransformAndEraseButtonsReachTheBlockAndThePage)
     clickTool(ToolButtons::kTurn);
     EXPECT_EQ(block->size(), QSize(16, 30));
     EXPECT_EQ(doc.blockBuffer(1, 2), 2); // old top row (0, 1, 2) becomes the right column
+    clickTool(ToolButtons::kInvert); // entry 0 becomes 1, every other entry 0
+    EXPECT_EQ(QPoint(doc.blockBuffer(1, 0), doc.blockBuffer(1, 2)), QPoint(1, 0));
 
     selectFromTopLeft(2, 2);
     clickTool(ToolButtons::kErase);
