@@ -4,7 +4,6 @@
 
 #include "widgets/message_boxes.h"
 
-
 #include <gtest/gtest.h>
 
 #include <deque>
