@@ -4,8 +4,6 @@
 
 #include "widgets/message_boxes.h"
 
-#include <QString>
-
 #include <gtest/gtest.h>
 
 #include <deque>

@@ -16,7 +16,6 @@
 #include "scripted_messages.h"
 #include "widgets/button_colour.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,7 +30,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
-#include <QUndoStack>
 
 #include <gtest/gtest.h>
 
@@ -39,16 +37,6 @@ namespace vesk4 {
 
 // The shade of the current page's button and of the active tool.
 inline const QColor kLightGreen(0xC0, 0xFF, 0xC0);
-
-// A move to a position in the widget's pixels with exactly these buttons held, as the toolkit
-// delivers it during a drag or, with none, a hover. QTest's own moves carry only the buttons it
-// pressed itself.
-inline void sendMouseMove(QWidget *widget, QPoint position, Qt::MouseButtons held)
-{
-    QMouseEvent event(QEvent::MouseMove, QPointF(position), widget->mapToGlobal(QPointF(position)),
-                      Qt::NoButton, held, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
 
 class ShownWindowTest : public ::testing::Test {
 protected:
@@ -73,7 +61,14 @@ protected:
         press(button, p);
         release(button, p);
     }
-    void moveOnCanvas(QPoint p, Qt::MouseButtons held) { sendMouseMove(canvas, onCanvas(p), held); }
+    // A move with exactly these buttons held, as the toolkit delivers it during a drag or, with
+    // none, a hover. QTest's own moves carry only the buttons it pressed itself.
+    void moveOnCanvas(QPoint p, Qt::MouseButtons held)
+    {
+        QMouseEvent event(QEvent::MouseMove, QPointF(onCanvas(p)), canvas->mapToGlobal(QPointF(onCanvas(p))),
+                          Qt::NoButton, held, Qt::NoModifier);
+        QApplication::sendEvent(canvas, &event);
+    }
     // A left click in the middle of view cell (x, y); with the pen, one step.
     void clickCell(int x, int y) { click(Qt::LeftButton, {8 * x + 4, 10 * y + 5}); }
     // A left drag, as the range tool takes it.
