@@ -168,8 +168,6 @@ void MainMenu::addHistoryEntry(QMenu *menu, Command command)
     // Through the window, which first makes the cells of a stroke in progress a step of their own.
     disconnect(action, &QAction::triggered, &stack, nullptr);
     connect(action, &QAction::triggered, &window_, command == Undo ? &MainWindow::undo : &MainWindow::redo);
-    // The entry takes over the window's key: a key on two actions would be ambiguous and do nothing.
-    (command == Undo ? window_.undoAction() : window_.redoAction())->setShortcuts({});
     action->setShortcuts(keysOf(command));
     menu->addAction(action);
     window_.addAction(action);

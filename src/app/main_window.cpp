@@ -17,7 +17,6 @@
 #include "widgets/button_colour.h"
 #include "widgets/twips.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -57,7 +56,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     connectHandlers();
     startUp();
     fileDialogs_ = new FileDialogs(*this, *filePanel_, this);
-    createUndoActions();
+    followHistory();
     mainMenu_ = new MainMenu(*this);
     // The panels keep their size; the window grows by the menu bar's height.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -136,16 +135,8 @@ void MainWindow::startUp()
     history_.clear();
 }
 
-void MainWindow::createUndoActions()
+void MainWindow::followHistory()
 {
-    undoAction_ = new QAction(QStringLiteral("元に戻す"), this);
-    undoAction_->setShortcut(QKeySequence::Undo);
-    redoAction_ = new QAction(QStringLiteral("やり直し"), this);
-    redoAction_->setShortcut(QKeySequence::Redo);
-    addAction(undoAction_);
-    addAction(redoAction_);
-    connect(undoAction_, &QAction::triggered, this, &MainWindow::undo);
-    connect(redoAction_, &QAction::triggered, this, &MainWindow::redo);
     history_.setStepApplied([this](const AppliedStep &step) { showAppliedStep(step); });
     connect(&history_.stack(), &QUndoStack::cleanChanged, this,
             [this](bool) { setWindowModified(isDocumentModified()); });

@@ -13,7 +13,6 @@
 
 #include <memory>
 
-class QAction;
 class QLineEdit;
 class QScrollBar;
 
@@ -96,9 +95,6 @@ public:
     // progress has written become a step first.
     void undo();
     void redo();
-    // The actions behind the standard undo and redo keys; a menu may show them.
-    QAction *undoAction() const { return undoAction_; }
-    QAction *redoAction() const { return redoAction_; }
 
     // Whether the document differs from the last save or open.
     bool isDocumentModified() const { return history_.isModified(); }
@@ -167,7 +163,8 @@ private:
     // drawCells and drawGrid, then a refresh of the canvas and, if asked, of the thumbnail.
     void redraw(bool thumbnailToo);
     void reportFailure(const QString &caption, const QString &what, const Failure &failure);
-    void createUndoActions();
+    // Shows each undone or redone step, and keeps the modified mark in step with the history.
+    void followHistory();
     // Shows the page of an undone or redone step with what it changed.
     void showAppliedStep(const AppliedStep &step);
 
@@ -175,8 +172,6 @@ private:
     EditorState state_;
     EditHistory history_{doc_};
     QString currentFilePath_;
-    QAction *undoAction_ = nullptr;
-    QAction *redoAction_ = nullptr;
     std::unique_ptr<CanvasRenderer> renderer_; // sized from the geometry fields, so made in startUp
     std::unique_ptr<BlockTools> blockTools_; // works on the renderer's images, so made with it
 

@@ -154,6 +154,9 @@ TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
         {{"image", "p.egd", "p.png", "--page", "3", "--patterns", "--scale", "2"},
          kExitOk,
          "(96 x 16 pixels)"},
+        {{"image", "p.egd", "big.png", "--page", "3", "--patterns", "--scale", "16"},
+         kExitOk,
+         "(768 x 128 pixels)"},
 
         {{"check", "bad.egd"}, kExitFailure, "bad.egd: line 1"},
         {{"check", "missing.egd"}, kExitFailure, "missing.egd"},
