@@ -188,8 +188,9 @@ TEST_F(MainWindowTest, NumberBoxesAndSpinBarsAcceptWhatFitsTheirLimits)
             (c.input == Type ? typeOver : paste)(box, QString::fromUtf8(c.text));
         EXPECT_EQ(box->text(), QString::fromUtf8(c.shown));
         EXPECT_EQ(c.box == 0 ? doc.GridX : c.box == 1 ? doc.GridY : doc.ChrPtnNum[0], c.stored);
-        if (c.input != Bar)
+        if (c.input != Bar) {
             EXPECT_EQ(bar->value(), isCount ? barBefore : barMaximum - c.stored);
+        }
     }
 }
 
