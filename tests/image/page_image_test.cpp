@@ -180,8 +180,9 @@ TEST_F(PageImage, PatternsOnlyTakesTheRectangleTheExportLaysOut)
         doc.ChrPtnNum[kPage] = int16_t(c.count);
         const Expected<QImage> image = pageImage(doc, kPage, {.patternsOnly = true, .scale = 2});
         ASSERT_EQ(image.ok(), !c.size.isEmpty());
-        if (image)
+        if (image) {
             EXPECT_EQ(image.value().size(), c.size * 2);
+        }
     }
 }
 
