@@ -63,7 +63,7 @@ TEST_F(BlockToolsTest, RangeGridPointRoundsHalfToEvenAndStaysOnTheView)
         int column, row;
     } table[] = {
         {3, 3, 0, 0},   {11, 13, 1, 1},     {8, 9, 0, 0},     {16, 19, 2, 2},       {24, 29, 2, 2},
-        {67, 83, 8, 8}, {515, 643, 64, 64}, {-3, -100, 0, 0}, {1e300, kNaN, 64, 0},
+        {67, 83, 8, 8}, {515, 643, 64, 64}, {-3, -100, 0, 0}, {1e300, kNaN, 64, 0}, {kNaN, 1e300, 0, 64},
     };
     for (const auto &t : table)
         EXPECT_EQ(rangeGridPoint(state, t.x, t.y), QPoint(t.column, t.row)) << t.x << "," << t.y;
