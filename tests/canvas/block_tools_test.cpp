@@ -234,8 +234,11 @@ TEST_F(BlockToolsTest, ToolButtonsShadesAndWhatToShowAgainThroughRangeCopyEraseA
     }
     EXPECT_EQ(surface(), QRect(16, 10, 32, 30)); // where the copy started: over its source
     doc.PixelData(0, 0, 0) = 1;
-    tools.toolButtonClicked(ToolButtons::kPen);
-    EXPECT_EQ(renderer.canvas().pixel(3, 3), qRgb(0, 0, 0)); // repainted
+    selectRange(2, 1, 6, 4);
+    tools.toolButtonClicked(ToolButtons::kCopy);
+    tools.toolButtonClicked(ToolButtons::kPen); // puts the floating copy away and repaints
+    EXPECT_FALSE(tools.floatingBlock().visible);
+    EXPECT_EQ(renderer.canvas().pixel(3, 3), qRgb(0, 0, 0));
 
     const ToolButtons before = tools.tools();
     for (int index : {-1, 9, 11})

@@ -2,6 +2,7 @@
 
 #include "document/page_state.h"
 #include "export/include_check.h"
+#include "export/include_reader.h"
 #include "include_text.h"
 
 #include <QFile>
@@ -107,6 +108,7 @@ TEST(IncludeExport, DeclarationsPaletteBlocksAndMapMatchGoldenFile)
     const QByteArray expected = golden.readAll();
     EXPECT_EQ(bytesOf(doc), expected);
     expectCheckNamesEachPlace(doc, expected);
+    EXPECT_EQ(bytesOf(readInclude(expected).value().doc), expected); // the palette words read back
 
     doc.FileVer = 2;
     EXPECT_EQ(bytesOf(doc), expected.left(expected.indexOf("   .byte  0x0,")) + kClosing);
