@@ -77,6 +77,7 @@ TEST_F(MainWindowTest, WindowPlacesItsFramesAsDesigned)
         {tools, {586, 64, 145, tools->height()}},
         {palette, {QPoint(586, 248), palette->size()}},
         {canvas, {canvas->pos(), QSize(514, 642)}},
+        {window.thumbnail(), {window.thumbnail()->pos(), QSize(130, 194)}},
         {scroll, {canvas->geometry().topRight() + QPoint(1, 0), QSize(17, 642)}},
     };
     for (const auto &f : frames)

@@ -148,6 +148,7 @@ TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
         {{"show", "p.egd", "--page", "31"}, kExitOk, "page 31 \"MapChip0\" mode 3 (2-colour) size 8x8"},
         {{"diff", "p.egd", "p.egd"}, kExitOk, ""},
         {{"render", "p.egd", "r.png", "--page", "3", "--scroll", "1"}, kExitOk, "wrote r.png"},
+        {{"render", "p.egd", "r0.png", "--page", "3"}, kExitOk, "wrote r0.png"},
         {{"render", "p.egd", "t.png", "--thumbnail"}, kExitOk, "wrote t.png"},
         {{"from-inc", "flat.inc", "flat.egd"}, kExitOk, "note: line 7: the data of _Chr03 reads as \"2色\""},
         {{"export", "flat.egd", "again.inc"}, kExitOk, "wrote again.inc"},
@@ -204,6 +205,7 @@ TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
     // Scrolled by a row, page 3's cell (41, 1) is at the top of the 512 x 640 canvas, 8 pixels a cell.
     EXPECT_EQ(QImage("r.png").size(), QSize(512, 640));
     EXPECT_EQ(QImage("r.png").pixel(41 * 8 + 4, 5), qRgb(0, 0, 0));
+    EXPECT_EQ(QImage("r0.png").pixel(40 * 8 + 4, 5), qRgb(0, 0, 0)); // no --scroll: row 0 at the top
     EXPECT_EQ(QImage("t.png").size(), QSize(128, 192));
 }
 
