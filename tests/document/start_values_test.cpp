@@ -44,6 +44,7 @@ TEST(StartValues, StateGeometryAndLevels)
                            .canvasHeightPx = 640,
                            .canvasWidthPx = 512}));
     EXPECT_EQ(QSize(doc.FileSizeX, doc.FileSizeY), QSize(64, 256));
+    EXPECT_EQ(QSize(doc.currentPatternWidth, doc.currentPatternHeight), QSize(8, 8));
     EXPECT_EQ(doc.LevelRG, (std::array<int16_t, 8>{0, 2, 4, 6, 8, 10, 12, 15}));
     EXPECT_EQ(doc.LevelB, (std::array<int16_t, 4>{0, 4, 8, 15}));
     EXPECT_EQ(canvasScrollMaximum(doc, state), 128);
