@@ -8,8 +8,8 @@ using namespace vesk4;
 
 namespace {
 
-// Only the last four characters count, compared case-sensitively.
-TEST(FileNames, OnlyTheTailCountsAndASeparatorMakesNoPlainName)
+// Only the last four characters of a name count, compared case-sensitively.
+TEST(FilePaths, NamesVolumesAndFolderChains)
 {
     const struct {
         const char *typed;
@@ -29,10 +29,8 @@ TEST(FileNames, OnlyTheTailCountsAndASeparatorMakesNoPlainName)
     }
     // A NUL ends a name where the file system reads it: no plain file name.
     EXPECT_FALSE(isPlainFileName(QStringLiteral("a") + QChar(0) + QStringLiteral(".egd")));
-}
 
-TEST(FolderAccess, VolumesFolderChainsAndAFolderCheck)
-{
+    // The volume holding a path is the one with the longest root that contains it.
     EXPECT_EQ(mountedVolumes().value(0).rootPath, QStringLiteral("/"));
     const QList<Volume> volumes{{"/", ""}, {"/media/usb", "STICK"}, {"/media", ""}, {"/home", ""}};
     EXPECT_EQ(volumeHolding(volumes, QStringLiteral("/media/usb/egd")), 1);
