@@ -125,8 +125,9 @@ TEST_F(MainWindowTest, ControlsStartWithTheirCaptionsAndStates)
                  || palette->colourSwatch(PalettePanel::kRightSwatch)->isEnabled());
 }
 
-TEST_F(MainWindowTest, CanvasAndThumbnailShowTheRenderedEmptyPage)
+TEST_F(MainWindowTest, CanvasAndThumbnailShowWhatTheRendererPainted)
 {
+    clickCell(0, 0);
     const QImage &painted = window.renderer().canvas();
     EXPECT_EQ(shownImage(canvas, QSize(512, 640)), painted.convertToFormat(QImage::Format_RGB32));
     const QImage &thumbnail = window.renderer().thumbnail();
