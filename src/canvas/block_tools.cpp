@@ -176,8 +176,9 @@ void BlockTools::captureRange(int xL, int yT, int xR, int yB)
     for (int y = yT; y <= yB; ++y)
         for (int x = xL; x <= xR; ++x)
             if (inCellStore(x - xL, y - yT))
-                doc_.blockBuffer(x - xL, y - yT) = doc_.PixelData.valueOr0(
-                    state_.currentPage, x + state_.scrollColumn, y + state_.scrollRow);
+                doc_.blockBuffer.set(x - xL, y - yT,
+                                     doc_.PixelData.valueOr0(state_.currentPage, x + state_.scrollColumn,
+                                                             y + state_.scrollRow));
 }
 
 Refresh BlockTools::drawRangeOutline()
@@ -289,7 +290,8 @@ Refresh BlockTools::paintBlock(int mode)
     // transforms read column or row -1 there, which lies in the buffer's margin.
     const int lastX = std::min<int>(state_.blockWidthCells, kCellMax);
     const int lastY = std::min<int>(state_.blockHeightCells, kCellMax);
-    const auto old = [this](int x, int y) { return inCellStore(x, y) ? doc_.blockBuffer(x, y) : int16_t(0); };
+    const CellStore &buffer = doc_.blockBuffer;
+    const auto old = [&buffer](int x, int y) { return inCellStore(x, y) ? buffer(x, y) : int16_t(0); };
     for (int y = 0; y <= lastY; ++y)
         for (int x = 0; x <= lastX; ++x) {
             int16_t v = 0;
@@ -311,11 +313,11 @@ Refresh BlockTools::paintBlock(int mode)
                 break;
             }
             paintBlockCell(x, y, v);
-            doc_.blockScratch(x, y) = v;
+            doc_.blockScratch.set(x, y, v);
         }
     for (int y = 0; y <= lastY; ++y)
         for (int x = 0; x <= lastX; ++x)
-            doc_.blockBuffer(x, y) = doc_.blockScratch(x, y);
+            doc_.blockBuffer.set(x, y, std::as_const(doc_.blockScratch)(x, y));
     return Refresh{.blockSurface = true};
 }
 
@@ -335,7 +337,8 @@ Refresh BlockTools::pasteBlock()
                 const int pageX = x + state_.scrollColumn;
                 const int pageY = y + state_.scrollRow;
                 if (inCellStore(x - x0, y - y0) && inCellStore(pageX, pageY))
-                    writeCell(doc_.PixelData, journal_, page, pageX, pageY, doc_.blockBuffer(x - x0, y - y0));
+                    writeCell(doc_.PixelData, journal_, page, pageX, pageY,
+                              std::as_const(doc_.blockBuffer)(x - x0, y - y0));
             }
     }
     return repaintCanvas();

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace vesk4 {
 
@@ -21,14 +22,13 @@ int16_t nearestCell(double position, int cellSize, int scroll)
     return int16_t(std::isnan(cell) ? lowest : std::clamp(cell, lowest, highest));
 }
 
-// The cell under the pointer, or nullptr when the pointer lies beyond the store's margins.
-const int16_t *cellUnderPointer(const Document &doc, const EditorState &state)
+// The cell under the pointer, or nothing when the pointer lies beyond the store's margins.
+std::optional<int16_t> cellUnderPointer(const Document &doc, const EditorState &state)
 {
     if (state.currentPage < 0 || state.currentPage >= kPageCount
         || !inCellStore(state.pointerCellX, state.pointerCellY))
-        return nullptr;
-    return doc.PixelData.data()
-        + PagedCellStore::index(state.currentPage, state.pointerCellX, state.pointerCellY);
+        return std::nullopt;
+    return doc.PixelData(state.currentPage, state.pointerCellX, state.pointerCellY);
 }
 
 void writePointerCell(Document &doc, const EditorState &state, CellChanges *journal, int16_t value)
@@ -51,7 +51,7 @@ void pointerToCell(EditorState &state, double x, double y)
 
 void penPress(Document &doc, EditorState &state, int button, CellChanges *journal)
 {
-    const int16_t *cell = cellUnderPointer(doc, state);
+    const std::optional<int16_t> cell = cellUnderPointer(doc, state);
     if (button == kLeftButton) {
         if (cell)
             writePointerCell(doc, state, journal, state.leftPenEntry);
@@ -71,7 +71,7 @@ void penPress(Document &doc, EditorState &state, int button, CellChanges *journa
 
 void penMove(Document &doc, EditorState &state, int buttons, CellChanges *journal)
 {
-    const int16_t *cell = cellUnderPointer(doc, state);
+    const std::optional<int16_t> cell = cellUnderPointer(doc, state);
     if (!cell)
         return;
     if (buttons == kLeftButton)

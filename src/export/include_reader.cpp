@@ -794,16 +794,13 @@ public:
         return {};
     }
 
-    // The pages' sheets into the store in its own order, page fastest, so the writes run along it.
+    // The pages' sheets into the store, row by row as it keeps them.
     void putSheets()
     {
-        for (int y = 0; y < kSheetHeight; ++y) {
-            for (int x = 0; x < kSheetWidth; ++x) {
-                int16_t *cell = &doc_.PixelData(0, x, y);
-                for (const auto &[page, plane] : sheets_)
-                    cell[page] = plane.at(x, y);
-            }
-        }
+        for (const auto &[page, plane] : sheets_)
+            for (int y = 0; y < kSheetHeight; ++y)
+                for (int x = 0; x < kSheetWidth; ++x)
+                    doc_.PixelData.set(page, x, y, plane.at(x, y));
     }
 
 private:

@@ -14,8 +14,8 @@ namespace vesk4 {
 
 namespace {
 
-constexpr int kSheetCells = kSheetWidth * kSheetHeight;
-constexpr std::size_t kAllSheetCells = std::size_t(kPageCount) * kSheetCells;
+// ProjectContent keeps the sheets in the store's order, so a load moves them in whole.
+constexpr std::size_t kAllSheetCells = PagedCellStore::kSheetCellCount;
 
 // ---------------------------------------------------------------------------------------------
 // Writing
@@ -64,11 +64,10 @@ void appendSheets(QByteArray &out, const PagedCellStore &store)
     char line[kSheetRowBytes];
     for (int page = 0; page < kPageCount; ++page) {
         for (int y = 0; y < kSheetHeight; ++y) {
-            // x is the second-fastest index of the store: neighbouring cells of a row lie 32 apart.
-            const int16_t *cell = store.data() + PagedCellStore::index(page, 0, y);
+            const int16_t *cell = store.sheetRow(page, y);
             char *p = line;
-            for (int x = 0; x < kSheetWidth; ++x, cell += kPageCount)
-                p = putNumber(p, *cell);
+            for (int x = 0; x < kSheetWidth; ++x)
+                p = putNumber(p, cell[x]);
             *p++ = '\r';
             *p++ = '\n';
             out.append(line, p - line);
@@ -352,18 +351,6 @@ Expected<ProjectContent> parseProject(QByteArrayView data)
     return content;
 }
 
-void putSheets(PagedCellStore &store, const std::vector<int16_t> &cells)
-{
-    const int16_t *from = cells.data();
-    for (int page = 0; page < kPageCount; ++page) {
-        for (int y = 0; y < kSheetHeight; ++y) {
-            int16_t *to = &store(page, 0, y);
-            for (int x = 0; x < kSheetWidth; ++x, to += kPageCount)
-                *to = *from++;
-        }
-    }
-}
-
 } // namespace
 
 bool isStorablePageName(const QString &name)
@@ -466,8 +453,9 @@ Expected<ProjectContent> readProject(QIODevice &in)
 void applyProjectContent(Document &doc, ProjectContent &&content)
 {
     doc.FileVer = content.FileVer;
+    // The content's sheets are in the store's own order: they move in whole, the border stays.
     if (content.pixels.size() == kAllSheetCells)
-        putSheets(doc.PixelData, content.pixels);
+        doc.PixelData.replaceSheets(std::move(content.pixels));
     for (int page = 0; page < kPageCount; ++page) {
         PageSettings &s = content.pages[page];
         doc.ColorMode[page] = s.ColorMode;
@@ -481,7 +469,7 @@ void applyProjectContent(Document &doc, ProjectContent &&content)
         std::copy(s.Pal16.begin(), s.Pal16.end(), doc.Pal16[page].begin());
     }
     if (content.FileVer == 1 && content.map.size() == kAllSheetCells)
-        putSheets(doc.MapData, content.map);
+        doc.MapData.replaceSheets(std::move(content.map));
 }
 
 Expected<ProjectContent> readProjectFile(const QString &path)

@@ -9,20 +9,6 @@
 namespace vesk4 {
 namespace {
 
-TEST(CellStore, ReachesTheMarginsOnEverySide)
-{
-    Document doc;
-    EXPECT_EQ(PagedCellStore::index(0, -10, -10), 0u);
-    EXPECT_EQ(PagedCellStore::index(31, 400, 400), doc.PixelData.size() - 1);
-    EXPECT_EQ(CellStore::index(400, 400), doc.blockBuffer.size() - 1);
-
-    doc.PixelData(31, 400, 400) = -7;
-    EXPECT_EQ(doc.PixelData.valueOr0(31, 400, 400), -7);
-    EXPECT_EQ(doc.PixelData.valueOr0(31, 401, 0), 0);
-    EXPECT_EQ(doc.PixelData.valueOr0(31, 0, -11), 0);
-    EXPECT_EQ(doc.PixelData.valueOr0(32, 0, 0), 0);
-}
-
 // The page tables are what a new project file holds (project_new), the grid and pattern sizes the
 // window's start captions; these are the rest.
 TEST(StartValues, StateGeometryAndLevels)
