@@ -172,6 +172,9 @@ void CanvasRenderer::drawCells(const Document &doc, const EditorState &state)
         QRgb *line = onCanvas ? lineOf(canvasBits, canvasBpl, y0) : nullptr;
         QRgb *thumbLine = onThumb ? lineOf(thumbBits, thumbBpl, ty0) : nullptr;
         const int pageY = state.scrollRow + i;
+        // The view lies on the sheet but for a few cells of its edge: read the sheet row straight.
+        const int16_t *sheetRow
+            = pageKnown && inSheet(0, pageY) ? doc.PixelData.sheetRow(page, pageY) : nullptr;
 
         for (int j = 0; j <= cols; ++j) {
             const int x0 = j * cellWidth_;
@@ -182,7 +185,9 @@ void CanvasRenderer::drawCells(const Document &doc, const EditorState &state)
                 break;
             int c = kBeyondPatternsGrey;
             if (j < greyFrom) {
-                const int v = doc.PixelData.valueOr0(page, state.scrollColumn + j, pageY);
+                const int x = state.scrollColumn + j;
+                const int v
+                    = sheetRow && inSheet(x, pageY) ? sheetRow[x] : doc.PixelData.valueOr0(page, x, pageY);
                 // Entries beyond the palette show as colour 0, what the spare entry 16 holds.
                 c = v >= 0 && v < kPal16Slots ? palette[std::size_t(v)] : 0;
             }
