@@ -38,7 +38,7 @@ TEST_P(ReadExample, GivesThePageAndCellsAndExportsTheSameBytes)
     const Example &e = GetParam();
     const Expected<IncludeReadResult> read = readInclude(kBanner + e.body + kClosing);
     ASSERT_TRUE(read.ok()) << read.failure().text().toStdString();
-    const Document &doc = read.value().doc;
+    const Document doc = storedDocument(ProjectContent(read.value().content));
     EXPECT_EQ(doc.ColorMode[e.page], e.mode);
     for (const auto &[x, y, value] : e.cells)
         EXPECT_EQ(doc.PixelData(e.page, x, y), value) << x << "," << y;
