@@ -87,7 +87,7 @@ PackedItem packItem(const IncludeLayout &layout, const int16_t *cells, int insid
         for (int k = 0; k < 8; ++k) {
             if (cells[k] == 1)
                 item.value |= 1 << k;
-            if (cells[k] != 2)
+            if (layout.maskBytes && cells[k] != 2)
                 item.mask |= 1 << k;
         }
         break;

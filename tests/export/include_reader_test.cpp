@@ -1,5 +1,6 @@
 #include "export/include_reader.h"
 
+#include "document/page_state.h"
 #include "export/include_export.h"
 #include "include_text.h"
 
@@ -134,5 +135,115 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<Refusal> &info) {
         return QByteArray(info.param.what).replace(' ', '_').toStdString();
     });
+
+// Each colour mode written and read back on page 0, with an odd pattern size: the page keeps its
+// mode, size, count and every cell, and exports the same bytes again. Cells are what each mode reads
+// back as it wrote them: any value in "256色", 0-15 on the left of a "16色" pair, the palette row's
+// colours in "4色", 0 and 1 in "2色", 0 to 2 in "2色Ex".
+TEST(IncludeReader, EachModeReadsBackWhatItWrote)
+{
+    const std::vector<int16_t> values[]
+        = {{0, 5, 255, -1, 32767}, {0, 7, 15}, {0, 3, 28, 224}, {0, 1}, {0, 1, 2}};
+    for (int mode = 0; mode <= 4; ++mode) {
+        SCOPED_TRACE(mode);
+        Document doc;
+        EditorState state;
+        startDocument(doc, state);
+        doc.ChrOutFlag[0] = 1;
+        doc.ColorMode[0] = int16_t(mode);
+        doc.ChrSizeX[0] = 5;
+        doc.ChrSizeY[0] = 9;
+        doc.ChrPtnNum[0] = 14; // pattern 13 starts a band: 65 cells in
+        const std::vector<int16_t> &v = values[mode];
+        for (int n = 0; n < 14; ++n) {
+            const int band = mode <= kMode4 ? 64 : 60;
+            const int x0 = n * 5 % band, y0 = n * 5 / band * 9;
+            // Pattern 12 of the row modes runs past column 63, where a project file keeps no cell.
+            for (int y = y0; y < y0 + 9; ++y)
+                for (int x = x0; x < std::min(x0 + 5, kSheetWidth); ++x)
+                    doc.PixelData(0, x, y) = v[(x * 3 + y * 5 + n) % v.size()];
+        }
+        const QByteArray written = includeFileBytes(doc).value();
+
+        const Expected<IncludeReadResult> read = readInclude(written);
+        ASSERT_TRUE(read.ok()) << read.failure().text().toStdString();
+        const ProjectContent &content = read.value().content;
+        const PageSettings &page = content.pages[0];
+        EXPECT_EQ(page.ColorMode, mode);
+        EXPECT_EQ(page.ChrSizeX, 5);
+        EXPECT_EQ(page.ChrSizeY, 9);
+        EXPECT_EQ(page.ChrPtnNum, 14);
+        EXPECT_EQ(page.ChrOutFlag, 1);
+        for (int y = 0; y < kSheetHeight; ++y)
+            for (int x = 0; x < kSheetWidth; ++x)
+                ASSERT_EQ(content.pixels[std::size_t(y) * kSheetWidth + x], doc.PixelData(0, x, y))
+                    << x << "," << y;
+        EXPECT_EQ(includeFileBytes(storedDocument(ProjectContent(content))).value(), written);
+    }
+}
+
+// A "2色" block of one 8 x 8 pattern named name.
+QByteArray monochromeBlock(const QByteArray &name)
+{
+    return "\r\n_" + name + ":\r\n   .byte  8    ; chr sizeX\r\n   .byte  8    ; chr sizeY\r\n;PTN 0 \r\n"
+        + "   .byte  0x1,0x0,0x0,0x0,0x0,0x0,0x0,0x80\r\n";
+}
+
+// count "2色" blocks after palette lines of mode paletteMode (none for -1).
+QByteArray monochromeFile(int count, int paletteMode)
+{
+    QByteArray declarations, body, palette;
+    for (int i = 0; i < count; ++i) {
+        declarations += ".global _P" + QByteArray::number(i) + "\r\n";
+        body += monochromeBlock("P" + QByteArray::number(i));
+    }
+    if (paletteMode == kMode16) {
+        for (int k = 0; k < 16; ++k)
+            palette += "   .word  0x0FFD    ; Palet16(" + QByteArray::number(k) + ")\r\n";
+    } else if (paletteMode == kMode4) {
+        for (int k = 0; k < 4; ++k)
+            palette += "   .byte  0x0    ; palet4(" + QByteArray::number(k) + ")\r\n";
+    }
+    return kBanner + declarations + palette + body + kClosing;
+}
+
+// A first block whose mode is not the palette lines' goes to page 1, and page 0 keeps the palette
+// lines' mode, unflagged; without palette lines a first "16色" block goes there too and page 0
+// stays the start page's "2色". The blocks may then reach page 30, not 31.
+TEST(IncludeReader, AFirstBlockMovedToPage1LeavesPage0ThePaletteMode)
+{
+    const struct {
+        const char *what;
+        QByteArray text;
+        int page0Mode, firstPage, lastPage;
+    } cases[] = {
+        {"16 colour palette", monochromeFile(2, kMode16), kMode16, 1, 2},
+        {"4 colour palette", monochromeFile(1, kMode4), kMode4, 1, 1},
+        {"no palette, 2 colours", monochromeFile(1, -1), kMode2, 0, 0},
+        {"no palette, 16 colours",
+         kBanner + blockHead(4, 2) + lines({"   .byte  0xA3,0xFFFF", "   .byte  0x0,0x1F"}) + kClosing,
+         kMode2, 1, 1},
+        {"30 blocks from page 1", monochromeFile(30, kMode16), kMode16, 1, 30},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const Expected<IncludeReadResult> read = readInclude(c.text);
+        ASSERT_TRUE(read.ok()) << read.failure().text().toStdString();
+        const auto &pages = read.value().content.pages;
+        EXPECT_EQ(pages[0].ColorMode, c.page0Mode);
+        EXPECT_EQ(pages[0].ChrOutFlag, c.firstPage == 0 ? 1 : 0);
+        EXPECT_EQ(pages[c.firstPage].ChrOutFlag, 1);
+        EXPECT_EQ(pages[c.lastPage].ChrOutFlag, 1);
+        EXPECT_EQ(pages[c.lastPage + 1].ChrOutFlag, 0);
+    }
+
+    // 31 blocks fit pages 0 to 30, but not when they start at page 1.
+    const Expected<IncludeReadResult> pushed = readInclude(monochromeFile(31, kMode16));
+    ASSERT_FALSE(pushed.ok());
+    EXPECT_EQ(pushed.failure().line, 4 + 31 + 16 + 2);
+    EXPECT_TRUE(pushed.failure().message.contains(QStringLiteral("page 31")))
+        << pushed.failure().message.toStdString();
+    EXPECT_TRUE(readInclude(monochromeFile(31, -1)).ok());
+}
 
 } // namespace
