@@ -3,10 +3,8 @@
 #include "app/main_window.h"
 
 #include "app/page_bar.h"
-#include "document/page_state.h"
 #include "export/include_reader.h"
 #include "image/page_image.h"
-#include "palette/colour_model.h"
 #include "widgets/button_colour.h"
 
 #include <QFileInfo>

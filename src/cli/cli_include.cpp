@@ -3,7 +3,6 @@
 #include "cli/cli.h"
 #include "cli/cli_command.h"
 
-#include "document/page_state.h"
 #include "export/include_check.h"
 #include "export/include_export.h"
 #include "export/include_reader.h"
