@@ -8,8 +8,6 @@ namespace vesk4::include_reading {
 
 namespace {
 
-constexpr int kSheetCells = kSheetWidth * kSheetHeight;
-
 bool inSheet(int64_t x, int64_t y)
 {
     return x >= 0 && x < kSheetWidth && y >= 0 && y < kSheetHeight;

@@ -14,8 +14,6 @@ using namespace include_reading;
 
 namespace {
 
-constexpr int kSheetCells = kSheetWidth * kSheetHeight;
-
 // The project the editor starts with, as a project file holds it: every page a default page, its
 // sheet empty.
 ProjectContent startContent()

@@ -27,128 +27,85 @@ IncludeLayout layoutOf(int mode, int width, int height)
     return layout.value_or(IncludeLayout{});
 }
 
-// Bands of 64 columns for the row modes, of whole patterns for the column modes (width 20: 60).
+// Where pattern n starts (bands of 64 columns for the row modes, of whole patterns for the column
+// modes), items per data line, data lines per pattern and bytes per pattern; and the sizes that
+// cannot be laid out at all.
 struct Placement {
     int mode, width, height, pattern;
-    int64_t x, y;
+    int64_t x, y, items, rows, patternBytes;
 };
 
-TEST(IncludeLayout, PatternsLieSideBySideInBands)
+TEST(IncludeLayout, PatternsLieSideBySideInBandsOfItemRows)
 {
     const Placement cases[] = {
-        {0, 20, 1, 3, 60, 0}, // runs on to column 79
-        {0, 20, 1, 4, 16, 1}, {1, 5, 2, 13, 1, 2}, // 65 cells in: band 1, column 1
-        {2, 8, 8, 8, 0, 8},   {3, 20, 8, 2, 40, 0},
-        {3, 20, 8, 3, 0, 8}, // a new band instead of columns 60-79
-        {4, 3, 5, 20, 60, 0}, {4, 3, 5, 21, 0, 5}, // band width 63
-        {7, 20, 8, 3, 0, 8}, // an unknown mode lays out as "2色Ex"
-        {3, 64, 4, 2, 0, 8},
+        {0, 20, 1, 3, 60, 0, 20, 1, 20}, // runs on to column 79
+        {0, 20, 1, 4, 16, 1, 20, 1, 20}, {1, 5, 2, 13, 1, 2, 3, 2, 6}, // 65 cells in: band 1, column 1
+        {2, 5, 3, 13, 1, 3, 2, 3, 6},    {2, 8, 8, 8, 0, 8, 2, 8, 16},
+        {3, 20, 8, 2, 40, 0, 20, 1, 20}, {3, 20, 8, 3, 0, 8, 20, 1, 20}, // a new band, not columns 60-79
+        {3, 5, 20, 12, 0, 20, 5, 3, 15}, {4, 3, 5, 20, 60, 0, 3, 1, 6},
+        {4, 3, 5, 21, 0, 5, 3, 1, 6}, // band width 63
+        {7, 20, 8, 3, 0, 8, 20, 1, 40}, // an unknown mode lays out as "2色Ex"
+        {3, 64, 0, 2, 0, 0, 64, 0, 0},   {3, 1, -8, 0, 0, 0, 1, 0, 0},
     };
     for (const Placement &c : cases) {
-        SCOPED_TRACE(testing::Message() << c.mode << " " << c.width << " " << c.pattern);
-        const PatternOrigin origin = layoutOf(c.mode, c.width, c.height).origin(c.pattern);
-        EXPECT_EQ(origin.x, c.x);
-        EXPECT_EQ(origin.y, c.y);
-    }
-}
-
-// Items per data line, data lines per pattern and the bytes of a pattern, and which sizes cannot be
-// laid out at all.
-struct Size {
-    int mode, width, height;
-    int64_t items, rows, patternBytes;
-};
-
-TEST(IncludeLayout, ItemsAndLinesFollowTheModeAndSize)
-{
-    const Size cases[] = {
-        {0, 5, 3, 5, 3, 15},  {1, 5, 3, 3, 3, 9},       {2, 5, 3, 2, 3, 6},  {2, 8, 1, 2, 1, 2},
-        {3, 5, 20, 5, 3, 15}, {4, 5, 20, 5, 3, 30},     {4, 8, 8, 8, 1, 16}, {3, 1, 0, 1, 0, 0},
-        {3, 1, -8, 1, 0, 0},  {0, 100, 1, 100, 1, 100},
-    };
-    for (const Size &c : cases) {
-        SCOPED_TRACE(testing::Message() << c.mode << " " << c.width << " " << c.height);
+        SCOPED_TRACE(testing::Message() << c.mode << " " << c.width << "x" << c.height << " " << c.pattern);
         const IncludeLayout layout = layoutOf(c.mode, c.width, c.height);
+        EXPECT_EQ(layout.origin(c.pattern).x, c.x);
+        EXPECT_EQ(layout.origin(c.pattern).y, c.y);
         EXPECT_EQ(layout.itemsPerRow(), c.items);
         EXPECT_EQ(layout.rowsPerPattern(), c.rows);
         EXPECT_EQ(layout.bytesPerPattern(), c.patternBytes);
     }
     for (int mode : {0, 1, 2, 3, 4})
         EXPECT_FALSE(includeLayout(mode, 0, 8)) << mode;
-    EXPECT_FALSE(includeLayout(3, 65, 8));
-    EXPECT_FALSE(includeLayout(4, 65, 8));
+    EXPECT_FALSE(includeLayout(3, 65, 8) || includeLayout(4, 65, 8));
 }
 
-// Items worked out by hand, and the cells they unpack into again.
-struct Item {
-    const char *what;
-    int mode;
-    std::vector<int16_t> cells; // in bit order
-    int inside;
-    Pal4Row row;
-    int64_t value;
-    int mask;
-    std::vector<int16_t> unpacked; // when they differ from cells
-};
-
-class PackedItems : public testing::TestWithParam<Item> { };
-
-TEST_P(PackedItems, PackAndUnpackAgain)
+// Items worked out by hand, and the cells they unpack into again (unpacked, where not the cells).
+TEST(IncludeLayout, ItemsPackAndUnpackAgain)
 {
-    const Item &c = GetParam();
-    const IncludeLayout layout = layoutOf(c.mode, 8, 8);
-    std::vector<int16_t> cells = c.cells;
-    cells.resize(8);
-    const PackedItem item = packItem(layout, cells.data(), c.inside, c.row);
-    EXPECT_EQ(item.value, c.value);
-    EXPECT_EQ(item.mask, c.mask);
-
-    // As the file lists it: a negative 16-bit value in 16-bit two's complement, a lower one in 32.
-    const int64_t v = item.value;
-    const uint32_t written = uint32_t(v >= 0 || v < INT16_MIN ? v : v & 0xFFFF);
-    const UnpackedItem back = unpackItem(layout, written, uint32_t(item.mask), c.inside, c.row);
-    ASSERT_EQ(back.fault, UnpackFault::None);
-    std::vector<int16_t> expected = c.unpacked.empty() ? c.cells : c.unpacked;
-    expected.resize(8);
-    EXPECT_EQ(std::vector<int16_t>(back.cells.begin(), back.cells.end()), expected);
+    const struct {
+        int mode;
+        std::vector<int16_t> cells; // in bit order
+        int inside;
+        int64_t value;
+        int mask;
+        std::vector<int16_t> unpacked;
+        bool oddRow;
+    } cases[] = {
+        {0, {171}, 1, 171, 0, {}, false},
+        {0, {-1}, 1, -1, 0, {}, false},
+        {1, {3, 10}, 2, 0xA3, 0, {}, false}, // the left cell low
+        {1, {15, 32767}, 2, 0x7FFFF, 0, {}, false}, // every bit kept beyond a byte
+        {1, {0, -4096}, 2, -65536, 0, {}, false},
+        {1, {5, 9}, 1, 5, 0, {5, 0}, false}, // the right cell past the edge
+        {2, {0, 224, 3, 28}, 4, 0x9C, 0, {}, false}, // the leftmost lowest
+        {2, {224, 224, 224, 224}, 3, 0x3F, 0, {224, 224, 224, 0}, false},
+        {2, {28, 0, 9, 5}, 4, 0xD, 0, {28, 0, 9, 9}, true}, // the lowest equal entry, 0 for none
+        {2, {28, 0, 0, 0}, 1, 0x1, 0, {}, true}, // past the edge 0, not the index of 0
+        {3, {1, 0, 2, 0, 0, 0, 0, 1}, 8, 0x81, 0, {1, 0, 0, 0, 0, 0, 0, 1}, false}, // the top cell bit 0
+        {4, {1, 0, 2, 0, 0, 0, 0, 1}, 8, 0x81, 0xFB, {}, false},
+        {4, {5, 1, 1, 1, 1, 1, 1, 2}, 8, 0x7E, 0x7F, {0, 1, 1, 1, 1, 1, 1, 2}, false}, // others as 0
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.mode << " " << c.value);
+        const IncludeLayout layout = layoutOf(c.mode, 8, 8);
+        const Pal4Row &row = c.oddRow ? kOddRow : kDefaultRow;
+        std::vector<int16_t> cells = c.cells;
+        cells.resize(8);
+        const PackedItem item = packItem(layout, cells.data(), c.inside, row);
+        EXPECT_EQ(item.value, c.value);
+        EXPECT_EQ(item.mask, c.mask);
+        // As the file lists it: a negative 16-bit value in 16-bit two's complement, a lower one in 32.
+        const int64_t v = item.value;
+        const uint32_t written = uint32_t(v >= 0 || v < INT16_MIN ? v : v & 0xFFFF);
+        const UnpackedItem back = unpackItem(layout, written, uint32_t(item.mask), c.inside, row);
+        ASSERT_EQ(back.fault, UnpackFault::None);
+        std::vector<int16_t> expected = c.unpacked.empty() ? c.cells : c.unpacked;
+        expected.resize(8);
+        EXPECT_EQ(std::vector<int16_t>(back.cells.begin(), back.cells.end()), expected);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    EveryMode, PackedItems,
-    testing::Values(
-        Item{"256 one cell", 0, {171}, 1, kDefaultRow, 171, 0, {}},
-        Item{"256 negative", 0, {-1}, 1, kDefaultRow, -1, 0, {}},
-        Item{"16 left low", 1, {3, 10}, 2, kDefaultRow, 0xA3, 0, {}},
-        Item{"16 sum beyond a byte", 1, {15, 32767}, 2, kDefaultRow, 0x7FFFF, 0, {}},
-        Item{"16 negative sum", 1, {0, -4096}, 2, kDefaultRow, -65536, 0, {}},
-        Item{"16 right past the edge", 1, {5, 9}, 1, kDefaultRow, 5, 0, {5, 0}},
-        Item{"4 indices leftmost lowest", 2, {0, 224, 3, 28}, 4, kDefaultRow, 0x9C, 0, {}},
-        Item{"4 past the edge is 0", 2, {224, 224, 224, 224}, 3, kDefaultRow, 0x3F, 0, {224, 224, 224, 0}},
-        Item{"4 lowest of equal entries", 2, {28, 0, 9, 5}, 4, kOddRow, 0xD, 0, {28, 0, 9, 9}},
-        Item{"4 past the edge not index of 0", 2, {28, 0, 0, 0}, 1, kOddRow, 0x1, 0, {28, 0, 0, 0}},
-        Item{"2 column top bit 0",
-             3,
-             {1, 0, 2, 0, 0, 0, 0, 1},
-             8,
-             kDefaultRow,
-             0x81,
-             0,
-             {1, 0, 0, 0, 0, 0, 0, 1}},
-        Item{"2Ex mask first", 4, {1, 0, 2, 0, 0, 0, 0, 1}, 8, kDefaultRow, 0x81, 0xFB, {}},
-        Item{"2Ex other values as 0",
-             4,
-             {5, 1, 1, 1, 1, 1, 1, 2},
-             8,
-             kDefaultRow,
-             0x7E,
-             0x7F,
-             {0, 1, 1, 1, 1, 1, 1, 2}}),
-    [](const testing::TestParamInfo<Item> &info) {
-        std::string name = info.param.what;
-        for (char &c : name)
-            c = std::isalnum(uchar(c)) ? c : '_';
-        return name;
-    });
 
 // Items no cells give.
 TEST(IncludeLayout, ItemsNoCellsGiveAreRefused)
