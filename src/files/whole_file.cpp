@@ -49,7 +49,7 @@ Expected<QByteArray> readWholeDevice(QIODevice &in, qint64 limit, const QString 
         data.resize(had + qsizetype(want));
         const qint64 got = in.read(data.data() + had, want);
         if (got < 0)
-            return Failure{QStringLiteral("Reading %1 failed: %2").arg(what, in.errorString())};
+            return Failure{QStringLiteral("%1 could not be read: %2").arg(what, in.errorString())};
         data.resize(had + qsizetype(got));
         if (data.size() > limit)
             return tooLarge();
