@@ -5,9 +5,6 @@
 #include "files/whole_file.h"
 #include "palette/colour_model.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 #include <cstring>
 
 namespace vesk4 {
@@ -424,30 +421,10 @@ Status saveProject(const Document &doc, const QString &path)
 
 Expected<ProjectContent> readProject(QIODevice &in)
 {
-    const QString tooBig = QStringLiteral("The file is larger than %1 MB; it is no project file.")
-                               .arg(kMaxProjectFileBytes / kMebibyte);
-    if (!in.isReadable())
-        return Failure{QStringLiteral("The file is not open for reading.")};
-    if (!in.isSequential() && in.size() - in.pos() > kMaxProjectFileBytes)
-        return Failure{tooBig};
-
-    QByteArray data;
-    constexpr qint64 kChunk = kMebibyte;
-    if (!in.isSequential())
-        data.reserve(in.size() - in.pos() + kChunk);
-    for (;;) {
-        const qsizetype had = data.size();
-        data.resize(had + kChunk);
-        const qint64 got = in.read(data.data() + had, kChunk);
-        if (got < 0)
-            return Failure{QStringLiteral("Reading the file failed: %1").arg(in.errorString())};
-        data.resize(had + got);
-        if (data.size() > kMaxProjectFileBytes)
-            return Failure{tooBig};
-        if (got == 0)
-            break;
-    }
-    return parseProject(data);
+    const Expected<QByteArray> data = readWholeDevice(in, kMaxProjectFileBytes, QStringLiteral("The file"));
+    if (!data)
+        return data.failure();
+    return parseProject(data.value());
 }
 
 void applyProjectContent(Document &doc, ProjectContent &&content)
@@ -474,12 +451,26 @@ void applyProjectContent(Document &doc, ProjectContent &&content)
 
 Expected<ProjectContent> readProjectFile(const QString &path)
 {
-    if (QFileInfo(path).isDir())
-        return Failure{QStringLiteral("%1 is a folder, not a project file.").arg(shownPath(path))};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Failure{QStringLiteral("Cannot open %1: %2").arg(shownPath(path), file.errorString())};
-    return readProject(file);
+    const Expected<QByteArray> data = readWholeFile(path, kMaxProjectFileBytes);
+    if (!data)
+        return data.failure();
+    return parseProject(data.value());
+}
+
+Document storedDocument(ProjectContent &&content)
+{
+    Document doc;
+    EditorState state;
+    startDocument(doc, state);
+    applyProjectContent(doc, std::move(content));
+    return doc;
+}
+
+void loadProjectContent(Document &doc, EditorState &state, ProjectContent &&content)
+{
+    applyProjectContent(doc, std::move(content));
+    resetPalettes(doc, state);
+    showPageTables(doc, state);
 }
 
 Status openProject(const QString &path, Document &doc, EditorState &state)
@@ -487,10 +478,7 @@ Status openProject(const QString &path, Document &doc, EditorState &state)
     Expected<ProjectContent> content = readProjectFile(path);
     if (!content)
         return content.failure();
-
-    applyProjectContent(doc, std::move(content.value()));
-    resetPalettes(doc, state);
-    showPageTables(doc, state);
+    loadProjectContent(doc, state, std::move(content.value()));
     return {};
 }
 

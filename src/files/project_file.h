@@ -66,9 +66,16 @@ Expected<ProjectContent> readProjectFile(const QString &path);
 // settings and palette rows, FileVer, and the map sheets when FileVer is 1.
 void applyProjectContent(Document &doc, ProjectContent &&content);
 
+// The content on the tables of a new project: what the file stores, without what opening it
+// changes (palettes reset, a pattern count above 99 shown as 0).
+Document storedDocument(ProjectContent &&content);
+
+// The steps that follow every open, of a project file or of an include file read back: put the
+// content into the document, reset the palettes (resetPalettes) and show the current page's tables.
+void loadProjectContent(Document &doc, EditorState &state, ProjectContent &&content);
+
 // The editor's Open and the command line's one load path: read the whole file, and only when it
-// read, put it into the document, reset the palettes (resetPalettes) and show the current page's tables.
-// A failed open leaves document and state exactly as they were.
+// read, load it (loadProjectContent). A failed open leaves document and state exactly as they were.
 Status openProject(const QString &path, Document &doc, EditorState &state);
 
 } // namespace vesk4

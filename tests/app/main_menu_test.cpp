@@ -289,6 +289,7 @@ TEST_F(MainMenuTest, IncludeReadReplacesTheDocumentAfterAsking)
     // Page 0: two 8 x 8 patterns side by side, the second with its bottom right cell set.
     doc.ChrOutFlag[0] = 1;
     doc.ChrPtnNum[0] = 2;
+    doc.ChrName[0] = QStringLiteral("Pics");
     cell(15, 7) = 1;
     const PagedCellStore written = doc.PixelData;
     ASSERT_TRUE(window.exportIncludeFile(dir.filePath(QStringLiteral("pics.inc"))));
@@ -305,6 +306,15 @@ TEST_F(MainMenuTest, IncludeReadReplacesTheDocumentAfterAsking)
     EXPECT_EQ(window.projectFileName(), QStringLiteral("pics.egd")); // what the save dialog proposes
     // Not a project file: the document counts as unsaved until it is saved.
     EXPECT_TRUE(window.isWindowModified());
+
+    // The page shown is page 0 with its cells: its button lit, its name, its set cell black on the
+    // canvas and the cell drawn on page 5 not there.
+    EXPECT_EQ(buttonBackground(pages->pageButton(0)), kLightGreen);
+    EXPECT_NE(buttonBackground(pages->pageButton(5)), kLightGreen);
+    EXPECT_EQ(settings->nameBox()->text(), QStringLiteral("Pics"));
+    const QImage shown = canvas->grab().toImage().copy(QRect(QPoint(1, 1), QSize(512, 640)));
+    EXPECT_EQ(shown.pixelColor(8 * 15 + 4, 10 * 7 + 5), QColor(0, 0, 0));
+    EXPECT_EQ(shown.pixelColor(8 * 3 + 4, 10 * 3 + 5), QColor(255, 255, 255));
 }
 
 TEST_F(MainMenuTest, EachAnswerToTheCloseQuestionDoesWhatItSays)

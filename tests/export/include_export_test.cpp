@@ -108,7 +108,8 @@ TEST(IncludeExport, DeclarationsPaletteBlocksAndMapMatchGoldenFile)
     const QByteArray expected = golden.readAll();
     EXPECT_EQ(bytesOf(doc), expected);
     expectCheckNamesEachPlace(doc, expected);
-    EXPECT_EQ(bytesOf(readInclude(expected).value().doc), expected); // the palette words read back
+    EXPECT_EQ(bytesOf(storedDocument(std::move(readInclude(expected).value().content))),
+              expected); // the palette words read back
 
     doc.FileVer = 2;
     EXPECT_EQ(bytesOf(doc), expected.left(expected.indexOf("   .byte  0x0,")) + kClosing);

@@ -166,7 +166,7 @@ TEST_P(IncludeRoundTrip, ExportReadExportGivesTheSameBytes)
     ASSERT_TRUE(first.ok()) << first.failure().text().toStdString();
     const Expected<IncludeReadResult> read = readInclude(first.value());
     ASSERT_TRUE(read.ok()) << read.failure().text().toStdString();
-    EXPECT_EQ(includeFileBytes(read.value().doc).value(), first.value());
+    EXPECT_EQ(includeFileBytes(storedDocument(ProjectContent(read.value().content))).value(), first.value());
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, IncludeRoundTrip, testing::Range(0, 8));
