@@ -4,6 +4,7 @@
 
 #include "app/page_bar.h"
 #include "document/page_state.h"
+#include "document/palette_rows.h"
 #include "export/include_reader.h"
 #include "image/page_image.h"
 #include "palette/colour_model.h"
@@ -78,15 +79,7 @@ bool MainWindow::readIncludeDocument(const QString &path)
     doc_.FileVer = from.FileVer;
     doc_.PixelData = std::move(from.PixelData);
     doc_.MapData = std::move(from.MapData);
-    doc_.ColorMode = from.ColorMode;
-    doc_.Pal4 = from.Pal4;
-    doc_.Pal8 = from.Pal8;
-    doc_.Pal16 = from.Pal16;
-    doc_.ChrName = std::move(from.ChrName);
-    doc_.ChrSizeX = from.ChrSizeX;
-    doc_.ChrSizeY = from.ChrSizeY;
-    doc_.ChrPtnNum = from.ChrPtnNum;
-    doc_.ChrOutFlag = from.ChrOutFlag;
+    doc_.pages = std::move(from.pages);
     // The save dialog proposes the include file's name as the project's.
     doc_.projectFileName = QFileInfo(path).completeBaseName() + QStringLiteral(".egd");
 
@@ -94,7 +87,7 @@ bool MainWindow::readIncludeDocument(const QString &path)
     state_.currentPage = 0;
     resetPalettes(doc_, state_);
     showPageTables(doc_, state_);
-    pageBar_->setStartCaptions(doc_.ChrName);
+    pageBar_->setStartCaptions(doc_.pages);
     showCurrentPage();
     history_.clearUnsaved();
     setCurrentFilePath({});

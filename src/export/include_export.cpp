@@ -1,5 +1,6 @@
 #include "export/include_export.h"
 
+#include "document/palette_rows.h"
 #include "files/sjis_text.h"
 #include "files/whole_file.h"
 #include "palette/colour_model.h"
@@ -73,7 +74,7 @@ constexpr char kDataLineStart[] = "   .byte  ";
 // How a page's patterns lie on its plane and become items.
 struct PagePlan {
     int page;
-    int mode; // the page's ColorMode
+    int mode; // the page's colourMode
     int64_t width;
     int64_t height;
     int64_t patterns; // 0 for a negative count
@@ -108,10 +109,10 @@ Expected<PagePlan> planPage(const Document &doc, int page)
 {
     PagePlan plan;
     plan.page = page;
-    plan.mode = doc.ColorMode[page];
-    plan.width = doc.ChrSizeX[page];
-    plan.height = doc.ChrSizeY[page];
-    plan.patterns = std::max<int64_t>(doc.ChrPtnNum[page], 0);
+    plan.mode = doc.pages[page].colourMode;
+    plan.width = doc.pages[page].patternWidth;
+    plan.height = doc.pages[page].patternHeight;
+    plan.patterns = std::max<int64_t>(doc.pages[page].patternCount, 0);
 
     const bool wide = bandsOf64(plan.mode);
     if (plan.width < 1 || (!wide && plan.width > kSheetWidth)) {
@@ -119,7 +120,7 @@ Expected<PagePlan> planPage(const Document &doc, int page)
         return Failure{QStringLiteral("Cannot export %1: patterns of %2 x %3 cells cannot be laid out "
                                       "(the width must be at least 1, and at most %4 in the two-colour "
                                       "modes).")
-                           .arg(pageText(page, doc.ChrName[page]), QString::number(plan.width),
+                           .arg(pageText(page, doc.pages[page].name), QString::number(plan.width),
                                 QString::number(plan.height), QString::number(kSheetWidth))};
     }
     plan.bandWidth = wide ? kSheetWidth : (kSheetWidth / plan.width) * plan.width;
@@ -142,11 +143,11 @@ Expected<PagePlan> planPage(const Document &doc, int page)
         break;
     }
 
-    const EncodedText name = toCp932(doc.ChrName[page]);
+    const EncodedText name = toCp932(doc.pages[page].name);
     if (!name.ok) {
         return Failure{QStringLiteral("Cannot export %1: its name has characters that code page 932 "
                                       "cannot hold.")
-                           .arg(pageText(page, doc.ChrName[page]))};
+                           .arg(pageText(page, doc.pages[page].name))};
     }
     plan.name = name.bytes;
     return plan;
@@ -250,12 +251,12 @@ void appendBlock(QByteArray &out, const Document &doc, const PagePlan &plan)
 
 void appendPalette(QByteArray &out, const Document &doc)
 {
-    switch (doc.ColorMode[0]) {
+    switch (doc.pages[0].colourMode) {
     case kMode16:
         for (int k = 0; k < 16; ++k) {
-            const int number = doc.Pal16[0][k];
+            const int number = doc.pages[0].pal16[k];
             // A colour number outside the table (only from a hand-made file) has no colour: black.
-            const int rgb = number >= 0 && number < 256 ? doc.PalOrder[number] : 0;
+            const int rgb = number >= 0 && number < 256 ? kPalOrder[number] : 0;
             const Rgb332Levels l = rgb332Levels(rgb);
             const char digits[]
                 = {kHexDigits[l.r == 0 ? 0 : 2 * l.r + 1], kHexDigits[l.g == 0 ? 0 : 2 * l.g + 1],
@@ -268,7 +269,7 @@ void appendPalette(QByteArray &out, const Document &doc)
     case kMode4:
         for (int k = 0; k < 4; ++k) {
             out.append("   .byte  ");
-            appendItem(out, doc.Pal4[0][k]);
+            appendItem(out, doc.pages[0].pal4[k]);
             out.append("    ; palet4(").append(QByteArray::number(k)).append(')');
             endLine(out);
         }
@@ -308,7 +309,7 @@ Expected<QByteArray> includeFileBytes(const Document &doc)
     std::vector<PagePlan> plans;
     int64_t bound = 8192; // banner, palette and map lines
     for (int page = 0; page <= kLastCharacterPage; ++page) {
-        if (doc.ChrOutFlag[page] != 1)
+        if (doc.pages[page].outputFlag != 1)
             continue;
         Expected<PagePlan> plan = planPage(doc, page);
         if (!plan)
@@ -318,7 +319,7 @@ Expected<QByteArray> includeFileBytes(const Document &doc)
             const PagePlan &p = plan.value();
             return Failure{QStringLiteral("Cannot export %1: its %2 patterns of %3 x %4 cells would make "
                                           "the include file larger than %5 MiB.")
-                               .arg(pageText(page, doc.ChrName[page]), QString::number(p.patterns),
+                               .arg(pageText(page, doc.pages[page].name), QString::number(p.patterns),
                                     QString::number(p.width), QString::number(p.height),
                                     QString::number(kMaxOutputBytes >> 20))};
         }

@@ -1,6 +1,7 @@
 #include "export/include_reader.h"
 
 #include "document/page_state.h"
+#include "document/palette_rows.h"
 #include "files/project_file.h"
 #include "files/sjis_text.h"
 #include "files/whole_file.h"
@@ -657,7 +658,7 @@ private:
         return put(x, y, int16_t(left)) && put(x + 1, y, int16_t(right));
     }
 
-    // A "4色" item: four 2-bit indices into the page's Pal4 row, the leftmost cell lowest.
+    // A "4色" item: four 2-bit indices into the page's pal4 row, the leftmost cell lowest.
     bool putIndices(uint32_t item, int64_t x, int64_t y, int64_t xEnd)
     {
         if (item > 0xFF)
@@ -785,9 +786,9 @@ public:
                 return s;
         }
         if (file_.paletteMode >= 0 && firstPage_ == 1)
-            doc_.ColorMode[0] = int16_t(file_.paletteMode);
+            doc_.pages[0].colourMode = int16_t(file_.paletteMode);
         if (file_.blocks.empty() && file_.paletteMode >= 0)
-            doc_.ColorMode[0] = int16_t(file_.paletteMode);
+            doc_.pages[0].colourMode = int16_t(file_.paletteMode);
         putSheets();
         if (file_.blocks.empty() && file_.headerRows > 0)
             return placeMap(0);
@@ -837,22 +838,22 @@ private:
                 if (!v)
                     return Failure{QStringLiteral("The palette value is wider than 16 bits."),
                                    file_.paletteLine + k};
-                doc_.Pal4[0][k] = *v;
+                doc_.pages[0].pal4[k] = *v;
             }
-            if (doc_.Pal4[0] != kPal4Defaults)
+            if (doc_.pages[0].pal4 != kPal4Defaults)
                 notePaletteLost();
         } else if (file_.paletteMode == kMode16) {
             bool defaults = true;
             for (int k = 0; k < 16; ++k) {
-                const std::optional<int> number = colourNumber(file_.palette[k], doc_.Pal16[0][k]);
+                const std::optional<int> number = colourNumber(file_.palette[k], doc_.pages[0].pal16[k]);
                 if (!number) {
                     return Failure{
                         QStringLiteral("The palette word %1 is no colour of the colour-number table.")
                             .arg(hex(file_.palette[k])),
                         file_.paletteLine + k};
                 }
-                defaults = defaults && *number == doc_.Pal16[0][k];
-                doc_.Pal16[0][k] = int16_t(*number);
+                defaults = defaults && *number == doc_.pages[0].pal16[k];
+                doc_.pages[0].pal16[k] = int16_t(*number);
             }
             if (!defaults)
                 notePaletteLost();
@@ -882,7 +883,7 @@ private:
         if (lr < 0 || lg < 0 || lb < 0 || lr > 7 || lg > 7 || lb > 3)
             return std::nullopt;
         const int rgb = lr << 5 | lg << 2 | lb;
-        const auto colourOf = [this](int n) { return n >= 0 && n < 256 ? doc_.PalOrder[n] & 0xFF : 0; };
+        const auto colourOf = [this](int n) { return n >= 0 && n < 256 ? kPalOrder[n] & 0xFF : 0; };
         if (colourOf(current) == rgb)
             return current;
         for (int n = 0; n < 256; ++n)
@@ -952,12 +953,12 @@ private:
             firstPage_ = reading->page;
         const int page = reading->page;
 
-        doc_.ColorMode[page] = int16_t(reading->shape.mode);
-        doc_.ChrName[page] = name;
-        doc_.ChrSizeX[page] = int16_t(block.width);
-        doc_.ChrSizeY[page] = int16_t(block.height);
-        doc_.ChrPtnNum[page] = int16_t(block.patterns.size());
-        doc_.ChrOutFlag[page] = 1;
+        doc_.pages[page].colourMode = int16_t(reading->shape.mode);
+        doc_.pages[page].name = name;
+        doc_.pages[page].patternWidth = int16_t(block.width);
+        doc_.pages[page].patternHeight = int16_t(block.height);
+        doc_.pages[page].patternCount = int16_t(block.patterns.size());
+        doc_.pages[page].outputFlag = 1;
         sheets_.emplace_back(page, std::move(reading->plane));
         noteBlock(block, page, *reading, index);
 
@@ -1073,13 +1074,13 @@ private:
     std::array<int16_t, 4> pal4For(int page, int mode) const
     {
         if (page == 0 && mode == kMode4)
-            return doc_.Pal4[0];
+            return doc_.pages[0].pal4;
         return kPal4Defaults;
     }
 
     void noteBlock(const Block &block, int page, const Reading &reading, int index)
     {
-        const QString label = QStringLiteral("_") + doc_.ChrName[page];
+        const QString label = QStringLiteral("_") + doc_.pages[page].name;
         if (!reading.others.isEmpty()) {
             notices_ << QStringLiteral("line %1: the data of %2 reads as %3 and as %4; it is read as %3.")
                             .arg(block.line)

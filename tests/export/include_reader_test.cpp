@@ -39,7 +39,7 @@ TEST_P(ReadExample, GivesThePageAndCellsAndExportsTheSameBytes)
     const Expected<IncludeReadResult> read = readInclude(kBanner + e.body + kClosing);
     ASSERT_TRUE(read.ok()) << read.failure().text().toStdString();
     const Document &doc = read.value().doc;
-    EXPECT_EQ(doc.ColorMode[e.page], e.mode);
+    EXPECT_EQ(doc.pages[e.page].colourMode, e.mode);
     for (const auto &[x, y, value] : e.cells)
         EXPECT_EQ(doc.PixelData(e.page, x, y), value) << x << "," << y;
     EXPECT_EQ(read.value().notices.size(), e.notices) << read.value().notices.join('\n').toStdString();
