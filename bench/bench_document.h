@@ -26,11 +26,11 @@ inline void startFullProjectDocument(Document &doc, EditorState &state)
     constexpr int kHeight = 16;
     startDocument(doc, state);
     for (int page = 0; page < kCharacterPages; ++page) {
-        doc.ColorMode[page] = kMode256;
-        doc.ChrSizeX[page] = kWidth;
-        doc.ChrSizeY[page] = kHeight;
-        doc.ChrPtnNum[page] = kPatterns;
-        doc.ChrOutFlag[page] = 1;
+        doc.pages[page].colourMode = kMode256;
+        doc.pages[page].patternWidth = kWidth;
+        doc.pages[page].patternHeight = kHeight;
+        doc.pages[page].patternCount = kPatterns;
+        doc.pages[page].outputFlag = 1;
         for (int y = 0; y < kSheetHeight; ++y) {
             for (int x = 0; x < kSheetWidth; ++x) {
                 const int pattern = y / kHeight * (kSheetWidth / kWidth) + x / kWidth;
@@ -39,7 +39,7 @@ inline void startFullProjectDocument(Document &doc, EditorState &state)
             }
         }
     }
-    doc.ChrSizeY[kPageCount - 1] = kHeight;
+    doc.pages[kPageCount - 1].patternHeight = kHeight;
 }
 
 } // namespace vesk4

@@ -28,7 +28,7 @@ QString toolStepText(int index)
 void MainWindow::canvasPressed(int button, double x, double y)
 {
     pointerToCell(state_, x, y);
-    if (state_.toolMode == kToolPen) {
+    if (state_.toolMode == ToolMode::Pen) {
         // A stroke runs from press to release and is one step.
         penPress(doc_, state_, button, &history_.cellChanges());
         redraw(true);
@@ -40,7 +40,7 @@ void MainWindow::canvasPressed(int button, double x, double y)
 void MainWindow::canvasMoved(int buttons, double x, double y)
 {
     pointerToCell(state_, x, y);
-    if (state_.toolMode == kToolPen) {
+    if (state_.toolMode == ToolMode::Pen) {
         penMove(doc_, state_, buttons, &history_.cellChanges());
         if (buttons == 0) // no button held: a stroke whose release never came has ended
             history_.commitCells(kStrokeStep);

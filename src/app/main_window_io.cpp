@@ -75,7 +75,7 @@ bool MainWindow::readIncludeDocument(const QString &path)
     // The save dialog proposes the include file's name as the project's.
     doc_.projectFileName = QFileInfo(path).completeBaseName() + QStringLiteral(".egd");
     setButtonShade(pageBar_->pageButton(shownPage), ButtonShade::Face);
-    pageBar_->setStartCaptions(doc_.ChrName);
+    pageBar_->setStartCaptions(doc_.pages);
     showCurrentPage();
     history_.clearUnsaved();
     setCurrentFilePath({});

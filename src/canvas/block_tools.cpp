@@ -1,6 +1,7 @@
 #include "canvas/block_tools.h"
 
 #include "canvas/mouse_buttons.h"
+#include "palette/colour_model.h"
 
 #include <algorithm>
 #include <cmath>
@@ -77,14 +78,13 @@ QPoint rangeGridPoint(const EditorState &state, double x, double y)
                   roundLimited((y - kGridPointShift) / state.cellHeightPx, 0, std::max(rows, 0)));
 }
 
-QRgb blockCellColour(const Document &doc, int value)
+QRgb blockCellColour(int value)
 {
     // Half intensity for level 0, full for any other level: the block stands out from the greys of
     // the canvas whatever it holds.
     const auto channel = [](int level) { return std::clamp((level + 1) * 128, 0, 255); };
-    return qRgb(channel(doc.LevelRG[std::size_t((value & 0xE0) / 32)]),
-                channel(doc.LevelRG[std::size_t((value & 0x1C) / 4)]),
-                channel(doc.LevelB[std::size_t(value & 3)]));
+    return qRgb(channel(kLevelRG[std::size_t((value & 0xE0) / 32)]),
+                channel(kLevelRG[std::size_t((value & 0x1C) / 4)]), channel(kLevelB[std::size_t(value & 3)]));
 }
 
 BlockTools::BlockTools(Document &doc, EditorState &state, CanvasRenderer &renderer)
@@ -108,23 +108,23 @@ Refresh BlockTools::repaintCanvas()
 
 Refresh BlockTools::canvasMouseDown(int button, double x, double y)
 {
-    if (state_.toolMode == kToolRange)
+    if (state_.toolMode == ToolMode::Range)
         return rangeMouseDown(button, x, y);
     return {};
 }
 
 Refresh BlockTools::canvasMouseMove(int buttons, double x, double y)
 {
-    if (state_.toolMode == kToolRange)
+    if (state_.toolMode == ToolMode::Range)
         return rangeMouseMove(buttons, x, y);
-    if (state_.toolMode == kToolFloating)
+    if (state_.toolMode == ToolMode::Floating)
         return floatingMouseMove(buttons, x, y);
     return {};
 }
 
 Refresh BlockTools::canvasMouseUp(int button, double, double)
 {
-    if (state_.toolMode == kToolRange)
+    if (state_.toolMode == ToolMode::Range)
         return rangeMouseUp(button);
     return {};
 }
@@ -176,7 +176,7 @@ void BlockTools::captureRange(int xL, int yT, int xR, int yB)
     for (int y = yT; y <= yB; ++y)
         for (int x = xL; x <= xR; ++x)
             if (inCellStore(x - xL, y - yT))
-                doc_.blockBuffer.set(x - xL, y - yT,
+                state_.blockBuffer.set(x - xL, y - yT,
                                      doc_.PixelData.valueOr0(state_.currentPage, x + state_.scrollColumn,
                                                              y + state_.scrollRow));
 }
@@ -215,7 +215,7 @@ Refresh BlockTools::floatingMouseMove(int buttons, double x, double y)
     Refresh refresh{.blockSurface = true};
     if (buttons == kRightButton) {
         // A right drag drops the block without pasting; after a move the source stays erased.
-        state_.toolMode = kToolRange;
+        state_.toolMode = ToolMode::Range;
         surface_.visible = false;
         tools_.setEnabled(ToolButtons::kCopy, ToolButtons::kErase, false);
         refresh.controls = true;
@@ -242,7 +242,7 @@ Refresh BlockTools::floatingBlockPressed(int button, double, double)
         refresh.thumbnail = true;
     }
     // Any click ends the block; a right or middle click drops it unpasted.
-    state_.toolMode = kToolRange;
+    state_.toolMode = ToolMode::Range;
     tools_.setShade(ToolButtons::kCopy, ToolButtons::kInvert, ButtonShade::Face);
     surface_.visible = false;
     tools_.setEnabled(ToolButtons::kCopy, ToolButtons::kInvert, false);
@@ -261,7 +261,7 @@ void BlockTools::placeSurface(int left, int top, int width, int height)
         surface_.image = QImage();
         if (surface_.width > 0 && surface_.height > 0) {
             surface_.image = QImage(surface_.width, surface_.height, QImage::Format_RGB32);
-            surface_.image.fill(blockCellColour(doc_, 0));
+            surface_.image.fill(blockCellColour(0));
         }
     }
 }
@@ -270,7 +270,7 @@ void BlockTools::paintBlockCell(int x, int y, int value)
 {
     if (!surface_.image.isNull())
         fillBox(surface_.image, x * state_.cellWidthPx, y * state_.cellHeightPx, state_.cellWidthPx,
-                state_.cellHeightPx, blockCellColour(doc_, value));
+                state_.cellHeightPx, blockCellColour(value));
 }
 
 Refresh BlockTools::paintBlock(int mode)
@@ -290,7 +290,7 @@ Refresh BlockTools::paintBlock(int mode)
     // transforms read column or row -1 there, which lies in the buffer's margin.
     const int lastX = std::min<int>(state_.blockWidthCells, kCellMax);
     const int lastY = std::min<int>(state_.blockHeightCells, kCellMax);
-    const CellStore &buffer = doc_.blockBuffer;
+    const CellStore &buffer = state_.blockBuffer;
     const auto old = [&buffer](int x, int y) { return inCellStore(x, y) ? buffer(x, y) : int16_t(0); };
     for (int y = 0; y <= lastY; ++y)
         for (int x = 0; x <= lastX; ++x) {
@@ -313,11 +313,11 @@ Refresh BlockTools::paintBlock(int mode)
                 break;
             }
             paintBlockCell(x, y, v);
-            doc_.blockScratch.set(x, y, v);
+            state_.blockScratch.set(x, y, v);
         }
     for (int y = 0; y <= lastY; ++y)
         for (int x = 0; x <= lastX; ++x)
-            doc_.blockBuffer.set(x, y, std::as_const(doc_.blockScratch)(x, y));
+            state_.blockBuffer.set(x, y, std::as_const(state_.blockScratch)(x, y));
     return Refresh{.blockSurface = true};
 }
 
@@ -338,7 +338,7 @@ Refresh BlockTools::pasteBlock()
                 const int pageY = y + state_.scrollRow;
                 if (inCellStore(x - x0, y - y0) && inCellStore(pageX, pageY))
                     writeCell(doc_.PixelData, journal_, page, pageX, pageY,
-                              std::as_const(doc_.blockBuffer)(x - x0, y - y0));
+                              std::as_const(state_.blockBuffer)(x - x0, y - y0));
             }
     }
     return repaintCanvas();

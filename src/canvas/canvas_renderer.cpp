@@ -145,10 +145,10 @@ void CanvasRenderer::drawCells(const Document &doc, const EditorState &state)
     const int rows = height_ / cellHeight_;
     // View columns from here on show grey: no whole pattern reaches them. A width of 0 or less
     // (only from a project file) counts as no whole pattern at all.
-    const int patternW = pageKnown ? doc.ChrSizeX[std::size_t(page)] : 0;
+    const int patternW = pageKnown ? doc.pages[std::size_t(page)].patternWidth : 0;
     const int greyFrom = patternW >= 1 ? cols / patternW * patternW : 0;
-    const bool twoColour = pageKnown && doc.ColorMode[std::size_t(page)] == kMode2;
-    const auto &palette = doc.Pal16[0];
+    const bool twoColour = pageKnown && doc.pages[std::size_t(page)].colourMode == kMode2;
+    const auto &palette = doc.pages[0].pal16;
     const int rightColour = state.rightPenColour;
     const int rightAltColour = state.rightPenAltColour;
 
@@ -217,36 +217,36 @@ void CanvasRenderer::drawCells(const Document &doc, const EditorState &state)
     }
 }
 
-void CanvasRenderer::drawGrid(const Document &doc, const EditorState &state)
+void CanvasRenderer::drawGrid(const EditorState &state)
 {
     if (canvas_.isNull())
         return;
     int offX = 0;
     int offY = 0;
-    if (doc.GridX >= 1)
-        offX = floorMod(state.scrollColumn, doc.GridX) * cellWidth_;
-    if (doc.GridY >= 1)
-        offY = floorMod(state.scrollRow, doc.GridY) * cellHeight_;
+    if (state.gridIntervalX >= 1)
+        offX = floorMod(state.scrollColumn, state.gridIntervalX) * cellWidth_;
+    if (state.gridIntervalY >= 1)
+        offY = floorMod(state.scrollRow, state.gridIntervalY) * cellHeight_;
 
     // Each family over the ones before it: fine grid, grid, pattern boundaries.
-    if (doc.GridY >= 1)
+    if (state.gridIntervalY >= 1)
         drawRows(blue_.row, cellHeight_, offY, 0);
-    if (doc.GridX >= 1)
+    if (state.gridIntervalX >= 1)
         drawColumns(blue_.column, cellWidth_, offX, 0);
-    if (doc.GridY >= 1)
-        drawRows(black_.row, doc.GridY * cellHeight_, offY, 0);
-    if (doc.GridX >= 1)
-        drawColumns(black_.column, doc.GridX * cellWidth_, offX, 0);
+    if (state.gridIntervalY >= 1)
+        drawRows(black_.row, state.gridIntervalY * cellHeight_, offY, 0);
+    if (state.gridIntervalX >= 1)
+        drawColumns(black_.column, state.gridIntervalX * cellWidth_, offX, 0);
 
-    if (doc.currentPatternWidth >= 1)
-        offX = floorMod(state.scrollColumn, doc.currentPatternWidth) * cellWidth_;
-    if (doc.currentPatternHeight >= 1)
-        offY = floorMod(state.scrollRow, doc.currentPatternHeight) * cellHeight_;
+    if (state.currentPatternWidth >= 1)
+        offX = floorMod(state.scrollColumn, state.currentPatternWidth) * cellWidth_;
+    if (state.currentPatternHeight >= 1)
+        offY = floorMod(state.scrollRow, state.currentPatternHeight) * cellHeight_;
     // No pattern boundary at the view's own left and top edges: k starts at 1.
-    if (doc.currentPatternHeight >= 1)
-        drawRows(red_.row, doc.currentPatternHeight * cellHeight_, offY, 1);
-    if (doc.currentPatternWidth >= 1)
-        drawColumns(red_.column, doc.currentPatternWidth * cellWidth_, offX, 1);
+    if (state.currentPatternHeight >= 1)
+        drawRows(red_.row, state.currentPatternHeight * cellHeight_, offY, 1);
+    if (state.currentPatternWidth >= 1)
+        drawColumns(red_.column, state.currentPatternWidth * cellWidth_, offX, 1);
 }
 
 // Lines at y = k * step - offset for k = firstK, firstK + 1, ...; those above the top are clipped.

@@ -21,12 +21,12 @@ public:
     // Repaints every cell of the view on the canvas and on the thumbnail.
     void drawCells(const Document &doc, const EditorState &state);
     // Draws the six line families over the canvas; always right after drawCells.
-    void drawGrid(const Document &doc, const EditorState &state);
+    void drawGrid(const EditorState &state);
     // Both, the work of one refresh.
     void redraw(const Document &doc, const EditorState &state)
     {
         drawCells(doc, state);
-        drawGrid(doc, state);
+        drawGrid(state);
     }
 
     const QImage &canvas() const { return canvas_; } // the canvas's drawing area, 512 x 640

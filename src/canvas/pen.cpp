@@ -38,7 +38,7 @@ void writePointerCell(Document &doc, const EditorState &state, CellChanges *jour
 
 bool twoColourPage(const Document &doc, const EditorState &state)
 {
-    return doc.ColorMode[state.currentPage] == kMode2;
+    return doc.pages[state.currentPage].colourMode == kMode2;
 }
 
 } // namespace

@@ -65,7 +65,7 @@ Refresh BlockTools::toolButtonClicked(int index)
 
 Refresh BlockTools::penClicked()
 {
-    state_.toolMode = kToolPen;
+    state_.toolMode = ToolMode::Pen;
     tools_.setShade(ToolButtons::kPen, ToolButtons::kPen, ButtonShade::Active);
     tools_.setShade(ToolButtons::kRange, ToolButtons::kInvert, ButtonShade::Face);
     tools_.canvasPointer = CanvasPointer::Default;
@@ -78,7 +78,7 @@ Refresh BlockTools::penClicked()
 
 Refresh BlockTools::rangeClicked()
 {
-    state_.toolMode = kToolRange;
+    state_.toolMode = ToolMode::Range;
     tools_.setShade(ToolButtons::kRange, ToolButtons::kRange, ButtonShade::Active);
     tools_.setShade(ToolButtons::kPen, ToolButtons::kPen, ButtonShade::Face);
     // The block buttons keep their colours: they are all disabled below.
@@ -98,7 +98,7 @@ Refresh BlockTools::copyOrMoveClicked(int index)
     // A second copy or move needs a new range.
     tools_.setEnabled(ToolButtons::kCopy, ToolButtons::kErase, false);
     tools_.setEnabled(ToolButtons::kTurn, ToolButtons::kInvert, true);
-    state_.toolMode = kToolFloating;
+    state_.toolMode = ToolMode::Floating;
     tools_.canvasPointer = CanvasPointer::Cross;
     Refresh refresh{.controls = true};
     if (state_.rangeSurface != 0)
@@ -140,9 +140,9 @@ Refresh BlockTools::transformClicked(int index)
 Refresh BlockTools::mapSwitchClicked()
 {
     ToolButton &mapButton = tools_.toolButton(ToolButtons::kMapButton);
-    if (state_.toolMode == kToolMap) {
-        state_.toolMode = kToolPen;
-        doc_.chosenMapChip = 0;
+    if (state_.toolMode == ToolMode::Map) {
+        state_.toolMode = ToolMode::Pen;
+        state_.chosenMapChip = 0;
         tools_.canvasShown = true;
         mapButton.shade = ButtonShade::Face;
         mapButton.caption = QStringLiteral("Map");
@@ -156,7 +156,7 @@ Refresh BlockTools::mapSwitchClicked()
         return Refresh{.canvas = true, .thumbnail = true, .blockSurface = true, .controls = true};
     }
 
-    state_.toolMode = kToolMap;
+    state_.toolMode = ToolMode::Map;
     tools_.canvasShown = false;
     mapButton.shade = ButtonShade::Active;
     mapButton.caption = QStringLiteral("Chr");

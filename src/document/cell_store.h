@@ -19,8 +19,8 @@ inline constexpr int kCellExtent = kCellMax - kCellMin + 1; // 411
 inline constexpr int kPageCount = 32;
 inline constexpr int kLastCharacterPage = 30; // page 31 is the BG page
 
-inline constexpr int kSheetWidth = 64; // FileSizeX at start-up
-inline constexpr int kSheetHeight = 256; // FileSizeY at start-up
+inline constexpr int kSheetWidth = 64; // columns of a page the project file keeps
+inline constexpr int kSheetHeight = 256; // rows of a page the project file keeps
 
 inline constexpr bool inCellStore(int x, int y)
 {

@@ -102,26 +102,26 @@ int64_t maxItemChars(const IncludeLayout &layout)
 
 Expected<PagePlan> planPage(const Document &doc, int page)
 {
-    const int64_t width = doc.ChrSizeX[page];
-    const int64_t height = doc.ChrSizeY[page];
-    const std::optional<IncludeLayout> layout = includeLayout(doc.ColorMode[page], width, height);
+    const int64_t width = doc.pages[page].patternWidth;
+    const int64_t height = doc.pages[page].patternHeight;
+    const std::optional<IncludeLayout> layout = includeLayout(doc.pages[page].colourMode, width, height);
     if (!layout) {
         // One arg() call for all places, so a name holding "%2" is not taken for one.
         return Failure{QStringLiteral("Cannot export %1: patterns of %2 x %3 cells cannot be laid out "
                                       "(the width must be at least 1, and at most %4 in the two-colour "
                                       "modes).")
-                           .arg(pageText(page, doc.ChrName[page]), QString::number(width),
+                           .arg(pageText(page, doc.pages[page].name), QString::number(width),
                                 QString::number(height), QString::number(kSheetWidth))};
     }
-    const EncodedText name = toCp932(doc.ChrName[page]);
+    const EncodedText name = toCp932(doc.pages[page].name);
     if (!name.ok) {
         return Failure{QStringLiteral("Cannot export %1: its name has characters that code page 932 "
                                       "cannot hold.")
-                           .arg(pageText(page, doc.ChrName[page]))};
+                           .arg(pageText(page, doc.pages[page].name))};
     }
     return PagePlan{
-        page,           *layout,   std::max<int64_t>(doc.ChrPtnNum[page], 0), maxItemChars(*layout),
-        doc.Pal4[page], name.bytes};
+        page,           *layout,   std::max<int64_t>(doc.pages[page].patternCount, 0), maxItemChars(*layout),
+        doc.pages[page].pal4, name.bytes};
 }
 
 // The longest block the page can give; every factor is at most 32767 and there are at most four
@@ -201,12 +201,12 @@ void appendBlock(QByteArray &out, const Document &doc, const PagePlan &plan)
 
 void appendPalette(QByteArray &out, const Document &doc)
 {
-    switch (doc.ColorMode[0]) {
+    switch (doc.pages[0].colourMode) {
     case kMode16:
         for (int k = 0; k < 16; ++k) {
-            const int number = doc.Pal16[0][k];
+            const int number = doc.pages[0].pal16[k];
             // A colour number outside the table (only from a hand-made file) has no colour: black.
-            const int rgb = number >= 0 && number < 256 ? doc.PalOrder[number] : 0;
+            const int rgb = number >= 0 && number < 256 ? kPalOrder[number] : 0;
             const Rgb332Levels l = rgb332Levels(rgb);
             const char digits[]
                 = {kHexDigits[l.r == 0 ? 0 : 2 * l.r + 1], kHexDigits[l.g == 0 ? 0 : 2 * l.g + 1],
@@ -219,7 +219,7 @@ void appendPalette(QByteArray &out, const Document &doc)
     case kMode4:
         for (int k = 0; k < 4; ++k) {
             out.append("   .byte  ");
-            appendItem(out, doc.Pal4[0][k]);
+            appendItem(out, doc.pages[0].pal4[k]);
             out.append("    ; palet4(").append(QByteArray::number(k)).append(')');
             endLine(out);
         }
@@ -259,7 +259,7 @@ Expected<QByteArray> includeFileBytes(const Document &doc)
     std::vector<PagePlan> plans;
     int64_t bound = 8192; // banner, palette and map lines
     for (int page = 0; page <= kLastCharacterPage; ++page) {
-        if (doc.ChrOutFlag[page] != 1)
+        if (doc.pages[page].outputFlag != 1)
             continue;
         Expected<PagePlan> plan = planPage(doc, page);
         if (!plan)
@@ -269,7 +269,7 @@ Expected<QByteArray> includeFileBytes(const Document &doc)
             const PagePlan &p = plan.value();
             return Failure{QStringLiteral("Cannot export %1: its %2 patterns of %3 x %4 cells would make "
                                           "the include file larger than %5 MiB.")
-                               .arg(pageText(page, doc.ChrName[page]), QString::number(p.patterns),
+                               .arg(pageText(page, doc.pages[page].name), QString::number(p.patterns),
                                     QString::number(p.layout.width), QString::number(p.layout.height),
                                     QString::number(kMaxOutputBytes >> 20))};
         }

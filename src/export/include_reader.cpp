@@ -4,6 +4,7 @@
 #include "export/include_blocks.h"
 #include "files/sjis_text.h"
 #include "files/whole_file.h"
+#include "document/palette_rows.h"
 #include "palette/colour_model.h"
 
 #include <algorithm>
@@ -25,15 +26,15 @@ ProjectContent startContent()
         std::array<PageSettings, kPageCount> pages;
         for (int page = 0; page < kPageCount; ++page) {
             PageSettings &s = pages[page];
-            s.ColorMode = doc.ColorMode[page];
-            s.ChrName = doc.ChrName[page];
-            s.ChrSizeX = doc.ChrSizeX[page];
-            s.ChrSizeY = doc.ChrSizeY[page];
-            s.ChrPtnNum = doc.ChrPtnNum[page];
-            s.ChrOutFlag = doc.ChrOutFlag[page];
-            s.Pal4 = doc.Pal4[page];
-            s.Pal8 = doc.Pal8[page];
-            std::copy_n(doc.Pal16[page].begin(), s.Pal16.size(), s.Pal16.begin());
+            s.colourMode = doc.pages[page].colourMode;
+            s.name = doc.pages[page].name;
+            s.patternWidth = doc.pages[page].patternWidth;
+            s.patternHeight = doc.pages[page].patternHeight;
+            s.patternCount = doc.pages[page].patternCount;
+            s.outputFlag = doc.pages[page].outputFlag;
+            s.pal4 = doc.pages[page].pal4;
+            s.pal8 = doc.pages[page].pal8;
+            std::copy_n(doc.pages[page].pal16.begin(), s.pal16.size(), s.pal16.begin());
         }
         return pages;
     }();
@@ -63,9 +64,9 @@ public:
                 return s;
         }
         if (file_.paletteMode >= 0 && firstPage_ == 1)
-            pages_[0].ColorMode = int16_t(file_.paletteMode);
+            pages_[0].colourMode = int16_t(file_.paletteMode);
         if (file_.blocks.empty() && file_.paletteMode >= 0)
-            pages_[0].ColorMode = int16_t(file_.paletteMode);
+            pages_[0].colourMode = int16_t(file_.paletteMode);
         if (file_.blocks.empty() && file_.headerRows > 0)
             return placeMap(0);
         return {};
@@ -102,22 +103,22 @@ private:
                 if (!v)
                     return Failure{QStringLiteral("The palette value is wider than 16 bits."),
                                    file_.paletteLine + k};
-                pages_[0].Pal4[k] = *v;
+                pages_[0].pal4[k] = *v;
             }
-            if (pages_[0].Pal4 != kPal4Defaults)
+            if (pages_[0].pal4 != kPal4Defaults)
                 notePaletteLost();
         } else if (file_.paletteMode == kMode16) {
             bool defaults = true;
             for (int k = 0; k < 16; ++k) {
-                const std::optional<int> number = colourNumber(file_.palette[k], pages_[0].Pal16[k]);
+                const std::optional<int> number = colourNumber(file_.palette[k], pages_[0].pal16[k]);
                 if (!number) {
                     return Failure{
                         QStringLiteral("The palette word %1 is no colour of the colour-number table.")
                             .arg(hex(file_.palette[k])),
                         file_.paletteLine + k};
                 }
-                defaults = defaults && *number == pages_[0].Pal16[k];
-                pages_[0].Pal16[k] = int16_t(*number);
+                defaults = defaults && *number == pages_[0].pal16[k];
+                pages_[0].pal16[k] = int16_t(*number);
             }
             if (!defaults)
                 notePaletteLost();
@@ -147,7 +148,7 @@ private:
         if (lr < 0 || lg < 0 || lb < 0 || lr > 7 || lg > 7 || lb > 3)
             return std::nullopt;
         const int rgb = lr << 5 | lg << 2 | lb;
-        const std::array<int16_t, 256> &order = palOrderList();
+        const std::array<int16_t, 256> &order = kPalOrder;
         const auto colourOf = [&order](int n) { return n >= 0 && n < 256 ? order[n] & 0xFF : 0; };
         if (colourOf(current) == rgb)
             return current;
@@ -220,12 +221,12 @@ private:
         const int page = reading->page;
 
         PageSettings &settings = pages_[page];
-        settings.ColorMode = int16_t(reading->shape.layout.mode);
-        settings.ChrName = name;
-        settings.ChrSizeX = int16_t(block.width);
-        settings.ChrSizeY = int16_t(block.height);
-        settings.ChrPtnNum = int16_t(block.patterns.size());
-        settings.ChrOutFlag = 1;
+        settings.colourMode = int16_t(reading->shape.layout.mode);
+        settings.name = name;
+        settings.patternWidth = int16_t(block.width);
+        settings.patternHeight = int16_t(block.height);
+        settings.patternCount = int16_t(block.patterns.size());
+        settings.outputFlag = 1;
         std::copy_n(reading->plane.cells(), kSheetCells,
                     content_.pixels.begin() + std::ptrdiff_t(page) * kSheetCells);
         noteBlock(block, page, *reading, index);
@@ -342,13 +343,13 @@ private:
     Pal4Row pal4For(int page, int mode) const
     {
         if (page == 0 && mode == kMode4)
-            return pages_[0].Pal4;
+            return pages_[0].pal4;
         return kPal4Defaults;
     }
 
     void noteBlock(const Block &block, int page, const Reading &reading, int index)
     {
-        const QString label = QStringLiteral("_") + pages_[page].ChrName;
+        const QString label = QStringLiteral("_") + pages_[page].name;
         if (!reading.others.isEmpty()) {
             notices_ << QStringLiteral("line %1: the data of %2 reads as %3 and as %4; it is read as %3.")
                             .arg(block.line)

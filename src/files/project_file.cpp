@@ -1,6 +1,7 @@
 #include "files/project_file.h"
 
 #include "document/page_state.h"
+#include "document/palette_rows.h"
 #include "files/sjis_text.h"
 #include "files/whole_file.h"
 #include "palette/colour_model.h"
@@ -301,28 +302,28 @@ Status readSettings(FieldReader &reader, int page, PageSettings &s)
     const auto entry = [page](const char *row, int i) {
         return QStringLiteral("%1 entry %2 of page %3").arg(QLatin1String(row)).arg(i).arg(page);
     };
-    if (!reader.number(s.ColorMode))
+    if (!reader.number(s.colourMode))
         return reader.failure(field("colour mode"));
-    if (!reader.text(s.ChrName))
+    if (!reader.text(s.name))
         return reader.failure(field("name"));
-    if (!reader.number(s.ChrSizeX))
+    if (!reader.number(s.patternWidth))
         return reader.failure(field("pattern width"));
-    if (!reader.number(s.ChrSizeY))
+    if (!reader.number(s.patternHeight))
         return reader.failure(field("pattern height"));
-    if (!reader.number(s.ChrPtnNum))
+    if (!reader.number(s.patternCount))
         return reader.failure(field("pattern count"));
-    if (!reader.number(s.ChrOutFlag))
+    if (!reader.number(s.outputFlag))
         return reader.failure(field("output flag"));
-    for (int i = 0; i < int(s.Pal4.size()); ++i) {
-        if (!reader.number(s.Pal4[i]))
+    for (int i = 0; i < int(s.pal4.size()); ++i) {
+        if (!reader.number(s.pal4[i]))
             return reader.failure(entry("Pal4", i));
     }
-    for (int i = 0; i < int(s.Pal8.size()); ++i) {
-        if (!reader.number(s.Pal8[i]))
+    for (int i = 0; i < int(s.pal8.size()); ++i) {
+        if (!reader.number(s.pal8[i]))
             return reader.failure(entry("Pal8", i));
     }
-    for (int i = 0; i < int(s.Pal16.size()); ++i) {
-        if (!reader.number(s.Pal16[i]))
+    for (int i = 0; i < int(s.pal16.size()); ++i) {
+        if (!reader.number(s.pal16[i]))
             return reader.failure(entry("Pal16", i));
     }
     return {};
@@ -361,20 +362,20 @@ Status writeProject(const Document &doc, QIODevice &out)
 {
     std::array<QByteArray, kPageCount> names;
     for (int page = 0; page < kPageCount; ++page) {
-        const QString problem = nameProblem(doc.ChrName[page]);
+        const QString problem = nameProblem(doc.pages[page].name);
         if (!problem.isEmpty()) {
             return Failure{
                 QStringLiteral("The name \"%1\" of page %2 cannot be stored in a project file: %3.")
-                    .arg(doc.ChrName[page])
+                    .arg(doc.pages[page].name)
                     .arg(page)
                     .arg(problem)};
         }
         bool ok = false;
-        names[page] = encodeCp932(doc.ChrName[page], &ok);
+        names[page] = encodeCp932(doc.pages[page].name, &ok);
         if (!ok) {
             return Failure{QStringLiteral("The name \"%1\" of page %2 holds a character that Shift-JIS "
                                           "(code page 932) cannot store.")
-                               .arg(doc.ChrName[page])
+                               .arg(doc.pages[page].name)
                                .arg(page)};
         }
     }
@@ -391,19 +392,19 @@ Status writeProject(const Document &doc, QIODevice &out)
     appendNumberLine(bytes, doc.FileVer);
     appendSheets(bytes, doc.PixelData);
     for (int page = 0; page < kPageCount; ++page) {
-        appendNumberLine(bytes, doc.ColorMode[page]);
+        appendNumberLine(bytes, doc.pages[page].colourMode);
         bytes.append(names[page]);
         bytes.append("\r\n", 2);
-        appendNumberLine(bytes, doc.ChrSizeX[page]);
-        appendNumberLine(bytes, doc.ChrSizeY[page]);
-        appendNumberLine(bytes, doc.ChrPtnNum[page]);
-        appendNumberLine(bytes, doc.ChrOutFlag[page]);
-        for (int16_t v : doc.Pal4[page])
+        appendNumberLine(bytes, doc.pages[page].patternWidth);
+        appendNumberLine(bytes, doc.pages[page].patternHeight);
+        appendNumberLine(bytes, doc.pages[page].patternCount);
+        appendNumberLine(bytes, doc.pages[page].outputFlag);
+        for (int16_t v : doc.pages[page].pal4)
             appendNumberLine(bytes, v);
-        for (int16_t v : doc.Pal8[page])
+        for (int16_t v : doc.pages[page].pal8)
             appendNumberLine(bytes, v);
         for (int i = 0; i < 16; ++i) // slot 16 is not part of the file
-            appendNumberLine(bytes, doc.Pal16[page][i]);
+            appendNumberLine(bytes, doc.pages[page].pal16[i]);
     }
     if (withMap)
         appendSheets(bytes, doc.MapData);
@@ -435,15 +436,15 @@ void applyProjectContent(Document &doc, ProjectContent &&content)
         doc.PixelData.replaceSheets(std::move(content.pixels));
     for (int page = 0; page < kPageCount; ++page) {
         PageSettings &s = content.pages[page];
-        doc.ColorMode[page] = s.ColorMode;
-        doc.ChrName[page] = std::move(s.ChrName);
-        doc.ChrSizeX[page] = s.ChrSizeX;
-        doc.ChrSizeY[page] = s.ChrSizeY;
-        doc.ChrPtnNum[page] = s.ChrPtnNum;
-        doc.ChrOutFlag[page] = s.ChrOutFlag;
-        doc.Pal4[page] = s.Pal4;
-        doc.Pal8[page] = s.Pal8;
-        std::copy(s.Pal16.begin(), s.Pal16.end(), doc.Pal16[page].begin());
+        doc.pages[page].colourMode = s.colourMode;
+        doc.pages[page].name = std::move(s.name);
+        doc.pages[page].patternWidth = s.patternWidth;
+        doc.pages[page].patternHeight = s.patternHeight;
+        doc.pages[page].patternCount = s.patternCount;
+        doc.pages[page].outputFlag = s.outputFlag;
+        doc.pages[page].pal4 = s.pal4;
+        doc.pages[page].pal8 = s.pal8;
+        std::copy(s.pal16.begin(), s.pal16.end(), doc.pages[page].pal16.begin());
     }
     if (content.FileVer == 1 && content.map.size() == kAllSheetCells)
         doc.MapData.replaceSheets(std::move(content.map));

@@ -43,7 +43,7 @@ TEST_F(MainWindowBlock, ScrolledRangeCopiesAndPastesPageRowsBelowTheScroll)
         for (int x = 0; x < 3; ++x)
             EXPECT_EQ(cell(40 + x, 10 + y), (x + 12 + y) % 3) << x << "," << y; // page rows 10-12
     EXPECT_FALSE(block->isVisible());
-    EXPECT_EQ(window.state().toolMode, kToolRange);
+    EXPECT_EQ(window.state().toolMode, ToolMode::Range);
     EXPECT_EQ(window.undoStack().count(), 1);
 }
 
@@ -56,7 +56,7 @@ TEST_F(MainWindowBlock, UndoAndTheRightButtonTakeBackAFloatingBlock)
     clickTool(ToolButtons::kMove);
     QTest::keySequence(&window, QKeySequence::Undo);
     EXPECT_FALSE(block->isVisible());
-    EXPECT_EQ(window.state().toolMode, kToolRange);
+    EXPECT_EQ(window.state().toolMode, ToolMode::Range);
     EXPECT_EQ(cell(1, 0), 1);
 
     selectFromTopLeft(4, 2);
@@ -93,7 +93,7 @@ TEST_F(MainWindowBlock, TransformAndEraseButtonsReachTheBlockAndThePage)
     clickTool(ToolButtons::kTurn);
     EXPECT_EQ(block->size(), QSize(16, 30));
     clickTool(ToolButtons::kInvert); // entry 0 becomes 1, every other entry 0
-    EXPECT_EQ(QPoint(doc.blockBuffer(1, 0), doc.blockBuffer(1, 2)), QPoint(1, 0));
+    EXPECT_EQ(QPoint(state.blockBuffer(1, 0), state.blockBuffer(1, 2)), QPoint(1, 0));
 
     selectFromTopLeft(2, 2);
     clickTool(ToolButtons::kErase);
@@ -137,7 +137,7 @@ TEST_F(MainWindowPen, RightButtonWritesByColourModeAndCell)
     } cases[] = {{3, true, 2, 0},  {4, false, 0, 2}, {4, false, 2, 0},
                  {4, false, 1, 0}, {4, true, 1, 0},  {4, true, 2, 2}};
     for (const auto &c : cases) {
-        doc.ColorMode[0] = int16_t(c.mode);
+        doc.pages[0].colourMode = int16_t(c.mode);
         window.showCurrentPage();
         cell(0, 0) = c.before;
         if (c.drag)

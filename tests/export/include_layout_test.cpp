@@ -204,11 +204,11 @@ TEST(IncludeLayout, CellPlacesNameTheBytesTheExportWrites)
         Document doc;
         EditorState state;
         startDocument(doc, state);
-        doc.ChrOutFlag[0] = 1;
-        doc.ColorMode[0] = int16_t(c.mode);
-        doc.ChrSizeX[0] = int16_t(c.width);
-        doc.ChrSizeY[0] = int16_t(c.height);
-        doc.ChrPtnNum[0] = int16_t(c.count);
+        doc.pages[0].outputFlag = 1;
+        doc.pages[0].colourMode = int16_t(c.mode);
+        doc.pages[0].patternWidth = int16_t(c.width);
+        doc.pages[0].patternHeight = int16_t(c.height);
+        doc.pages[0].patternCount = int16_t(c.count);
         // Value 3 is entry 1 of the default "4色" row; 1 a set bit in the column modes.
         const int value = c.mode <= kMode4 ? 3 : 1;
         const int code = c.mode == kMode4 ? 1 : value;

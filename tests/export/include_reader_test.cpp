@@ -57,7 +57,7 @@ TEST_P(ReadExample, GivesThePageAndCellsAndExportsTheSameBytes)
     const Expected<IncludeReadResult> read = readInclude(kBanner + e.body + kClosing);
     ASSERT_TRUE(read.ok()) << read.failure().text().toStdString();
     const Document doc = storedDocument(ProjectContent(read.value().content));
-    EXPECT_EQ(doc.ColorMode[e.page], e.mode);
+    EXPECT_EQ(doc.pages[e.page].colourMode, e.mode);
     for (const auto &[x, y, value] : e.cells)
         EXPECT_EQ(doc.PixelData(e.page, x, y), value) << x << "," << y;
     EXPECT_EQ(read.value().notices.size(), e.notices) << read.value().notices.join('\n').toStdString();
@@ -154,7 +154,7 @@ TEST(IncludeReader, EachModeReadsBackWhatItWrote)
         SCOPED_TRACE(mode);
         ProjectContent project = readInclude(kBanner + kClosing).value().content; // the start project
         PageSettings &page = project.pages[0];
-        std::tie(page.ColorMode, page.ChrSizeX, page.ChrSizeY, page.ChrPtnNum, page.ChrOutFlag)
+        std::tie(page.colourMode, page.patternWidth, page.patternHeight, page.patternCount, page.outputFlag)
             = std::tuple(int16_t(mode), 5, 9, 14, 1); // pattern 13 starts a band: 65 cells in
         for (int n = 0; n < 14; ++n) {
             const int band = mode <= kMode4 ? 64 : 60;
@@ -194,11 +194,11 @@ TEST(IncludeReader, AFirstBlockMovedToPage1LeavesPage0ThePaletteMode)
         const Expected<IncludeReadResult> read = readInclude(c.text);
         ASSERT_TRUE(read.ok()) << read.failure().text().toStdString();
         const auto &pages = read.value().content.pages;
-        EXPECT_EQ(pages[0].ColorMode, c.page0Mode);
-        EXPECT_EQ(pages[0].ChrOutFlag, c.firstPage == 0 ? 1 : 0);
-        EXPECT_EQ(pages[c.firstPage].ChrOutFlag, 1);
-        EXPECT_EQ(pages[c.lastPage].ChrOutFlag, 1);
-        EXPECT_EQ(pages[c.lastPage + 1].ChrOutFlag, 0);
+        EXPECT_EQ(pages[0].colourMode, c.page0Mode);
+        EXPECT_EQ(pages[0].outputFlag, c.firstPage == 0 ? 1 : 0);
+        EXPECT_EQ(pages[c.firstPage].outputFlag, 1);
+        EXPECT_EQ(pages[c.lastPage].outputFlag, 1);
+        EXPECT_EQ(pages[c.lastPage + 1].outputFlag, 0);
     }
 
     // 31 blocks fit pages 0 to 30, but not when they start at page 1.
