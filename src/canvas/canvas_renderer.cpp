@@ -1,5 +1,7 @@
 #include "canvas/canvas_renderer.h"
 
+#include "canvas/canvas_greys.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -28,18 +30,11 @@ constexpr TileOrigins kBlackDotted{0, 10, 10, 10};
 constexpr TileOrigins kBlueDotted{24, 10, 34, 10};
 constexpr TileOrigins kRedSolid{12, 21, 21, 21};
 
-// A scroll remainder in 0 .. m - 1 even for a negative scroll, so the first line lies at or above
-// the top (left) edge and the loops below stay short.
+// A remainder in 0 .. m - 1 whatever the sign of a.
 int floorMod(int a, int m)
 {
     const int r = a % m;
     return r < 0 ? r + m : r;
-}
-
-// The swatch that shows colour number c; only odd palettes produce a number beyond the strip.
-int swatchOf(int c)
-{
-    return c >= 0 && c < kSwatchCount ? c : 0;
 }
 
 QRgb *lineOf(uchar *bits, qsizetype bytesPerLine, int y)
@@ -148,7 +143,6 @@ void CanvasRenderer::drawCells(const Document &doc, const EditorState &state)
     const int patternW = pageKnown ? doc.ChrSizeX[std::size_t(page)] : 0;
     const int greyFrom = patternW >= 1 ? cols / patternW * patternW : 0;
     const bool twoColour = pageKnown && doc.ColorMode[std::size_t(page)] == kMode2;
-    const auto &palette = doc.Pal16[0];
     const int rightColour = state.rightPenColour;
     const int rightAltColour = state.rightPenAltColour;
 
@@ -181,19 +175,18 @@ void CanvasRenderer::drawCells(const Document &doc, const EditorState &state)
             if (!cellOnCanvas && !cellOnThumb)
                 break;
             int c = kBeyondPatternsGrey;
-            if (j < greyFrom) {
-                const int v = doc.PixelData.valueOr0(page, state.scrollColumn + j, pageY);
-                // Entries beyond the palette show as colour 0, what the spare entry 16 holds.
-                c = v >= 0 && v < kPal16Slots ? palette[std::size_t(v)] : 0;
-            }
+            if (j < greyFrom)
+                c = colourNumberOfCell(doc, doc.PixelData.valueOr0(page, state.scrollColumn + j, pageY));
             if (cellOnCanvas) {
-                const int shown = twoColour && c == rightAltColour ? rightColour : c;
-                std::memcpy(line + x0, swatches + std::ptrdiff_t(cellWidth_) * swatchOf(shown),
+                const int grey
+                    = greyOfColourNumber(shownColourNumber(c, twoColour, rightColour, rightAltColour));
+                std::memcpy(line + x0, swatches + std::ptrdiff_t(cellWidth_) * grey,
                             sizeof(QRgb) * std::size_t(std::min(cellWidth_, width_ - x0)));
             }
             if (cellOnThumb) {
                 const int shown = c == rightAltColour ? kWhite : c;
-                std::memcpy(thumbLine + tx0, swatches + std::ptrdiff_t(cellWidth_) * swatchOf(shown),
+                std::memcpy(thumbLine + tx0,
+                            swatches + std::ptrdiff_t(cellWidth_) * greyOfColourNumber(shown),
                             sizeof(QRgb) * std::size_t(std::min(kThumbCellW, thumbW - tx0)));
             }
         }

@@ -20,6 +20,7 @@ enum ColourMode : int16_t {
 
 inline constexpr int kSheetWidth = 64; // FileSizeX at start-up
 inline constexpr int kSheetHeight = 256; // FileSizeY at start-up
+inline constexpr int kSheetCells = kSheetWidth * kSheetHeight;
 inline constexpr int kPal16Slots = 17; // entries 0-15 in use, entry 16 spare
 
 // The document: every table and scalar the editor keeps, under the names the rest of the code uses.

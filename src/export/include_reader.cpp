@@ -18,7 +18,6 @@ namespace vesk4 {
 
 namespace {
 
-constexpr int kSheetCells = kSheetWidth * kSheetHeight;
 constexpr int kMapRows = 32;
 constexpr int kMapItems = 16;
 constexpr int kMostBlocks = kLastCharacterPage + 1;

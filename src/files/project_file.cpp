@@ -14,7 +14,6 @@ namespace vesk4 {
 
 namespace {
 
-constexpr int kSheetCells = kSheetWidth * kSheetHeight;
 constexpr std::size_t kAllSheetCells = std::size_t(kPageCount) * kSheetCells;
 
 // ---------------------------------------------------------------------------------------------
