@@ -209,56 +209,51 @@ void CanvasRenderer::drawGrid(const Document &doc, const EditorState &state)
 {
     if (canvas_.isNull())
         return;
-    int offX = 0;
-    int offY = 0;
-    if (doc.GridX >= 1)
-        offX = floorMod(state.scrollColumn, doc.GridX) * cellWidth_;
+    // Each family over the ones before it: the fine grid on every cell edge while the grid in that
+    // direction is on, the grid, the pattern boundaries (never on the view's own left and top edges).
     if (doc.GridY >= 1)
-        offY = floorMod(state.scrollRow, doc.GridY) * cellHeight_;
-
-    // Each family over the ones before it: fine grid, grid, pattern boundaries.
-    if (doc.GridY >= 1)
-        drawRows(blue_.row, cellHeight_, offY, 0);
+        drawRows(blue_.row, 1, state.scrollRow, LineAtEdge::Drawn);
     if (doc.GridX >= 1)
-        drawColumns(blue_.column, cellWidth_, offX, 0);
-    if (doc.GridY >= 1)
-        drawRows(black_.row, doc.GridY * cellHeight_, offY, 0);
-    if (doc.GridX >= 1)
-        drawColumns(black_.column, doc.GridX * cellWidth_, offX, 0);
-
-    if (doc.currentPatternWidth >= 1)
-        offX = floorMod(state.scrollColumn, doc.currentPatternWidth) * cellWidth_;
-    if (doc.currentPatternHeight >= 1)
-        offY = floorMod(state.scrollRow, doc.currentPatternHeight) * cellHeight_;
-    // No pattern boundary at the view's own left and top edges: k starts at 1.
-    if (doc.currentPatternHeight >= 1)
-        drawRows(red_.row, doc.currentPatternHeight * cellHeight_, offY, 1);
-    if (doc.currentPatternWidth >= 1)
-        drawColumns(red_.column, doc.currentPatternWidth * cellWidth_, offX, 1);
+        drawColumns(blue_.column, 1, state.scrollColumn, LineAtEdge::Drawn);
+    drawRows(black_.row, doc.GridY, state.scrollRow, LineAtEdge::Drawn);
+    drawColumns(black_.column, doc.GridX, state.scrollColumn, LineAtEdge::Drawn);
+    drawRows(red_.row, doc.currentPatternHeight, state.scrollRow, LineAtEdge::Skipped);
+    drawColumns(red_.column, doc.currentPatternWidth, state.scrollColumn, LineAtEdge::Skipped);
 }
 
-// Lines at y = k * step - offset for k = firstK, firstK + 1, ...; those above the top are clipped.
-void CanvasRenderer::drawRows(const std::vector<QRgb> &row, int step, int offset, int firstK)
+int CanvasRenderer::firstLine(int every, int scroll, int cellPx, LineAtEdge atEdge)
 {
+    // View cell k shows sheet cell scroll + k; the lines lie on the sheet cells that are multiples
+    // of every.
+    const int first = floorMod(-scroll, every) * cellPx;
+    return first == 0 && atEdge == LineAtEdge::Skipped ? every * cellPx : first;
+}
+
+// A line above every sheet row that is a multiple of every (none when every < 1).
+void CanvasRenderer::drawRows(const std::vector<QRgb> &row, int every, int scrollRow, LineAtEdge atEdge)
+{
+    if (every < 1)
+        return;
     uchar *bits = canvas_.bits();
     const qsizetype bpl = canvas_.bytesPerLine();
-    int y = firstK * step - offset;
-    if (y < 0)
-        y += (-y + step - 1) / step * step;
-    for (; y < height_; y += step)
+    const int step = every * cellHeight_;
+    for (int y = firstLine(every, scrollRow, cellHeight_, atEdge); y < height_; y += step)
         std::memcpy(lineOf(bits, bpl, y), row.data(), sizeof(QRgb) * std::size_t(width_));
 }
 
-// Lines at x = k * step - offset, written a scanline at a time to walk the image in memory order.
-void CanvasRenderer::drawColumns(const std::vector<QRgb> &column, int step, int offset, int firstK)
+// A line left of every sheet column that is a multiple of every, written a scanline at a time to
+// walk the image in memory order.
+void CanvasRenderer::drawColumns(const std::vector<QRgb> &column, int every, int scrollColumn,
+                                 LineAtEdge atEdge)
 {
-    uchar *bits = canvas_.bits();
-    const qsizetype bpl = canvas_.bytesPerLine();
-    int first = firstK * step - offset;
-    if (first < 0)
-        first += (-first + step - 1) / step * step;
+    if (every < 1)
+        return;
+    const int first = firstLine(every, scrollColumn, cellWidth_, atEdge);
     if (first >= width_)
         return;
+    uchar *bits = canvas_.bits();
+    const qsizetype bpl = canvas_.bytesPerLine();
+    const int step = every * cellWidth_;
     for (int y = 0; y < height_; ++y) {
         QRgb *line = lineOf(bits, bpl, y);
         const QRgb pixel = column[std::size_t(y)];
