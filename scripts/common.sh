@@ -44,10 +44,12 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# Configures (once) and builds every target into build/, programs into build/bin.
+# Configures (once) and builds every target into build/, programs into build/bin; the benchmarks
+# only when named: build_all vesk4-bench.
 build_all() {
     cmake -S "$ROOT" -B "$BUILD" >/dev/null
     cmake --build "$BUILD" -j "$(nproc)"
+    [ $# -eq 0 ] || cmake --build "$BUILD" -j "$(nproc)" --target "$@"
 }
 
 # Configures (once) build-lint/ for clang-tidy: the compile commands and the generated headers.
@@ -56,10 +58,10 @@ configure_lint() {
 }
 
 # Configures (once) and builds every target with AddressSanitizer and UndefinedBehaviorSanitizer,
-# asserts on, into build-sanitize/.
+# asserts on, into build-sanitize/; the benchmarks too, so that CI sees them compile.
 build_sanitized() {
     cmake -S "$ROOT" -B "$SANITIZE_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVESK4_SANITIZE=ON >/dev/null
-    cmake --build "$SANITIZE_BUILD" -j "$(nproc)"
+    cmake --build "$SANITIZE_BUILD" -j "$(nproc)" --target all vesk4-bench
 }
 
 # Sanitizer settings for the programs of a sanitized build: any report fails the program, with a
