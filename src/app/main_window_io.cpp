@@ -35,9 +35,7 @@ bool MainWindow::importImageFile(const QString &path)
     }
     // Cells a stroke in progress wrote stay a step of their own.
     history_.commitCells(QString());
-    CellChanges &journal = history_.cellChanges();
-    for (const ImportedCell &cell : plan.value().changes)
-        journal.write(doc_.PixelData, page, cell.x, cell.y, cell.after);
+    applyImport(doc_, plan.value(), &history_.cellChanges());
     history_.commitCells(kImportStep);
     redraw(true);
     if (const int cut = plan.value().cut; cut > 0) {

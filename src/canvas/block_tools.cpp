@@ -177,8 +177,8 @@ void BlockTools::captureRange(int xL, int yT, int xR, int yB)
         for (int x = xL; x <= xR; ++x)
             if (inCellStore(x - xL, y - yT))
                 state_.blockBuffer.set(x - xL, y - yT,
-                                     doc_.PixelData.valueOr0(state_.currentPage, x + state_.scrollColumn,
-                                                             y + state_.scrollRow));
+                                       doc_.PixelData.valueOr0(state_.currentPage, x + state_.scrollColumn,
+                                                               y + state_.scrollRow));
 }
 
 Refresh BlockTools::drawRangeOutline()

@@ -1,5 +1,7 @@
 #include "canvas/canvas_renderer.h"
 
+#include "canvas/canvas_greys.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -28,18 +30,11 @@ constexpr TileOrigins kBlackDotted{0, 10, 10, 10};
 constexpr TileOrigins kBlueDotted{24, 10, 34, 10};
 constexpr TileOrigins kRedSolid{12, 21, 21, 21};
 
-// A scroll remainder in 0 .. m - 1 even for a negative scroll, so the first line lies at or above
-// the top (left) edge and the loops below stay short.
+// A remainder in 0 .. m - 1 whatever the sign of a.
 int floorMod(int a, int m)
 {
     const int r = a % m;
     return r < 0 ? r + m : r;
-}
-
-// The swatch that shows colour number c; only odd palettes produce a number beyond the strip.
-int swatchOf(int c)
-{
-    return c >= 0 && c < kSwatchCount ? c : 0;
 }
 
 QRgb *lineOf(uchar *bits, qsizetype bytesPerLine, int y)
@@ -148,7 +143,6 @@ void CanvasRenderer::drawCells(const Document &doc, const EditorState &state)
     const int patternW = pageKnown ? doc.pages[std::size_t(page)].patternWidth : 0;
     const int greyFrom = patternW >= 1 ? cols / patternW * patternW : 0;
     const bool twoColour = pageKnown && doc.pages[std::size_t(page)].colourMode == kMode2;
-    const auto &palette = doc.pages[0].pal16;
     const int rightColour = state.rightPenColour;
     const int rightAltColour = state.rightPenAltColour;
 
@@ -188,17 +182,18 @@ void CanvasRenderer::drawCells(const Document &doc, const EditorState &state)
                 const int x = state.scrollColumn + j;
                 const int v
                     = sheetRow && inSheet(x, pageY) ? sheetRow[x] : doc.PixelData.valueOr0(page, x, pageY);
-                // Entries beyond the palette show as colour 0, what the spare entry 16 holds.
-                c = v >= 0 && v < kPal16Slots ? palette[std::size_t(v)] : 0;
+                c = colourNumberOfCell(doc, v);
             }
             if (cellOnCanvas) {
-                const int shown = twoColour && c == rightAltColour ? rightColour : c;
-                std::memcpy(line + x0, swatches + std::ptrdiff_t(cellWidth_) * swatchOf(shown),
+                const int grey
+                    = greyOfColourNumber(shownColourNumber(c, twoColour, rightColour, rightAltColour));
+                std::memcpy(line + x0, swatches + std::ptrdiff_t(cellWidth_) * grey,
                             sizeof(QRgb) * std::size_t(std::min(cellWidth_, width_ - x0)));
             }
             if (cellOnThumb) {
                 const int shown = c == rightAltColour ? kWhite : c;
-                std::memcpy(thumbLine + tx0, swatches + std::ptrdiff_t(cellWidth_) * swatchOf(shown),
+                std::memcpy(thumbLine + tx0,
+                            swatches + std::ptrdiff_t(cellWidth_) * greyOfColourNumber(shown),
                             sizeof(QRgb) * std::size_t(std::min(kThumbCellW, thumbW - tx0)));
             }
         }
@@ -221,56 +216,51 @@ void CanvasRenderer::drawGrid(const EditorState &state)
 {
     if (canvas_.isNull())
         return;
-    int offX = 0;
-    int offY = 0;
-    if (state.gridIntervalX >= 1)
-        offX = floorMod(state.scrollColumn, state.gridIntervalX) * cellWidth_;
+    // Each family over the ones before it: the fine grid on every cell edge while the grid in that
+    // direction is on, the grid, the pattern boundaries (never on the view's own left and top edges).
     if (state.gridIntervalY >= 1)
-        offY = floorMod(state.scrollRow, state.gridIntervalY) * cellHeight_;
-
-    // Each family over the ones before it: fine grid, grid, pattern boundaries.
-    if (state.gridIntervalY >= 1)
-        drawRows(blue_.row, cellHeight_, offY, 0);
+        drawRows(blue_.row, 1, state.scrollRow, LineAtEdge::Drawn);
     if (state.gridIntervalX >= 1)
-        drawColumns(blue_.column, cellWidth_, offX, 0);
-    if (state.gridIntervalY >= 1)
-        drawRows(black_.row, state.gridIntervalY * cellHeight_, offY, 0);
-    if (state.gridIntervalX >= 1)
-        drawColumns(black_.column, state.gridIntervalX * cellWidth_, offX, 0);
-
-    if (state.currentPatternWidth >= 1)
-        offX = floorMod(state.scrollColumn, state.currentPatternWidth) * cellWidth_;
-    if (state.currentPatternHeight >= 1)
-        offY = floorMod(state.scrollRow, state.currentPatternHeight) * cellHeight_;
-    // No pattern boundary at the view's own left and top edges: k starts at 1.
-    if (state.currentPatternHeight >= 1)
-        drawRows(red_.row, state.currentPatternHeight * cellHeight_, offY, 1);
-    if (state.currentPatternWidth >= 1)
-        drawColumns(red_.column, state.currentPatternWidth * cellWidth_, offX, 1);
+        drawColumns(blue_.column, 1, state.scrollColumn, LineAtEdge::Drawn);
+    drawRows(black_.row, state.gridIntervalY, state.scrollRow, LineAtEdge::Drawn);
+    drawColumns(black_.column, state.gridIntervalX, state.scrollColumn, LineAtEdge::Drawn);
+    drawRows(red_.row, state.currentPatternHeight, state.scrollRow, LineAtEdge::Skipped);
+    drawColumns(red_.column, state.currentPatternWidth, state.scrollColumn, LineAtEdge::Skipped);
 }
 
-// Lines at y = k * step - offset for k = firstK, firstK + 1, ...; those above the top are clipped.
-void CanvasRenderer::drawRows(const std::vector<QRgb> &row, int step, int offset, int firstK)
+int CanvasRenderer::firstLine(int every, int scroll, int cellPx, LineAtEdge atEdge)
 {
+    // View cell k shows sheet cell scroll + k; the lines lie on the sheet cells that are multiples
+    // of every.
+    const int first = floorMod(-scroll, every) * cellPx;
+    return first == 0 && atEdge == LineAtEdge::Skipped ? every * cellPx : first;
+}
+
+// A line above every sheet row that is a multiple of every (none when every < 1).
+void CanvasRenderer::drawRows(const std::vector<QRgb> &row, int every, int scrollRow, LineAtEdge atEdge)
+{
+    if (every < 1)
+        return;
     uchar *bits = canvas_.bits();
     const qsizetype bpl = canvas_.bytesPerLine();
-    int y = firstK * step - offset;
-    if (y < 0)
-        y += (-y + step - 1) / step * step;
-    for (; y < height_; y += step)
+    const int step = every * cellHeight_;
+    for (int y = firstLine(every, scrollRow, cellHeight_, atEdge); y < height_; y += step)
         std::memcpy(lineOf(bits, bpl, y), row.data(), sizeof(QRgb) * std::size_t(width_));
 }
 
-// Lines at x = k * step - offset, written a scanline at a time to walk the image in memory order.
-void CanvasRenderer::drawColumns(const std::vector<QRgb> &column, int step, int offset, int firstK)
+// A line left of every sheet column that is a multiple of every, written a scanline at a time to
+// walk the image in memory order.
+void CanvasRenderer::drawColumns(const std::vector<QRgb> &column, int every, int scrollColumn,
+                                 LineAtEdge atEdge)
 {
-    uchar *bits = canvas_.bits();
-    const qsizetype bpl = canvas_.bytesPerLine();
-    int first = firstK * step - offset;
-    if (first < 0)
-        first += (-first + step - 1) / step * step;
+    if (every < 1)
+        return;
+    const int first = firstLine(every, scrollColumn, cellWidth_, atEdge);
     if (first >= width_)
         return;
+    uchar *bits = canvas_.bits();
+    const qsizetype bpl = canvas_.bytesPerLine();
+    const int step = every * cellWidth_;
     for (int y = 0; y < height_; ++y) {
         QRgb *line = lineOf(bits, bpl, y);
         const QRgb pixel = column[std::size_t(y)];

@@ -48,8 +48,12 @@ private:
     };
 
     LineRun makeLineRun(int rowTileX, int rowTileY, int columnTileX, int columnTileY) const;
-    void drawRows(const std::vector<QRgb> &row, int step, int offset, int firstK);
-    void drawColumns(const std::vector<QRgb> &column, int step, int offset, int firstK);
+    // Whether a line family draws its line on the view's own top (left) edge.
+    enum class LineAtEdge { Drawn, Skipped };
+    // The first line's offset in pixels from the top (left) edge, at or below (right of) it.
+    static int firstLine(int every, int scroll, int cellPx, LineAtEdge atEdge);
+    void drawRows(const std::vector<QRgb> &row, int every, int scrollRow, LineAtEdge atEdge);
+    void drawColumns(const std::vector<QRgb> &column, int every, int scrollColumn, LineAtEdge atEdge);
 
     // Geometry taken from the state at construction; a renderer with an unusable geometry keeps
     // null images and draws nothing.

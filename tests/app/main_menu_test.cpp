@@ -225,6 +225,7 @@ TEST_F(MainMenuTest, MenuTitlesAndAbout)
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].caption, QStringLiteral("バージョン情報"));
     EXPECT_TRUE(messages.shown[0].text.contains(QString::fromLatin1(kVersion)));
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("MIT License")));
 }
 
 // An image is imported at the shown top left as one undoable step; a page is exported as a PNG.
