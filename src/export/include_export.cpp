@@ -119,9 +119,12 @@ Expected<PagePlan> planPage(const Document &doc, int page)
                                       "cannot hold.")
                            .arg(pageText(page, doc.pages[page].name))};
     }
-    return PagePlan{
-        page,           *layout,   std::max<int64_t>(doc.pages[page].patternCount, 0), maxItemChars(*layout),
-        doc.pages[page].pal4, name.bytes};
+    return PagePlan{page,
+                    *layout,
+                    std::max<int64_t>(doc.pages[page].patternCount, 0),
+                    maxItemChars(*layout),
+                    doc.pages[page].pal4,
+                    name.bytes};
 }
 
 // The longest block the page can give; every factor is at most 32767 and there are at most four

@@ -1,10 +1,10 @@
 #include "export/include_reader.h"
 
 #include "document/page_state.h"
+#include "document/palette_rows.h"
 #include "export/include_blocks.h"
 #include "files/sjis_text.h"
 #include "files/whole_file.h"
-#include "document/palette_rows.h"
 #include "palette/colour_model.h"
 
 #include <algorithm>
