@@ -3,7 +3,6 @@
 #include "app/main_window.h"
 
 #include "app/page_bar.h"
-#include "document/page_state.h"
 #include "export/include_reader.h"
 #include "image/page_image.h"
 #include "palette/colour_model.h"
@@ -93,10 +92,9 @@ bool MainWindow::readIncludeDocument(const QString &path)
     setButtonShade(pageBar_->pageButton(state_.currentPage), ButtonShade::Face);
     state_.currentPage = 0;
     resetPalettes(doc_, state_);
-    showPageTables(doc_, state_);
-    pageBar_->setStartCaptions(doc_.ChrName);
-    showCurrentPage();
     history_.clearUnsaved();
+    pageBar_->showCaptions(doc_.ChrName);
+    showCurrentPage();
     setCurrentFilePath({});
     if (const QStringList &notices = read.value().notices; !notices.isEmpty())
         messages_->inform(this, title(), notices.join(QLatin1Char('\n')));

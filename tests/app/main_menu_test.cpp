@@ -61,17 +61,21 @@ protected:
         EXPECT_TRUE(saveProject(written, dir.filePath(name + QStringLiteral(".egd"))));
         return dir.filePath(name + QStringLiteral(".egd"));
     }
-    void drop(const QString &file)
+    // Drags the files onto the window and drops them there, also when the window refused the drag,
+    // so that the drop's own check is seen too. Whether the window took the drag.
+    bool drop(const QStringList &files)
     {
         QMimeData mime;
-        mime.setUrls({QUrl::fromLocalFile(file)});
+        QList<QUrl> urls;
+        for (const QString &file : files)
+            urls << QUrl::fromLocalFile(file);
+        mime.setUrls(urls);
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&window, &enter);
-        if (!enter.isAccepted())
-            return;
         QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&window, &dropped);
         QCoreApplication::processEvents(); // the open waits for the drop to end
+        return enter.isAccepted();
     }
 
     // Picks the menu entry with the file dialog answering name.
@@ -162,15 +166,18 @@ TEST_F(MainMenuTest, NewAndDropAskAboutUnsavedChangesAndStartAfresh)
 {
     const QString title = window.title();
     const QString project = writeProject(QStringLiteral("dropped"));
+    const QString other = writeProject(QStringLiteral("other"));
     ASSERT_TRUE(QFile::copy(project, dir.filePath(QStringLiteral("dropped.txt"))));
     clickCell(0, 0);
     messages.saveChoices = {SaveChoice::Cancel, SaveChoice::Cancel, SaveChoice::Discard};
     QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
-    drop(project);
-    drop(dir.filePath(QStringLiteral("dropped.txt")));
+    EXPECT_TRUE(drop({project}));
+    EXPECT_FALSE(drop({dir.filePath(QStringLiteral("dropped.txt"))}));
+    // Two project files at once: which one would the user mean? Neither is opened.
+    EXPECT_FALSE(drop({project, other}));
     EXPECT_EQ(messages.askedToSave.size(), 2u);
     EXPECT_EQ(cell(0, 0), 1);
-    drop(project);
+    EXPECT_TRUE(drop({project}));
     EXPECT_EQ(QList<QString>({doc.ChrName[0], doc.projectFileName, window.windowTitle()}),
               QList<QString>({"dropped", "dropped.egd", "dropped.egd[*] - " + title}));
     EXPECT_FALSE(window.isWindowModified());
@@ -179,7 +186,7 @@ TEST_F(MainMenuTest, NewAndDropAskAboutUnsavedChangesAndStartAfresh)
     clickPage(3);
     cell(1, 1) = 1;
     clickTool(ToolButtons::kRange);
-    window.canvasView()->scrollBar()->setValue(40);
+    window.canvasView()->scrollBar()->setSliderPosition(40);
     menu->action(MainMenu::New)->trigger(); // nothing unsaved: no question
     EXPECT_EQ(window.windowTitle(), title + QStringLiteral("[*]"));
     const MainWindow fresh;
@@ -230,7 +237,7 @@ TEST_F(MainMenuTest, MenuTitlesAndAbout)
 // An image is imported at the shown top left as one undoable step; a page is exported as a PNG.
 TEST_F(MainMenuTest, ImportAndExportThePageAsAnImage)
 {
-    window.canvasView()->scrollBar()->setValue(10);
+    window.canvasView()->scrollBar()->setSliderPosition(10);
     QImage image(70, 1, QImage::Format_ARGB32);
     image.fill(qRgba(0, 0, 0, 0)); // composed over white
     image.setPixel(0, 0, qRgb(0, 0, 0));

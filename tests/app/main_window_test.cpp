@@ -46,11 +46,11 @@ protected:
     QStringList shown() const
     {
         int mode = -1;
-        for (int option = 0; option < 5; ++option)
+        for (ColourMode option : {kMode256, kMode16, kMode4, kMode2, kMode2Ex})
             mode = palette->modeButton(option)->isChecked() ? option : mode;
         return {settings->nameBox()->text(),
-                settings->sizeList(0)->currentText(),
-                settings->sizeList(1)->currentText(),
+                settings->widthList()->currentText(),
+                settings->heightList()->currentText(),
                 count->text(),
                 QString::number(settings->outputCheckBox()->isChecked()),
                 QString::number(mode)};
@@ -63,7 +63,7 @@ protected:
     }
 
     GridPanel *grid = window.gridPanel();
-    QLineEdit *count = settings->numberBox(SettingsPanel::kPatternCountBox);
+    QLineEdit *count = settings->patternCountBox();
 };
 
 TEST_F(MainWindowTest, WindowPlacesItsFramesAsDesigned)
@@ -109,20 +109,19 @@ TEST_F(MainWindowTest, ControlsStartWithTheirCaptionsAndStates)
         EXPECT_EQ(button->isEnabled(), p < 31) << p;
         EXPECT_EQ(buttonBackground(button), p == 0 ? kLightGreen : face) << p;
     }
-    captions << palette->modeButton(kMode2Ex)->text() << palette->penLabel(4)->text()
-             << palette->penLabel(5)->text() << palette->penLabel(6)->text() << palette->penLabel(7)->text()
-             << grid->numberBox(0)->text() << grid->numberBox(1)->text()
-             << window.filePanel()->projectButton(0)->text() << window.filePanel()->projectButton(1)->text()
-             << window.filePanel()->exportButton()->text();
+    captions << palette->modeButton(kMode2Ex)->text() << palette->leftCaption()->text()
+             << palette->rightCaption()->text() << palette->leftNumber()->text()
+             << palette->rightNumber()->text() << grid->intervalBox(Axis::X)->text()
+             << grid->intervalBox(Axis::Y)->text() << window.filePanel()->openButton()->text()
+             << window.filePanel()->saveButton()->text() << window.filePanel()->exportButton()->text();
     EXPECT_EQ(captions.join('|'),
               QStringLiteral("CHR|キャラクタ設定|グリッド|ファイル|描画モード|色選択|"
                              "描画|範囲|ｺﾋﾟｰ|移動|消す|回転|左右|上下|白黒|面消|"
                              "2色Ex|左：|右：|0|255|8|8|開く|保存|PICデータ出力"));
     EXPECT_EQ(shown(), QStringList({"Chr00", "8", "8", "0", "0", "3"}));
-    for (int mode = 0; mode <= 4; ++mode)
+    for (ColourMode mode : {kMode256, kMode16, kMode4, kMode2, kMode2Ex})
         EXPECT_EQ(palette->modeButton(mode)->isEnabled(), mode >= kMode2) << mode;
-    EXPECT_FALSE(palette->colourSwatch(PalettePanel::kLeftSwatch)->isEnabled()
-                 || palette->colourSwatch(PalettePanel::kRightSwatch)->isEnabled());
+    EXPECT_FALSE(palette->leftColourSwatch()->isEnabled() || palette->rightColourSwatch()->isEnabled());
 }
 
 TEST_F(MainWindowTest, CanvasAndThumbnailShowWhatTheRendererPainted)
@@ -142,8 +141,8 @@ TEST_F(MainWindowTest, ShowingTheBgPageLocksNameAndSize)
         window.showCurrentPage();
         const bool bg = page == 31;
         EXPECT_EQ(settings->nameBox()->text(), bg ? QStringLiteral("MapChip0") : QStringLiteral("Chr01"));
-        EXPECT_EQ(QList<bool>({settings->nameBox()->isEnabled(), settings->sizeList(0)->isEnabled(),
-                               settings->sizeList(1)->isEnabled(),
+        EXPECT_EQ(QList<bool>({settings->nameBox()->isEnabled(), settings->widthList()->isEnabled(),
+                               settings->heightList()->isEnabled(),
                                !tools->toolButton(ToolButtons::kMapButton)->isEnabled()}),
                   QList<bool>(4, !bg));
     }
@@ -180,13 +179,13 @@ TEST_F(MainWindowTest, NumberBoxesAndSpinBarsAcceptWhatFitsTheirLimits)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text);
-        const bool isCount = c.box == SettingsPanel::kPatternCountBox;
-        QLineEdit *box = isCount ? count : grid->numberBox(c.box);
-        QScrollBar *bar = isCount ? settings->spinBar(c.box) : grid->spinBar(c.box);
+        const bool isCount = c.box == 4;
+        QLineEdit *box = isCount ? count : grid->intervalBox(Axis(c.box));
+        QScrollBar *bar = isCount ? settings->patternCountSpinBar() : grid->intervalSpinBar(Axis(c.box));
         const int barMaximum = c.box == 0 ? 128 : c.box == 1 ? 96 : 255;
         const int barBefore = bar->value();
         if (c.input == Bar)
-            bar->setValue(barMaximum - QByteArray(c.text).toInt());
+            bar->setSliderPosition(barMaximum - QByteArray(c.text).toInt()); // as a drag moves it
         else
             (c.input == Type ? typeOver : paste)(box, QString::fromUtf8(c.text));
         EXPECT_EQ(box->text(), QString::fromUtf8(c.shown));
@@ -202,7 +201,7 @@ TEST_F(MainWindowTest, NameBoxNamesThePageAndItsButton)
     clickPage(3);
     typeOver(settings->nameBox(), QStringLiteral("ABCDEFGHIJ"));
     EXPECT_EQ(doc.ChrName[3], QStringLiteral("ABCDEFGHIJ"));
-    EXPECT_EQ(pages->pageButton(3)->text(), QStringLiteral("ABCDEFG"));
+    EXPECT_EQ(pages->pageButton(3)->text(), QStringLiteral("ABCDEFGH")); // as a load shows it
     // What a project file cannot carry back is not taken.
     typeOver(settings->nameBox(), QStringLiteral(" a,b\"c"));
     EXPECT_EQ(doc.ChrName[3], QStringLiteral("abc"));
@@ -211,15 +210,15 @@ TEST_F(MainWindowTest, NameBoxNamesThePageAndItsButton)
 TEST_F(MainWindowTest, PageSwitchShowsEachPageWithItsOwnValuesAndKeepsTheRest)
 {
     // Page 0: 16 x 24, 5 patterns, exported, "2色Ex", which shows entry 2 mid-grey.
-    QTest::keyClick(settings->sizeList(0), Qt::Key_Down); // 8 -> 16
-    choose(settings->sizeList(1), QStringLiteral("24"));
+    QTest::keyClick(settings->widthList(), Qt::Key_Down); // 8 -> 16
+    choose(settings->heightList(), QStringLiteral("24"));
     paste(count, QStringLiteral("5"));
     QTest::keyClick(settings->outputCheckBox(), Qt::Key_Space);
     cell(0, 20) = 2;
     QTest::mouseClick(palette->modeButton(kMode2Ex), Qt::LeftButton);
     EXPECT_EQ(window.renderer().canvas().pixelColor(4, 205), QColor(128, 128, 128));
-    window.canvasView()->scrollBar()->setValue(20);
-    paste(grid->numberBox(0), QStringLiteral("4"));
+    window.canvasView()->scrollBar()->setSliderPosition(20);
+    paste(grid->intervalBox(Axis::X), QStringLiteral("4"));
 
     for (int page : {0, 7, 0}) {
         clickPage(page); // the current page's button stays highlighted when clicked again
@@ -262,6 +261,7 @@ TEST_F(MainWindowTest, LoadedValuesOutsideTheListsAndBoxes)
     ASSERT_TRUE(window.openProjectFile(dir.filePath(QStringLiteral("p.egd"))));
     EXPECT_EQ(pages->pageButton(2)->text(), QStringLiteral("EIGHTCHR")); // whole after a load
     clickPage(2);
+    EXPECT_EQ(pages->pageButton(2)->text(), QStringLiteral("EIGHTCHR")); // and once its page is shown
     EXPECT_EQ(shown(), QStringList({"EIGHTCHR", "8", "8", "0", "0", "-1"}));
     EXPECT_EQ(stored(2), QList<int>({12, 10, 0, 5, 7, 12, 10}));
     clickPage(3);
@@ -272,8 +272,8 @@ TEST_F(MainWindowTest, LoadedValuesOutsideTheListsAndBoxes)
 
     // Choosing the item a list already shows stores it; a click on the box stores its flag.
     clickPage(2);
-    choose(settings->sizeList(0), QStringLiteral("8"));
-    choose(settings->sizeList(1), QStringLiteral("8"));
+    choose(settings->widthList(), QStringLiteral("8"));
+    choose(settings->heightList(), QStringLiteral("8"));
     QTest::keyClick(settings->outputCheckBox(), Qt::Key_Space);
     EXPECT_EQ(stored(2), QList<int>({8, 8, 0, 1, 7, 8, 8}));
 
@@ -283,15 +283,90 @@ TEST_F(MainWindowTest, LoadedValuesOutsideTheListsAndBoxes)
     QTest::mouseClick(palette->paletteSwatch(5), Qt::LeftButton);
     EXPECT_EQ(window.state().leftPenEntry, 5);
     EXPECT_EQ(window.state().leftPenColour, doc.Pal16[1][5]);
-    EXPECT_EQ(palette->penLabel(6)->text(), QString::number(doc.Pal16[1][5]));
+    EXPECT_EQ(palette->leftNumber()->text(), QString::number(doc.Pal16[1][5]));
     QTest::mouseClick(palette->paletteSwatch(9), Qt::MiddleButton);
     EXPECT_EQ(window.state().rightPenEntry, 9);
-    EXPECT_EQ(palette->penLabel(7)->text(), QString::number(doc.Pal16[1][9]));
+    EXPECT_EQ(palette->rightNumber()->text(), QString::number(doc.Pal16[1][9]));
     QTest::mouseClick(palette->paletteSwatch(3), Qt::LeftButton);
     QTest::mouseDClick(palette->paletteSwatch(3), Qt::LeftButton);
     EXPECT_EQ(window.state().leftPenEntry, 3);
     EXPECT_EQ(doc.paletteEditing, 0);
     EXPECT_TRUE(canvas->isEnabled());
+}
+
+// Showing a page is no edit: every page of a loaded project shown in turn adds no undo step and
+// leaves the save as it was, but for the one rule showing has: page 5's count of 150 becomes 0.
+TEST_F(MainWindowTest, ShowingEachPageOfALoadedProjectAddsNoStepAndKeepsTheSave)
+{
+    QFile golden(QStringLiteral(VESK4_TEST_DATA "/project_map/input.egd.z"));
+    ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
+    const QByteArray input = qUncompress(golden.readAll());
+    writeFile(QStringLiteral("in.egd"), input);
+    ASSERT_TRUE(window.openProjectFile(dir.filePath(QStringLiteral("in.egd"))));
+    for (int page = 0; page < 32; ++page) {
+        window.pageButtonClicked(page); // the BG page's button is disabled; show it all the same
+        EXPECT_EQ(window.undoStack().count(), 0) << page;
+        EXPECT_FALSE(window.isDocumentModified()) << page;
+        EXPECT_EQ(pages->pageButton(page)->text(), doc.ChrName[page].left(8)) << page;
+    }
+    ASSERT_TRUE(window.saveProjectFile(dir.filePath(QStringLiteral("out.egd"))));
+    QFile out(dir.filePath(QStringLiteral("out.egd")));
+    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+    QList<QByteArray> lines = input.split('\n');
+    const int count5 = 1 + 32 * 256 + 34 * 5 + 4; // the format number, the cells, page 5's fifth field
+    ASSERT_EQ(lines[count5], " 150 \r");
+    lines[count5] = " 0 \r";
+    EXPECT_EQ(out.readAll(), lines.join('\n'));
+}
+
+// Undo and redo show the page of each step with its value and push nothing while they do.
+TEST_F(MainWindowTest, UndoShowsEachSettingsStepWithoutAddingOne)
+{
+    clickPage(3);
+    typeOver(settings->nameBox(), QStringLiteral("Enemy_03"));
+    paste(count, QStringLiteral("7"));
+    choose(settings->widthList(), QStringLiteral("16"));
+    QTest::mouseClick(palette->modeButton(kMode2Ex), Qt::LeftButton);
+    clickPage(5);
+    const int steps = window.undoStack().count();
+    const struct {
+        const char *name, *count, *width;
+        int mode;
+    } undone[] = {{"Enemy_03", "7", "16", kMode2},
+                  {"Enemy_03", "7", "8", kMode2},
+                  {"Enemy_03", "0", "8", kMode2},
+                  {"Chr03", "0", "8", kMode2}};
+    for (const auto &u : undone) {
+        window.undo();
+        EXPECT_EQ(window.state().currentPage, 3);
+        EXPECT_EQ(shown(), QStringList({u.name, u.width, "8", u.count, "0", QString::number(u.mode)}));
+        EXPECT_EQ(pages->pageButton(3)->text(), QString::fromUtf8(u.name));
+        EXPECT_EQ(window.undoStack().count(), steps);
+    }
+    while (window.undoStack().canRedo())
+        window.redo();
+    EXPECT_EQ(shown(), QStringList({"Enemy_03", "16", "8", "7", "0", "4"}));
+    EXPECT_EQ(window.undoStack().count(), steps);
+}
+
+// A "256色" page takes no pen colours of its own: its swatches show, by the linear rule, the pens the
+// page shown before it took, here the monochrome page 0's entries 1 and 0.
+TEST_F(MainWindowTest, A256ColourPageShowsThePensThePreviousPageTook)
+{
+    doc.PalOrder[200] = 0b101'010'11; // red level 5, green 2, blue 3
+    doc.PalOrder[100] = 0b001'110'01;
+    doc.Pal16[0][1] = 200;
+    doc.Pal16[0][0] = 100;
+    doc.ColorMode[2] = kMode256;
+    clickPage(0);
+    EXPECT_EQ(palette->leftColourSwatch()->colour(), QColor(0, 0, 0)); // monochrome swatches
+    clickPage(2);
+    EXPECT_EQ(QStringList({palette->leftNumber()->text(), palette->rightNumber()->text()}),
+              QStringList({"200", "100"}));
+    EXPECT_EQ(palette->leftColourSwatch()->colour(), QColor(5 * 32, 2 * 32, 3 * 64));
+    EXPECT_EQ(palette->rightColourSwatch()->colour(), QColor(1 * 32, 6 * 32, 1 * 64));
+    EXPECT_TRUE(palette->modeButton(kMode256)->isChecked());
+    EXPECT_FALSE(palette->paletteSwatch(0)->isVisible());
 }
 
 } // namespace
