@@ -293,9 +293,9 @@ void MainWindow::showColourMode()
     update();
 }
 
-void MainWindow::colourModeChosen(int index)
+void MainWindow::colourModeChosen(ColourMode mode)
 {
-    history_.changeSetting(state_.currentPage, PageSetting::ColourMode, int16_t(index));
+    history_.changeSetting(state_.currentPage, PageSetting::ColourMode, int16_t(mode));
     showColourMode();
     update();
 }

@@ -150,7 +150,7 @@ private:
     void scrollBarMoved(int position);
 
     // The palette panel's handlers.
-    void colourModeChosen(int index);
+    void colourModeChosen(ColourMode mode);
     void paletteEntryPicked(int index, int button);
 
     void connectHandlers();

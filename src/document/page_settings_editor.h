@@ -27,6 +27,7 @@ inline constexpr int kPageCaptionLength = 8;
 // The caption of a page's button for its name.
 QString pageButtonCaption(const QString &name);
 
+// The maximum of a grid box's spin bar, which is also the largest interval the box accepts.
 int spinMaximum(Axis axis);
 
 // A number box and the spin bar beside it: the text the box shows and the bar's position.

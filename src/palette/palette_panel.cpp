@@ -111,7 +111,8 @@ PalettePanel::PalettePanel(QWidget *parent)
     }
     options_[kMode2Ex]->setChecked(true);
     // A click, or an arrow key that moves the choice: the program's own selections are not choices.
-    connect(optionGroup_, &QButtonGroup::idClicked, this, &PalettePanel::modeSelected);
+    connect(optionGroup_, &QButtonGroup::idClicked, this,
+            [this](int mode) { emit modeSelected(ColourMode(mode)); });
     setFixedSize(twips(2175), twips(3255) + down);
 }
 

@@ -74,7 +74,7 @@ public:
 signals:
     void paletteSwatchPressed(int entry, int button);
     // The user chose the option button of a colour mode, also the one already chosen.
-    void modeSelected(int mode);
+    void modeSelected(ColourMode mode);
 
 private:
     void setNumbers(const EditorState &state);

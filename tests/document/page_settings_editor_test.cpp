@@ -1,11 +1,9 @@
-// The rules of the settings and grid boxes without widgets: what each box shows after an edit, what
-// it stores, how many undo steps that takes, and what showing a page does to the tables.
+// The rules of the pattern-count and grid boxes without widgets: what a box shows after an edit,
+// what it stores and in how many undo steps. What showing a page does is pinned by the window's test
+// that shows every page of a loaded project and compares the save byte for byte.
 #include "document/page_settings_editor.h"
 
 #include "document/page_state.h"
-
-#include <QList>
-#include <QSize>
 
 #include <gtest/gtest.h>
 
@@ -14,12 +12,7 @@ namespace {
 
 class PageSettingsEditorTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        startDocument(doc, state);
-        state.currentPage = 2;
-    }
-    int steps() const { return history.stack().count(); }
+    void SetUp() override { startDocument(doc, state); }
 
     Document doc;
     EditorState state;
@@ -27,137 +20,59 @@ protected:
     PageSettingsEditor editor{doc, state, history};
 };
 
-// One edit after another on the same box, each row starting where the one before ended. A typed
-// text goes in whole (a paste, or the text after one more key); a bar row moves the spin bar.
-TEST_F(PageSettingsEditorTest, GridBoxesAcceptFromZeroToTheirBarsMaximum)
+// Edits one after another, each row starting where the one before of its box ended: a text goes in
+// whole (a paste, or the text after one more key); a row with a position moves the spin bar there.
+// A grid box takes 0 to its bar's maximum and moves the bar, a count box numbers up to 99.
+TEST_F(PageSettingsEditorTest, BoxesShowAndStoreWhatTheirRulesAccept)
 {
-    enum Input { Text, Bar };
+    enum Box { GridX, GridY, Count };
     const struct {
-        Axis axis;
-        Input input;
-        const char *text; // for a bar row, the bar's position
-        const char *shown;
-        int position, interval, last;
-    } cases[] = {
-        {Axis::X, Text, "200", "0", 128, 0, 0}, // the first refusal brings back the start's 0
-        {Axis::X, Text, "07", "7", 121, 7, 7}, // the bar moves and writes plain digits
-        {Axis::X, Text, "007", "007", 121, 7, 7}, // the bar stays: the text stays
-        {Axis::X, Text, "-3", " 7", 121, 7, 7}, // refused: a blank where the sign goes
-        {Axis::X, Text, "128.4", " 7", 121, 7, 7}, // compared before rounding
-        {Axis::X, Text, "127.6", "128", 0, 128, 128}, {Axis::X, Text, "1e9999", " 128", 0, 128, 128},
-        {Axis::X, Text, "", "0", 128, 0, 0}, // empty reads as 0
-        {Axis::X, Text, "12abc", "12", 116, 12, 12}, // the leading number counts
-        {Axis::X, Bar, "100", "28", 100, 28, 28},     {Axis::Y, Text, "97", "0", 96, 0, 0},
-        {Axis::Y, Text, "96", "96", 0, 96, 96},       {Axis::Y, Bar, "95", "1", 95, 1, 1},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.text);
-        const QString text = QString::fromUtf8(c.text);
-        const NumberBoxView &shown = c.input == Bar ? editor.moveGridSpinBar(c.axis, text.toInt())
-                                                    : editor.editGridBox(c.axis, text);
-        EXPECT_EQ(shown, (NumberBoxView{QString::fromUtf8(c.shown), c.position}));
-        EXPECT_EQ(editor.gridBox(c.axis), shown);
-        EXPECT_EQ(c.axis == Axis::X ? doc.GridX : doc.GridY, c.interval);
-        EXPECT_EQ(doc.lastGridValue[int(c.axis)], c.last);
-    }
-    EXPECT_EQ(steps(), 0); // the grid is no page setting and belongs to no save
-    editor.resetGridBoxes();
-    EXPECT_EQ(editor.gridBox(Axis::X), (NumberBoxView{"8", 120}));
-    EXPECT_EQ(editor.gridBox(Axis::Y), (NumberBoxView{"8", 88}));
-}
-
-TEST_F(PageSettingsEditorTest, PatternCountAcceptsNumbersUpTo99AndTurnsTheRestTo0)
-{
-    const struct {
+        Box box;
         const char *text;
-        int barPosition; // -1: typed
+        int moveTo; // -1: the text is typed
         const char *shown;
-        int stored;
-        int steps;
+        int position, stored, steps;
     } cases[] = {
-        {"12", -1, "12", 12, 1},     {"12", -1, "12", 12, 1}, // the same count again is no step
-        {"5x", -1, "0", 0, 2},       {"", -1, "0", 0, 2},
-        {"-5", -1, "-5", -5, 3}, // accepted and stored; the export writes no pattern for it
-        {"-99999", -1, "0", 0, 4}, // does not fit 16 bits
-        {"99.4", -1, "0", 0, 4}, // above 99 before rounding
-        {"98.6", -1, "98.6", 99, 5}, {" 99 ", -1, " 99 ", 99, 5},
-        {nullptr, 243, "12", 12, 6}, {nullptr, 156, "99", 99, 7},
-        {nullptr, 155, "0", 0, 8}, // 100
+        {GridX, "200", -1, "0", 128, 0, 0}, // the first refusal brings back the start's 0
+        {GridX, "07", -1, "7", 121, 7, 0}, // the bar moves and writes plain digits
+        {GridX, "007", -1, "007", 121, 7, 0}, // the bar stays, and so does the text
+        {GridX, "-3", -1, " 7", 121, 7, 0}, // refused: a blank where the sign goes
+        {GridX, "128.4", -1, " 7", 121, 7, 0}, // compared before rounding
+        {GridX, "127.6", -1, "128", 0, 128, 0},
+        {GridX, "", -1, "0", 128, 0, 0}, // empty reads as 0
+        {GridX, nullptr, 100, "28", 100, 28, 0},
+        {GridY, "97", -1, "0", 96, 0, 0},
+        {GridY, "96", -1, "96", 0, 96, 0},
+        {GridY, nullptr, 95, "1", 95, 1, 0},
+        {Count, "12", -1, "12", 255, 12, 1},
+        {Count, "12", -1, "12", 255, 12, 1}, // the same count again is no step
+        {Count, "5x", -1, "0", 255, 0, 2},
+        {Count, "-5", -1, "-5", 255, -5, 3},
+        {Count, "-99999", -1, "0", 255, 0, 4}, // does not fit 16 bits
+        {Count, "99.4", -1, "0", 255, 0, 4}, // above 99 before rounding
+        {Count, "98.6", -1, "98.6", 255, 99, 5},
+        {Count, " 99 ", -1, " 99 ", 255, 99, 5},
+        {Count, nullptr, 243, "12", 243, 12, 6},
+        {Count, nullptr, 155, "0", 155, 0, 7}, // 100
+        {Count, "3", -1, "3", 155, 3, 8}, // typing leaves the bar where the user left it
     };
+    state.currentPage = 2;
     for (const auto &c : cases) {
         SCOPED_TRACE(c.shown);
-        const NumberBoxView &shown = c.barPosition < 0 ? editor.editPatternCount(QString::fromUtf8(c.text))
-                                                       : editor.movePatternCountSpinBar(c.barPosition);
-        EXPECT_EQ(shown.text, QString::fromUtf8(c.shown));
-        EXPECT_EQ(doc.ChrPtnNum[2], c.stored);
-        EXPECT_EQ(steps(), c.steps);
+        const QString text = QString::fromUtf8(c.text);
+        const auto axis = Axis(c.box);
+        const NumberBoxView &shown = c.box == Count
+            ? (c.moveTo < 0 ? editor.editPatternCount(text) : editor.movePatternCountSpinBar(c.moveTo))
+            : (c.moveTo < 0 ? editor.editGridBox(axis, text) : editor.moveGridSpinBar(axis, c.moveTo));
+        EXPECT_EQ(shown, (NumberBoxView{QString::fromUtf8(c.shown), c.position}));
+        const int stored = c.box == Count ? doc.ChrPtnNum[2] : c.box == GridX ? doc.GridX : doc.GridY;
+        EXPECT_EQ(QList<int>({stored, int(history.stack().count())}), QList<int>({c.stored, c.steps}));
+        if (c.box != Count) {
+            EXPECT_EQ(doc.lastGridValue[c.box], c.stored);
+        }
     }
-    // The bar stays where the user left it; typing does not move it.
-    editor.editPatternCount(QStringLiteral("3"));
-    EXPECT_EQ(editor.patternCountBox().spinPosition, 155);
-    EXPECT_EQ(doc.ChrPtnNum[1], 0);
-}
-
-// Showing a page stores nothing as an edit: a count above 99 becomes 0 without a step, the size
-// becomes the current pattern size, and a flag other than 1 shows unchecked and stays.
-TEST_F(PageSettingsEditorTest, ShowingAPageSaysWhatToShowAndAddsNoStep)
-{
-    doc.ChrName[2] = QStringLiteral("Enemy_02");
-    doc.ChrSizeX[2] = 12;
-    doc.ChrSizeY[2] = 40;
-    doc.ChrPtnNum[2] = 150;
-    doc.ChrOutFlag[2] = 5;
-    doc.ChrOutFlag[31] = 1;
-    doc.ChrPtnNum[31] = 99;
-    const struct {
-        int page;
-        PageSettingsView view;
-        int count;
-    } cases[] = {
-        {2, {"Enemy_02", 12, 40, "0", false, false}, 0},
-        {31, {"MapChip0", 8, 8, "99", true, true}, 99},
-        {0, {"Chr00", 8, 8, "0", false, false}, 0},
-    };
-    for (const auto &c : cases) {
-        state.currentPage = int16_t(c.page);
-        EXPECT_EQ(editor.showPage(), c.view) << c.page;
-        EXPECT_EQ(editor.patternCountBox().text, c.view.patternCountText);
-        EXPECT_EQ(doc.ChrPtnNum[c.page], c.count);
-        EXPECT_EQ(QSize(doc.currentPatternWidth, doc.currentPatternHeight),
-                  QSize(c.view.patternWidth, c.view.patternHeight));
-    }
-    EXPECT_EQ(doc.ChrOutFlag[2], 5);
-    EXPECT_EQ(steps(), 0);
-}
-
-TEST_F(PageSettingsEditorTest, NameSizeAndFlagEditsAreStepsOfTheCurrentPage)
-{
-    editor.editName(QStringLiteral("A"));
-    editor.editName(QStringLiteral("AB")); // typing a name is one step
-    EXPECT_EQ(doc.ChrName[2], QStringLiteral("AB"));
-    editor.chooseSize(Axis::X, 16);
-    editor.chooseSize(Axis::Y, 24);
-    editor.chooseSize(Axis::Y, 24); // chosen again: no step
-    EXPECT_EQ(
-        QList<int>({doc.ChrSizeX[2], doc.ChrSizeY[2], doc.currentPatternWidth, doc.currentPatternHeight}),
-        QList<int>({16, 24, 16, 24}));
-    editor.setOutput(true);
-    EXPECT_EQ(doc.ChrOutFlag[2], 1);
-    editor.setOutput(false);
-    EXPECT_EQ(doc.ChrOutFlag[2], 0);
-    EXPECT_EQ(steps(), 5);
-    EXPECT_EQ(doc.ChrName[1], QStringLiteral("Chr01"));
-}
-
-TEST(PageButtonCaption, ShowsTheFirstEightCharacters)
-{
-    const std::pair<const char *, const char *> cases[] = {{"", ""},
-                                                           {"Chr00", "Chr00"},
-                                                           {"MapChip0", "MapChip0"},
-                                                           {"Enemy_012", "Enemy_01"},
-                                                           {"ＡＢＣＤＥＦＧＨＩ", "ＡＢＣＤＥＦＧＨ"}};
-    for (auto [name, caption] : cases)
-        EXPECT_EQ(pageButtonCaption(QString::fromUtf8(name)), QString::fromUtf8(caption)) << name;
+    editor.resetGridBoxes();
+    EXPECT_EQ(editor.gridBox(Axis::Y), (NumberBoxView{"8", 88}));
 }
 
 } // namespace

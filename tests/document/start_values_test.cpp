@@ -1,7 +1,5 @@
 #include "document/start_values.h"
 
-#include "document/page_state.h"
-
 #include <QSize>
 
 #include <gtest/gtest.h>
@@ -48,27 +46,6 @@ TEST(StartValues, StateGeometryAndLevels)
     EXPECT_EQ(doc.LevelRG, (std::array<int16_t, 8>{0, 2, 4, 6, 8, 10, 12, 15}));
     EXPECT_EQ(doc.LevelB, (std::array<int16_t, 4>{0, 4, 8, 15}));
     EXPECT_EQ(canvasScrollMaximum(doc, state), 128);
-}
-
-TEST(PageState, ShowingAPageTakesItsSizeAndPensAndClampsItsPatternCount)
-{
-    Document doc;
-    EditorState state;
-    startDocument(doc, state);
-    doc.ChrSizeX[6] = 12; // a size no list offers, as a project file may bring
-    doc.ChrSizeY[6] = 40;
-    doc.Pal16[6][1] = 33;
-    doc.ChrPtnNum[7] = 150;
-    state.currentPage = 6;
-    const std::pair<int16_t, int16_t> counts[] = {{150, 0}, {99, 99}, {-3, -3}};
-    for (auto [count, shown] : counts) {
-        doc.ChrPtnNum[6] = count;
-        showPageTables(doc, state);
-        EXPECT_EQ(doc.ChrPtnNum[6], shown) << count;
-    }
-    EXPECT_EQ(doc.ChrPtnNum[7], 150); // only the page shown
-    EXPECT_EQ(QSize(doc.currentPatternWidth, doc.currentPatternHeight), QSize(12, 40));
-    EXPECT_EQ(state.leftPenColour, 33);
 }
 
 } // namespace
