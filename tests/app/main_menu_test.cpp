@@ -63,13 +63,10 @@ protected:
         EXPECT_TRUE(saveProject(written, dir.filePath(name + QStringLiteral(".egd"))));
         return dir.filePath(name + QStringLiteral(".egd"));
     }
-    void drop(const QStringList &files)
+    void drop(const QList<QUrl> &files)
     {
         QMimeData mime;
-        QList<QUrl> urls;
-        for (const QString &file : files)
-            urls << QUrl::fromLocalFile(file);
-        mime.setUrls(urls);
+        mime.setUrls(files);
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&window, &enter);
         if (!enter.isAccepted())
@@ -171,12 +168,13 @@ TEST_F(MainMenuTest, NewAndDropAskAboutUnsavedChangesAndStartAfresh)
     clickCell(0, 0);
     messages.saveChoices = {SaveChoice::Cancel, SaveChoice::Cancel, SaveChoice::Discard};
     QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
-    drop({project});
-    drop({dir.filePath(QStringLiteral("dropped.txt"))});
-    drop({project, project}); // two project files at once: which would the user mean? Neither.
+    const QUrl url = QUrl::fromLocalFile(project);
+    drop({url});
+    drop({QUrl::fromLocalFile(dir.filePath(QStringLiteral("dropped.txt")))});
+    drop({url, url}); // two project files at once: which would the user mean? Neither.
     EXPECT_EQ(messages.askedToSave.size(), 2u);
     EXPECT_EQ(cell(0, 0), 1);
-    drop({project});
+    drop({url});
     EXPECT_EQ(QList<QString>({doc.ChrName[0], doc.projectFileName, window.windowTitle()}),
               QList<QString>({"dropped", "dropped.egd", "dropped.egd[*] - " + title}));
     EXPECT_FALSE(window.isWindowModified());

@@ -143,6 +143,8 @@ TEST_F(MainWindowTest, NameBoxNamesThePageAndItsButton)
     // What a project file cannot carry back is not taken.
     typeOver(settings->nameBox(), QStringLiteral(" a,b\"c"));
     EXPECT_EQ(doc.ChrName[3], QStringLiteral("abc"));
+    window.undo(); // the keys typed are one step; its undo renews the button
+    EXPECT_EQ(pages->pageButton(3)->text(), QStringLiteral("Chr03"));
 }
 
 TEST_F(MainWindowTest, PageSwitchShowsEachPageWithItsOwnValuesAndKeepsTheRest)
