@@ -21,9 +21,12 @@ GridPanel::GridPanel(QWidget *parent) : QGroupBox(QStringLiteral("グリッド")
     const std::array<const char *, 2> captions{"X：", "Y："};
     for (Axis axis : {Axis::X, Axis::Y}) {
         const int i = int(axis);
+        const QString axisName = QLatin1String(axis == Axis::X ? "X" : "Y");
         auto *box = new QLineEdit(QString::number(kStartInterval));
+        box->setObjectName(QStringLiteral("grid%1Box").arg(axisName));
         box->setFixedWidth(kNumberBoxWidth);
         auto *bar = makeSpinBar(spinMaximum(axis), kStartInterval);
+        bar->setObjectName(QStringLiteral("grid%1SpinBar").arg(axisName));
         bar->setFixedHeight(box->sizeHint().height());
         layout->addWidget(new QLabel(QString::fromUtf8(captions[i])), i, 0);
         layout->addWidget(box, i, 1);

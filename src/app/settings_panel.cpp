@@ -53,6 +53,13 @@ SettingsPanel::SettingsPanel(QWidget *parent)
       widthList_(new QComboBox), heightList_(new QComboBox), countBox_(new QLineEdit(QStringLiteral("8"))),
       countSpinBar_(makeSpinBar(kPatternCountSpinMaximum, 0)), outputCheckBox_(new QCheckBox)
 {
+    // Names for what the controls are, for accessibility tools and tests.
+    nameBox_->setObjectName(QStringLiteral("nameBox"));
+    widthList_->setObjectName(QStringLiteral("widthList"));
+    heightList_->setObjectName(QStringLiteral("heightList"));
+    countBox_->setObjectName(QStringLiteral("patternCountBox"));
+    countSpinBar_->setObjectName(QStringLiteral("patternCountSpinBar"));
+    outputCheckBox_->setObjectName(QStringLiteral("outputCheckBox"));
     nameBox_->setValidator(new PageNameValidator(nameBox_));
     // Names have no length limit; the box's default of 32767 would cut a longer name from a file
     // when its page is shown, and the cut name would be saved.

@@ -10,6 +10,9 @@ FilePanel::FilePanel(QWidget *parent)
       saveButton_(new QPushButton(QStringLiteral("保存"))),
       exportButton_(new QPushButton(QStringLiteral("PICデータ出力")))
 {
+    openButton_->setObjectName(QStringLiteral("openButton"));
+    saveButton_->setObjectName(QStringLiteral("saveButton"));
+    exportButton_->setObjectName(QStringLiteral("exportButton"));
     auto *layout = new QGridLayout(this);
     layout->addWidget(openButton_, 0, 0);
     layout->addWidget(saveButton_, 0, 1);

@@ -87,19 +87,22 @@ PalettePanel::PalettePanel(QWidget *parent)
 
     // Caption, number and swatch of the left pen's row, then of the right pen's.
     // The numbers' design-time texts "黒" and "白" are replaced by colour numbers at start-up.
-    auto makeRow = [this, down](int top, const char *caption, const char *numberText, QLabel *&captionLabel,
-                                QLabel *&number, SwatchBox *&swatch) {
+    auto makeRow = [this, down](const QString &side, int top, const char *caption, const char *numberText,
+                                QLabel *&captionLabel, QLabel *&number, SwatchBox *&swatch) {
         captionLabel = new QLabel(QString::fromUtf8(caption), this);
+        captionLabel->setObjectName(side + QStringLiteral("Caption"));
         captionLabel->setGeometry(kCaptionRect.translated(0, top + down));
         number = new QLabel(QString::fromUtf8(numberText), this);
+        number->setObjectName(side + QStringLiteral("Number"));
         number->setGeometry(kNumberRect.translated(0, top + down));
         number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         swatch = new SwatchBox(this);
+        swatch->setObjectName(side + QStringLiteral("ColourSwatch"));
         swatch->setGeometry(kColourSwatchRect.translated(0, top + down));
         swatch->setEnabled(false); // shows the colour; picks happen on the palette swatches
     };
-    makeRow(kLeftRowTop, "左：", "黒", leftCaption_, leftNumber_, leftSwatch_);
-    makeRow(kRightRowTop, "右：", "白", rightCaption_, rightNumber_, rightSwatch_);
+    makeRow(QStringLiteral("left"), kLeftRowTop, "左：", "黒", leftCaption_, leftNumber_, leftSwatch_);
+    makeRow(QStringLiteral("right"), kRightRowTop, "右：", "白", rightCaption_, rightNumber_, rightSwatch_);
 
     for (int mode = 0; mode < int(kOptions.size()); ++mode) {
         auto *option = new QRadioButton(QString::fromUtf8(kOptions[mode].caption), this);

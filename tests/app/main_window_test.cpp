@@ -122,6 +122,13 @@ TEST_F(MainWindowTest, ControlsStartWithTheirCaptionsAndStates)
     for (ColourMode mode : {kMode256, kMode16, kMode4, kMode2, kMode2Ex})
         EXPECT_EQ(palette->modeButton(mode)->isEnabled(), mode >= kMode2) << mode;
     EXPECT_FALSE(palette->leftColourSwatch()->isEnabled() || palette->rightColourSwatch()->isEnabled());
+    // Each control is also found by the name of what it is.
+    const std::pair<const char *, QWidget *> named[]
+        = {{"patternCountSpinBar", settings->patternCountSpinBar()},
+           {"gridYBox", grid->intervalBox(Axis::Y)},
+           {"leftColourSwatch", palette->leftColourSwatch()}};
+    for (auto [name, widget] : named)
+        EXPECT_EQ(window.findChild<QWidget *>(QString::fromUtf8(name)), widget) << name;
 }
 
 TEST_F(MainWindowTest, CanvasAndThumbnailShowWhatTheRendererPainted)
