@@ -73,9 +73,9 @@ bool MainWindow::readIncludeDocument(const QString &path)
     // The save dialog proposes the include file's name as the project's.
     doc_.projectFileName = QFileInfo(path).completeBaseName() + QStringLiteral(".egd");
     setButtonShade(pageBar_->pageButton(shownPage), ButtonShade::Face);
-    pageBar_->setStartCaptions(doc_.pages);
-    showCurrentPage();
     history_.clearUnsaved();
+    pageBar_->showCaptions(doc_.pages);
+    showCurrentPage();
     setCurrentFilePath({});
     if (!notices.value().isEmpty())
         messages_->inform(this, title(), notices.value().join(QLatin1Char('\n')));
