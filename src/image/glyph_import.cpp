@@ -84,7 +84,9 @@ Expected<GlyphFont> GlyphFont::load(const QString &font, int pixelSize)
     const QFileInfo file(font);
     if (file.exists()) {
         QFile in(font);
-        if (!file.isFile() || !in.open(QIODevice::ReadOnly))
+        if (!file.isFile())
+            return Failure{QStringLiteral("Cannot read the font file %1: it is a folder.").arg(font)};
+        if (!in.open(QIODevice::ReadOnly))
             return Failure{QStringLiteral("Cannot read the font file %1: %2").arg(font, in.errorString())};
         if (in.size() > kMaxFontFileBytes)
             return Failure{QStringLiteral("The font file %1 is larger than %2 MiB.")
