@@ -28,17 +28,17 @@ constexpr int kBayer4[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15
 // two columns of margin on each side so no share needs a bounds check.
 class ErrorRows {
 public:
-    explicit ErrorRows(int width) : width_(width), cells_(std::size_t(3) * std::size_t(width + 4), 0) { }
+    explicit ErrorRows(int width) : width_(width), cells_(std::size_t(3) * (std::size_t(width) + 4), 0) { }
 
     int &at(int x, int rowsDown)
     {
-        return cells_[std::size_t(rowsDown) * std::size_t(width_ + 4) + std::size_t(x + 2)];
+        return cells_[std::size_t(rowsDown) * (std::size_t(width_) + 4) + std::size_t(x + 2)];
     }
 
     // The next row becomes the current one.
     void advance()
     {
-        const std::size_t row = std::size_t(width_ + 4);
+        const std::size_t row = std::size_t(width_) + 4;
         std::copy(cells_.begin() + std::ptrdiff_t(row), cells_.end(), cells_.begin());
         std::fill(cells_.end() - std::ptrdiff_t(row), cells_.end(), 0);
     }

@@ -169,8 +169,9 @@ void GlyphImportDialog::showPreview(const GlyphFont *font)
             for (int x = 0; x < box.width(); ++x) {
                 const QRgb colour = cells.inkAt(x, y) ? kInkPixel : kBlankPixel;
                 for (int dy = 0; dy < s; ++dy)
-                    std::fill_n(reinterpret_cast<QRgb *>(preview_.scanLine(y * s + dy)) + left + x * s, s,
-                                colour);
+                    std::fill_n(reinterpret_cast<QRgb *>(preview_.scanLine(y * s + dy)) + left
+                                    + std::ptrdiff_t(x) * s,
+                                s, colour);
             }
         }
     }

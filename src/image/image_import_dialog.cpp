@@ -89,8 +89,8 @@ void ImageImportDialog::showPreview()
             const int v = entries.value()[std::size_t(y) * std::size_t(image_.width()) + std::size_t(x)];
             const int g = cellGrey(doc_, mode, v, 255, 128);
             for (int dy = 0; dy < s; ++dy)
-                std::fill_n(reinterpret_cast<QRgb *>(preview_.scanLine(y * s + dy)) + x * s, s,
-                            qRgb(g, g, g));
+                std::fill_n(reinterpret_cast<QRgb *>(preview_.scanLine(y * s + dy)) + std::ptrdiff_t(x) * s,
+                            s, qRgb(g, g, g));
         }
     }
     previewLabel_->setPixmap(QPixmap::fromImage(preview_));
