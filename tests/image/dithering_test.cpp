@@ -61,7 +61,6 @@ TEST(Dithering, NamesOfTheCommandLine)
 {
     for (Dithering d : {Dithering::FloydSteinberg, Dithering::Atkinson, Dithering::Bayer4})
         EXPECT_EQ(ditheringNamed(ditheringName(d)), d);
-    EXPECT_EQ(ditheringName(Dithering::FloydSteinberg), QStringLiteral("floyd-steinberg"));
     EXPECT_EQ(ditheringNamed(u"bayer"), std::nullopt);
     EXPECT_EQ(ditheringNamed(u"none"), std::nullopt);
 }
