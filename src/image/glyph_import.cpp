@@ -143,7 +143,12 @@ GlyphCells GlyphFont::draw(char32_t character, QSize box) const
     // The canvas holds the box and the glyph's bounds, so ink outside the box is seen and counted.
     const QRect bounds
         = raw.boundingRect(glyphs[0]).translated(origin).toAlignedRect().adjusted(-2, -2, 2, 2);
-    const QRect canvasRect = bounds.united(QRect(QPoint(0, 0), box));
+    // A broken font's bounds can be anything; the canvas reaches at most a box and 64 pixels beyond
+    // the box on each side, so it stays small.
+    const QRect around
+        = QRect(QPoint(0, 0), box)
+              .adjusted(-box.width() - 64, -box.height() - 64, box.width() + 64, box.height() + 64);
+    const QRect canvasRect = bounds.intersected(around).united(QRect(QPoint(0, 0), box));
     QImage canvas(canvasRect.size(), QImage::Format_RGB32);
     canvas.fill(Qt::white);
     {
