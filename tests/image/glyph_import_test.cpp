@@ -232,6 +232,10 @@ TEST_F(GlyphImport, RefusalsLeaveTheDocument)
             << plan.failure().message.toStdString();
         EXPECT_TRUE(doc == before) << c.reason;
     }
+    for (int size : {3, 65})
+        EXPECT_FALSE(GlyphFont::load(kFontFile, size).ok()) << size;
+    for (int size : {4, 64})
+        EXPECT_TRUE(GlyphFont::load(kFontFile, size).ok()) << size;
 }
 
 // Optional: an installed font by its family name, where the machine has IPAGothic (the build scripts
