@@ -43,6 +43,7 @@ const CommandDesign &designOf(MainMenu::Command command)
         {"名前を付けて保存(&A)...", Key::SaveAs, Key(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
         {"PICデータ出力(&E)...", Key::UnknownKey, Key(Qt::CTRL | Qt::Key_E)},
         {"画像読込...", Key::UnknownKey, {}},
+        {"文字読込...", Key::UnknownKey, {}},
         {"画像書出...", Key::UnknownKey, {}},
         {"PICデータ読込...", Key::UnknownKey, {}},
         {"終了(&X)", Key::Quit, Key(Qt::CTRL | Qt::Key_Q)},
@@ -150,6 +151,7 @@ void MainMenu::createFileMenu()
     add(SaveAs, [this] { window_.fileDialogs()->show(FileDialogKind::Save); });
     add(Export, [this] { window_.fileDialogs()->show(FileDialogKind::Export); });
     add(ImportImage, [this] { importImage(); });
+    add(ImportGlyphs, [this] { window_.showGlyphImportDialog(); });
     add(ExportImage, [this] { exportImage(); });
     add(ReadInclude, [this] { readInclude(); });
     menu->addSeparator();
@@ -269,7 +271,7 @@ void MainMenu::importImage()
 {
     const QString path = chooseFile_(&window_, QStringLiteral("画像読込"), readableImagesFilter(), false);
     if (!path.isEmpty())
-        window_.importImageFile(path);
+        window_.showImageImportDialog(path);
 }
 
 void MainMenu::exportImage()

@@ -27,6 +27,7 @@ public:
         SaveAs,
         Export,
         ImportImage,
+        ImportGlyphs,
         ExportImage,
         ReadInclude,
         Quit,
@@ -71,6 +72,7 @@ private:
     void openRecentFile(const QString &path);
     void turnPage(int step);
     void importImage();
+    void importGlyphs();
     void exportImage();
     void readInclude();
     void showAbout();

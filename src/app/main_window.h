@@ -8,6 +8,8 @@
 #include "document/page_settings_editor.h"
 #include "document/result.h"
 #include "files/file_actions.h"
+#include "image/dithering.h"
+#include "image/glyph_import.h"
 #include "widgets/message_boxes.h"
 
 #include <QMainWindow>
@@ -73,6 +75,16 @@ public:
     // then leaves the document as it was.
     // Imports the image into the current page from the top-left cell the canvas shows, as one step.
     bool importImageFile(const QString &path);
+    // Reads the image and shows the options of its import (threshold, dithering, preview); OK imports
+    // it from the top-left cell the canvas shows, as one step.
+    bool showImageImportDialog(const QString &path);
+    // Imports the image into the current page from cell at, as one step "画像読込".
+    bool importImage(const QImage &image, QPoint at, int threshold, Dithering dithering);
+    // Shows the dialog of "文字読込"; OK carries out its plan through importGlyphs().
+    void showGlyphImportDialog();
+    // Writes the cells and the pattern count of a glyph import as one step "文字読込", and reports cut
+    // glyphs and missing characters.
+    void importGlyphs(const GlyphImportPlan &plan);
     // Writes the current page's whole sheet as a PNG, one pixel per cell.
     bool exportPageImage(const QString &path);
     // After the unsaved-changes question, replaces the document with the pages read from an include

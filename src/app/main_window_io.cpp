@@ -1,9 +1,12 @@
 // The main window's pictures and include files: an image imported into the current page as one
-// undoable step, the current page written as a PNG, and a document read back from an include file.
+// undoable step, characters of a font drawn into its patterns as another, the current page written as a PNG,
+// and a document read back from an include file.
 #include "app/main_window.h"
 
 #include "app/page_bar.h"
 #include "export/include_reader.h"
+#include "image/glyph_import_dialog.h"
+#include "image/image_import_dialog.h"
 #include "image/page_image.h"
 #include "widgets/button_colour.h"
 
@@ -15,22 +18,45 @@ namespace vesk4 {
 namespace {
 
 const QString kImportStep = QStringLiteral("画像読込");
+const QString kGlyphStep = QStringLiteral("文字読込");
+const QString kImportFailed = QStringLiteral("画像を読み込めませんでした。");
 
 } // namespace
 
 bool MainWindow::importImageFile(const QString &path)
 {
-    const QString what = QStringLiteral("画像を読み込めませんでした。");
     Expected<QImage> image = readImportImage(path);
     if (!image) {
-        reportFailure(title(), what, image.failure());
+        reportFailure(title(), kImportFailed, image.failure());
         return false;
     }
+    return importImage(image.value(), QPoint(state_.scrollColumn, state_.scrollRow), kDefaultImportThreshold,
+                       Dithering::None);
+}
+
+bool MainWindow::showImageImportDialog(const QString &path)
+{
+    Expected<QImage> image = readImportImage(path);
+    if (!image) {
+        reportFailure(title(), kImportFailed, image.failure());
+        return false;
+    }
+    auto *dialog = new ImageImportDialog(doc_, state_.currentPage, std::move(image.value()),
+                                         QPoint(state_.scrollColumn, state_.scrollRow), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        importImage(dialog->image(), dialog->at(), dialog->threshold(), dialog->dithering());
+    });
+    dialog->open();
+    return true;
+}
+
+bool MainWindow::importImage(const QImage &image, QPoint at, int threshold, Dithering dithering)
+{
     const int page = state_.currentPage;
-    Expected<ImportPlan> plan
-        = planImageImport(doc_, page, image.value(), QPoint(state_.scrollColumn, state_.scrollRow));
+    Expected<ImportPlan> plan = planImageImport(doc_, page, image, at, threshold, dithering);
     if (!plan) {
-        reportFailure(title(), what, plan.failure());
+        reportFailure(title(), kImportFailed, plan.failure());
         return false;
     }
     // Cells a stroke in progress wrote stay a step of their own.
@@ -43,6 +69,46 @@ bool MainWindow::importImageFile(const QString &path)
                           QStringLiteral("シートの外にはみ出した %1 セルは読み込みませんでした。").arg(cut));
     }
     return true;
+}
+
+void MainWindow::showGlyphImportDialog()
+{
+    auto *dialog = new GlyphImportDialog(doc_, state_.currentPage, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        if (dialog->plan())
+            importGlyphs(*dialog->plan());
+    });
+    dialog->open();
+}
+
+void MainWindow::importGlyphs(const GlyphImportPlan &plan)
+{
+    const bool changes = !plan.changes.empty() || plan.countAfter != plan.countBefore;
+    if (changes) {
+        history_.commitCells(QString());
+        // Cells and pattern count are one step, taken back together.
+        history_.stack().beginMacro(kGlyphStep);
+        CellChanges &journal = history_.cellChanges();
+        for (const ImportedCell &cell : plan.changes)
+            journal.write(doc_.PixelData, plan.page, cell.x, cell.y, cell.after);
+        history_.commitCells(kGlyphStep);
+        history_.changeSetting(plan.page, PageSetting::PatternCount, plan.countAfter);
+        history_.stack().endMacro();
+        if (plan.page == state_.currentPage)
+            showCurrentPage();
+    }
+    QStringList notes;
+    if (plan.cutGlyphs > 0)
+        notes << QStringLiteral("パターンからはみ出した %1 文字は切れています。").arg(plan.cutGlyphs);
+    if (!plan.missing.empty()) {
+        QStringList codes;
+        for (char32_t c : plan.missing)
+            codes << codePointText(c);
+        notes << QStringLiteral("フォントにない文字は空白にしました: %1").arg(codes.join(QLatin1Char(' ')));
+    }
+    if (!notes.isEmpty())
+        messages_->inform(this, title(), notes.join(QLatin1Char('\n')));
 }
 
 bool MainWindow::exportPageImage(const QString &path)

@@ -33,10 +33,12 @@ Commands:
   check PROJECT.egd            check that a project file reads
   show PROJECT.egd [--page N]  print the pages as text (a git diff text converter)
   diff A.egd B.egd             print the pages and rows where two projects differ
-  import PROJECT.egd IMAGE --page N [--at X,Y] [--threshold T] [--output OUT.egd]
-                               read an image into a page, one cell per pixel
+  import PROJECT.egd IMAGE --page N [--at X,Y] [--threshold T] [--dither METHOD]
+         [--output OUT.egd]    read an image into a page, one cell per pixel
   image PROJECT.egd OUT.png --page N [--patterns] [--scale K]
                                write a page as an image, one pixel per cell
+  glyphs PROJECT.egd --font FONT --size PX --page N [--chars TEXT] [--first K]
+         [--output OUT.egd]    draw the characters of a font into a page's patterns
 
 Options:
   -h, --help                   show this help, or after a command that command's help
@@ -128,6 +130,7 @@ CommandTable withMoreCommands(CommandTable table)
 {
     addImageCommands(table);
     addIncludeCommands(table);
+    addGlyphCommands(table);
     return table;
 }
 

@@ -48,6 +48,9 @@ std::optional<int> intOption(const QStringList &options, const QString &name, in
 // The commands of cli_image.cpp: import and image.
 void addImageCommands(CommandTable &table);
 
+// The command of cli_glyphs.cpp: glyphs.
+void addGlyphCommands(CommandTable &table);
+
 // The commands of cli_include.cpp: from-inc, show and diff.
 void addIncludeCommands(CommandTable &table);
 

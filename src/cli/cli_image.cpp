@@ -15,6 +15,7 @@ const QString kPage = QStringLiteral("--page");
 const QString kAt = QStringLiteral("--at");
 const QString kThreshold = QStringLiteral("--threshold");
 const QString kOutput = QStringLiteral("--output");
+const QString kDither = QStringLiteral("--dither");
 const QString kPatterns = QStringLiteral("--patterns");
 const QString kScale = QStringLiteral("--scale");
 
@@ -73,6 +74,13 @@ int runImport(const QStringList &positional, const QStringList &options, QTextSt
     const std::optional<int> threshold = intOption(options, kThreshold, kDefaultImportThreshold, 0, 255, err);
     if (!threshold)
         return kExitUsage;
+    Dithering dithering = Dithering::None;
+    if (const qsizetype ditherAt = options.indexOf(kDither); ditherAt >= 0) {
+        const std::optional<Dithering> named = ditheringNamed(options[ditherAt + 1]);
+        if (!named)
+            return usageError(err, QStringLiteral("--dither takes floyd-steinberg, atkinson or bayer4"));
+        dithering = *named;
+    }
     const qsizetype outputAt = options.indexOf(kOutput);
     const QString output = outputAt >= 0 ? options[outputAt + 1] : positional[0];
 
@@ -82,7 +90,8 @@ int runImport(const QStringList &positional, const QStringList &options, QTextSt
     const Expected<QImage> image = readImportImage(positional[1]);
     if (!image)
         return fail(err, positional[1], image.failure());
-    const Expected<ImportPlan> plan = planImageImport(opened.doc, *page, image.value(), *at, *threshold);
+    const Expected<ImportPlan> plan
+        = planImageImport(opened.doc, *page, image.value(), *at, *threshold, dithering);
     if (!plan)
         return fail(err, positional[1], plan.failure());
     applyImport(opened.doc, plan.value());
@@ -130,19 +139,23 @@ void addImageCommands(CommandTable &table)
 {
     table.emplace(
         QStringLiteral("import"),
-        Command{
-            "Usage: vesk4 import PROJECT.egd IMAGE --page N [--at X,Y] [--threshold T] [--output OUT.egd]\n\n"
-            "Reads IMAGE (PNG, BMP, GIF, PBM/PGM/PPM, at most 4096 x 4096 pixels) into page N\n"
-            "(0-30), one cell per pixel, from cell X,Y (default 0,0) on. On a \"2色\" page a\n"
-            "pixel darker than T (0-255, default 128) after composing it over white gives\n"
-            "entry 1, any other entry 0; on a \"2色Ex\" page a pixel with alpha below 128 gives\n"
-            "entry 2; on other pages the palette entry of the nearest grey. Pixels beyond the\n"
-            "64 x 256 sheet are cut. Writes the project to OUT.egd, by default back to\n"
-            "PROJECT.egd, only when the import succeeded.\n",
-            2,
-            {kPage, kAt, kThreshold, kOutput},
-            {},
-            runImport});
+        Command{"Usage: vesk4 import PROJECT.egd IMAGE --page N [--at X,Y] [--threshold T]\n"
+                "                    [--dither METHOD] [--output OUT.egd]\n\n"
+                "Reads IMAGE (PNG, BMP, GIF, PBM/PGM/PPM, at most 4096 x 4096 pixels) into page N\n"
+                "(0-30), one cell per pixel, from cell X,Y (default 0,0) on. On a \"2色\" page a\n"
+                "pixel darker than T (0-255, default 128) after composing it over white gives\n"
+                "entry 1, any other entry 0; on a \"2色Ex\" page a pixel with alpha below 128 gives\n"
+                "entry 2; on other pages the palette entry of the nearest grey. Pixels beyond the\n"
+                "64 x 256 sheet are cut. With --dither the two-colour pages dither the greys\n"
+                "instead, left to right in every row, T the decision point: floyd-steinberg or\n"
+                "atkinson spread each pixel's error to the pixels right and below, bayer4 varies T\n"
+                "over a 4 x 4 ordered matrix; on \"2色Ex\" the transparent pixels stay entry 2 and\n"
+                "out of the dithering. Writes the project to OUT.egd, by default back to\n"
+                "PROJECT.egd, only when the import succeeded.\n",
+                2,
+                {kPage, kAt, kThreshold, kDither, kOutput},
+                {},
+                runImport});
     table.emplace(QStringLiteral("image"),
                   Command{"Usage: vesk4 image PROJECT.egd OUT.png --page N [--patterns] [--scale K]\n\n"
                           "Writes page N (0-30) as PNG, one pixel per cell in the greys the canvas\n"

@@ -3,6 +3,7 @@
 #include "document/cell_changes.h"
 #include "document/document.h"
 #include "document/result.h"
+#include "image/dithering.h"
 
 #include <QIODevice>
 #include <QImage>
@@ -61,8 +62,16 @@ Expected<QImage> readImportImage(QIODevice &device);
 //   nearest in RGB, the lower entry on a tie.
 // Fails, leaving everything as it was, on a page outside 0-31, a threshold outside 0-255 or an
 // image larger than 4096 x 4096.
+// With a dithering other than None the two-colour pages dither the luminance instead (see
+// dithering.h); "2色Ex" keeps its alpha rule, and other modes keep the nearest grey.
 Expected<ImportPlan> planImageImport(const Document &doc, int page, const QImage &image, QPoint at,
-                                     int threshold = kDefaultImportThreshold);
+                                     int threshold = kDefaultImportThreshold,
+                                     Dithering dithering = Dithering::None);
+
+// The entries of the image's first rows (at most its height), row by row, by the rules of
+// planImageImport, without placing them: what an import preview shows. Fails as planImageImport.
+Expected<std::vector<int16_t>> imageEntries(const Document &doc, int page, const QImage &image, int rows,
+                                            int threshold, Dithering dithering);
 
 void applyImport(Document &doc, const ImportPlan &plan, CellChanges *journal = nullptr);
 

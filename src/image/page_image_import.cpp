@@ -1,10 +1,12 @@
 #include "image/page_image.h"
 
 #include "canvas/canvas_greys.h"
+#include "image/dithering.h"
 
 #include <QFile>
 #include <QImageReader>
 
+#include <algorithm>
 #include <array>
 #include <climits>
 
@@ -13,9 +15,6 @@ namespace vesk4 {
 namespace {
 
 constexpr int kOpaqueFrom = 128; // "2色Ex": alpha below this gives entry 2
-constexpr int16_t kEntryBackground = 0;
-constexpr int16_t kEntryDrawn = 1;
-constexpr int16_t kEntryClear = 2;
 
 Failure tooLarge(QSize size)
 {
@@ -42,50 +41,53 @@ QRgb composedOverWhite(QRgb pixel)
     return qRgb(overWhite(qRed(pixel), a), overWhite(qGreen(pixel), a), overWhite(qBlue(pixel), a));
 }
 
-// Turns one pixel into the entry the page stores for it.
-class EntryOfPixel {
-public:
-    EntryOfPixel(const Document &doc, int page, int threshold)
-        : mode_(doc.pages[page].colourMode), threshold_(threshold), greys_(paletteGreys(doc))
-    {
-    }
-
-    int16_t operator()(QRgb pixel) const
-    {
-        switch (mode_) {
-        case kMode2:
-            return byLuminance(composedOverWhite(pixel));
-        case kMode2Ex:
-            return qAlpha(pixel) < kOpaqueFrom ? kEntryClear : byLuminance(pixel);
-        default:
-            return nearestEntry(composedOverWhite(pixel));
+// The greys the two-colour rules decide on: "2色" composes each pixel over white first; on "2色Ex"
+// a mostly transparent pixel stays out.
+GreyImage twoColourGreys(const QImage &pixels, int mode, int rows)
+{
+    GreyImage greys;
+    greys.width = pixels.width();
+    greys.height = rows;
+    greys.greys.resize(std::size_t(pixels.width()) * std::size_t(rows));
+    auto out = greys.greys.begin();
+    for (int iy = 0; iy < rows; ++iy) {
+        const QRgb *line = reinterpret_cast<const QRgb *>(pixels.constScanLine(iy));
+        for (int ix = 0; ix < pixels.width(); ++ix, ++out) {
+            const QRgb pixel = line[ix];
+            if (mode == kMode2)
+                *out = int16_t(qGray(composedOverWhite(pixel)));
+            else
+                *out = qAlpha(pixel) < kOpaqueFrom ? int16_t(kClearPixel) : int16_t(qGray(pixel));
         }
     }
+    return greys;
+}
 
-private:
-    int16_t byLuminance(QRgb pixel) const
-    {
-        return qGray(pixel) < threshold_ ? kEntryDrawn : kEntryBackground;
-    }
-
-    int16_t nearestEntry(QRgb pixel) const
-    {
-        int best = 0;
-        int bestDistance = INT_MAX;
-        for (int e = 0; e < kPaletteEntries; ++e) {
-            const int g = greys_[std::size_t(e)];
-            const int dr = qRed(pixel) - g, dg = qGreen(pixel) - g, db = qBlue(pixel) - g;
-            const int distance = dr * dr + dg * dg + db * db;
-            if (distance < bestDistance)
-                best = e, bestDistance = distance;
+// The palette entry 0-15 whose canvas grey is nearest in RGB to the pixel composed over white, the
+// lower entry on a tie.
+std::vector<int16_t> nearestEntries(const Document &doc, const QImage &pixels, int rows)
+{
+    const std::array<int, kPaletteEntries> greys = paletteGreys(doc);
+    std::vector<int16_t> entries(std::size_t(pixels.width()) * std::size_t(rows));
+    auto out = entries.begin();
+    for (int iy = 0; iy < rows; ++iy) {
+        const QRgb *line = reinterpret_cast<const QRgb *>(pixels.constScanLine(iy));
+        for (int ix = 0; ix < pixels.width(); ++ix, ++out) {
+            const QRgb pixel = composedOverWhite(line[ix]);
+            int best = 0;
+            int bestDistance = INT_MAX;
+            for (int e = 0; e < kPaletteEntries; ++e) {
+                const int g = greys[std::size_t(e)];
+                const int dr = qRed(pixel) - g, dg = qGreen(pixel) - g, db = qBlue(pixel) - g;
+                const int distance = dr * dr + dg * dg + db * db;
+                if (distance < bestDistance)
+                    best = e, bestDistance = distance;
+            }
+            *out = int16_t(best);
         }
-        return int16_t(best);
     }
-
-    int mode_;
-    int threshold_;
-    std::array<int, kPaletteEntries> greys_;
-};
+    return entries;
+}
 
 } // namespace
 
@@ -111,8 +113,8 @@ Expected<QImage> readImportImage(const QString &path)
     return readImportImage(file);
 }
 
-Expected<ImportPlan> planImageImport(const Document &doc, int page, const QImage &image, QPoint at,
-                                     int threshold)
+Expected<std::vector<int16_t>> imageEntries(const Document &doc, int page, const QImage &image, int rows,
+                                            int threshold, Dithering dithering)
 {
     if (page < 0 || page >= kPageCount)
         return Failure{QStringLiteral("There is no page %1.").arg(page)};
@@ -120,24 +122,40 @@ Expected<ImportPlan> planImageImport(const Document &doc, int page, const QImage
         return Failure{QStringLiteral("The threshold must be 0 to 255, not %1.").arg(threshold)};
     if (!fitsImport(image.size()))
         return tooLarge(image.size());
-
+    rows = std::clamp(rows, 0, image.height());
     const QImage pixels = image.convertToFormat(QImage::Format_ARGB32);
-    const EntryOfPixel entryOf(doc, page, threshold);
+    const int mode = doc.pages[page].colourMode;
+    if (mode == kMode2 || mode == kMode2Ex)
+        return ditherTwoColours(twoColourGreys(pixels, mode, rows), threshold, dithering);
+    return nearestEntries(doc, pixels, rows);
+}
+
+Expected<ImportPlan> planImageImport(const Document &doc, int page, const QImage &image, QPoint at,
+                                     int threshold, Dithering dithering)
+{
+    // Rows below the sheet are only counted: the dithering carries nothing upwards, so the rows
+    // above decide alone.
+    const qint64 rowsOnSheet = std::clamp<qint64>(qint64(kSheetHeight) - at.y(), 0, image.height());
+    const Expected<std::vector<int16_t>> entries
+        = imageEntries(doc, page, image, int(rowsOnSheet), threshold, dithering);
+    if (!entries)
+        return entries.failure();
+
     ImportPlan plan;
     plan.page = page;
-    for (int iy = 0; iy < pixels.height(); ++iy) {
+    plan.cut = int((image.height() - rowsOnSheet) * image.width());
+    auto entry = entries.value().begin();
+    for (int iy = 0; iy < rowsOnSheet; ++iy) {
         const qint64 y = qint64(at.y()) + iy;
-        const QRgb *line = reinterpret_cast<const QRgb *>(pixels.constScanLine(iy));
-        for (int ix = 0; ix < pixels.width(); ++ix) {
+        for (int ix = 0; ix < image.width(); ++ix, ++entry) {
             const qint64 x = qint64(at.x()) + ix;
-            if (x < 0 || x >= kSheetWidth || y < 0 || y >= kSheetHeight) {
+            if (x < 0 || x >= kSheetWidth || y < 0) {
                 ++plan.cut;
                 continue;
             }
             const int16_t before = doc.PixelData(page, int(x), int(y));
-            const int16_t after = entryOf(line[ix]);
-            if (after != before)
-                plan.changes.push_back({int16_t(x), int16_t(y), before, after});
+            if (*entry != before)
+                plan.changes.push_back({int16_t(x), int16_t(y), before, *entry});
         }
     }
     return plan;

@@ -195,7 +195,7 @@ TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
     // The overview names every command, and each has its own help.
     const QString overview = run({"--help"}).out;
     for (const char *command :
-         {"new", "export", "render", "check", "from-inc", "show", "diff", "import", "image"}) {
+         {"new", "export", "render", "check", "from-inc", "show", "diff", "import", "image", "glyphs"}) {
         EXPECT_TRUE(overview.contains(QStringLiteral("\n  %1 ").arg(command))) << command;
         EXPECT_TRUE(run({command, "--help"}).out.startsWith(QStringLiteral("Usage: vesk4 %1").arg(command)));
     }
