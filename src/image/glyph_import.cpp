@@ -1,5 +1,7 @@
 #include "image/glyph_import.h"
 
+#include "export/include_layout.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -192,12 +194,13 @@ QString codePointText(char32_t character)
 
 QPoint patternOrigin(const Document &doc, int page, int pattern)
 {
-    const int width = doc.pages[page].patternWidth;
-    const int mode = doc.pages[page].colourMode;
-    const bool bandsOf64 = mode == kMode256 || mode == kMode16 || mode == kMode4;
-    const int band = bandsOf64 ? kSheetWidth : kSheetWidth / width * width;
-    const int p = pattern * width;
-    return {p % band, p / band * doc.pages[page].patternHeight};
+    const Page &settings = doc.pages[page];
+    const std::optional<IncludeLayout> layout
+        = includeLayout(settings.colourMode, settings.patternWidth, settings.patternHeight);
+    if (!layout) // no pattern of this size lies on the sheet
+        return {kSheetWidth, kSheetHeight};
+    const PatternOrigin origin = layout->origin(pattern);
+    return {int(origin.x), int(origin.y)};
 }
 
 Expected<GlyphImportPlan> planGlyphImport(const Document &doc, int page, const GlyphFont &font,

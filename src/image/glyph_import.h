@@ -95,7 +95,7 @@ Expected<GlyphImportPlan> planGlyphImport(const Document &doc, int page, const G
 void applyGlyphImport(Document &doc, const GlyphImportPlan &plan);
 void revertGlyphImport(Document &doc, const GlyphImportPlan &plan);
 
-// The top-left cell of pattern on the page's sheet, as the include export places it: bands of 64
+// The top-left cell of pattern on the page's sheet, where the include layout places it: bands of 64
 // cells in the modes of more colours, bands of whole patterns in the two-colour modes. The page's
 // pattern width must be 1-64.
 QPoint patternOrigin(const Document &doc, int page, int pattern);
