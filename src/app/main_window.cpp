@@ -123,7 +123,7 @@ void MainWindow::startUp()
     renderer_ = std::make_unique<CanvasRenderer>(state_);
     canvasView_->canvas()->setImage(&renderer_->canvas());
     thumbnail_->setImage(&renderer_->thumbnail());
-    blockTools_ = std::make_unique<BlockTools>(doc_, state_, *renderer_);
+    canvasTools_ = std::make_unique<CanvasTools>(doc_, state_, *renderer_);
     renderer_->drawGrid(doc_, state_); // 8
     pageBar_->setStartCaptions(doc_.ChrName); // 12
     settingsPanel_->fillSizeLists(); // 14
@@ -131,7 +131,7 @@ void MainWindow::startUp()
     palettePanel_->showPenColours(doc_, state_); // 17
     showCurrentPage(); // 18
     redraw(false); // 19
-    blockTools_->setJournal(&history_.cellChanges());
+    canvasTools_->setJournal(&history_.cellChanges());
     history_.clear();
 }
 
@@ -160,7 +160,7 @@ void MainWindow::redo()
 void MainWindow::dropFloatingBlock()
 {
     if (state_.toolMode == kToolFloating)
-        showChanges(blockTools_->floatingBlockPressed(kRightButton, 0, 0));
+        showChanges(canvasTools_->blockTools().floatingBlockPressed(kRightButton, 0, 0));
 }
 
 void MainWindow::showAppliedStep(const AppliedStep &step)
@@ -262,8 +262,8 @@ void MainWindow::showCurrentPage()
     settingsPanel_->nameBox()->setEnabled(!bgPage);
     settingsPanel_->sizeList(0)->setEnabled(!bgPage);
     settingsPanel_->sizeList(1)->setEnabled(!bgPage);
-    blockTools_->tools().toolButton(ToolButtons::kMapButton).enabled = bgPage;
-    toolPanel_->showButtons(blockTools_->tools());
+    canvasTools_->blockTools().tools().toolButton(ToolButtons::kMapButton).enabled = bgPage;
+    toolPanel_->showButtons(canvasTools_->blockTools().tools());
 
     settingsPanel_->selectSize(0, doc_.ChrSizeX[page]); // 4
     doc_.currentPatternWidth = doc_.ChrSizeX[page]; // 5

@@ -139,18 +139,10 @@ void CanvasRenderer::drawCells(const Document &doc, const EditorState &state)
 {
     if (canvas_.isNull())
         return;
-    const int page = state.currentPage;
-    const bool pageKnown = page >= 0 && page < kPageCount;
     const int cols = width_ / cellWidth_;
     const int rows = height_ / cellHeight_;
-    // View columns from here on show grey: no whole pattern reaches them. A width of 0 or less
-    // (only from a project file) counts as no whole pattern at all.
-    const int patternW = pageKnown ? doc.ChrSizeX[std::size_t(page)] : 0;
-    const int greyFrom = patternW >= 1 ? cols / patternW * patternW : 0;
-    const bool twoColour = pageKnown && doc.ColorMode[std::size_t(page)] == kMode2;
-    const auto &palette = doc.Pal16[0];
-    const int rightColour = state.rightPenColour;
-    const int rightAltColour = state.rightPenAltColour;
+    const CellGreys greys = cellGreys(doc, state);
+    const int page = state.currentPage;
 
     // Every row of a swatch is the same grey, so row 0 of the strip stands for all of them: each
     // cell row is composed once in its first scanline and copied down.
@@ -180,22 +172,16 @@ void CanvasRenderer::drawCells(const Document &doc, const EditorState &state)
             const bool cellOnThumb = onThumb && tx0 < thumbW;
             if (!cellOnCanvas && !cellOnThumb)
                 break;
-            int c = kBeyondPatternsGrey;
-            if (j < greyFrom) {
-                const int v = doc.PixelData.valueOr0(page, state.scrollColumn + j, pageY);
-                // Entries beyond the palette show as colour 0, what the spare entry 16 holds.
-                c = v >= 0 && v < kPal16Slots ? palette[std::size_t(v)] : 0;
-            }
-            if (cellOnCanvas) {
-                const int shown = twoColour && c == rightAltColour ? rightColour : c;
-                std::memcpy(line + x0, swatches + std::ptrdiff_t(cellWidth_) * swatchOf(shown),
+            const int c = greys.colour(
+                j, j < greys.greyFrom ? doc.PixelData.valueOr0(page, state.scrollColumn + j, pageY) : 0);
+            if (cellOnCanvas)
+                std::memcpy(line + x0,
+                            swatches + std::ptrdiff_t(cellWidth_) * swatchOf(greys.canvasColour(c)),
                             sizeof(QRgb) * std::size_t(std::min(cellWidth_, width_ - x0)));
-            }
-            if (cellOnThumb) {
-                const int shown = c == rightAltColour ? kWhite : c;
-                std::memcpy(thumbLine + tx0, swatches + std::ptrdiff_t(cellWidth_) * swatchOf(shown),
+            if (cellOnThumb)
+                std::memcpy(thumbLine + tx0,
+                            swatches + std::ptrdiff_t(cellWidth_) * swatchOf(greys.thumbnailColour(c)),
                             sizeof(QRgb) * std::size_t(std::min(kThumbCellW, thumbW - tx0)));
-            }
         }
 
         if (onCanvas) {
@@ -209,6 +195,62 @@ void CanvasRenderer::drawCells(const Document &doc, const EditorState &state)
                 std::memcpy(lineOf(thumbBits, thumbBpl, ty0 + r), thumbLine,
                             sizeof(QRgb) * std::size_t(thumbW));
         }
+    }
+}
+
+CanvasRenderer::CellGreys CanvasRenderer::cellGreys(const Document &doc, const EditorState &state) const
+{
+    const int page = state.currentPage;
+    const bool pageKnown = page >= 0 && page < kPageCount;
+    // View columns from greyFrom on show grey: no whole pattern reaches them. A width of 0 or less
+    // (only from a project file) counts as no whole pattern at all.
+    const int patternW = pageKnown ? doc.ChrSizeX[std::size_t(page)] : 0;
+    const int cols = width_ / cellWidth_;
+    return CellGreys{.greyFrom = patternW >= 1 ? cols / patternW * patternW : 0,
+                     .twoColour = pageKnown && doc.ColorMode[std::size_t(page)] == kMode2,
+                     .palette = &doc.Pal16[0],
+                     .rightColour = state.rightPenColour,
+                     .rightAltColour = state.rightPenAltColour};
+}
+
+int CanvasRenderer::CellGreys::colour(int column, int value) const
+{
+    if (column >= greyFrom)
+        return kBeyondPatternsGrey;
+    // Entries beyond the palette show as colour 0, what the spare entry 16 holds.
+    return value >= 0 && value < kPal16Slots ? (*palette)[std::size_t(value)] : 0;
+}
+
+int CanvasRenderer::CellGreys::thumbnailColour(int c) const
+{
+    return c == rightAltColour ? kWhite : c;
+}
+
+void CanvasRenderer::drawCellsAs(const Document &doc, const EditorState &state,
+                                 const std::vector<QPoint> &cells, int value)
+{
+    if (canvas_.isNull())
+        return;
+    const CellGreys greys = cellGreys(doc, state);
+    const QRgb *swatches = reinterpret_cast<const QRgb *>(strip_.constScanLine(0));
+    for (const QPoint &cell : cells) {
+        const int j = cell.x() - state.scrollColumn;
+        const int i = cell.y() - state.scrollRow;
+        if (j < 0 || i < 0 || j >= width_ / cellWidth_ || i >= height_ / cellHeight_)
+            continue;
+        const int c = greys.colour(j, value);
+        const QRgb *swatch = swatches + std::ptrdiff_t(cellWidth_) * swatchOf(greys.canvasColour(c));
+        for (int r = 0; r < cellHeight_; ++r)
+            std::memcpy(lineOf(canvas_.bits(), canvas_.bytesPerLine(), i * cellHeight_ + r) + j * cellWidth_,
+                        swatch, sizeof(QRgb) * std::size_t(cellWidth_));
+        const int tx = j * kThumbCellW;
+        const int ty = i * kThumbCellH;
+        if (thumbnail_.isNull() || tx >= thumbnail_.width() || ty >= thumbnail_.height())
+            continue;
+        const QRgb *thumbSwatch = swatches + std::ptrdiff_t(cellWidth_) * swatchOf(greys.thumbnailColour(c));
+        for (int r = 0; r < std::min(kThumbCellH, thumbnail_.height() - ty); ++r)
+            std::memcpy(lineOf(thumbnail_.bits(), thumbnail_.bytesPerLine(), ty + r) + tx, thumbSwatch,
+                        sizeof(QRgb) * std::size_t(std::min(kThumbCellW, thumbnail_.width() - tx)));
     }
 }
 

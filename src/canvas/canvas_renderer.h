@@ -4,6 +4,7 @@
 #include "document/editor_state.h"
 
 #include <QImage>
+#include <QPoint>
 
 #include <vector>
 
@@ -20,6 +21,10 @@ public:
 
     // Repaints every cell of the view on the canvas and on the thumbnail.
     void drawCells(const Document &doc, const EditorState &state);
+    // Paints those page cells of the view as if they held entry value, over the last drawCells: a
+    // shape being dragged, shown as it would be written. Cells the view does not show are left out.
+    void drawCellsAs(const Document &doc, const EditorState &state, const std::vector<QPoint> &cells,
+                     int value);
     // Draws the six line families over the canvas; always right after drawCells.
     void drawGrid(const Document &doc, const EditorState &state);
     // Both, the work of one refresh.
@@ -40,6 +45,21 @@ public:
     static QImage makeLinePatternPicture();
 
 private:
+    // How the cells of a view column show: the colour of an entry there, and the swatch that shows
+    // a colour on the canvas and on the thumbnail.
+    struct CellGreys {
+        int greyFrom; // the first view column no whole pattern reaches
+        bool twoColour;
+        const std::array<int16_t, kPal16Slots> *palette;
+        int rightColour;
+        int rightAltColour;
+
+        int colour(int column, int value) const;
+        int canvasColour(int c) const { return twoColour && c == rightAltColour ? rightColour : c; }
+        int thumbnailColour(int c) const;
+    };
+    CellGreys cellGreys(const Document &doc, const EditorState &state) const;
+
     // One line family's pattern, repeated across the whole canvas: each segment is a fresh copy of
     // its tile, so a line at any position is a slice of these.
     struct LineRun {

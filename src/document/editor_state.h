@@ -9,6 +9,10 @@ enum ToolMode : int16_t {
     kToolPen = 0,
     kToolRange = 1,
     kToolFloating = 2,
+    kToolLine = 3,
+    kToolRectangle = 4,
+    kToolFilledRectangle = 5,
+    kToolFill = 6,
     kToolMap = 10,
 };
 
