@@ -144,12 +144,15 @@ void MainWindow::followHistory()
 
 void MainWindow::undo()
 {
+    // A shape being dragged would otherwise be written over the page the undo shows.
+    cancelTool();
     dropFloatingBlock();
     history_.undo();
 }
 
 void MainWindow::redo()
 {
+    cancelTool();
     dropFloatingBlock();
     history_.redo();
 }

@@ -233,6 +233,8 @@ void CanvasRenderer::drawCellsAs(const Document &doc, const EditorState &state,
         return;
     const CellGreys greys = cellGreys(doc, state);
     const QRgb *swatches = reinterpret_cast<const QRgb *>(strip_.constScanLine(0));
+    uchar *canvasBits = canvas_.bits();
+    const qsizetype canvasBpl = canvas_.bytesPerLine();
     for (const QPoint &cell : cells) {
         const int j = cell.x() - state.scrollColumn;
         const int i = cell.y() - state.scrollRow;
@@ -241,7 +243,7 @@ void CanvasRenderer::drawCellsAs(const Document &doc, const EditorState &state,
         const int c = greys.colour(j, value);
         const QRgb *swatch = swatches + std::ptrdiff_t(cellWidth_) * swatchOf(greys.canvasColour(c));
         for (int r = 0; r < cellHeight_; ++r)
-            std::memcpy(lineOf(canvas_.bits(), canvas_.bytesPerLine(), i * cellHeight_ + r) + j * cellWidth_,
+            std::memcpy(lineOf(canvasBits, canvasBpl, i * cellHeight_ + r) + std::ptrdiff_t(j) * cellWidth_,
                         swatch, sizeof(QRgb) * std::size_t(cellWidth_));
         const int tx = j * kThumbCellW;
         const int ty = i * kThumbCellH;

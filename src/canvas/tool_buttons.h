@@ -50,11 +50,6 @@ struct ToolButtons {
     ToolButtons();
 
     static bool exists(int index) { return (index >= kPen && index <= kLastButton) && index != 9; }
-    // The tools a button picks that draw on the canvas: pen, range and the shape tools.
-    static bool picksTool(int index)
-    {
-        return index == kPen || index == kRange || (index >= kLine && index <= kFill);
-    }
 
     // The button of that index; index 9 is a placeholder that no operation touches.
     ToolButton &toolButton(int index) { return buttons.at(std::size_t(index)); }

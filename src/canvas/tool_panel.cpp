@@ -4,6 +4,7 @@
 #include "widgets/twips.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -153,6 +154,20 @@ QPixmap toolIcon(int index)
     return pixmap;
 }
 
+// A caption wider than its button, as three full-width characters are, is drawn narrower rather
+// than cut short.
+void fitCaption(QToolButton *button)
+{
+    constexpr int kTextMargin = 6; // the style's frame and padding on both sides
+    QFont font = button->font();
+    for (int stretch = 95; stretch >= 50
+         && QFontMetrics(font).horizontalAdvance(button->text()) > button->width() - kTextMargin;
+         stretch -= 5)
+        font.setStretch(stretch);
+    if (font != button->font())
+        button->setFont(font);
+}
+
 } // namespace
 
 ToolPanel::ToolPanel(QWidget *parent) : QGroupBox(QStringLiteral("描画モード"), parent)
@@ -182,6 +197,9 @@ ToolPanel::ToolPanel(QWidget *parent) : QGroupBox(QStringLiteral("描画モー�
         actions_[std::size_t(index)] = action;
     }
     showButtons(ToolButtons()); // captions and start states
+    for (QToolButton *button : buttons_)
+        if (button)
+            fitCaption(button);
     setFixedSize(twips(kFrameWidth), twips(kFrameHeight) + down);
 }
 
