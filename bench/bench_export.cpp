@@ -16,11 +16,11 @@ Document largestTwoColourExDocument()
     EditorState editor;
     startDocument(doc, editor);
     for (int page = 0; page <= kLastCharacterPage; ++page) {
-        doc.ChrOutFlag[page] = 1;
-        doc.ColorMode[page] = kMode2Ex;
-        doc.ChrSizeX[page] = 8;
-        doc.ChrSizeY[page] = 8;
-        doc.ChrPtnNum[page] = 99;
+        doc.pages[page].outputFlag = 1;
+        doc.pages[page].colourMode = kMode2Ex;
+        doc.pages[page].patternWidth = 8;
+        doc.pages[page].patternHeight = 8;
+        doc.pages[page].patternCount = 99;
         for (int y = 0; y < kSheetHeight; ++y)
             for (int x = 0; x < kSheetWidth; ++x)
                 doc.PixelData(page, x, y) = int16_t((x * 7 + y * 3 + page) % 3);

@@ -1,3 +1,5 @@
+#include "bench_document.h"
+
 #include "document/page_state.h"
 #include "files/project_file.h"
 
@@ -31,11 +33,22 @@ const Document &mapDocument()
     return doc;
 }
 
-QByteArray mapFile()
+const Document &fullProjectDocument()
+{
+    static const Document doc = [] {
+        Document d;
+        EditorState state;
+        startFullProjectDocument(d, state);
+        return d;
+    }();
+    return doc;
+}
+
+QByteArray projectFile(const Document &doc)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    writeProject(mapDocument(), buffer);
+    writeProject(doc, buffer);
     return buffer.data();
 }
 
@@ -55,10 +68,11 @@ void BM_SaveProject(benchmark::State &st)
 }
 BENCHMARK(BM_SaveProject)->Unit(benchmark::kMillisecond);
 
-void BM_LoadProject(benchmark::State &st)
+// Reads the file and puts it into an open document, as the editor's Open does.
+void loadProject(benchmark::State &st, const Document &written)
 {
-    const QByteArray file = mapFile();
-    Document doc = mapDocument();
+    const QByteArray file = projectFile(written);
+    Document doc = written;
     for (auto _ : st) {
         QBuffer buffer;
         buffer.setData(file);
@@ -73,6 +87,18 @@ void BM_LoadProject(benchmark::State &st)
     }
     st.SetBytesProcessed(st.iterations() * file.size());
 }
+
+// The largest project a user exports, without a map block.
+void BM_LoadProject(benchmark::State &st)
+{
+    loadProject(st, fullProjectDocument());
+}
 BENCHMARK(BM_LoadProject)->Unit(benchmark::kMillisecond);
+
+void BM_LoadProjectWithMap(benchmark::State &st)
+{
+    loadProject(st, mapDocument());
+}
+BENCHMARK(BM_LoadProjectWithMap)->Unit(benchmark::kMillisecond);
 
 } // namespace

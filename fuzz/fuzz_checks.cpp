@@ -3,6 +3,7 @@
 #include "canvas/canvas_renderer.h"
 #include "document/number_text.h"
 #include "document/page_state.h"
+#include "document/palette_rows.h"
 #include "export/include_export.h"
 #include "files/project_file.h"
 #include "fuzz/project_description.h"
@@ -81,7 +82,7 @@ Status checkRoundTrip(Document &doc, const ProjectContent &read)
     // The reader takes a double quote in a name as it is, the writer refuses such a name (and the
     // name box does not let one be typed): saving fails, naming the first such page.
     for (int page = 0; page < kPageCount; ++page) {
-        if (!doc.ChrName[page].contains(QLatin1Char('"')))
+        if (!doc.pages[page].name.contains(QLatin1Char('"')))
             continue;
         const Expected<QByteArray> refused = writeBytes(doc);
         if (refused)
@@ -112,17 +113,18 @@ Status checkRoundTrip(Document &doc, const ProjectContent &read)
         const PageSettings &was = read.pages[page];
         const PageSettings &is = c.pages[page];
         const QString where = QStringLiteral(" of page %1").arg(page);
-        if (is.ColorMode != was.ColorMode || is.ChrSizeX != was.ChrSizeX || is.ChrSizeY != was.ChrSizeY
-            || is.ChrOutFlag != was.ChrOutFlag || is.Pal8 != was.Pal8)
+        if (is.colourMode != was.colourMode || is.patternWidth != was.patternWidth
+            || is.patternHeight != was.patternHeight || is.outputFlag != was.outputFlag
+            || is.pal8 != was.pal8)
             return broken(QStringLiteral("a setting changed") + where);
-        if (is.ChrName != was.ChrName)
+        if (is.name != was.name)
             return broken(QStringLiteral("the name changed") + where);
-        const int16_t count = page == 0 && was.ChrPtnNum > kMaxPatternCount ? 0 : was.ChrPtnNum;
-        if (is.ChrPtnNum != count)
+        const int16_t count = page == 0 && was.patternCount > kMaxPatternCount ? 0 : was.patternCount;
+        if (is.patternCount != count)
             return broken(QStringLiteral("the pattern count changed") + where);
-        if (is.Pal4 != kPal4Defaults)
+        if (is.pal4 != kPal4Defaults)
             return broken(QStringLiteral("the Pal4 row is not the default") + where);
-        if (!std::equal(is.Pal16.begin(), is.Pal16.end(), fresh.Pal16[page].begin()))
+        if (!std::equal(is.pal16.begin(), is.pal16.end(), fresh.pages[page].pal16.begin()))
             return broken(QStringLiteral("the Pal16 row is not the default") + where);
     }
 
@@ -140,11 +142,12 @@ Status checkRoundTrip(Document &doc, const ProjectContent &read)
 // a file of more than 256 MiB before writing any of it, is never below this.
 int64_t leastPatternBytes(const Document &doc, int page)
 {
-    const int mode = doc.ColorMode[page];
+    const int mode = doc.pages[page].colourMode;
     const bool wide = mode == kMode256 || mode == kMode16 || mode == kMode4;
-    const int64_t width = doc.ChrSizeX[page];
-    const int64_t height = doc.ChrSizeY[page];
-    if (doc.ChrOutFlag[page] != 1 || doc.ChrPtnNum[page] <= 0 || width < 1 || (!wide && width > kSheetWidth))
+    const int64_t width = doc.pages[page].patternWidth;
+    const int64_t height = doc.pages[page].patternHeight;
+    if (doc.pages[page].outputFlag != 1 || doc.pages[page].patternCount <= 0 || width < 1
+        || (!wide && width > kSheetWidth))
         return 0;
     const int64_t rowStep = wide ? 1 : 8;
     const int64_t perItem = mode == kMode16 ? 2 : mode == kMode4 ? 4 : 1;
@@ -163,12 +166,12 @@ void keepExportSmall(Document &doc)
     constexpr int64_t kRefused = int64_t(256) << 20;
     int64_t total = 0;
     for (int page = 0; page <= kLastCharacterPage; ++page)
-        total += doc.ChrPtnNum[page] * leastPatternBytes(doc, page);
+        total += doc.pages[page].patternCount * leastPatternBytes(doc, page);
     if (total <= kBudget || total > kRefused)
         return;
     for (int page = 0; page <= kLastCharacterPage; ++page) {
         if (leastPatternBytes(doc, page) > 0)
-            doc.ChrPtnNum[page] = int16_t(doc.ChrPtnNum[page] * kBudget / total);
+            doc.pages[page].patternCount = int16_t(doc.pages[page].patternCount * kBudget / total);
     }
 }
 
@@ -176,7 +179,7 @@ int flaggedPages(const Document &doc)
 {
     int n = 0;
     for (int page = 0; page <= kLastCharacterPage; ++page)
-        n += doc.ChrOutFlag[page] == 1;
+        n += doc.pages[page].outputFlag == 1;
     return n;
 }
 
@@ -215,17 +218,17 @@ Status checkExport(const Document &doc)
 }
 
 // Draws pages 0, 1, 30 and 31 at the top, the bottom and a scroll row taken from the file. The grid
-// intervals come from the file too, from page 0's Pal8 row, which nothing else reads; so the fuzzer
+// intervals come from the file too, from page 0's pal8 row, which nothing else reads; so the fuzzer
 // steers every number the renderer takes from the document.
 Status checkRender(Document &doc, EditorState state)
 {
     CanvasRenderer renderer(state);
-    doc.GridX = doc.Pal8[0][1];
-    doc.GridY = doc.Pal8[0][2];
+    state.gridIntervalX = doc.pages[0].pal8[1];
+    state.gridIntervalY = doc.pages[0].pal8[2];
     for (int page : {0, 1, 30, 31}) {
         state.currentPage = int16_t(page);
         showPageTables(doc, state);
-        for (int16_t scroll : {int16_t(0), int16_t(128), doc.Pal8[0][0]}) {
+        for (int16_t scroll : {int16_t(0), int16_t(128), doc.pages[0].pal8[0]}) {
             state.scrollRow = scroll;
             renderer.redraw(doc, state);
         }
@@ -278,10 +281,10 @@ QString firstDifference(const ProjectContent &a, const ProjectContent &b)
                 .arg((*other)[at]);
     }
     for (int page = 0; page < kPageCount; ++page) {
-        if (a.pages[page].ChrName != b.pages[page].ChrName)
+        if (a.pages[page].name != b.pages[page].name)
             return QStringLiteral("the name of page %1, \"%2\" against \"%3\"")
                 .arg(page)
-                .arg(a.pages[page].ChrName, b.pages[page].ChrName);
+                .arg(a.pages[page].name, b.pages[page].name);
         if (a.pages[page] != b.pages[page])
             return QStringLiteral("the settings of page %1").arg(page);
     }
@@ -310,7 +313,8 @@ Expected<QByteArray> savedBytes(const ProjectContent &read)
     scratch = read;
     applyProjectContent(*doc, std::move(scratch));
     Expected<QByteArray> saved = writeBytes(*doc);
-    doc->ChrName.fill(QString());
+    for (Page &page : doc->pages)
+        page.name = QString();
     return saved;
 }
 
@@ -320,7 +324,7 @@ Status checkSavedAgain(const ProjectContent &read)
 {
     const Expected<QByteArray> saved = savedBytes(read);
     for (int page = 0; page < kPageCount; ++page) {
-        if (!read.pages[page].ChrName.contains(QLatin1Char('"')))
+        if (!read.pages[page].name.contains(QLatin1Char('"')))
             continue;
         if (saved)
             return broken(QStringLiteral("a name holding a double quote was saved"));
@@ -428,7 +432,7 @@ Status checkDescribedProject(QByteArrayView description)
     // to find it; the names this run made go with it.
     described.names.fill(QByteArray());
     for (PageSettings &page : sound.pages)
-        page.ChrName.clear();
+        page.name.clear();
     return status;
 }
 

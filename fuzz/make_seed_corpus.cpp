@@ -60,11 +60,11 @@ QByteArray variedProject()
     startDocument(doc, state);
     const int sizes[][2] = {{8, 8}, {20, 16}, {16, 20}, {8, 8}, {24, 8}};
     for (int page = 0; page < 5; ++page) {
-        doc.ColorMode[page] = int16_t(page);
-        doc.ChrOutFlag[page] = 1;
-        doc.ChrSizeX[page] = int16_t(sizes[page][0]);
-        doc.ChrSizeY[page] = int16_t(sizes[page][1]);
-        doc.ChrPtnNum[page] = int16_t(3 + page);
+        doc.pages[page].colourMode = int16_t(page);
+        doc.pages[page].outputFlag = 1;
+        doc.pages[page].patternWidth = int16_t(sizes[page][0]);
+        doc.pages[page].patternHeight = int16_t(sizes[page][1]);
+        doc.pages[page].patternCount = int16_t(3 + page);
         for (int y = 0; y < 40; ++y)
             for (int x = 0; x < 64; ++x)
                 doc.PixelData(page, x, y) = int16_t((x * 7 + y * 3 + page) % 5);
@@ -98,9 +98,9 @@ std::vector<std::pair<QString, QByteArray>> describedSeeds()
     ProjectDescription d;
     readDescription(QByteArray(), d);
     d.names[3] = "\x83\x8f\x81\x5b\x83\x8b\x83\x68"; // a name in code page 932
-    d.content.pages[3].ColorMode = 1;
-    d.content.pages[3].ChrOutFlag = 1;
-    d.content.pages[3].ChrPtnNum = 100;
+    d.content.pages[3].colourMode = 1;
+    d.content.pages[3].outputFlag = 1;
+    d.content.pages[3].patternCount = 100;
     for (int i = 0; i < 300; ++i) {
         d.content.pixels[std::size_t(3 * kPageCells + i)] = int16_t(i % 17 - 1);
         d.content.map[std::size_t(31 * kPageCells + i)] = int16_t(-32768 + 127 * i);

@@ -124,15 +124,15 @@ const NewDocumentPages &newDocumentPages()
         NewDocumentPages p;
         for (int page = 0; page < kPageCount; ++page) {
             PageSettings &s = p.pages[page];
-            s.ColorMode = doc->ColorMode[page];
-            s.ChrSizeX = doc->ChrSizeX[page];
-            s.ChrSizeY = doc->ChrSizeY[page];
-            s.ChrPtnNum = doc->ChrPtnNum[page];
-            s.ChrOutFlag = doc->ChrOutFlag[page];
-            s.Pal4 = doc->Pal4[page];
-            s.Pal8 = doc->Pal8[page];
-            std::copy_n(doc->Pal16[page].begin(), s.Pal16.size(), s.Pal16.begin());
-            p.names[page] = encodeCp932(doc->ChrName[page]);
+            s.colourMode = doc->pages[page].colourMode;
+            s.patternWidth = doc->pages[page].patternWidth;
+            s.patternHeight = doc->pages[page].patternHeight;
+            s.patternCount = doc->pages[page].patternCount;
+            s.outputFlag = doc->pages[page].outputFlag;
+            s.pal4 = doc->pages[page].pal4;
+            s.pal8 = doc->pages[page].pal8;
+            std::copy_n(doc->pages[page].pal16.begin(), s.pal16.size(), s.pal16.begin());
+            p.names[page] = encodeCp932(doc->pages[page].name);
         }
         return p;
     }();
@@ -142,10 +142,10 @@ const NewDocumentPages &newDocumentPages()
 int16_t &paletteEntry(PageSettings &s, int entry)
 {
     if (entry < 4)
-        return s.Pal4[entry];
+        return s.pal4[entry];
     if (entry < 12)
-        return s.Pal8[entry - 4];
-    return s.Pal16[entry - 12];
+        return s.pal8[entry - 4];
+    return s.pal16[entry - 12];
 }
 
 bool readSettings(InputBytes &in, ProjectDescription &d)
@@ -153,13 +153,14 @@ bool readSettings(InputBytes &in, ProjectDescription &d)
     uint8_t page = 0, length = 0;
     PageSettings s;
     QByteArray name;
-    if (!in.byte(page) || !in.int16(s.ColorMode) || !in.int16(s.ChrSizeX) || !in.int16(s.ChrSizeY)
-        || !in.int16(s.ChrPtnNum) || !in.int16(s.ChrOutFlag) || !in.byte(length) || !in.bytes(length, name))
+    if (!in.byte(page) || !in.int16(s.colourMode) || !in.int16(s.patternWidth) || !in.int16(s.patternHeight)
+        || !in.int16(s.patternCount) || !in.int16(s.outputFlag) || !in.byte(length)
+        || !in.bytes(length, name))
         return false;
     PageSettings &to = d.content.pages[page % kPageCount];
-    s.Pal4 = to.Pal4;
-    s.Pal8 = to.Pal8;
-    s.Pal16 = to.Pal16;
+    s.pal4 = to.pal4;
+    s.pal8 = to.pal8;
+    s.pal16 = to.pal16;
     to = s;
     d.names[page % kPageCount] = name;
     return true;
@@ -261,8 +262,12 @@ QByteArray damageRecord(const FieldDamage &damage)
 QByteArray settingsRecord(int page, const PageSettings &s, const QByteArray &name)
 {
     OutputBytes out;
-    out.byte(SettingsRecord).byte(uint8_t(page)).int16(s.ColorMode).int16(s.ChrSizeX).int16(s.ChrSizeY);
-    out.int16(s.ChrPtnNum).int16(s.ChrOutFlag).byte(uint8_t(name.size()));
+    out.byte(SettingsRecord)
+        .byte(uint8_t(page))
+        .int16(s.colourMode)
+        .int16(s.patternWidth)
+        .int16(s.patternHeight);
+    out.int16(s.patternCount).int16(s.outputFlag).byte(uint8_t(name.size()));
     out.bytes.append(name);
     return out.bytes;
 }
@@ -275,8 +280,9 @@ std::vector<QByteArray> pageRecords(const ProjectDescription &d)
     for (int page = 0; page < kPageCount; ++page) {
         PageSettings s = d.content.pages[page];
         PageSettings was = fresh.pages[page];
-        if (d.names[page] != fresh.names[page] || s.ColorMode != was.ColorMode || s.ChrSizeX != was.ChrSizeX
-            || s.ChrSizeY != was.ChrSizeY || s.ChrPtnNum != was.ChrPtnNum || s.ChrOutFlag != was.ChrOutFlag)
+        if (d.names[page] != fresh.names[page] || s.colourMode != was.colourMode
+            || s.patternWidth != was.patternWidth || s.patternHeight != was.patternHeight
+            || s.patternCount != was.patternCount || s.outputFlag != was.outputFlag)
             records.push_back(settingsRecord(page, s, d.names[page].left(255)));
         for (int entry = 0; entry < kPaletteEntries; ++entry) {
             const int16_t value = paletteEntry(s, entry);
@@ -502,15 +508,15 @@ private:
         startAt(kFirstSettingsField);
         for (int page = 0; page < kPageCount; ++page) {
             const PageSettings &s = d_.content.pages[page];
-            number(s.ColorMode, lineEnd_);
+            number(s.colourMode, lineEnd_);
             field(d_.names[page], lineEnd_);
-            for (int16_t v : {s.ChrSizeX, s.ChrSizeY, s.ChrPtnNum, s.ChrOutFlag})
+            for (int16_t v : {s.patternWidth, s.patternHeight, s.patternCount, s.outputFlag})
                 number(v, lineEnd_);
-            for (int16_t v : s.Pal4)
+            for (int16_t v : s.pal4)
                 number(v, lineEnd_);
-            for (int16_t v : s.Pal8)
+            for (int16_t v : s.pal8)
                 number(v, lineEnd_);
-            for (int16_t v : s.Pal16)
+            for (int16_t v : s.pal16)
                 number(v, lineEnd_);
         }
     }
@@ -613,8 +619,8 @@ ProjectDescription describedContent(const ProjectContent &content)
     d.content.pixels.resize(kPlaneCells);
     d.content.map.resize(kPlaneCells);
     for (int page = 0; page < kPageCount; ++page) {
-        d.names[page] = encodeCp932(content.pages[page].ChrName);
-        d.content.pages[page].ChrName.clear();
+        d.names[page] = encodeCp932(content.pages[page].name);
+        d.content.pages[page].name.clear();
     }
     return d;
 }
@@ -635,7 +641,7 @@ bool soundContent(const ProjectDescription &d, ProjectContent &content)
         const std::optional<QString> name = soundName(d.names[page]);
         if (!name)
             return false;
-        content.pages[page].ChrName = *name;
+        content.pages[page].name = *name;
     }
     return true;
 }

@@ -12,9 +12,9 @@
 //                format number asks for; bit 5 the final empty line is left out
 //   format       the format number, from kFormatNumbers by the low 3 bits
 //   then records, each a kind byte (kind % 4) and its fields; a record cut by the end is dropped:
-//     settings   page, ColorMode, ChrSizeX, ChrSizeY, ChrPtnNum, ChrOutFlag (int16 each), the
+//     settings   page, colourMode, patternWidth, patternHeight, patternCount, outputFlag (int16 each), the
 //                name's length n (byte), n bytes of name as the file holds it
-//     palette    page, entry (byte % 28: Pal4 0-3, Pal8 4-11, Pal16 12-27), value (int16)
+//     palette    page, entry (byte % 28: pal4 0-3, pal8 4-11, pal16 12-27), value (int16)
 //     cells      plane and page (bit 7 the map, bits 0-4 the page), first cell (uint16 % 16384, y *
 //                64 + x), count (uint16), value (int16), step (int8): the cells from there on, into
 //                the next pages, hold value, value + step, value + 2 * step, ...
@@ -74,7 +74,7 @@ struct ProjectDescription {
     bool mapBlock = false;
     bool finalLine = true;
     // The tables as the file states them: pixels and map sheets full size (the map is written
-    // only with mapBlock), names as the file's bytes in names rather than in pages[].ChrName.
+    // only with mapBlock), names as the file's bytes in names rather than in pages[].name.
     ProjectContent content;
     std::array<QByteArray, kPageCount> names;
     // In the order of the fields they change; damages of one field in the order given.

@@ -7,6 +7,7 @@
 #include "canvas/canvas_view.h"
 #include "canvas/mouse_buttons.h"
 #include "canvas/tool_panel.h"
+#include "document/palette_rows.h"
 #include "document/start_values.h"
 #include "export/include_export.h"
 #include "files/file_dialogs.h"
@@ -118,17 +119,17 @@ void MainWindow::startUp()
     // 5: the thumbnail shows a cell as 2 x 3 pixels; divide before multiplying.
     thumbnail_->setDrawingArea(int(std::nearbyint(double(state_.canvasWidthPx) / state_.cellWidthPx * 2)),
                                int(std::nearbyint(double(state_.canvasHeightPx) / 10 * 3)));
-    canvasView_->placeScrollBar(canvasScrollMaximum(doc_, state_)); // 6
+    canvasView_->placeScrollBar(canvasScrollMaximum(state_)); // 6
     // The off-screen images of the canvas and thumbnail, and the colour strip of step 9.
     renderer_ = std::make_unique<CanvasRenderer>(state_);
     canvasView_->canvas()->setImage(&renderer_->canvas());
     thumbnail_->setImage(&renderer_->thumbnail());
     canvasTools_ = std::make_unique<CanvasTools>(doc_, state_, *renderer_);
-    renderer_->drawGrid(doc_, state_); // 8
-    pageBar_->setStartCaptions(doc_.ChrName); // 12
+    renderer_->drawGrid(state_); // 8
+    pageBar_->setStartCaptions(doc_.pages); // 12
     settingsPanel_->fillSizeLists(); // 14
     resetPalettes(doc_, state_); // 16
-    palettePanel_->showPenColours(doc_, state_); // 17
+    palettePanel_->showPenColours(state_); // 17
     showCurrentPage(); // 18
     redraw(false); // 19
     canvasTools_->setJournal(&history_.cellChanges());
@@ -162,7 +163,7 @@ void MainWindow::redo()
 // So the block is dropped first, as a right click on it drops it.
 void MainWindow::dropFloatingBlock()
 {
-    if (state_.toolMode == kToolFloating)
+    if (state_.toolMode == ToolMode::Floating)
         showChanges(canvasTools_->blockTools().floatingBlockPressed(kRightButton, 0, 0));
 }
 
@@ -259,7 +260,7 @@ void MainWindow::showCurrentPage()
 {
     const int page = state_.currentPage;
     pageBar_->highlight(page); // 1
-    settingsPanel_->nameBox()->setText(doc_.ChrName[page]); // 2
+    settingsPanel_->nameBox()->setText(doc_.pages[page].name); // 2
 
     const bool bgPage = page == kBgPage; // 3
     settingsPanel_->nameBox()->setEnabled(!bgPage);
@@ -268,19 +269,19 @@ void MainWindow::showCurrentPage()
     canvasTools_->blockTools().tools().toolButton(ToolButtons::kMapButton).enabled = bgPage;
     toolPanel_->showButtons(canvasTools_->blockTools().tools());
 
-    settingsPanel_->selectSize(0, doc_.ChrSizeX[page]); // 4
-    doc_.currentPatternWidth = doc_.ChrSizeX[page]; // 5
-    settingsPanel_->selectSize(1, doc_.ChrSizeY[page]); // 6
-    doc_.currentPatternHeight = doc_.ChrSizeY[page]; // 7
-    numberBox(SettingsPanel::kPatternCountBox)->setText(QString::number(doc_.ChrPtnNum[page])); // 8
-    palettePanel_->selectMode(doc_.ColorMode[page]); // 9
+    settingsPanel_->selectSize(0, doc_.pages[page].patternWidth); // 4
+    state_.currentPatternWidth = doc_.pages[page].patternWidth; // 5
+    settingsPanel_->selectSize(1, doc_.pages[page].patternHeight); // 6
+    state_.currentPatternHeight = doc_.pages[page].patternHeight; // 7
+    numberBox(SettingsPanel::kPatternCountBox)->setText(QString::number(doc_.pages[page].patternCount)); // 8
+    palettePanel_->selectMode(doc_.pages[page].colourMode); // 9
     // 10: only a flag of 1 is exported, so only 1 shows checked; the flag stays as stored until the
     // user clicks the box.
-    settingsPanel_->outputCheckBox()->setChecked(doc_.ChrOutFlag[page] == 1);
+    settingsPanel_->outputCheckBox()->setChecked(doc_.pages[page].outputFlag == 1);
     redraw(true); // 11
 
-    if (doc_.ColorMode[page] == kMode256) // 12
-        palettePanel_->showPenColours(doc_, state_);
+    if (doc_.pages[page].colourMode == kMode256) // 12
+        palettePanel_->showPenColours(state_);
     else
         palettePanel_->showPalette16(doc_, state_);
     showColourMode(); // 13
@@ -289,7 +290,7 @@ void MainWindow::showCurrentPage()
 void MainWindow::showColourMode()
 {
     takePenColours(doc_, state_);
-    switch (doc_.ColorMode[state_.currentPage]) {
+    switch (doc_.pages[state_.currentPage].colourMode) {
     case kMode256:
         // The colour chart this mode shows is not part of this window.
         palettePanel_->showPaletteSwatches(0);
@@ -323,10 +324,10 @@ void MainWindow::paletteEntryPicked(int index, int button)
     // Picks the palette entry the button draws with; showPalette16 then shows its colour number.
     if (button == kLeftButton) {
         state_.leftPenEntry = int16_t(index);
-        state_.leftPenColour = doc_.Pal16[0][index];
+        state_.leftPenColour = doc_.pages[0].pal16[index];
     } else {
         state_.rightPenEntry = int16_t(index);
-        state_.rightPenColour = doc_.Pal16[0][index];
+        state_.rightPenColour = doc_.pages[0].pal16[index];
     }
     palettePanel_->showPalette16(doc_, state_);
 }
@@ -356,7 +357,7 @@ bool MainWindow::openProjectFile(const QString &path)
         reportFailure(kOpenCaption, QStringLiteral("ファイルを開けませんでした。"), opened.failure());
         return false;
     }
-    pageBar_->setStartCaptions(doc_.ChrName);
+    pageBar_->setStartCaptions(doc_.pages);
     showCurrentPage();
     history_.clear();
     setCurrentFilePath(QFileInfo(path).absoluteFilePath());

@@ -6,6 +6,7 @@
 #include "app/grid_panel.h"
 #include "app/page_bar.h"
 #include "canvas/canvas_view.h"
+#include "document/palette_rows.h"
 #include "document/start_values.h"
 #include "files/file_names.h"
 #include "palette/colour_model.h"
@@ -71,8 +72,8 @@ void MainWindow::startNewDocument()
     resetPalettes(startDoc, startState);
 
     // The grid boxes' handlers write into the document; the start tables then replace what they wrote.
-    gridPanel_->numberBox(0)->setText(QString::number(startDoc.GridX));
-    gridPanel_->numberBox(1)->setText(QString::number(startDoc.GridY));
+    gridPanel_->numberBox(0)->setText(QString::number(startState.gridIntervalX));
+    gridPanel_->numberBox(1)->setText(QString::number(startState.gridIntervalY));
     setButtonShade(pageBar_->pageButton(state_.currentPage), ButtonShade::Face);
     doc_ = std::move(startDoc);
     state_ = startState;
@@ -82,8 +83,8 @@ void MainWindow::startNewDocument()
     canvasTools_ = std::make_unique<CanvasTools>(doc_, state_, *renderer_);
     canvasTools_->setJournal(&history_.cellChanges());
     showChanges(Refresh{.canvas = true, .thumbnail = true, .blockSurface = true, .controls = true});
-    pageBar_->setStartCaptions(doc_.ChrName);
-    palettePanel_->showPenColours(doc_, state_);
+    pageBar_->setStartCaptions(doc_.pages);
+    palettePanel_->showPenColours(state_);
     showCurrentPage();
     // Showing the page wrote its settings back through the history; none of that is an edit.
     history_.clear();

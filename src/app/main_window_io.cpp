@@ -3,10 +3,8 @@
 #include "app/main_window.h"
 
 #include "app/page_bar.h"
-#include "document/page_state.h"
 #include "export/include_reader.h"
 #include "image/page_image.h"
-#include "palette/colour_model.h"
 #include "widgets/button_colour.h"
 
 #include <QFileInfo>
@@ -68,38 +66,21 @@ bool MainWindow::readIncludeDocument(const QString &path)
 {
     if (!confirmUnsavedChanges())
         return false;
-    Expected<IncludeReadResult> read = readIncludeFile(path);
-    if (!read) {
-        reportFailure(title(), QStringLiteral("PICデータを読み込めませんでした。"), read.failure());
+    const int shownPage = state_.currentPage;
+    const Expected<QStringList> notices = openIncludeFile(path, doc_, state_);
+    if (!notices) {
+        reportFailure(title(), QStringLiteral("PICデータを読み込めませんでした。"), notices.failure());
         return false;
     }
-    // What a project file holds, as an open takes it; grid and colour tables stay.
-    Document &from = read.value().doc;
-    doc_.FileVer = from.FileVer;
-    doc_.PixelData = std::move(from.PixelData);
-    doc_.MapData = std::move(from.MapData);
-    doc_.ColorMode = from.ColorMode;
-    doc_.Pal4 = from.Pal4;
-    doc_.Pal8 = from.Pal8;
-    doc_.Pal16 = from.Pal16;
-    doc_.ChrName = std::move(from.ChrName);
-    doc_.ChrSizeX = from.ChrSizeX;
-    doc_.ChrSizeY = from.ChrSizeY;
-    doc_.ChrPtnNum = from.ChrPtnNum;
-    doc_.ChrOutFlag = from.ChrOutFlag;
     // The save dialog proposes the include file's name as the project's.
     doc_.projectFileName = QFileInfo(path).completeBaseName() + QStringLiteral(".egd");
-
-    setButtonShade(pageBar_->pageButton(state_.currentPage), ButtonShade::Face);
-    state_.currentPage = 0;
-    resetPalettes(doc_, state_);
-    showPageTables(doc_, state_);
-    pageBar_->setStartCaptions(doc_.ChrName);
+    setButtonShade(pageBar_->pageButton(shownPage), ButtonShade::Face);
+    pageBar_->setStartCaptions(doc_.pages);
     showCurrentPage();
     history_.clearUnsaved();
     setCurrentFilePath({});
-    if (const QStringList &notices = read.value().notices; !notices.isEmpty())
-        messages_->inform(this, title(), notices.join(QLatin1Char('\n')));
+    if (!notices.value().isEmpty())
+        messages_->inform(this, title(), notices.value().join(QLatin1Char('\n')));
     return true;
 }
 

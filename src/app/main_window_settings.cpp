@@ -77,7 +77,7 @@ void MainWindow::sizeChosen(int index)
         return;
     history_.changeSetting(state_.currentPage,
                            index == 0 ? PageSetting::PatternWidth : PageSetting::PatternHeight, *size);
-    (index == 0 ? doc_.currentPatternWidth : doc_.currentPatternHeight) = *size;
+    (index == 0 ? state_.currentPatternWidth : state_.currentPatternHeight) = *size;
     redraw(true);
 }
 
@@ -91,11 +91,11 @@ void MainWindow::numberBoxEdited(int index)
             = value >= 0 && value <= maximum ? toInt16(value) : std::nullopt;
         if (!accepted) {
             // Runs this handler again with the last accepted value.
-            box->setText(signedText(doc_.lastGridValue[index]));
+            box->setText(signedText(state_.lastGridValue[index]));
         } else {
-            (index == 0 ? doc_.GridX : doc_.GridY) = *accepted;
+            (index == 0 ? state_.gridIntervalX : state_.gridIntervalY) = *accepted;
             spinBar(index)->setValue(maximum - *accepted);
-            doc_.lastGridValue[index] = *accepted;
+            state_.lastGridValue[index] = *accepted;
         }
     } else if (index == SettingsPanel::kPatternCountBox) {
         QLineEdit *box = numberBox(index);
@@ -118,9 +118,9 @@ void MainWindow::spinBarMoved(int index)
     box->setText(QString::number(spinMaximum(index) - spinBar(index)->value()));
     const int16_t value = boxValue(box).value_or(0);
     if (index == 0)
-        doc_.GridX = value;
+        state_.gridIntervalX = value;
     else if (index == 1)
-        doc_.GridY = value;
+        state_.gridIntervalY = value;
     else
         history_.changeSetting(state_.currentPage, PageSetting::PatternCount, value);
     redraw(false);

@@ -38,10 +38,10 @@ PageBar::PageBar(QWidget *parent) : QGroupBox(QStringLiteral("CHR"), parent)
     setFixedSize(kButtonWidth + 2, top + kButtonHeight * kPageCount + 2);
 }
 
-void PageBar::setStartCaptions(const std::array<QString, kPageCount> &names)
+void PageBar::setStartCaptions(const std::array<Page, kPageCount> &pages)
 {
     for (int p = 0; p < kPageCount; ++p)
-        buttons_[p]->setText(names[p].left(kStartCaptionLength));
+        buttons_[p]->setText(pages[p].name.left(kStartCaptionLength));
 }
 
 void PageBar::highlight(int page)

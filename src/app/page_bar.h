@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/cell_store.h"
+#include "document/page.h"
 
 #include <QGroupBox>
 #include <QString>
@@ -21,7 +22,7 @@ public:
     QPushButton *pageButton(int page) const { return buttons_.at(page); }
 
     // Start-up captions: a page's name, cut to its first 8 characters.
-    void setStartCaptions(const std::array<QString, kPageCount> &names);
+    void setStartCaptions(const std::array<Page, kPageCount> &pages);
     // Highlights the current page's button; the others keep their colour.
     void highlight(int page);
 

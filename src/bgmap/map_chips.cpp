@@ -45,9 +45,9 @@ void drawChipList(const Document &doc, const EditorState &state, const ChipPaint
 
 void drawChosenChip(const Document &doc, const EditorState &state, const ChipPainter &paint)
 {
-    const ChipCells cells = chipCells(doc, state.currentPage, doc.chosenMapChip);
+    const ChipCells cells = chipCells(doc, state.currentPage, state.chosenMapChip);
     if (paint)
-        paint(MapSurface::ChosenChip, 0, doc.chosenMapChip, cells);
+        paint(MapSurface::ChosenChip, 0, state.chosenMapChip, cells);
 }
 
 } // namespace vesk4

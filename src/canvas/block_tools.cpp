@@ -1,6 +1,7 @@
 #include "canvas/block_tools.h"
 
 #include "canvas/mouse_buttons.h"
+#include "palette/colour_model.h"
 
 #include <algorithm>
 #include <cmath>
@@ -54,14 +55,13 @@ void fillBox(QImage &image, int left, int top, int width, int height, QRgb colou
 
 } // namespace
 
-QRgb blockCellColour(const Document &doc, int value)
+QRgb blockCellColour(int value)
 {
     // Half intensity for level 0, full for any other level: the block stands out from the greys of
     // the canvas whatever it holds.
     const auto channel = [](int level) { return std::clamp((level + 1) * 128, 0, 255); };
-    return qRgb(channel(doc.LevelRG[std::size_t((value & 0xE0) / 32)]),
-                channel(doc.LevelRG[std::size_t((value & 0x1C) / 4)]),
-                channel(doc.LevelB[std::size_t(value & 3)]));
+    return qRgb(channel(kLevelRG[std::size_t((value & 0xE0) / 32)]),
+                channel(kLevelRG[std::size_t((value & 0x1C) / 4)]), channel(kLevelB[std::size_t(value & 3)]));
 }
 
 BlockTools::BlockTools(Document &doc, EditorState &state, CanvasRenderer &renderer)
@@ -85,23 +85,23 @@ Refresh BlockTools::repaintCanvas()
 
 ToolOutcome BlockTools::press(const ToolPointer &at, int button)
 {
-    if (state_.toolMode == kToolRange)
+    if (state_.toolMode == ToolMode::Range)
         return {.refresh = rangeMouseDown(button, at.gridPoint)};
     return {};
 }
 
 ToolOutcome BlockTools::move(const ToolPointer &at, int buttons)
 {
-    if (state_.toolMode == kToolRange)
+    if (state_.toolMode == ToolMode::Range)
         return {.refresh = rangeMouseMove(buttons, at.gridPoint)};
-    if (state_.toolMode == kToolFloating)
+    if (state_.toolMode == ToolMode::Floating)
         return {.refresh = floatingMouseMove(buttons, at.viewCell)};
     return {};
 }
 
 ToolOutcome BlockTools::release(const ToolPointer &, int button)
 {
-    if (state_.toolMode == kToolRange)
+    if (state_.toolMode == ToolMode::Range)
         return {.refresh = rangeMouseUp(button)};
     return {};
 }
@@ -151,8 +151,9 @@ void BlockTools::captureRange(int xL, int yT, int xR, int yB)
     for (int y = yT; y <= yB; ++y)
         for (int x = xL; x <= xR; ++x)
             if (inCellStore(x - xL, y - yT))
-                doc_.blockBuffer(x - xL, y - yT) = doc_.PixelData.valueOr0(
-                    state_.currentPage, x + state_.scrollColumn, y + state_.scrollRow);
+                state_.blockBuffer.set(x - xL, y - yT,
+                                       doc_.PixelData.valueOr0(state_.currentPage, x + state_.scrollColumn,
+                                                               y + state_.scrollRow));
 }
 
 Refresh BlockTools::drawRangeOutline()
@@ -189,7 +190,7 @@ Refresh BlockTools::floatingMouseMove(int buttons, QPoint viewCell)
     Refresh refresh{.blockSurface = true};
     if (buttons == kRightButton) {
         // A right drag drops the block without pasting; after a move the source stays erased.
-        state_.toolMode = kToolRange;
+        state_.toolMode = ToolMode::Range;
         surface_.visible = false;
         tools_.setEnabled(ToolButtons::kCopy, ToolButtons::kErase, false);
         refresh.controls = true;
@@ -216,7 +217,7 @@ Refresh BlockTools::floatingBlockPressed(int button, double, double)
         refresh.thumbnail = true;
     }
     // Any click ends the block; a right or middle click drops it unpasted.
-    state_.toolMode = kToolRange;
+    state_.toolMode = ToolMode::Range;
     tools_.setShade(ToolButtons::kCopy, ToolButtons::kInvert, ButtonShade::Face);
     surface_.visible = false;
     tools_.setEnabled(ToolButtons::kCopy, ToolButtons::kInvert, false);
@@ -235,7 +236,7 @@ void BlockTools::placeSurface(int left, int top, int width, int height)
         surface_.image = QImage();
         if (surface_.width > 0 && surface_.height > 0) {
             surface_.image = QImage(surface_.width, surface_.height, QImage::Format_RGB32);
-            surface_.image.fill(blockCellColour(doc_, 0));
+            surface_.image.fill(blockCellColour(0));
         }
     }
 }
@@ -244,7 +245,7 @@ void BlockTools::paintBlockCell(int x, int y, int value)
 {
     if (!surface_.image.isNull())
         fillBox(surface_.image, x * state_.cellWidthPx, y * state_.cellHeightPx, state_.cellWidthPx,
-                state_.cellHeightPx, blockCellColour(doc_, value));
+                state_.cellHeightPx, blockCellColour(value));
 }
 
 Refresh BlockTools::paintBlock(BlockTransform transform)
@@ -254,7 +255,7 @@ Refresh BlockTools::paintBlock(BlockTransform transform)
     CellBlock block(width, height);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            block.at(x, y) = doc_.blockBuffer(x, y);
+            block.at(x, y) = std::as_const(state_.blockBuffer)(x, y);
     block = transformed(block, transform);
     if (transform == BlockTransform::TurnClockwise) {
         state_.blockWidthCells = int16_t(block.width);
@@ -264,7 +265,7 @@ Refresh BlockTools::paintBlock(BlockTransform transform)
                  block.height * state_.cellHeightPx);
     for (int y = 0; y < block.height; ++y)
         for (int x = 0; x < block.width; ++x) {
-            doc_.blockBuffer(x, y) = block.at(x, y);
+            state_.blockBuffer.set(x, y, block.at(x, y));
             paintBlockCell(x, y, block.at(x, y));
         }
     return Refresh{.blockSurface = true};
@@ -286,7 +287,8 @@ Refresh BlockTools::pasteBlock()
                 const int pageX = x + state_.scrollColumn;
                 const int pageY = y + state_.scrollRow;
                 if (inCellStore(x - x0, y - y0) && inCellStore(pageX, pageY))
-                    writeCell(doc_.PixelData, journal_, page, pageX, pageY, doc_.blockBuffer(x - x0, y - y0));
+                    writeCell(doc_.PixelData, journal_, page, pageX, pageY,
+                              std::as_const(state_.blockBuffer)(x - x0, y - y0));
             }
     }
     return repaintCanvas();

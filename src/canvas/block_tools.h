@@ -30,7 +30,7 @@ inline constexpr QRgb kRangeOutlineColour = qRgb(255, 0, 0);
 
 // The colour the floating block shows a cell value in: each channel (level + 1) x 128, at most 255,
 // with the red, green and blue levels of the value's RGB332 fields.
-QRgb blockCellColour(const Document &doc, int value);
+QRgb blockCellColour(int value);
 
 // The range and block tools of the canvas (toolMode 1 and 2), the tool buttons and the floating block,
 // working on the document, the editing state and the canvas images. Every handler returns what the

@@ -139,10 +139,11 @@ void CanvasRenderer::drawCells(const Document &doc, const EditorState &state)
 {
     if (canvas_.isNull())
         return;
+    const int page = state.currentPage;
+    const bool pageKnown = page >= 0 && page < kPageCount;
     const int cols = width_ / cellWidth_;
     const int rows = height_ / cellHeight_;
     const CellGreys greys = cellGreys(doc, state);
-    const int page = state.currentPage;
 
     // Every row of a swatch is the same grey, so row 0 of the strip stands for all of them: each
     // cell row is composed once in its first scanline and copied down.
@@ -164,6 +165,9 @@ void CanvasRenderer::drawCells(const Document &doc, const EditorState &state)
         QRgb *line = onCanvas ? lineOf(canvasBits, canvasBpl, y0) : nullptr;
         QRgb *thumbLine = onThumb ? lineOf(thumbBits, thumbBpl, ty0) : nullptr;
         const int pageY = state.scrollRow + i;
+        // The view lies on the sheet but for a few cells of its edge: read the sheet row straight.
+        const int16_t *sheetRow
+            = pageKnown && inSheet(0, pageY) ? doc.PixelData.sheetRow(page, pageY) : nullptr;
 
         for (int j = 0; j <= cols; ++j) {
             const int x0 = j * cellWidth_;
@@ -172,8 +176,12 @@ void CanvasRenderer::drawCells(const Document &doc, const EditorState &state)
             const bool cellOnThumb = onThumb && tx0 < thumbW;
             if (!cellOnCanvas && !cellOnThumb)
                 break;
-            const int c = greys.colour(
-                j, j < greys.greyFrom ? doc.PixelData.valueOr0(page, state.scrollColumn + j, pageY) : 0);
+            int v = 0;
+            if (j < greys.greyFrom) {
+                const int x = state.scrollColumn + j;
+                v = sheetRow && inSheet(x, pageY) ? sheetRow[x] : doc.PixelData.valueOr0(page, x, pageY);
+            }
+            const int c = greys.colour(j, v);
             if (cellOnCanvas)
                 std::memcpy(line + x0,
                             swatches + std::ptrdiff_t(cellWidth_) * swatchOf(greys.canvasColour(c)),
@@ -204,11 +212,11 @@ CanvasRenderer::CellGreys CanvasRenderer::cellGreys(const Document &doc, const E
     const bool pageKnown = page >= 0 && page < kPageCount;
     // View columns from greyFrom on show grey: no whole pattern reaches them. A width of 0 or less
     // (only from a project file) counts as no whole pattern at all.
-    const int patternW = pageKnown ? doc.ChrSizeX[std::size_t(page)] : 0;
+    const int patternW = pageKnown ? doc.pages[std::size_t(page)].patternWidth : 0;
     const int cols = width_ / cellWidth_;
     return CellGreys{.greyFrom = patternW >= 1 ? cols / patternW * patternW : 0,
-                     .twoColour = pageKnown && doc.ColorMode[std::size_t(page)] == kMode2,
-                     .palette = &doc.Pal16[0],
+                     .twoColour = pageKnown && doc.pages[std::size_t(page)].colourMode == kMode2,
+                     .palette = &doc.pages[0].pal16,
                      .rightColour = state.rightPenColour,
                      .rightAltColour = state.rightPenAltColour};
 }
@@ -256,36 +264,36 @@ void CanvasRenderer::drawCellsAs(const Document &doc, const EditorState &state,
     }
 }
 
-void CanvasRenderer::drawGrid(const Document &doc, const EditorState &state)
+void CanvasRenderer::drawGrid(const EditorState &state)
 {
     if (canvas_.isNull())
         return;
     int offX = 0;
     int offY = 0;
-    if (doc.GridX >= 1)
-        offX = floorMod(state.scrollColumn, doc.GridX) * cellWidth_;
-    if (doc.GridY >= 1)
-        offY = floorMod(state.scrollRow, doc.GridY) * cellHeight_;
+    if (state.gridIntervalX >= 1)
+        offX = floorMod(state.scrollColumn, state.gridIntervalX) * cellWidth_;
+    if (state.gridIntervalY >= 1)
+        offY = floorMod(state.scrollRow, state.gridIntervalY) * cellHeight_;
 
     // Each family over the ones before it: fine grid, grid, pattern boundaries.
-    if (doc.GridY >= 1)
+    if (state.gridIntervalY >= 1)
         drawRows(blue_.row, cellHeight_, offY, 0);
-    if (doc.GridX >= 1)
+    if (state.gridIntervalX >= 1)
         drawColumns(blue_.column, cellWidth_, offX, 0);
-    if (doc.GridY >= 1)
-        drawRows(black_.row, doc.GridY * cellHeight_, offY, 0);
-    if (doc.GridX >= 1)
-        drawColumns(black_.column, doc.GridX * cellWidth_, offX, 0);
+    if (state.gridIntervalY >= 1)
+        drawRows(black_.row, state.gridIntervalY * cellHeight_, offY, 0);
+    if (state.gridIntervalX >= 1)
+        drawColumns(black_.column, state.gridIntervalX * cellWidth_, offX, 0);
 
-    if (doc.currentPatternWidth >= 1)
-        offX = floorMod(state.scrollColumn, doc.currentPatternWidth) * cellWidth_;
-    if (doc.currentPatternHeight >= 1)
-        offY = floorMod(state.scrollRow, doc.currentPatternHeight) * cellHeight_;
+    if (state.currentPatternWidth >= 1)
+        offX = floorMod(state.scrollColumn, state.currentPatternWidth) * cellWidth_;
+    if (state.currentPatternHeight >= 1)
+        offY = floorMod(state.scrollRow, state.currentPatternHeight) * cellHeight_;
     // No pattern boundary at the view's own left and top edges: k starts at 1.
-    if (doc.currentPatternHeight >= 1)
-        drawRows(red_.row, doc.currentPatternHeight * cellHeight_, offY, 1);
-    if (doc.currentPatternWidth >= 1)
-        drawColumns(red_.column, doc.currentPatternWidth * cellWidth_, offX, 1);
+    if (state.currentPatternHeight >= 1)
+        drawRows(red_.row, state.currentPatternHeight * cellHeight_, offY, 1);
+    if (state.currentPatternWidth >= 1)
+        drawColumns(red_.column, state.currentPatternWidth * cellWidth_, offX, 1);
 }
 
 // Lines at y = k * step - offset for k = firstK, firstK + 1, ...; those above the top are clipped.

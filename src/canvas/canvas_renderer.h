@@ -26,12 +26,12 @@ public:
     void drawCellsAs(const Document &doc, const EditorState &state, const std::vector<QPoint> &cells,
                      int value);
     // Draws the six line families over the canvas; always right after drawCells.
-    void drawGrid(const Document &doc, const EditorState &state);
+    void drawGrid(const EditorState &state);
     // Both, the work of one refresh.
     void redraw(const Document &doc, const EditorState &state)
     {
         drawCells(doc, state);
-        drawGrid(doc, state);
+        drawGrid(state);
     }
 
     const QImage &canvas() const { return canvas_; } // the canvas's drawing area, 512 x 640

@@ -12,18 +12,18 @@ CanvasTools::CanvasTools(Document &doc, EditorState &state, CanvasRenderer &rend
 CanvasTool &CanvasTools::current()
 {
     switch (state_.toolMode) {
-    case kToolPen:
+    case ToolMode::Pen:
         return pen_;
-    case kToolRange:
-    case kToolFloating:
+    case ToolMode::Range:
+    case ToolMode::Floating:
         return block_;
-    case kToolLine:
+    case ToolMode::Line:
         return line_;
-    case kToolRectangle:
+    case ToolMode::Rectangle:
         return rectangle_;
-    case kToolFilledRectangle:
+    case ToolMode::FilledRectangle:
         return filledRectangle_;
-    case kToolFill:
+    case ToolMode::Fill:
         return fill_;
     default:
         return none_;

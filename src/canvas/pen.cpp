@@ -2,18 +2,19 @@
 
 #include "canvas/mouse_buttons.h"
 
+#include <optional>
+
 namespace vesk4 {
 
 namespace {
 
-// The cell under the pointer, or nullptr when the pointer lies beyond the store's margins.
-const int16_t *cellUnderPointer(const Document &doc, const EditorState &state)
+// The cell under the pointer, or nothing when the pointer lies beyond the store's margins.
+std::optional<int16_t> cellUnderPointer(const Document &doc, const EditorState &state)
 {
     if (state.currentPage < 0 || state.currentPage >= kPageCount
         || !inCellStore(state.pointerCellX, state.pointerCellY))
-        return nullptr;
-    return doc.PixelData.data()
-        + PagedCellStore::index(state.currentPage, state.pointerCellX, state.pointerCellY);
+        return std::nullopt;
+    return doc.PixelData(state.currentPage, state.pointerCellX, state.pointerCellY);
 }
 
 void writePointerCell(Document &doc, const EditorState &state, CellChanges *journal, int16_t value)
@@ -23,14 +24,14 @@ void writePointerCell(Document &doc, const EditorState &state, CellChanges *jour
 
 bool twoColourPage(const Document &doc, const EditorState &state)
 {
-    return doc.ColorMode[state.currentPage] == kMode2;
+    return doc.pages[state.currentPage].colourMode == kMode2;
 }
 
 } // namespace
 
 void penPress(Document &doc, EditorState &state, int button, CellChanges *journal)
 {
-    const int16_t *cell = cellUnderPointer(doc, state);
+    const std::optional<int16_t> cell = cellUnderPointer(doc, state);
     if (button == kLeftButton) {
         if (cell)
             writePointerCell(doc, state, journal, state.leftPenEntry);
@@ -50,7 +51,7 @@ void penPress(Document &doc, EditorState &state, int button, CellChanges *journa
 
 void penMove(Document &doc, EditorState &state, int buttons, CellChanges *journal)
 {
-    const int16_t *cell = cellUnderPointer(doc, state);
+    const std::optional<int16_t> cell = cellUnderPointer(doc, state);
     if (!cell)
         return;
     if (buttons == kLeftButton)

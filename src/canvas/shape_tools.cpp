@@ -64,7 +64,7 @@ ToolOutcome ShapeTool::press(const ToolPointer &at, int button)
     start_ = end_ = at.visibleCell;
     renderer_.drawCells(doc_, state_);
     renderer_.drawCellsAs(doc_, state_, shapeCells(), entry_);
-    renderer_.drawGrid(doc_, state_);
+    renderer_.drawGrid(state_);
     return {.refresh = kCanvasAndThumbnail};
 }
 
@@ -78,7 +78,7 @@ ToolOutcome ShapeTool::move(const ToolPointer &at, int buttons)
         return finish();
     renderer_.drawCells(doc_, state_);
     renderer_.drawCellsAs(doc_, state_, shapeCells(), entry_);
-    renderer_.drawGrid(doc_, state_);
+    renderer_.drawGrid(state_);
     return {.refresh = kCanvasAndThumbnail};
 }
 

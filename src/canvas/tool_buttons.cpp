@@ -13,17 +13,17 @@ constexpr std::array<const char *, ToolButtons::kLastButton + 1> kCaptions{
     "白黒", "",     "面消", "直線", "四角", "塗四角", "塗潰",
 };
 
-constexpr int16_t shapeToolMode(int index)
+constexpr ToolMode shapeToolMode(int index)
 {
     switch (index) {
     case ToolButtons::kLine:
-        return kToolLine;
+        return ToolMode::Line;
     case ToolButtons::kRectangle:
-        return kToolRectangle;
+        return ToolMode::Rectangle;
     case ToolButtons::kFilledRectangle:
-        return kToolFilledRectangle;
+        return ToolMode::FilledRectangle;
     default:
-        return kToolFill;
+        return ToolMode::Fill;
     }
 }
 
@@ -86,7 +86,7 @@ Refresh BlockTools::toolButtonClicked(int index)
 
 Refresh BlockTools::penClicked()
 {
-    state_.toolMode = kToolPen;
+    state_.toolMode = ToolMode::Pen;
     tools_.setShade(ToolButtons::kPen, ToolButtons::kPen, ButtonShade::Active);
     tools_.setShade(ToolButtons::kRange, ToolButtons::kInvert, ButtonShade::Face);
     tools_.setShade(ToolButtons::kLine, ToolButtons::kFill, ButtonShade::Face);
@@ -115,7 +115,7 @@ Refresh BlockTools::shapeClicked(int index)
 
 Refresh BlockTools::rangeClicked()
 {
-    state_.toolMode = kToolRange;
+    state_.toolMode = ToolMode::Range;
     tools_.setShade(ToolButtons::kRange, ToolButtons::kRange, ButtonShade::Active);
     tools_.setShade(ToolButtons::kPen, ToolButtons::kPen, ButtonShade::Face);
     tools_.setShade(ToolButtons::kLine, ToolButtons::kFill, ButtonShade::Face);
@@ -136,7 +136,7 @@ Refresh BlockTools::copyOrMoveClicked(int index)
     // A second copy or move needs a new range.
     tools_.setEnabled(ToolButtons::kCopy, ToolButtons::kErase, false);
     tools_.setEnabled(ToolButtons::kTurn, ToolButtons::kInvert, true);
-    state_.toolMode = kToolFloating;
+    state_.toolMode = ToolMode::Floating;
     tools_.canvasPointer = CanvasPointer::Cross;
     Refresh refresh{.controls = true};
     if (state_.rangeSurface != 0)
@@ -182,9 +182,9 @@ Refresh BlockTools::transformClicked(int index)
 Refresh BlockTools::mapSwitchClicked()
 {
     ToolButton &mapButton = tools_.toolButton(ToolButtons::kMapButton);
-    if (state_.toolMode == kToolMap) {
-        state_.toolMode = kToolPen;
-        doc_.chosenMapChip = 0;
+    if (state_.toolMode == ToolMode::Map) {
+        state_.toolMode = ToolMode::Pen;
+        state_.chosenMapChip = 0;
         tools_.canvasShown = true;
         mapButton.shade = ButtonShade::Face;
         mapButton.caption = QStringLiteral("Map");
@@ -199,7 +199,7 @@ Refresh BlockTools::mapSwitchClicked()
         return Refresh{.canvas = true, .thumbnail = true, .blockSurface = true, .controls = true};
     }
 
-    state_.toolMode = kToolMap;
+    state_.toolMode = ToolMode::Map;
     tools_.canvasShown = false;
     mapButton.shade = ButtonShade::Active;
     mapButton.caption = QStringLiteral("Chr");

@@ -74,7 +74,7 @@ int runRender(const QStringList &positional, const QStringList &options, QTextSt
 {
     Opened opened;
     startDocument(opened.doc, opened.state);
-    const int scrollMaximum = canvasScrollMaximum(opened.doc, opened.state);
+    const int scrollMaximum = canvasScrollMaximum(opened.state);
 
     const std::optional<int> page
         = intOption(options, QStringLiteral("--page"), 0, 0, kLastCharacterPage, err);
@@ -117,7 +117,7 @@ int runCheck(const QStringList &positional, const QStringList &, QTextStream &ou
 
     int flagged = 0;
     for (int p = 0; p <= kLastCharacterPage; ++p)
-        flagged += content.value().pages[p].ChrOutFlag == 1;
+        flagged += content.value().pages[p].outputFlag == 1;
     out << positional[0] << ": reads; format number " << content.value().FileVer
         << (content.value().FileVer == 1 ? ", with map block" : ", no map block") << ", " << flagged
         << " page(s) flagged for output" << Qt::endl;

@@ -3,15 +3,13 @@
 #include "cli/cli.h"
 #include "cli/cli_command.h"
 
-#include "document/page_state.h"
 #include "export/include_check.h"
 #include "export/include_export.h"
 #include "export/include_reader.h"
 #include "files/project_file.h"
 #include "files/project_text.h"
 #include "files/sjis_text.h"
-
-#include <QFile>
+#include "files/whole_file.h"
 
 namespace vesk4 {
 
@@ -19,29 +17,25 @@ namespace {
 
 int runFromInc(const QStringList &positional, const QStringList &, QTextStream &out, QTextStream &err)
 {
-    const Expected<IncludeReadResult> read = readIncludeFile(positional[0]);
+    Expected<IncludeReadResult> read = readIncludeFile(positional[0]);
     if (!read)
         return fail(err, positional[0], read.failure());
     for (const QString &notice : read.value().notices)
         err << "vesk4: " << positional[0] << ": note: " << notice << Qt::endl;
-    if (Status saved = saveProject(read.value().doc, positional[1]); !saved)
+    // The project file keeps what the include file held, page 0's palette lines included.
+    if (Status saved = saveProject(storedDocument(std::move(read.value().content)), positional[1]); !saved)
         return fail(err, positional[1], saved.failure());
     out << "wrote " << positional[1] << Qt::endl;
     return kExitOk;
 }
 
-// What the project file holds, on the tables of a new project, without what opening it in the
-// editor changes (palettes reset, a pattern count above 99 shown as 0).
+// What the project file holds, without what opening it in the editor changes.
 Expected<Document> projectAsStored(const QString &path)
 {
     Expected<ProjectContent> content = readProjectFile(path);
     if (!content)
         return content.failure();
-    Document doc;
-    EditorState state;
-    startDocument(doc, state);
-    applyProjectContent(doc, std::move(content.value()));
-    return doc;
+    return storedDocument(std::move(content.value()));
 }
 
 int runShow(const QStringList &positional, const QStringList &options, QTextStream &out, QTextStream &err)
@@ -91,11 +85,11 @@ int checkExport(const Document &doc, const QString &includePath, QTextStream &ou
     const Expected<QByteArray> expected = includeFileBytes(doc);
     if (!expected)
         return fail(err, includePath, expected.failure());
-    QFile file(includePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(err, includePath, Failure{QStringLiteral("Cannot read it: %1").arg(file.errorString())});
-    const QByteArray actual = file.readAll();
-    const std::optional<IncludeDifference> difference = firstIncludeDifference(doc, expected.value(), actual);
+    const Expected<QByteArray> actual = readWholeFile(includePath, kMaxIncludeFileBytes);
+    if (!actual)
+        return fail(err, includePath, actual.failure());
+    const std::optional<IncludeDifference> difference
+        = firstIncludeDifference(doc, expected.value(), actual.value());
     if (!difference) {
         out << includePath << ": current" << Qt::endl;
         return kExitOk;

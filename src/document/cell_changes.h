@@ -26,11 +26,11 @@ public:
     // Writes value into the cell and notes the change.
     void write(PagedCellStore &cells, int page, int x, int y, int16_t value)
     {
-        int16_t &cell = cells(page, x, y);
-        if (cell == value)
+        const int16_t before = std::as_const(cells)(page, x, y);
+        if (before == value)
             return;
-        changes_.push_back({int16_t(page), int16_t(x), int16_t(y), cell, value});
-        cell = value;
+        changes_.push_back({int16_t(page), int16_t(x), int16_t(y), before, value});
+        cells(page, x, y) = value;
     }
 
     bool empty() const { return changes_.empty(); }
@@ -48,20 +48,20 @@ inline void writeCell(PagedCellStore &cells, CellChanges *journal, int page, int
     if (journal)
         journal->write(cells, page, x, y, value);
     else
-        cells(page, x, y) = value;
+        cells.set(page, x, y, value);
 }
 
 // Puts the cells back as they were before the changes (undo) or as they were after them (redo).
 inline void restoreBefore(PagedCellStore &cells, const std::vector<CellChange> &changes)
 {
     for (auto it = changes.rbegin(); it != changes.rend(); ++it)
-        cells(it->page, it->x, it->y) = it->before;
+        cells.set(it->page, it->x, it->y, it->before);
 }
 
 inline void restoreAfter(PagedCellStore &cells, const std::vector<CellChange> &changes)
 {
     for (const CellChange &c : changes)
-        cells(c.page, c.x, c.y) = c.after;
+        cells.set(c.page, c.x, c.y, c.after);
 }
 
 } // namespace vesk4

@@ -14,15 +14,15 @@ template <class D> auto &numberSetting(D &doc, int page, PageSetting setting)
 {
     switch (setting) {
     case PageSetting::PatternWidth:
-        return doc.ChrSizeX[page];
+        return doc.pages[page].patternWidth;
     case PageSetting::PatternHeight:
-        return doc.ChrSizeY[page];
+        return doc.pages[page].patternHeight;
     case PageSetting::PatternCount:
-        return doc.ChrPtnNum[page];
+        return doc.pages[page].patternCount;
     case PageSetting::OutputFlag:
-        return doc.ChrOutFlag[page];
+        return doc.pages[page].outputFlag;
     default:
-        return doc.ColorMode[page];
+        return doc.pages[page].colourMode;
     }
 }
 
@@ -126,14 +126,14 @@ private:
 SettingValue pageSetting(const Document &doc, int page, PageSetting setting)
 {
     if (setting == PageSetting::Name)
-        return doc.ChrName[page];
+        return doc.pages[page].name;
     return numberSetting(doc, page, setting);
 }
 
 void setPageSetting(Document &doc, int page, PageSetting setting, const SettingValue &value)
 {
     if (setting == PageSetting::Name)
-        doc.ChrName[page] = std::get<QString>(value);
+        doc.pages[page].name = std::get<QString>(value);
     else
         numberSetting(doc, page, setting) = std::get<int16_t>(value);
 }

@@ -1,17 +1,17 @@
 #include "document/page_state.h"
 
+#include "document/palette_rows.h"
 #include "document/start_values.h"
-#include "palette/colour_model.h"
 
 namespace vesk4 {
 
 void showPageTables(Document &doc, EditorState &state)
 {
     const int p = state.currentPage;
-    doc.currentPatternWidth = doc.ChrSizeX[p];
-    doc.currentPatternHeight = doc.ChrSizeY[p];
-    if (doc.ChrPtnNum[p] > kMaxPatternCount)
-        doc.ChrPtnNum[p] = 0;
+    state.currentPatternWidth = doc.pages[p].patternWidth;
+    state.currentPatternHeight = doc.pages[p].patternHeight;
+    if (doc.pages[p].patternCount > kMaxPatternCount)
+        doc.pages[p].patternCount = 0;
     takePenColours(doc, state);
 }
 

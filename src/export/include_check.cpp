@@ -21,7 +21,7 @@ QList<QByteArrayView> splitLines(QByteArrayView text)
 
 QString pageName(const Document &doc, int page)
 {
-    return QStringLiteral("page %1 \"%2\"").arg(page).arg(doc.ChrName[page]);
+    return QStringLiteral("page %1 \"%2\"").arg(page).arg(doc.pages[page].name);
 }
 
 // What the export writes at line index i (from 0) of its lines: the banner, declarations and
@@ -47,7 +47,7 @@ QString placeOf(const Document &doc, const QList<QByteArrayView> &lines, int i)
         if (lines[k] == "\r\n") {
             do
                 ++page;
-            while (page < kLastCharacterPage && doc.ChrOutFlag[page] != 1);
+            while (page < kLastCharacterPage && doc.pages[page].outputFlag != 1);
             pattern = -1;
         } else if (page >= 0 && lines[k].startsWith(";PTN ")) {
             ++pattern;

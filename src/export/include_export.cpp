@@ -1,5 +1,7 @@
 #include "export/include_export.h"
 
+#include "export/include_layout.h"
+
 #include "files/sjis_text.h"
 #include "files/whole_file.h"
 #include "palette/colour_model.h"
@@ -70,94 +72,67 @@ void endLine(QByteArray &out)
 
 constexpr char kDataLineStart[] = "   .byte  ";
 
-// How a page's patterns lie on its plane and become items.
+// A flagged page as the export writes it.
 struct PagePlan {
     int page;
-    int mode; // the page's ColorMode
-    int64_t width;
-    int64_t height;
+    IncludeLayout layout;
     int64_t patterns; // 0 for a negative count
-    int64_t bandWidth;
-    int64_t rowStep; // 1, or 8 where one item covers eight rows
-    int64_t cellsPerItem;
     int64_t maxItemChars; // longest item with its separator
+    Pal4Row pal4; // the row "4色" cells are indexed through
     QByteArray name;
 };
-
-bool bandsOf64(int mode)
-{
-    return mode == kMode256 || mode == kMode16 || mode == kMode4;
-}
-
-int64_t rowsTaken(const PagePlan &plan)
-{
-    return plan.height > 0 ? (plan.height + plan.rowStep - 1) / plan.rowStep : 0;
-}
-
-int64_t itemsPerRow(const PagePlan &plan)
-{
-    return (plan.width + plan.cellsPerItem - 1) / plan.cellsPerItem;
-}
 
 QString pageText(int page, const QString &name)
 {
     return QStringLiteral("page %1 \"%2\"").arg(page).arg(name);
 }
 
+// The longest text an item can take with its separator, from the widest value it can hold.
+int64_t maxItemChars(const IncludeLayout &layout)
+{
+    switch (layout.itemWidth * layout.itemHeight) {
+    case 1:
+        return 7; // 0xFFFF,
+    case 2:
+        return 11; // 0xFFFF0000,
+    default:
+        return layout.maskBytes ? 10 : 5; // 0xFF,0xFF,
+    }
+}
+
 Expected<PagePlan> planPage(const Document &doc, int page)
 {
-    PagePlan plan;
-    plan.page = page;
-    plan.mode = doc.ColorMode[page];
-    plan.width = doc.ChrSizeX[page];
-    plan.height = doc.ChrSizeY[page];
-    plan.patterns = std::max<int64_t>(doc.ChrPtnNum[page], 0);
-
-    const bool wide = bandsOf64(plan.mode);
-    if (plan.width < 1 || (!wide && plan.width > kSheetWidth)) {
+    const int64_t width = doc.pages[page].patternWidth;
+    const int64_t height = doc.pages[page].patternHeight;
+    const std::optional<IncludeLayout> layout = includeLayout(doc.pages[page].colourMode, width, height);
+    if (!layout) {
         // One arg() call for all places, so a name holding "%2" is not taken for one.
         return Failure{QStringLiteral("Cannot export %1: patterns of %2 x %3 cells cannot be laid out "
                                       "(the width must be at least 1, and at most %4 in the two-colour "
                                       "modes).")
-                           .arg(pageText(page, doc.ChrName[page]), QString::number(plan.width),
-                                QString::number(plan.height), QString::number(kSheetWidth))};
+                           .arg(pageText(page, doc.pages[page].name), QString::number(width),
+                                QString::number(height), QString::number(kSheetWidth))};
     }
-    plan.bandWidth = wide ? kSheetWidth : (kSheetWidth / plan.width) * plan.width;
-
-    switch (plan.mode) {
-    case kMode256:
-        plan.rowStep = 1, plan.cellsPerItem = 1, plan.maxItemChars = 7; // 0xFFFF,
-        break;
-    case kMode16:
-        plan.rowStep = 1, plan.cellsPerItem = 2, plan.maxItemChars = 11; // 0xFFFF0000,
-        break;
-    case kMode4:
-        plan.rowStep = 1, plan.cellsPerItem = 4, plan.maxItemChars = 5; // 0xFF,
-        break;
-    case kMode2:
-        plan.rowStep = 8, plan.cellsPerItem = 1, plan.maxItemChars = 5;
-        break;
-    default:
-        plan.rowStep = 8, plan.cellsPerItem = 1, plan.maxItemChars = 10; // 0xFF,0xFF,
-        break;
-    }
-
-    const EncodedText name = toCp932(doc.ChrName[page]);
+    const EncodedText name = toCp932(doc.pages[page].name);
     if (!name.ok) {
         return Failure{QStringLiteral("Cannot export %1: its name has characters that code page 932 "
                                       "cannot hold.")
-                           .arg(pageText(page, doc.ChrName[page]))};
+                           .arg(pageText(page, doc.pages[page].name))};
     }
-    plan.name = name.bytes;
-    return plan;
+    return PagePlan{page,
+                    *layout,
+                    std::max<int64_t>(doc.pages[page].patternCount, 0),
+                    maxItemChars(*layout),
+                    doc.pages[page].pal4,
+                    name.bytes};
 }
 
 // The longest block the page can give; every factor is at most 32767 and there are at most four
 // of them, so the product stays within 64 bits.
 int64_t blockBound(const PagePlan &plan)
 {
-    const int64_t line = int64_t(sizeof kDataLineStart) + itemsPerRow(plan) * plan.maxItemChars + 2;
-    return 64 + 2 * plan.name.size() + plan.patterns * (16 + rowsTaken(plan) * line);
+    const int64_t line = int64_t(sizeof kDataLineStart) + plan.layout.itemsPerRow() * plan.maxItemChars + 2;
+    return 64 + 2 * plan.name.size() + plan.patterns * (16 + plan.layout.rowsPerPattern() * line);
 }
 
 // The cells of one page; cells outside the store count as 0.
@@ -165,7 +140,7 @@ class PageCells {
 public:
     PageCells(const PagedCellStore &store, int page) : store_(store), page_(page) { }
 
-    int at(int64_t x, int64_t y) const
+    int16_t at(int64_t x, int64_t y) const
     {
         if (x < kCellMin || x > kCellMax || y < kCellMin || y > kCellMax)
             return 0;
@@ -177,85 +152,64 @@ private:
     int page_;
 };
 
-void appendRow(QByteArray &out, const Document &doc, const PagePlan &plan, const PageCells &cells, int64_t x0,
-               int64_t y)
+void appendRow(QByteArray &out, const PagePlan &plan, const PageCells &cells, int64_t x0, int64_t y)
 {
+    const IncludeLayout &layout = plan.layout;
     out.append(kDataLineStart, sizeof kDataLineStart - 1);
     // A packed item that reaches past the pattern's right edge (a width that is no multiple of 2 or
     // 4) fills those places with 0, so a pattern never takes bits from its neighbour.
-    const int64_t xEnd = x0 + plan.width;
-    auto cellIn = [&](int64_t x) { return x < xEnd ? cells.at(x, y) : 0; };
-    for (int64_t x = x0; x < xEnd; x += plan.cellsPerItem) {
+    const int64_t xEnd = x0 + layout.width;
+    int16_t itemCells[8];
+    for (int64_t x = x0; x < xEnd; x += layout.itemWidth) {
         if (x != x0)
             out.append(',');
-        switch (plan.mode) {
-        case kMode256:
-            appendItem(out, cells.at(x, y));
-            break;
-        case kMode16:
-            appendItem(out, int64_t(cellIn(x)) + 16 * int64_t(cellIn(x + 1)));
-            break;
-        case kMode4: {
-            int64_t item = 0;
-            for (int k = 0; k < 4; ++k)
-                if (x + k < xEnd)
-                    item |= int64_t(paletteEntryOf(doc, kSearchPal4, plan.page, cells.at(x + k, y)))
-                        << (2 * k);
-            appendItem(out, item);
-            break;
+        const int inside = int(std::min<int64_t>(xEnd - x, layout.itemWidth));
+        if (layout.itemHeight > 1) {
+            for (int k = 0; k < layout.itemHeight; ++k)
+                itemCells[k] = cells.at(x, y + k);
+        } else {
+            for (int k = 0; k < inside; ++k)
+                itemCells[k] = cells.at(x + k, y);
         }
-        default: {
-            int mask = 0;
-            int colour = 0;
-            for (int k = 0; k < 8; ++k) {
-                const int v = cells.at(x, y + k);
-                if (v == 1)
-                    colour |= 1 << k;
-                if (v != 2)
-                    mask |= 1 << k;
-            }
-            if (plan.mode != kMode2) {
-                appendItem(out, mask);
-                out.append(',');
-            }
-            appendItem(out, colour);
-            break;
+        const PackedItem item = packItem(layout, itemCells, inside, plan.pal4);
+        if (layout.maskBytes) {
+            appendItem(out, item.mask);
+            out.append(',');
         }
-        }
+        appendItem(out, item.value);
     }
     endLine(out);
 }
 
 void appendBlock(QByteArray &out, const Document &doc, const PagePlan &plan)
 {
+    const IncludeLayout &layout = plan.layout;
     endLine(out);
     out.append('_').append(plan.name).append(':');
     endLine(out);
-    out.append(kDataLineStart).append(QByteArray::number(plan.width)).append("    ; chr sizeX");
+    out.append(kDataLineStart).append(QByteArray::number(layout.width)).append("    ; chr sizeX");
     endLine(out);
-    out.append(kDataLineStart).append(QByteArray::number(plan.height)).append("    ; chr sizeY");
+    out.append(kDataLineStart).append(QByteArray::number(layout.height)).append("    ; chr sizeY");
     endLine(out);
 
     const PageCells cells(doc.PixelData, plan.page);
     for (int64_t n = 0; n < plan.patterns; ++n) {
         out.append(";PTN ").append(QByteArray::number(n)).append(' ');
         endLine(out);
-        const int64_t p = n * plan.width;
-        const int64_t x0 = p % plan.bandWidth;
-        const int64_t y0 = p / plan.bandWidth * plan.height;
-        for (int64_t y = y0; y < y0 + plan.height; y += plan.rowStep)
-            appendRow(out, doc, plan, cells, x0, y);
+        const PatternOrigin origin = layout.origin(n);
+        for (int64_t y = origin.y; y < origin.y + layout.height; y += layout.itemHeight)
+            appendRow(out, plan, cells, origin.x, y);
     }
 }
 
 void appendPalette(QByteArray &out, const Document &doc)
 {
-    switch (doc.ColorMode[0]) {
+    switch (doc.pages[0].colourMode) {
     case kMode16:
         for (int k = 0; k < 16; ++k) {
-            const int number = doc.Pal16[0][k];
+            const int number = doc.pages[0].pal16[k];
             // A colour number outside the table (only from a hand-made file) has no colour: black.
-            const int rgb = number >= 0 && number < 256 ? doc.PalOrder[number] : 0;
+            const int rgb = number >= 0 && number < 256 ? kPalOrder[number] : 0;
             const Rgb332Levels l = rgb332Levels(rgb);
             const char digits[]
                 = {kHexDigits[l.r == 0 ? 0 : 2 * l.r + 1], kHexDigits[l.g == 0 ? 0 : 2 * l.g + 1],
@@ -268,7 +222,7 @@ void appendPalette(QByteArray &out, const Document &doc)
     case kMode4:
         for (int k = 0; k < 4; ++k) {
             out.append("   .byte  ");
-            appendItem(out, doc.Pal4[0][k]);
+            appendItem(out, doc.pages[0].pal4[k]);
             out.append("    ; palet4(").append(QByteArray::number(k)).append(')');
             endLine(out);
         }
@@ -308,7 +262,7 @@ Expected<QByteArray> includeFileBytes(const Document &doc)
     std::vector<PagePlan> plans;
     int64_t bound = 8192; // banner, palette and map lines
     for (int page = 0; page <= kLastCharacterPage; ++page) {
-        if (doc.ChrOutFlag[page] != 1)
+        if (doc.pages[page].outputFlag != 1)
             continue;
         Expected<PagePlan> plan = planPage(doc, page);
         if (!plan)
@@ -318,8 +272,8 @@ Expected<QByteArray> includeFileBytes(const Document &doc)
             const PagePlan &p = plan.value();
             return Failure{QStringLiteral("Cannot export %1: its %2 patterns of %3 x %4 cells would make "
                                           "the include file larger than %5 MiB.")
-                               .arg(pageText(page, doc.ChrName[page]), QString::number(p.patterns),
-                                    QString::number(p.width), QString::number(p.height),
+                               .arg(pageText(page, doc.pages[page].name), QString::number(p.patterns),
+                                    QString::number(p.layout.width), QString::number(p.layout.height),
                                     QString::number(kMaxOutputBytes >> 20))};
         }
         plans.push_back(std::move(plan.value()));

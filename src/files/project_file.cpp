@@ -1,12 +1,10 @@
 #include "files/project_file.h"
 
 #include "document/page_state.h"
+#include "document/palette_rows.h"
 #include "files/sjis_text.h"
 #include "files/whole_file.h"
 #include "palette/colour_model.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 #include <cstring>
 
@@ -14,8 +12,8 @@ namespace vesk4 {
 
 namespace {
 
-constexpr int kSheetCells = kSheetWidth * kSheetHeight;
-constexpr std::size_t kAllSheetCells = std::size_t(kPageCount) * kSheetCells;
+// ProjectContent keeps the sheets in the store's order, so a load moves them in whole.
+constexpr std::size_t kAllSheetCells = PagedCellStore::kSheetCellCount;
 
 // ---------------------------------------------------------------------------------------------
 // Writing
@@ -64,11 +62,10 @@ void appendSheets(QByteArray &out, const PagedCellStore &store)
     char line[kSheetRowBytes];
     for (int page = 0; page < kPageCount; ++page) {
         for (int y = 0; y < kSheetHeight; ++y) {
-            // x is the second-fastest index of the store: neighbouring cells of a row lie 32 apart.
-            const int16_t *cell = store.data() + PagedCellStore::index(page, 0, y);
+            const int16_t *cell = store.sheetRow(page, y);
             char *p = line;
-            for (int x = 0; x < kSheetWidth; ++x, cell += kPageCount)
-                p = putNumber(p, *cell);
+            for (int x = 0; x < kSheetWidth; ++x)
+                p = putNumber(p, cell[x]);
             *p++ = '\r';
             *p++ = '\n';
             out.append(line, p - line);
@@ -305,28 +302,28 @@ Status readSettings(FieldReader &reader, int page, PageSettings &s)
     const auto entry = [page](const char *row, int i) {
         return QStringLiteral("%1 entry %2 of page %3").arg(QLatin1String(row)).arg(i).arg(page);
     };
-    if (!reader.number(s.ColorMode))
+    if (!reader.number(s.colourMode))
         return reader.failure(field("colour mode"));
-    if (!reader.text(s.ChrName))
+    if (!reader.text(s.name))
         return reader.failure(field("name"));
-    if (!reader.number(s.ChrSizeX))
+    if (!reader.number(s.patternWidth))
         return reader.failure(field("pattern width"));
-    if (!reader.number(s.ChrSizeY))
+    if (!reader.number(s.patternHeight))
         return reader.failure(field("pattern height"));
-    if (!reader.number(s.ChrPtnNum))
+    if (!reader.number(s.patternCount))
         return reader.failure(field("pattern count"));
-    if (!reader.number(s.ChrOutFlag))
+    if (!reader.number(s.outputFlag))
         return reader.failure(field("output flag"));
-    for (int i = 0; i < int(s.Pal4.size()); ++i) {
-        if (!reader.number(s.Pal4[i]))
+    for (int i = 0; i < int(s.pal4.size()); ++i) {
+        if (!reader.number(s.pal4[i]))
             return reader.failure(entry("Pal4", i));
     }
-    for (int i = 0; i < int(s.Pal8.size()); ++i) {
-        if (!reader.number(s.Pal8[i]))
+    for (int i = 0; i < int(s.pal8.size()); ++i) {
+        if (!reader.number(s.pal8[i]))
             return reader.failure(entry("Pal8", i));
     }
-    for (int i = 0; i < int(s.Pal16.size()); ++i) {
-        if (!reader.number(s.Pal16[i]))
+    for (int i = 0; i < int(s.pal16.size()); ++i) {
+        if (!reader.number(s.pal16[i]))
             return reader.failure(entry("Pal16", i));
     }
     return {};
@@ -352,18 +349,6 @@ Expected<ProjectContent> parseProject(QByteArrayView data)
     return content;
 }
 
-void putSheets(PagedCellStore &store, const std::vector<int16_t> &cells)
-{
-    const int16_t *from = cells.data();
-    for (int page = 0; page < kPageCount; ++page) {
-        for (int y = 0; y < kSheetHeight; ++y) {
-            int16_t *to = &store(page, 0, y);
-            for (int x = 0; x < kSheetWidth; ++x, to += kPageCount)
-                *to = *from++;
-        }
-    }
-}
-
 } // namespace
 
 bool isStorablePageName(const QString &name)
@@ -377,20 +362,20 @@ Status writeProject(const Document &doc, QIODevice &out)
 {
     std::array<QByteArray, kPageCount> names;
     for (int page = 0; page < kPageCount; ++page) {
-        const QString problem = nameProblem(doc.ChrName[page]);
+        const QString problem = nameProblem(doc.pages[page].name);
         if (!problem.isEmpty()) {
             return Failure{
                 QStringLiteral("The name \"%1\" of page %2 cannot be stored in a project file: %3.")
-                    .arg(doc.ChrName[page])
+                    .arg(doc.pages[page].name)
                     .arg(page)
                     .arg(problem)};
         }
         bool ok = false;
-        names[page] = encodeCp932(doc.ChrName[page], &ok);
+        names[page] = encodeCp932(doc.pages[page].name, &ok);
         if (!ok) {
             return Failure{QStringLiteral("The name \"%1\" of page %2 holds a character that Shift-JIS "
                                           "(code page 932) cannot store.")
-                               .arg(doc.ChrName[page])
+                               .arg(doc.pages[page].name)
                                .arg(page)};
         }
     }
@@ -407,19 +392,19 @@ Status writeProject(const Document &doc, QIODevice &out)
     appendNumberLine(bytes, doc.FileVer);
     appendSheets(bytes, doc.PixelData);
     for (int page = 0; page < kPageCount; ++page) {
-        appendNumberLine(bytes, doc.ColorMode[page]);
+        appendNumberLine(bytes, doc.pages[page].colourMode);
         bytes.append(names[page]);
         bytes.append("\r\n", 2);
-        appendNumberLine(bytes, doc.ChrSizeX[page]);
-        appendNumberLine(bytes, doc.ChrSizeY[page]);
-        appendNumberLine(bytes, doc.ChrPtnNum[page]);
-        appendNumberLine(bytes, doc.ChrOutFlag[page]);
-        for (int16_t v : doc.Pal4[page])
+        appendNumberLine(bytes, doc.pages[page].patternWidth);
+        appendNumberLine(bytes, doc.pages[page].patternHeight);
+        appendNumberLine(bytes, doc.pages[page].patternCount);
+        appendNumberLine(bytes, doc.pages[page].outputFlag);
+        for (int16_t v : doc.pages[page].pal4)
             appendNumberLine(bytes, v);
-        for (int16_t v : doc.Pal8[page])
+        for (int16_t v : doc.pages[page].pal8)
             appendNumberLine(bytes, v);
         for (int i = 0; i < 16; ++i) // slot 16 is not part of the file
-            appendNumberLine(bytes, doc.Pal16[page][i]);
+            appendNumberLine(bytes, doc.pages[page].pal16[i]);
     }
     if (withMap)
         appendSheets(bytes, doc.MapData);
@@ -437,61 +422,56 @@ Status saveProject(const Document &doc, const QString &path)
 
 Expected<ProjectContent> readProject(QIODevice &in)
 {
-    const QString tooBig = QStringLiteral("The file is larger than %1 MB; it is no project file.")
-                               .arg(kMaxProjectFileBytes / kMebibyte);
-    if (!in.isReadable())
-        return Failure{QStringLiteral("The file is not open for reading.")};
-    if (!in.isSequential() && in.size() - in.pos() > kMaxProjectFileBytes)
-        return Failure{tooBig};
-
-    QByteArray data;
-    constexpr qint64 kChunk = kMebibyte;
-    if (!in.isSequential())
-        data.reserve(in.size() - in.pos() + kChunk);
-    for (;;) {
-        const qsizetype had = data.size();
-        data.resize(had + kChunk);
-        const qint64 got = in.read(data.data() + had, kChunk);
-        if (got < 0)
-            return Failure{QStringLiteral("Reading the file failed: %1").arg(in.errorString())};
-        data.resize(had + got);
-        if (data.size() > kMaxProjectFileBytes)
-            return Failure{tooBig};
-        if (got == 0)
-            break;
-    }
-    return parseProject(data);
+    const Expected<QByteArray> data = readWholeDevice(in, kMaxProjectFileBytes, QStringLiteral("The file"));
+    if (!data)
+        return data.failure();
+    return parseProject(data.value());
 }
 
 void applyProjectContent(Document &doc, ProjectContent &&content)
 {
     doc.FileVer = content.FileVer;
+    // The content's sheets are in the store's own order: they move in whole, the border stays.
     if (content.pixels.size() == kAllSheetCells)
-        putSheets(doc.PixelData, content.pixels);
+        doc.PixelData.replaceSheets(std::move(content.pixels));
     for (int page = 0; page < kPageCount; ++page) {
         PageSettings &s = content.pages[page];
-        doc.ColorMode[page] = s.ColorMode;
-        doc.ChrName[page] = std::move(s.ChrName);
-        doc.ChrSizeX[page] = s.ChrSizeX;
-        doc.ChrSizeY[page] = s.ChrSizeY;
-        doc.ChrPtnNum[page] = s.ChrPtnNum;
-        doc.ChrOutFlag[page] = s.ChrOutFlag;
-        doc.Pal4[page] = s.Pal4;
-        doc.Pal8[page] = s.Pal8;
-        std::copy(s.Pal16.begin(), s.Pal16.end(), doc.Pal16[page].begin());
+        doc.pages[page].colourMode = s.colourMode;
+        doc.pages[page].name = std::move(s.name);
+        doc.pages[page].patternWidth = s.patternWidth;
+        doc.pages[page].patternHeight = s.patternHeight;
+        doc.pages[page].patternCount = s.patternCount;
+        doc.pages[page].outputFlag = s.outputFlag;
+        doc.pages[page].pal4 = s.pal4;
+        doc.pages[page].pal8 = s.pal8;
+        std::copy(s.pal16.begin(), s.pal16.end(), doc.pages[page].pal16.begin());
     }
     if (content.FileVer == 1 && content.map.size() == kAllSheetCells)
-        putSheets(doc.MapData, content.map);
+        doc.MapData.replaceSheets(std::move(content.map));
 }
 
 Expected<ProjectContent> readProjectFile(const QString &path)
 {
-    if (QFileInfo(path).isDir())
-        return Failure{QStringLiteral("%1 is a folder, not a project file.").arg(shownPath(path))};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Failure{QStringLiteral("Cannot open %1: %2").arg(shownPath(path), file.errorString())};
-    return readProject(file);
+    const Expected<QByteArray> data = readWholeFile(path, kMaxProjectFileBytes);
+    if (!data)
+        return data.failure();
+    return parseProject(data.value());
+}
+
+Document storedDocument(ProjectContent &&content)
+{
+    Document doc;
+    EditorState state;
+    startDocument(doc, state);
+    applyProjectContent(doc, std::move(content));
+    return doc;
+}
+
+void loadProjectContent(Document &doc, EditorState &state, ProjectContent &&content)
+{
+    applyProjectContent(doc, std::move(content));
+    resetPalettes(doc, state);
+    showPageTables(doc, state);
 }
 
 Status openProject(const QString &path, Document &doc, EditorState &state)
@@ -499,10 +479,7 @@ Status openProject(const QString &path, Document &doc, EditorState &state)
     Expected<ProjectContent> content = readProjectFile(path);
     if (!content)
         return content.failure();
-
-    applyProjectContent(doc, std::move(content.value()));
-    resetPalettes(doc, state);
-    showPageTables(doc, state);
+    loadProjectContent(doc, state, std::move(content.value()));
     return {};
 }
 

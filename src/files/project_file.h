@@ -2,6 +2,7 @@
 
 #include "document/document.h"
 #include "document/editor_state.h"
+#include "document/palette_rows.h"
 #include "document/result.h"
 
 #include <QIODevice>
@@ -14,15 +15,15 @@ namespace vesk4 {
 
 // The settings of one page as the project file carries them.
 struct PageSettings {
-    int16_t ColorMode = 0;
-    QString ChrName;
-    int16_t ChrSizeX = 0;
-    int16_t ChrSizeY = 0;
-    int16_t ChrPtnNum = 0;
-    int16_t ChrOutFlag = 0;
-    std::array<int16_t, 4> Pal4{};
-    std::array<int16_t, 8> Pal8{};
-    std::array<int16_t, 16> Pal16{};
+    int16_t colourMode = 0;
+    QString name;
+    int16_t patternWidth = 0;
+    int16_t patternHeight = 0;
+    int16_t patternCount = 0;
+    int16_t outputFlag = 0;
+    std::array<int16_t, 4> pal4{};
+    std::array<int16_t, 8> pal8{};
+    std::array<int16_t, 16> pal16{}; // the file holds entries 0-15 only
 
     friend bool operator==(const PageSettings &, const PageSettings &) = default;
 };
@@ -66,9 +67,16 @@ Expected<ProjectContent> readProjectFile(const QString &path);
 // settings and palette rows, FileVer, and the map sheets when FileVer is 1.
 void applyProjectContent(Document &doc, ProjectContent &&content);
 
+// The content on the tables of a new project: what the file stores, without what opening it
+// changes (palettes reset, a pattern count above 99 shown as 0).
+Document storedDocument(ProjectContent &&content);
+
+// The steps that follow every open, of a project file or of an include file read back: put the
+// content into the document, reset the palettes (resetPalettes) and show the current page's tables.
+void loadProjectContent(Document &doc, EditorState &state, ProjectContent &&content);
+
 // The editor's Open and the command line's one load path: read the whole file, and only when it
-// read, put it into the document, reset the palettes (resetPalettes) and show the current page's tables.
-// A failed open leaves document and state exactly as they were.
+// read, load it (loadProjectContent). A failed open leaves document and state exactly as they were.
 Status openProject(const QString &path, Document &doc, EditorState &state);
 
 } // namespace vesk4

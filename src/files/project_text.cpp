@@ -47,13 +47,13 @@ QString quoted(const QString &name)
 QString settingsText(const Document &doc, int page)
 {
     return QStringLiteral("%1 mode %2 (%3) size %4x%5 patterns %6 output %7")
-        .arg(quoted(doc.ChrName[page]))
-        .arg(doc.ColorMode[page])
-        .arg(QLatin1String(modeText(doc.ColorMode[page])))
-        .arg(doc.ChrSizeX[page])
-        .arg(doc.ChrSizeY[page])
-        .arg(doc.ChrPtnNum[page])
-        .arg(doc.ChrOutFlag[page]);
+        .arg(quoted(doc.pages[page].name))
+        .arg(doc.pages[page].colourMode)
+        .arg(QLatin1String(modeText(doc.pages[page].colourMode)))
+        .arg(doc.pages[page].patternWidth)
+        .arg(doc.pages[page].patternHeight)
+        .arg(doc.pages[page].patternCount)
+        .arg(doc.pages[page].outputFlag);
 }
 
 QString rowText(const Document &doc, int page, int y)

@@ -23,7 +23,7 @@ constexpr int greyOfColourNumber(int c)
 // uses for every page; a value beyond the palette row gives 0.
 inline int colourNumberOfCell(const Document &doc, int v)
 {
-    return v >= 0 && v < kPal16Slots ? doc.Pal16[0][std::size_t(v)] : 0;
+    return v >= 0 && v < kPal16Slots ? doc.pages[0].pal16[std::size_t(v)] : 0;
 }
 
 // The greys of palette entries 0-15.

@@ -23,11 +23,12 @@ bool bandsOf64(int mode)
 // two-colour modes.
 Expected<QSize> patternCover(const Document &doc, int page)
 {
-    const int64_t width = doc.ChrSizeX[page];
-    const int64_t height = doc.ChrSizeY[page];
-    const int64_t count = doc.ChrPtnNum[page];
-    const int64_t band
-        = bandsOf64(doc.ColorMode[page]) ? kSheetWidth : kSheetWidth / std::max<int64_t>(width, 1) * width;
+    const int64_t width = doc.pages[page].patternWidth;
+    const int64_t height = doc.pages[page].patternHeight;
+    const int64_t count = doc.pages[page].patternCount;
+    const int64_t band = bandsOf64(doc.pages[page].colourMode)
+        ? kSheetWidth
+        : kSheetWidth / std::max<int64_t>(width, 1) * width;
     if (count < 1 || width < 1 || height < 1 || band < 1) {
         return Failure{
             QStringLiteral(
@@ -63,7 +64,7 @@ Expected<QImage> pageImage(const Document &doc, int page, const PageImageOptions
         cells = cover.value();
     }
 
-    const int mode = doc.ColorMode[page];
+    const int mode = doc.pages[page].colourMode;
     const bool withClear = mode == kMode2Ex;
     const int k = options.scale;
     QImage image(cells * k, withClear ? QImage::Format_ARGB32 : QImage::Format_RGB32);

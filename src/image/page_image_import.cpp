@@ -46,7 +46,7 @@ QRgb composedOverWhite(QRgb pixel)
 class EntryOfPixel {
 public:
     EntryOfPixel(const Document &doc, int page, int threshold)
-        : mode_(doc.ColorMode[page]), threshold_(threshold), greys_(paletteGreys(doc))
+        : mode_(doc.pages[page].colourMode), threshold_(threshold), greys_(paletteGreys(doc))
     {
     }
 

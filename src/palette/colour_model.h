@@ -1,8 +1,5 @@
 #pragma once
 
-#include "document/document.h"
-#include "document/editor_state.h"
-
 #include <QRgb>
 
 #include <array>
@@ -10,9 +7,37 @@
 
 namespace vesk4 {
 
+namespace detail {
+constexpr std::array<int16_t, 256> makePalOrder()
+{
+    constexpr int16_t colours[165] = {
+        0x00, 0x01, 0x02, 0x03, 0x04, 0x08, 0x0C, 0x10, 0x14, 0x18, 0x1C, 0x20, 0x40, 0x60, 0x80, 0xA0, //
+        0xC0, 0xE0, 0x24, 0x48, 0x6C, 0x90, 0xB4, 0xD8, 0xFC, 0x21, 0x41, 0x62, 0x82, 0xA3, 0xC3, 0xE3, //
+        0x05, 0x09, 0x0E, 0x12, 0x17, 0x1B, 0x1F, 0x25, 0x49, 0x6E, 0x92, 0xB7, 0xDB, 0xFF, 0x41, 0x44, //
+        0x49, 0x61, 0x61, 0x64, 0x65, 0x68, 0x69, 0x6D, 0x81, 0x84, 0x85, 0x88, 0x89, 0x8C, 0x8D, 0x91, //
+        0xA1, 0xA4, 0xA5, 0xA8, 0xA9, 0xAC, 0xAD, 0xB0, 0xB1, 0xB5, 0xC1, 0xC4, 0xC5, 0xC8, 0xC9, 0xCC, //
+        0xCD, 0xD0, 0xD1, 0xD4, 0xD5, 0xD9, 0xE1, 0xE4, 0xE5, 0xE8, 0xE9, 0xEC, 0xED, 0xF0, 0xF1, 0xF4, //
+        0xF5, 0xF8, 0xF9, 0xFD, 0x06, 0x22, 0x23, 0x26, 0x27, 0x43, 0x46, 0x47, 0x4B, 0x62, 0x66, 0x67, //
+        0x6A, 0x6B, 0x6E, 0x82, 0x83, 0x86, 0x87, 0x8A, 0x8B, 0x8E, 0x8F, 0x92, 0x93, 0xA2, 0xA3, 0xA6, //
+        0xA7, 0xAA, 0xAB, 0xAE, 0xAF, 0xB2, 0xB3, 0xB6, 0xB7, 0xC2, 0xC3, 0xC6, 0xC7, 0xCA, 0xCB, 0xCE, //
+        0xCF, 0xD2, 0xD3, 0xD6, 0xD7, 0xDA, 0xE2, 0xE3, 0xE6, 0xE7, 0xEA, 0xEB, 0xEE, 0xEF, 0xF2, 0xF3, //
+        0xF6, 0xF7, 0xFA, 0xFB, 0xFE,
+    };
+    std::array<int16_t, 256> table{};
+    for (int n = 0; n < 165; ++n)
+        table[n] = colours[n];
+    table[255] = 0x0FFF;
+    return table;
+}
+} // namespace detail
+
 // The fixed colour-number table: colour number -> RGB332 value. Numbers 165-254 hold 0 and 255
 // holds 0x0FFF, which every reader masks down to its low byte, white.
-const std::array<int16_t, 256> &palOrderList();
+inline constexpr std::array<int16_t, 256> kPalOrder = detail::makePalOrder();
+
+// Intensity 0-15 of a 3-bit red or green level and of a 2-bit blue level; the top level is 15.
+inline constexpr std::array<int16_t, 8> kLevelRG{0, 2, 4, 6, 8, 10, 12, 15};
+inline constexpr std::array<int16_t, 4> kLevelB{0, 4, 8, 15};
 
 // Levels of an RGB332 value; only its low byte counts.
 struct Rgb332Levels {
@@ -25,43 +50,21 @@ constexpr Rgb332Levels rgb332Levels(int value)
     return {(value & 0xE0) / 32, (value & 0x1C) / 4, value & 3};
 }
 
-// Screen colour of a colour number by the linear rule: levels of PalOrder(n) times 32, 32 and 64.
+// Screen colour of a colour number by the linear rule: levels of kPalOrder[n] times 32, 32 and 64.
 // A number outside 0-255 has no table entry and shows black.
-QRgb linearColour(const Document &doc, int colourNumber);
+QRgb linearColour(int colourNumber);
 
 // Screen colour of an RGB332 value by the level rule as the 4-colour palette swatches draw it:
 // (level + 1) x 16 per channel, at most 255.
-QRgb paletteSwatchLevelColour(const Document &doc, int rgb332);
+QRgb paletteSwatchLevelColour(int rgb332);
 
 // The same value as the left and right swatches draw it in 4-colour mode: level x 16.
-QRgb colourSwatchLevelColour(const Document &doc, int rgb332);
+QRgb colourSwatchLevelColour(int rgb332);
 
 // The canvas shows colour number n as the grey n.
 constexpr QRgb greyColour(int n)
 {
     return qRgb(n, n, n);
 }
-
-// Fixed colour numbers of the default 16-entry palette after the three pen colours.
-inline constexpr std::array<int16_t, 13> kPal16FixedDefaults{7,  8,  16, 17, 23, 24, 36,
-                                                             38, 79, 42, 43, 44, 45};
-inline constexpr std::array<int16_t, 4> kPal4Defaults{0, 3, 28, 224};
-
-// Resets the palettes of all 32 pages: Pal16 entries 0-15 to rightPenColour, leftPenColour, rightPenAltColour
-// and the fixed numbers, Pal4 to black, blue, green, red. Entry 16 of Pal16 is left alone.
-void resetPalettes(Document &doc, const EditorState &state);
-
-// Palette modes of paletteEntryOf.
-inline constexpr int kSearchPal16 = 1;
-inline constexpr int kSearchPal4 = 2;
-
-// The lowest entry of page page's Pal16 (paletteRow 1) or Pal4 (paletteRow 2) row that holds colourNumber;
-// 0 when none does or paletteRow is neither.
-int16_t paletteEntryOf(const Document &doc, int paletteRow, int page, int colourNumber);
-
-// The pen colours that the palette panel takes from the current page's palette rows for its colour
-// mode: the 16-colour row's entries 15 and 0, the 4-colour row's entries 3 and 0, or in the two
-// monochrome modes entries 1, 0 and 2. "256色" keeps the colours.
-void takePenColours(const Document &doc, EditorState &state);
 
 } // namespace vesk4

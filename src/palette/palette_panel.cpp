@@ -132,26 +132,26 @@ void PalettePanel::setNumbers(const EditorState &state)
     labels_[3]->setText(QString::number(state.rightPenColour));
 }
 
-void PalettePanel::showPenColours(const Document &doc, const EditorState &state)
+void PalettePanel::showPenColours(const EditorState &state)
 {
-    colourSwatches_[0]->fill(QColor(linearColour(doc, state.leftPenColour)));
-    colourSwatches_[1]->fill(QColor(linearColour(doc, state.rightPenColour)));
+    colourSwatches_[0]->fill(QColor(linearColour(state.leftPenColour)));
+    colourSwatches_[1]->fill(QColor(linearColour(state.rightPenColour)));
     setNumbers(state);
 }
 
 void PalettePanel::showPalette16(const Document &doc, const EditorState &state)
 {
     for (int k = 0; k < 16; ++k)
-        paletteSwatches_[k]->fill(QColor(linearColour(doc, doc.Pal16[0][k])));
-    showPenColours(doc, state);
+        paletteSwatches_[k]->fill(QColor(linearColour(doc.pages[0].pal16[k])));
+    showPenColours(state);
 }
 
 void PalettePanel::showPalette4(const Document &doc, const EditorState &state)
 {
     for (int k = 0; k < 4; ++k)
-        paletteSwatches_[k]->fill(QColor(paletteSwatchLevelColour(doc, doc.Pal4[state.currentPage][k])));
-    colourSwatches_[0]->fill(QColor(colourSwatchLevelColour(doc, state.leftPenColour)));
-    colourSwatches_[1]->fill(QColor(colourSwatchLevelColour(doc, state.rightPenColour)));
+        paletteSwatches_[k]->fill(QColor(paletteSwatchLevelColour(doc.pages[state.currentPage].pal4[k])));
+    colourSwatches_[0]->fill(QColor(colourSwatchLevelColour(state.leftPenColour)));
+    colourSwatches_[1]->fill(QColor(colourSwatchLevelColour(state.rightPenColour)));
     setNumbers(state);
 }
 

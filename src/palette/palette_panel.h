@@ -59,10 +59,10 @@ public:
     QButtonGroup *optionGroup() const { return optionGroup_; }
 
     // The left and right swatches by the linear rule, with their colour numbers.
-    void showPenColours(const Document &doc, const EditorState &state);
-    // The 16 palette swatches from Pal16 row 0 by the linear rule, then showPenColours.
+    void showPenColours(const EditorState &state);
+    // The 16 palette swatches from pal16 row 0 by the linear rule, then showPenColours.
     void showPalette16(const Document &doc, const EditorState &state);
-    // Palette swatches 0-3 from the page's Pal4 row and the left and right swatches of the RGB332
+    // Palette swatches 0-3 from the page's pal4 row and the left and right swatches of the RGB332
     // values leftPenColour and rightPenColour, by the level rules.
     void showPalette4(const Document &doc, const EditorState &state);
     // The monochrome swatches: black and near-white, with the colour numbers.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "canvas/button_shade.h"
+#include "widgets/button_shade.h"
 
 #include <QColor>
 

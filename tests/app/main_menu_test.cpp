@@ -57,7 +57,7 @@ protected:
     QString writeProject(const QString &name)
     {
         Document written = doc;
-        written.ChrName[0] = name;
+        written.pages[0].name = name;
         EXPECT_TRUE(saveProject(written, dir.filePath(name + QStringLiteral(".egd"))));
         return dir.filePath(name + QStringLiteral(".egd"));
     }
@@ -110,12 +110,12 @@ TEST_F(MainMenuTest, AToolKeyTypesIntoTheNameBoxThatHasTheFocus)
     name->setFocus();
     QTest::keyClick(name, Qt::Key_End);
     QTest::keyClicks(name, QStringLiteral("scp"));
-    EXPECT_EQ(doc.ChrName[0], QStringLiteral("Chr00scp"));
-    EXPECT_EQ(window.state().toolMode, kToolPen);
+    EXPECT_EQ(doc.pages[0].name, QStringLiteral("Chr00scp"));
+    EXPECT_EQ(window.state().toolMode, ToolMode::Pen);
 
     window.canvasView()->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_S);
-    EXPECT_EQ(window.state().toolMode, kToolRange);
+    EXPECT_EQ(window.state().toolMode, ToolMode::Range);
 }
 
 // Ctrl+S shows the save dialog for the start-up document, then writes the current file without it;
@@ -147,7 +147,7 @@ TEST_F(MainMenuTest, SaveWritesTheCurrentFileWithoutADialog)
     EXPECT_EQ(bytesOf(QStringLiteral("quick.egd")), bytesOf(QStringLiteral("again.egd")));
     EXPECT_NE(bytesOf(QStringLiteral("quick.egd")), first);
 
-    doc.ChrName[2] = QStringLiteral("a,b"); // a name the file cannot hold
+    doc.pages[2].name = QStringLiteral("a,b"); // a name the file cannot hold
     QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("保存できませんでした。\n")));
@@ -171,7 +171,7 @@ TEST_F(MainMenuTest, NewAndDropAskAboutUnsavedChangesAndStartAfresh)
     EXPECT_EQ(messages.askedToSave.size(), 2u);
     EXPECT_EQ(cell(0, 0), 1);
     drop(project);
-    EXPECT_EQ(QList<QString>({doc.ChrName[0], doc.projectFileName, window.windowTitle()}),
+    EXPECT_EQ(QList<QString>({doc.pages[0].name, doc.projectFileName, window.windowTitle()}),
               QList<QString>({"dropped", "dropped.egd", "dropped.egd[*] - " + title}));
     EXPECT_FALSE(window.isWindowModified());
     EXPECT_FALSE(window.undoStack().canUndo());
@@ -210,9 +210,9 @@ TEST_F(MainMenuTest, RecentFilesOpenTheirProjectOrDropAMissingOne)
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.shown[0].text.contains(QDir::toNativeSeparators(opened[1])));
     EXPECT_EQ(menu->recentFilesMenu()->actions().size(), 1);
-    EXPECT_EQ(doc.ChrName[0], QStringLiteral("p2"));
+    EXPECT_EQ(doc.pages[0].name, QStringLiteral("p2"));
     menu->recentFilesMenu()->actions().at(0)->trigger();
-    EXPECT_EQ(doc.ChrName[0], QStringLiteral("p&1"));
+    EXPECT_EQ(doc.pages[0].name, QStringLiteral("p&1"));
 }
 
 TEST_F(MainMenuTest, MenuTitlesAndAbout)
@@ -287,8 +287,9 @@ TEST_F(MainMenuTest, BrokenFilesLeaveTheDocumentAndAreReported)
 TEST_F(MainMenuTest, IncludeReadReplacesTheDocumentAfterAsking)
 {
     // Page 0: two 8 x 8 patterns side by side, the second with its bottom right cell set.
-    doc.ChrOutFlag[0] = 1;
-    doc.ChrPtnNum[0] = 2;
+    doc.pages[0].outputFlag = 1;
+    doc.pages[0].patternCount = 2;
+    doc.pages[0].name = QStringLiteral("Pics");
     cell(15, 7) = 1;
     const PagedCellStore written = doc.PixelData;
     ASSERT_TRUE(window.exportIncludeFile(dir.filePath(QStringLiteral("pics.inc"))));
@@ -305,6 +306,15 @@ TEST_F(MainMenuTest, IncludeReadReplacesTheDocumentAfterAsking)
     EXPECT_EQ(window.projectFileName(), QStringLiteral("pics.egd")); // what the save dialog proposes
     // Not a project file: the document counts as unsaved until it is saved.
     EXPECT_TRUE(window.isWindowModified());
+
+    // The page shown is page 0 with its cells: its button lit, its name, its set cell black on the
+    // canvas and the cell drawn on page 5 not there.
+    EXPECT_EQ(buttonBackground(pages->pageButton(0)), kLightGreen);
+    EXPECT_NE(buttonBackground(pages->pageButton(5)), kLightGreen);
+    EXPECT_EQ(settings->nameBox()->text(), QStringLiteral("Pics"));
+    const QImage shown = canvas->grab().toImage().copy(QRect(QPoint(1, 1), QSize(512, 640)));
+    EXPECT_EQ(shown.pixelColor(8 * 15 + 4, 10 * 7 + 5), QColor(0, 0, 0));
+    EXPECT_EQ(shown.pixelColor(8 * 3 + 4, 10 * 3 + 5), QColor(255, 255, 255));
 }
 
 TEST_F(MainMenuTest, EachAnswerToTheCloseQuestionDoesWhatItSays)

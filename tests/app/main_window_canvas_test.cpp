@@ -44,7 +44,7 @@ TEST_F(MainWindowBlock, ScrolledRangeCopiesAndPastesPageRowsBelowTheScroll)
         for (int x = 0; x < 3; ++x)
             EXPECT_EQ(cell(40 + x, 10 + y), (x + 12 + y) % 3) << x << "," << y; // page rows 10-12
     EXPECT_FALSE(block->isVisible());
-    EXPECT_EQ(window.state().toolMode, kToolRange);
+    EXPECT_EQ(window.state().toolMode, ToolMode::Range);
     EXPECT_EQ(window.undoStack().count(), 1);
 }
 
@@ -57,7 +57,7 @@ TEST_F(MainWindowBlock, UndoAndTheRightButtonTakeBackAFloatingBlock)
     clickTool(ToolButtons::kMove);
     QTest::keySequence(&window, QKeySequence::Undo);
     EXPECT_FALSE(block->isVisible());
-    EXPECT_EQ(window.state().toolMode, kToolRange);
+    EXPECT_EQ(window.state().toolMode, ToolMode::Range);
     EXPECT_EQ(cell(1, 0), 1);
 
     selectFromTopLeft(4, 2);
@@ -94,7 +94,7 @@ TEST_F(MainWindowBlock, TransformAndEraseButtonsReachTheBlockAndThePage)
     clickTool(ToolButtons::kTurn);
     EXPECT_EQ(block->size(), QSize(16, 30));
     clickTool(ToolButtons::kInvert); // entry 0 becomes 1, every other entry 0
-    EXPECT_EQ(QPoint(doc.blockBuffer(1, 0), doc.blockBuffer(1, 2)), QPoint(1, 0));
+    EXPECT_EQ(QPoint(state.blockBuffer(1, 0), state.blockBuffer(1, 2)), QPoint(1, 0));
 
     selectFromTopLeft(2, 2);
     clickTool(ToolButtons::kErase);
@@ -138,7 +138,7 @@ TEST_F(MainWindowPen, RightButtonWritesByColourModeAndCell)
     } cases[] = {{3, true, 2, 0},  {4, false, 0, 2}, {4, false, 2, 0},
                  {4, false, 1, 0}, {4, true, 1, 0},  {4, true, 2, 2}};
     for (const auto &c : cases) {
-        doc.ColorMode[0] = int16_t(c.mode);
+        doc.pages[0].colourMode = int16_t(c.mode);
         window.showCurrentPage();
         cell(0, 0) = c.before;
         if (c.drag)
@@ -196,13 +196,13 @@ TEST_F(MainWindowShapes, EachToolIsChosenByButtonMenuAndKey)
         int index;
         const char *caption;
         Qt::Key key;
-        int16_t mode;
+        ToolMode mode;
         int left; // pixels within the frame, as the buttons above
     } table[] = {
-        {ToolButtons::kLine, "直線", Qt::Key_L, kToolLine, 8},
-        {ToolButtons::kRectangle, "四角", Qt::Key_R, kToolRectangle, 40},
-        {ToolButtons::kFilledRectangle, "塗四角", Qt::Key_B, kToolFilledRectangle, 72},
-        {ToolButtons::kFill, "塗潰", Qt::Key_F, kToolFill, 104},
+        {ToolButtons::kLine, "直線", Qt::Key_L, ToolMode::Line, 8},
+        {ToolButtons::kRectangle, "四角", Qt::Key_R, ToolMode::Rectangle, 40},
+        {ToolButtons::kFilledRectangle, "塗四角", Qt::Key_B, ToolMode::FilledRectangle, 72},
+        {ToolButtons::kFill, "塗潰", Qt::Key_F, ToolMode::Fill, 104},
     };
     const QToolButton *turn = tools->toolButton(ToolButtons::kTurn);
     for (const auto &t : table) {

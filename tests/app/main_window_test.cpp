@@ -58,8 +58,9 @@ protected:
     // What the page stores, and the pattern size of the page shown.
     QList<int> stored(int page) const
     {
-        return {doc.ChrSizeX[page],  doc.ChrSizeY[page],      doc.ChrPtnNum[page],     doc.ChrOutFlag[page],
-                doc.ColorMode[page], doc.currentPatternWidth, doc.currentPatternHeight};
+        return {doc.pages[page].patternWidth, doc.pages[page].patternHeight, doc.pages[page].patternCount,
+                doc.pages[page].outputFlag,   doc.pages[page].colourMode,    state.currentPatternWidth,
+                state.currentPatternHeight};
     }
 
     GridPanel *grid = window.gridPanel();
@@ -190,7 +191,10 @@ TEST_F(MainWindowTest, NumberBoxesAndSpinBarsAcceptWhatFitsTheirLimits)
         else
             (c.input == Type ? typeOver : paste)(box, QString::fromUtf8(c.text));
         EXPECT_EQ(box->text(), QString::fromUtf8(c.shown));
-        EXPECT_EQ(c.box == 0 ? doc.GridX : c.box == 1 ? doc.GridY : doc.ChrPtnNum[0], c.stored);
+        EXPECT_EQ(c.box == 0       ? state.gridIntervalX
+                      : c.box == 1 ? state.gridIntervalY
+                                   : doc.pages[0].patternCount,
+                  c.stored);
         if (c.input != Bar) {
             EXPECT_EQ(bar->value(), isCount ? barBefore : barMaximum - c.stored);
         }
@@ -201,11 +205,11 @@ TEST_F(MainWindowTest, NameBoxNamesThePageAndItsButton)
 {
     clickPage(3);
     typeOver(settings->nameBox(), QStringLiteral("ABCDEFGHIJ"));
-    EXPECT_EQ(doc.ChrName[3], QStringLiteral("ABCDEFGHIJ"));
+    EXPECT_EQ(doc.pages[3].name, QStringLiteral("ABCDEFGHIJ"));
     EXPECT_EQ(pages->pageButton(3)->text(), QStringLiteral("ABCDEFG"));
     // What a project file cannot carry back is not taken.
     typeOver(settings->nameBox(), QStringLiteral(" a,b\"c"));
-    EXPECT_EQ(doc.ChrName[3], QStringLiteral("abc"));
+    EXPECT_EQ(doc.pages[3].name, QStringLiteral("abc"));
 }
 
 TEST_F(MainWindowTest, PageSwitchShowsEachPageWithItsOwnValuesAndKeepsTheRest)
@@ -230,7 +234,7 @@ TEST_F(MainWindowTest, PageSwitchShowsEachPageWithItsOwnValuesAndKeepsTheRest)
         EXPECT_EQ(stored(page),
                   page == 0 ? QList<int>({16, 24, 5, 1, 4, 16, 24}) : QList<int>({8, 8, 0, 0, 3, 8, 8}));
         // Scroll, grid and pens belong to no page.
-        EXPECT_EQ(QList<int>({window.state().scrollRow, doc.GridX, window.state().leftPenEntry,
+        EXPECT_EQ(QList<int>({window.state().scrollRow, state.gridIntervalX, window.state().leftPenEntry,
                               window.state().rightPenEntry}),
                   QList<int>({20, 4, 1, 0}));
     }
@@ -249,15 +253,15 @@ TEST_F(MainWindowTest, LoadedValuesOutsideTheListsAndBoxes)
     const QString longName(40000, QLatin1Char('N'));
     // Opened as a file from elsewhere.
     Document d = doc;
-    d.ChrOutFlag[0] = 1;
-    d.ChrSizeX[2] = 12;
-    d.ChrSizeY[2] = 10;
-    d.ChrPtnNum[2] = 150;
-    d.ChrName[2] = QStringLiteral("EIGHTCHR");
-    d.ChrOutFlag[2] = 5;
-    d.ColorMode[2] = 7;
-    d.ChrName[3] = longName;
-    d.ColorMode[1] = kMode16;
+    d.pages[0].outputFlag = 1;
+    d.pages[2].patternWidth = 12;
+    d.pages[2].patternHeight = 10;
+    d.pages[2].patternCount = 150;
+    d.pages[2].name = QStringLiteral("EIGHTCHR");
+    d.pages[2].outputFlag = 5;
+    d.pages[2].colourMode = 7;
+    d.pages[3].name = longName;
+    d.pages[1].colourMode = kMode16;
     ASSERT_TRUE(saveProject(d, dir.filePath(QStringLiteral("p.egd"))));
     ASSERT_TRUE(window.openProjectFile(dir.filePath(QStringLiteral("p.egd"))));
     EXPECT_EQ(pages->pageButton(2)->text(), QStringLiteral("EIGHTCHR")); // whole after a load
@@ -267,8 +271,8 @@ TEST_F(MainWindowTest, LoadedValuesOutsideTheListsAndBoxes)
     clickPage(3);
     EXPECT_EQ(settings->nameBox()->text().size(), longName.size());
     clickPage(0);
-    EXPECT_EQ(doc.ChrOutFlag[2], 5);
-    EXPECT_EQ(doc.ChrName[3].size(), longName.size());
+    EXPECT_EQ(doc.pages[2].outputFlag, 5);
+    EXPECT_EQ(doc.pages[3].name.size(), longName.size());
 
     // Choosing the item a list already shows stores it; a click on the box stores its flag.
     clickPage(2);
@@ -282,15 +286,14 @@ TEST_F(MainWindowTest, LoadedValuesOutsideTheListsAndBoxes)
     clickPage(1);
     QTest::mouseClick(palette->paletteSwatch(5), Qt::LeftButton);
     EXPECT_EQ(window.state().leftPenEntry, 5);
-    EXPECT_EQ(window.state().leftPenColour, doc.Pal16[1][5]);
-    EXPECT_EQ(palette->penLabel(6)->text(), QString::number(doc.Pal16[1][5]));
+    EXPECT_EQ(window.state().leftPenColour, doc.pages[1].pal16[5]);
+    EXPECT_EQ(palette->penLabel(6)->text(), QString::number(doc.pages[1].pal16[5]));
     QTest::mouseClick(palette->paletteSwatch(9), Qt::MiddleButton);
     EXPECT_EQ(window.state().rightPenEntry, 9);
-    EXPECT_EQ(palette->penLabel(7)->text(), QString::number(doc.Pal16[1][9]));
+    EXPECT_EQ(palette->penLabel(7)->text(), QString::number(doc.pages[1].pal16[9]));
     QTest::mouseClick(palette->paletteSwatch(3), Qt::LeftButton);
     QTest::mouseDClick(palette->paletteSwatch(3), Qt::LeftButton);
     EXPECT_EQ(window.state().leftPenEntry, 3);
-    EXPECT_EQ(doc.paletteEditing, 0);
     EXPECT_TRUE(canvas->isEnabled());
 }
 

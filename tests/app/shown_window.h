@@ -92,6 +92,7 @@ protected:
     ScriptedMessages messages;
     MainWindow window;
     Document &doc = window.document();
+    EditorState &state = window.state();
     PictureSurface *canvas = window.canvasView()->canvas();
     PageBar *pages = window.pageBar();
     ToolPanel *tools = window.toolPanel();

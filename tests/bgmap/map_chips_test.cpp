@@ -43,7 +43,7 @@ TEST(MapChips, RedrawsReadTheMapAndTheCurrentPage)
     doc.MapData(0, 3, 0) = 1;
     doc.MapData(0, 31, 31) = 300;
     doc.MapData(1, 0, 0) = 4; // another plane: not the map
-    doc.chosenMapChip = 1;
+    state.chosenMapChip = 1;
 
     std::vector<std::pair<int, int>> painted; // chip, its first cell
     std::vector<std::pair<MapSurface, int>> places;

@@ -85,7 +85,7 @@ TEST_F(BlockToolsTest, OnlyTheLeftButtonDragsARangeItsOutlineIsRedAndItsFarColum
     EXPECT_EQ(blockSize(), QSize(8, 8));
     for (int y = 0; y <= 9; ++y)
         for (int x = 0; x <= 9; ++x)
-            ASSERT_EQ(doc.blockBuffer(x, y), x < 9 && y < 9 ? 100 + x + 16 * y : 0) << x << "," << y;
+            ASSERT_EQ(state.blockBuffer(x, y), x < 9 && y < 9 ? 100 + x + 16 * y : 0) << x << "," << y;
 
     // Corners on the view's far edges: those two sides lie outside the drawing area.
     tools.press(toolPointer(state, 8 * 64 + 4, 10 * 64 + 4), kLeftButton);
@@ -148,9 +148,8 @@ TEST_F(BlockToolsTest, EveryDragDirectionCapturesTheBlockAndTheTransformsFollowT
         EXPECT_EQ(surface(), QRect(QPoint(0, 0), QSize(8 * t.size.width(), 10 * t.size.height())));
         for (int k = 0; k < int(t.cells.size()); ++k) {
             const int x = k % t.size.width(), y = k / t.size.width();
-            EXPECT_EQ(doc.blockBuffer(x, y), t.cells[std::size_t(k)]) << x << "," << y;
-            EXPECT_EQ(tools.floatingBlock().image.pixel(8 * x + 4, 10 * y + 5),
-                      blockCellColour(doc, t.cells[k]));
+            EXPECT_EQ(state.blockBuffer(x, y), t.cells[std::size_t(k)]) << x << "," << y;
+            EXPECT_EQ(tools.floatingBlock().image.pixel(8 * x + 4, 10 * y + 5), blockCellColour(t.cells[k]));
         }
     }
 }
@@ -162,7 +161,7 @@ TEST_F(BlockToolsTest, BlockColourChannelsAreLevelPlusOneTimes128AtMost255)
         {0x20, qRgb(255, 128, 128)}, {0x04, qRgb(128, 255, 128)}, {-1, qRgb(255, 255, 255)},
     };
     for (auto [value, colour] : table)
-        EXPECT_EQ(blockCellColour(doc, value), colour) << value;
+        EXPECT_EQ(blockCellColour(value), colour) << value;
 }
 
 // An empty range copies, pastes and erases nothing; no drag or erase reaches outside the store.
@@ -182,7 +181,7 @@ TEST_F(BlockToolsTest, EmptyRangesAndFarPointersChangeNothingTheyShouldNot)
     doc.PixelData(1, 0, 0) = 5;
     fillPage(128, 65, 65, 1);
     selectRange(-20000, -20000, 20000, 20000);
-    EXPECT_EQ(doc.blockBuffer(64, 64), doc.PixelData(0, 64, 192));
+    EXPECT_EQ(state.blockBuffer(64, 64), doc.PixelData(0, 64, 192));
     tools.eraseCells(-1000, -1000, 100000, 100000);
     EXPECT_EQ(doc.PixelData(0, kCellMin, kCellMin), 0);
     EXPECT_EQ(doc.PixelData(1, 0, 0), 5);
@@ -203,17 +202,17 @@ TEST_F(BlockToolsTest, ToolButtonsShadesAndWhatToShowAgainThroughRangeCopyEraseA
         int button;
         Refresh refresh;
         std::string looks;
-        int toolMode;
+        ToolMode toolMode;
         int16_t source; // the cell at the range's top-left
     } table[] = {
-        {ToolButtons::kRange, everything, "FAfffffff", kToolRange, 1},
-        {dragRange, {.controls = true}, "FAYYYffff", kToolRange, 1},
-        {ToolButtons::kCopy, block, "FAaffYYYY", kToolFloating, 1}, // a copy leaves its source
-        {ToolButtons::kMirrorLeftRight, block, "FAaffYYYY", kToolFloating, 1},
-        {ToolButtons::kRange, everything, "FAaffyyyy", kToolRange, 1},
-        {dragRange, {.controls = true}, "FAYYYyyyy", kToolRange, 1},
-        {ToolButtons::kErase, {.canvas = true, .controls = true}, "FAfffyyyy", kToolRange, 0},
-        {ToolButtons::kPen, everything, "AFfffffff", kToolPen, 0},
+        {ToolButtons::kRange, everything, "FAfffffff", ToolMode::Range, 1},
+        {dragRange, {.controls = true}, "FAYYYffff", ToolMode::Range, 1},
+        {ToolButtons::kCopy, block, "FAaffYYYY", ToolMode::Floating, 1}, // a copy leaves its source
+        {ToolButtons::kMirrorLeftRight, block, "FAaffYYYY", ToolMode::Floating, 1},
+        {ToolButtons::kRange, everything, "FAaffyyyy", ToolMode::Range, 1},
+        {dragRange, {.controls = true}, "FAYYYyyyy", ToolMode::Range, 1},
+        {ToolButtons::kErase, {.canvas = true, .controls = true}, "FAfffyyyy", ToolMode::Range, 0},
+        {ToolButtons::kPen, everything, "AFfffffff", ToolMode::Pen, 0},
     };
     doc.PixelData(0, 2, 1) = 1;
     for (const auto &t : table) {
@@ -229,8 +228,8 @@ TEST_F(BlockToolsTest, ToolButtonsShadesAndWhatToShowAgainThroughRangeCopyEraseA
         EXPECT_EQ(looks(), t.looks);
         EXPECT_EQ(state.toolMode, t.toolMode);
         EXPECT_EQ(tools.tools().canvasPointer,
-                  t.toolMode == kToolPen ? CanvasPointer::Default : CanvasPointer::Cross);
-        EXPECT_EQ(tools.floatingBlock().visible, t.toolMode == kToolFloating);
+                  t.toolMode == ToolMode::Pen ? CanvasPointer::Default : CanvasPointer::Cross);
+        EXPECT_EQ(tools.floatingBlock().visible, t.toolMode == ToolMode::Floating);
         EXPECT_EQ(doc.PixelData(0, 2, 1), t.source);
     }
     EXPECT_EQ(surface(), QRect(16, 10, 32, 30)); // where the copy started: over its source
@@ -254,7 +253,7 @@ TEST_F(BlockToolsTest, BlockFromAnotherSourceOnlyChangesTheButtons)
     state.rangeSurface = 1;
     EXPECT_EQ(tools.toolButtonClicked(ToolButtons::kMove), Refresh{.controls = true});
     EXPECT_EQ(looks(), "FAfafYYYY");
-    EXPECT_EQ(state.toolMode, kToolFloating);
+    EXPECT_EQ(state.toolMode, ToolMode::Floating);
     EXPECT_FALSE(tools.floatingBlock().visible);
     tools.toolButtonClicked(ToolButtons::kErase);
     EXPECT_EQ(doc.PixelData(0, 2, 1), 1);
@@ -264,12 +263,12 @@ TEST_F(BlockToolsTest, MapSwitchBothWays)
 {
     int painted = 0;
     tools.setChipPainter([&](MapSurface, int, int, const ChipCells &) { ++painted; });
-    doc.chosenMapChip = 7;
+    state.chosenMapChip = 7;
     EXPECT_EQ(tools.toolButtonClicked(ToolButtons::kMapButton),
               (Refresh{.blockSurface = true, .controls = true}));
     const ToolButtons &model = tools.tools();
     const ToolButton &mapButton = model.toolButton(ToolButtons::kMapButton);
-    EXPECT_EQ(state.toolMode, kToolMap);
+    EXPECT_EQ(state.toolMode, ToolMode::Map);
     EXPECT_EQ(looks(), "fffffFFFF");
     EXPECT_EQ(mapButton, (ToolButton{ButtonShade::Active, false, false, QStringLiteral("Chr")}));
     EXPECT_EQ(model.canvasPointer, CanvasPointer::Cross);
@@ -277,8 +276,8 @@ TEST_F(BlockToolsTest, MapSwitchBothWays)
     EXPECT_EQ(painted, 32 * 32 + 256 + 1); // their order: the map chips test
     EXPECT_EQ(tools.toolButtonClicked(ToolButtons::kMapButton),
               (Refresh{.canvas = true, .thumbnail = true, .blockSurface = true, .controls = true}));
-    EXPECT_EQ(state.toolMode, kToolPen);
-    EXPECT_EQ(doc.chosenMapChip, 0);
+    EXPECT_EQ(state.toolMode, ToolMode::Pen);
+    EXPECT_EQ(state.chosenMapChip, 0);
     EXPECT_EQ(looks(), "AFfffFFFF"); // the transforms stay enabled
     EXPECT_EQ(mapButton, (ToolButton{ButtonShade::Face, false, false, QStringLiteral("Map")}));
     EXPECT_TRUE(model.canvasShown && tools.floatingBlock().visible);

@@ -14,26 +14,26 @@ const QRgb kBlue = qRgb(0, 162, 232);
 const QRgb kGrey200 = qRgb(200, 200, 200);
 
 // A pixel of the lines over an empty page, by the rules: the fine blue grid on every cell edge (only
-// while the grid in that direction is on), the black grid every GridX / GridY page cells, the red
-// pattern boundaries every pattern width / height page cells but never on the view's left or top
-// edge. Dotted lines take their dots from the canvas's origin; each family lies over the ones before.
-QRgb expectedLinePixel(const Document &doc, const EditorState &s, int x, int y)
+// while the grid in that direction is on), the black grid every gridIntervalX / gridIntervalY page cells, the
+// red pattern boundaries every pattern width / height page cells but never on the view's left or top edge.
+// Dotted lines take their dots from the canvas's origin; each family lies over the ones before.
+QRgb expectedLinePixel(const EditorState &s, int x, int y)
 {
     const auto on = [](int pos, int cell, int scroll, int every) {
         return every >= 1 && pos % cell == 0 && (pos / cell + scroll) % every == 0;
     };
     const QRgb rowDot = x % 8 % 2 ? kWhite : kBlack;
     const QRgb columnDot = y % 10 % 2 ? kWhite : kBlack;
-    if ((x > 0 && on(x, 8, s.scrollColumn, doc.currentPatternWidth))
-        || (y > 0 && on(y, 10, s.scrollRow, doc.currentPatternHeight)))
+    if ((x > 0 && on(x, 8, s.scrollColumn, s.currentPatternWidth))
+        || (y > 0 && on(y, 10, s.scrollRow, s.currentPatternHeight)))
         return kRed;
-    if (on(x, 8, s.scrollColumn, doc.GridX))
+    if (on(x, 8, s.scrollColumn, s.gridIntervalX))
         return columnDot;
-    if (on(y, 10, s.scrollRow, doc.GridY))
+    if (on(y, 10, s.scrollRow, s.gridIntervalY))
         return rowDot;
-    if (on(x, 8, 0, doc.GridX >= 1))
+    if (on(x, 8, 0, s.gridIntervalX >= 1))
         return columnDot == kBlack ? kBlue : kWhite;
-    if (on(y, 10, 0, doc.GridY >= 1))
+    if (on(y, 10, 0, s.gridIntervalY >= 1))
         return rowDot == kBlack ? kBlue : kWhite;
     return kWhite;
 }
@@ -68,24 +68,23 @@ TEST_F(CanvasRendererTest, GridFollowsTheScrollAndTheSettings)
     for (const auto &t : table) {
         state.scrollColumn = int16_t(t.scrollColumn);
         state.scrollRow = int16_t(t.scrollRow);
-        doc.GridX = int16_t(t.gridX);
-        doc.GridY = int16_t(t.gridY);
-        doc.currentPatternWidth = int16_t(t.patternWidth);
-        doc.currentPatternHeight = int16_t(t.patternHeight);
+        state.gridIntervalX = int16_t(t.gridX);
+        state.gridIntervalY = int16_t(t.gridY);
+        state.currentPatternWidth = int16_t(t.patternWidth);
+        state.currentPatternHeight = int16_t(t.patternHeight);
         draw();
         SCOPED_TRACE(::testing::Message() << "row " << &t - table);
         for (int y = 0; y < 640; ++y)
             for (int x = 0; x < 512; ++x)
-                ASSERT_EQ(renderer.canvas().pixel(x, y), expectedLinePixel(doc, state, x, y))
-                    << x << "," << y;
+                ASSERT_EQ(renderer.canvas().pixel(x, y), expectedLinePixel(state, x, y)) << x << "," << y;
     }
     EXPECT_TRUE(cellIs(63, 63, kWhite, kWhite));
 }
 
 TEST_F(CanvasRendererTest, CellsShowTheGreyOfPageZerosPaletteAndBlackOutsideIt)
 {
-    doc.Pal16[0][3] = 256;
-    doc.Pal16[0][4] = -5;
+    doc.pages[0].pal16[3] = 256;
+    doc.pages[0].pal16[4] = -5;
     // Entry 2 is colour 128 = rightPenAltColour, on "2色" shown as rightPenColour; 16 is the spare
     // entry, 0; 17 and -1 lie outside the palette row, 3 and 4 name no grey.
     const std::pair<int16_t, QRgb> cells[] = {
@@ -98,13 +97,13 @@ TEST_F(CanvasRendererTest, CellsShowTheGreyOfPageZerosPaletteAndBlackOutsideIt)
     for (int j = 0; j < 7; ++j)
         EXPECT_TRUE(cellIs(j, 2, cells[j].second, cells[j].second)) << cells[j].first;
     EXPECT_TRUE(cellIs(63, 63, qRgb(16, 16, 16), qRgb(16, 16, 16)));
-    doc.ColorMode[0] = kMode2Ex;
+    doc.pages[0].colourMode = kMode2Ex;
     draw();
     EXPECT_TRUE(cellIs(1, 2, qRgb(128, 128, 128), kWhite));
 
     // Any page shows through the palette of page 0.
     state.currentPage = 1;
-    doc.Pal16[1][1] = 50;
+    doc.pages[1].pal16[1] = 50;
     doc.PixelData(1, 0, 0) = 1;
     draw();
     EXPECT_TRUE(cellIs(0, 0, kBlack, kBlack));
@@ -120,7 +119,7 @@ TEST_F(CanvasRendererTest, ColumnsBeyondTheLastWholePatternAreGrey)
 {
     for (int x = 0; x < 64; ++x)
         doc.PixelData(0, x, 1) = 1;
-    doc.ChrSizeX[0] = 24;
+    doc.pages[0].patternWidth = 24;
     draw();
     EXPECT_TRUE(cellIs(47, 1, kBlack, kBlack));
     for (int j = 48; j < 64; ++j)
@@ -128,7 +127,7 @@ TEST_F(CanvasRendererTest, ColumnsBeyondTheLastWholePatternAreGrey)
 
     // No whole pattern at all: every column grey, and nothing fails.
     for (int width : {0, -8, 65, 32767}) {
-        doc.ChrSizeX[0] = int16_t(width);
+        doc.pages[0].patternWidth = int16_t(width);
         draw();
         EXPECT_TRUE(cellIs(0, 1, kGrey200, kGrey200) && cellIs(63, 63, kGrey200, kGrey200)) << width;
     }

@@ -54,14 +54,14 @@ TEST_F(ShapeToolsTest, AShapeShowsWhileDraggedAndIsWrittenOnRelease)
     const Refresh shown{.canvas = true, .thumbnail = true};
     const struct {
         int button;
-        int16_t mode;
+        ToolMode mode;
         QString step;
         std::vector<QPoint> cells; // from (2, 1) to (5, 3)
     } table[] = {
-        {ToolButtons::kLine, kToolLine, QStringLiteral("直線"), lineCells({2, 1}, {5, 3})},
-        {ToolButtons::kRectangle, kToolRectangle, QStringLiteral("四角"),
+        {ToolButtons::kLine, ToolMode::Line, QStringLiteral("直線"), lineCells({2, 1}, {5, 3})},
+        {ToolButtons::kRectangle, ToolMode::Rectangle, QStringLiteral("四角"),
          rectangleOutlineCells({2, 1}, {5, 3})},
-        {ToolButtons::kFilledRectangle, kToolFilledRectangle, QStringLiteral("塗四角"),
+        {ToolButtons::kFilledRectangle, ToolMode::FilledRectangle, QStringLiteral("塗四角"),
          filledRectangleCells({2, 1}, {5, 3})},
     };
     for (const auto &t : table) {
@@ -149,7 +149,7 @@ TEST_F(ShapeToolsTest, ShiftMovesTheRangesCellsAndKeepsTheRange)
     tools.shiftRange(ShiftDirection::Down); // back round to the first row
     EXPECT_EQ(QList<int16_t>({doc.PixelData(0, 2, 11), doc.PixelData(0, 3, 11), doc.PixelData(0, 4, 11)}),
               QList<int16_t>({3, 1, 2}));
-    EXPECT_EQ(doc.blockBuffer(0, 0), 3);
+    EXPECT_EQ(state.blockBuffer(0, 0), 3);
     EXPECT_TRUE(tools.rangeDrawn());
     EXPECT_EQ(renderer.canvas().pixel(16, 10), kRangeOutlineColour);
     tools.toolButtonClicked(ToolButtons::kErase);

@@ -29,8 +29,8 @@ protected:
         QDir::setCurrent(dir.path());
         startDocument(doc, state);
         // Page 3: "2色", six 8 x 8 patterns; pattern 5 (columns 40-47) has a diagonal.
-        doc.ChrOutFlag[3] = 1;
-        doc.ChrPtnNum[3] = 6;
+        doc.pages[3].outputFlag = 1;
+        doc.pages[3].patternCount = 6;
         for (int i = 0; i < 8; ++i)
             doc.PixelData(3, 40 + i, i) = 1;
     }
@@ -94,11 +94,11 @@ TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
     const QByteArray diagonal = "   .byte  0x1,0x2,0x4,0x8,0x10,0x20,0x40,0x8"; // pattern 5, line 21
     write("stale.inc", QByteArray(include).replace(diagonal + "0", diagonal + "1"));
     Document flat = doc; // one row: a column byte of "2色" or a cell of "256色"
-    flat.ChrSizeY[3] = 1;
+    flat.pages[3].patternHeight = 1;
     flat.FileVer = 1;
     flat.MapData(0, 4, 2) = 77;
     write("flat.inc", includeFileBytes(flat).value());
-    doc.ChrSizeX[3] = 0; // a page that cannot be laid out
+    doc.pages[3].patternWidth = 0; // a page that cannot be laid out
     saved("zero.egd");
     write("junk.png", "not a picture");
     QDir().mkdir("folder");
@@ -215,7 +215,7 @@ TEST_F(Cli, ShowAndDiffDrawThePagesThatHoldAnything)
     doc.PixelData(3, 41, 1) = 2;
     doc.PixelData(3, 0, 2) = 17;
     doc.PixelData(3, 1, 2) = 12;
-    doc.ChrName[5] = QStringLiteral("キャラ");
+    doc.pages[5].name = QStringLiteral("キャラ");
     saved("after.egd");
     EXPECT_EQ(run({"show", "after.egd"}).out,
               QString::fromUtf8(contents(VESK4_TEST_DATA "/cli_show_diff/show.txt")));

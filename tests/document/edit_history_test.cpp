@@ -111,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(EditHistoryTest, EditsThatChangeNothingAddNoStepAndNameKeysMerge)
 {
     make(Edit::Stroke, [](int, int) { return 2; }); // the left pen over a cell of entry 1
-    history.changeSetting(0, PageSetting::Name, doc.ChrName[0]);
+    history.changeSetting(0, PageSetting::Name, doc.pages[0].name);
     make(Edit::Erase, [](int, int) { return 30; }); // an empty range
     EXPECT_EQ(history.stack().count(), 0);
 
@@ -122,7 +122,7 @@ TEST_F(EditHistoryTest, EditsThatChangeNothingAddNoStepAndNameKeysMerge)
     history.changeSetting(2, PageSetting::Name, QStringLiteral("Chr02")); // typed back: no step left
     EXPECT_EQ(history.stack().count(), 1);
     history.undo();
-    EXPECT_EQ(doc.ChrName[1], QStringLiteral("Chr01"));
+    EXPECT_EQ(doc.pages[1].name, QStringLiteral("Chr01"));
 }
 
 TEST_F(EditHistoryTest, UndoNamesThePageOfTheStepAndControlsShowingItRecordNothing)
@@ -136,7 +136,7 @@ TEST_F(EditHistoryTest, UndoNamesThePageOfTheStepAndControlsShowingItRecordNothi
     history.undo();
     history.redo();
     EXPECT_EQ(shown, (std::vector<int>{4, 4}));
-    EXPECT_EQ(doc.ChrPtnNum[4], 3);
+    EXPECT_EQ(doc.pages[4].patternCount, 3);
 }
 
 } // namespace

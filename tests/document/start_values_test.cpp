@@ -1,6 +1,7 @@
 #include "document/start_values.h"
 
 #include "document/page_state.h"
+#include "palette/colour_model.h"
 
 #include <QSize>
 
@@ -8,20 +9,6 @@
 
 namespace vesk4 {
 namespace {
-
-TEST(CellStore, ReachesTheMarginsOnEverySide)
-{
-    Document doc;
-    EXPECT_EQ(PagedCellStore::index(0, -10, -10), 0u);
-    EXPECT_EQ(PagedCellStore::index(31, 400, 400), doc.PixelData.size() - 1);
-    EXPECT_EQ(CellStore::index(400, 400), doc.blockBuffer.size() - 1);
-
-    doc.PixelData(31, 400, 400) = -7;
-    EXPECT_EQ(doc.PixelData.valueOr0(31, 400, 400), -7);
-    EXPECT_EQ(doc.PixelData.valueOr0(31, 401, 0), 0);
-    EXPECT_EQ(doc.PixelData.valueOr0(31, 0, -11), 0);
-    EXPECT_EQ(doc.PixelData.valueOr0(32, 0, 0), 0);
-}
 
 // The page tables are what a new project file holds (project_new), the grid and pattern sizes the
 // window's start captions; these are the rest.
@@ -42,12 +29,15 @@ TEST(StartValues, StateGeometryAndLevels)
                            .cellHeightPx = 10,
                            .cellWidthPx = 8,
                            .canvasHeightPx = 640,
-                           .canvasWidthPx = 512}));
-    EXPECT_EQ(QSize(doc.FileSizeX, doc.FileSizeY), QSize(64, 256));
-    EXPECT_EQ(QSize(doc.currentPatternWidth, doc.currentPatternHeight), QSize(8, 8));
-    EXPECT_EQ(doc.LevelRG, (std::array<int16_t, 8>{0, 2, 4, 6, 8, 10, 12, 15}));
-    EXPECT_EQ(doc.LevelB, (std::array<int16_t, 4>{0, 4, 8, 15}));
-    EXPECT_EQ(canvasScrollMaximum(doc, state), 128);
+                           .canvasWidthPx = 512,
+                           .gridIntervalX = 8,
+                           .gridIntervalY = 8,
+                           .currentPatternWidth = 8,
+                           .currentPatternHeight = 8}));
+    EXPECT_EQ(QSize(kSheetWidth, kSheetHeight), QSize(64, 256));
+    EXPECT_EQ(kLevelRG, (std::array<int16_t, 8>{0, 2, 4, 6, 8, 10, 12, 15}));
+    EXPECT_EQ(kLevelB, (std::array<int16_t, 4>{0, 4, 8, 15}));
+    EXPECT_EQ(canvasScrollMaximum(state), 128);
 }
 
 TEST(PageState, ShowingAPageTakesItsSizeAndPensAndClampsItsPatternCount)
@@ -55,19 +45,19 @@ TEST(PageState, ShowingAPageTakesItsSizeAndPensAndClampsItsPatternCount)
     Document doc;
     EditorState state;
     startDocument(doc, state);
-    doc.ChrSizeX[6] = 12; // a size no list offers, as a project file may bring
-    doc.ChrSizeY[6] = 40;
-    doc.Pal16[6][1] = 33;
-    doc.ChrPtnNum[7] = 150;
+    doc.pages[6].patternWidth = 12; // a size no list offers, as a project file may bring
+    doc.pages[6].patternHeight = 40;
+    doc.pages[6].pal16[1] = 33;
+    doc.pages[7].patternCount = 150;
     state.currentPage = 6;
     const std::pair<int16_t, int16_t> counts[] = {{150, 0}, {99, 99}, {-3, -3}};
     for (auto [count, shown] : counts) {
-        doc.ChrPtnNum[6] = count;
+        doc.pages[6].patternCount = count;
         showPageTables(doc, state);
-        EXPECT_EQ(doc.ChrPtnNum[6], shown) << count;
+        EXPECT_EQ(doc.pages[6].patternCount, shown) << count;
     }
-    EXPECT_EQ(doc.ChrPtnNum[7], 150); // only the page shown
-    EXPECT_EQ(QSize(doc.currentPatternWidth, doc.currentPatternHeight), QSize(12, 40));
+    EXPECT_EQ(doc.pages[7].patternCount, 150); // only the page shown
+    EXPECT_EQ(QSize(state.currentPatternWidth, state.currentPatternHeight), QSize(12, 40));
     EXPECT_EQ(state.leftPenColour, 33);
 }
 

@@ -20,11 +20,11 @@ Document page0(int mode, int width, int height, int patterns)
     Document doc;
     EditorState state;
     startDocument(doc, state);
-    doc.ChrOutFlag[0] = 1;
-    doc.ColorMode[0] = int16_t(mode);
-    doc.ChrSizeX[0] = int16_t(width);
-    doc.ChrSizeY[0] = int16_t(height);
-    doc.ChrPtnNum[0] = int16_t(patterns);
+    doc.pages[0].outputFlag = 1;
+    doc.pages[0].colourMode = int16_t(mode);
+    doc.pages[0].patternWidth = int16_t(width);
+    doc.pages[0].patternHeight = int16_t(height);
+    doc.pages[0].patternCount = int16_t(patterns);
     return doc;
 }
 
@@ -92,13 +92,13 @@ void expectCheckNamesEachPlace(const Document &doc, const QByteArray &exported)
 TEST(IncludeExport, DeclarationsPaletteBlocksAndMapMatchGoldenFile)
 {
     Document doc = page0(1, 8, 8, 0);
-    doc.ChrOutFlag[0] = 0;
-    doc.Pal16[0][3] = 300; // outside the colour-number table: black
-    doc.ChrOutFlag[2] = doc.ChrOutFlag[30] = doc.ChrOutFlag[31] = 1;
-    doc.ChrSizeX[31] = 0; // the BG page is never laid out, so its size does not matter
-    doc.ChrName[2] = QStringLiteral("キャラ");
-    doc.ChrSizeY[30] = -8;
-    doc.ChrPtnNum[30] = -1;
+    doc.pages[0].outputFlag = 0;
+    doc.pages[0].pal16[3] = 300; // outside the colour-number table: black
+    doc.pages[2].outputFlag = doc.pages[30].outputFlag = doc.pages[31].outputFlag = 1;
+    doc.pages[31].patternWidth = 0; // the BG page is never laid out, so its size does not matter
+    doc.pages[2].name = QStringLiteral("キャラ");
+    doc.pages[30].patternHeight = -8;
+    doc.pages[30].patternCount = -1;
     doc.FileVer = 1;
     doc.MapData(0, 2, 5) = 171;
     doc.MapData(0, 15, 31) = -1;
@@ -108,22 +108,24 @@ TEST(IncludeExport, DeclarationsPaletteBlocksAndMapMatchGoldenFile)
     const QByteArray expected = golden.readAll();
     EXPECT_EQ(bytesOf(doc), expected);
     expectCheckNamesEachPlace(doc, expected);
-    EXPECT_EQ(bytesOf(readInclude(expected).value().doc), expected); // the palette words read back
+    EXPECT_EQ(bytesOf(storedDocument(std::move(readInclude(expected).value().content))),
+              expected); // the palette words read back
 
     doc.FileVer = 2;
     EXPECT_EQ(bytesOf(doc), expected.left(expected.indexOf("   .byte  0x0,")) + kClosing);
 
-    doc.ColorMode[0] = 2;
-    doc.Pal4[1] = {1, 1, 1, 1}; // only page 0's row is written
-    doc.ChrOutFlag = {};
+    doc.pages[0].colourMode = 2;
+    doc.pages[1].pal4 = {1, 1, 1, 1}; // only page 0's row is written
+    for (Page &page : doc.pages)
+        page.outputFlag = 0;
     EXPECT_EQ(bytesOf(doc),
               kBanner
                   + lines({"   .byte  0x0    ; palet4(0)", "   .byte  0x3    ; palet4(1)",
                            "   .byte  0x1C    ; palet4(2)", "   .byte  0xE0    ; palet4(3)"})
                   + kClosing);
 
-    doc.ChrOutFlag[2] = 1;
-    doc.ChrName[2] = QStringLiteral("A\U0001F600"); // no code in code page 932
+    doc.pages[2].outputFlag = 1;
+    doc.pages[2].name = QStringLiteral("A\U0001F600"); // no code in code page 932
     EXPECT_TRUE(includeFileBytes(doc).failure().message.contains(QStringLiteral("page 2")));
 }
 
@@ -138,7 +140,7 @@ TEST(IncludeExport, TwoColourModesPackColumnsOfEightRows)
               lines({";PTN 0 ", "   .byte  0x81,0xFE", "   .byte  0x0,0x0", "   .byte  0x11,0x0"}));
 
     for (int mode : {4, 7}) { // an unknown mode is written as 2色Ex
-        doc.ColorMode[0] = int16_t(mode);
+        doc.pages[0].colourMode = int16_t(mode);
         EXPECT_EQ(patternsOf(doc),
                   lines({";PTN 0 ", "   .byte  0xFB,0x81,0xFF,0xFE", "   .byte  0xFF,0x0,0xFF,0x0",
                          "   .byte  0xF7,0x11,0xFF,0x0"}));
@@ -156,11 +158,11 @@ TEST(IncludeExport, ColourModesEncodeRowsOfCells)
     setCells(doc, {0, 0}, kRight, {3, 10, -1, 0, 0, -1, 0, -4096, 15, 32767, 0, -2048});
     EXPECT_EQ(patternsOf(doc), lines({";PTN 0 ", "   .byte  0xA3,0xFFFF,0xFFF0,0xFFFF0000,0x7FFFF,0x8000"}));
 
-    // 4 colours: indices into the page's own Pal4 row, lowest bits leftmost; places past the width are 0.
+    // 4 colours: indices into the page's own pal4 row, lowest bits leftmost; places past the width are 0.
     doc = page0(2, 6, 1, 1);
     setCells(doc, {0, 0}, kRight, {0, 224, 3, 28, 99, 28, 224}); // 99 is in no entry: index 0
     EXPECT_EQ(patternsOf(doc), lines({";PTN 0 ", "   .byte  0x9C,0x8"}));
-    doc.Pal4[0] = {9, 28, 28, 0};
+    doc.pages[0].pal4 = {9, 28, 28, 0};
     EXPECT_EQ(patternsOf(doc), lines({";PTN 0 ", "   .byte  0x43,0x4"}));
 }
 
@@ -175,7 +177,7 @@ TEST(IncludeExport, OddWidthsWrapAtColumn64OrStartANewBand)
     EXPECT_TRUE(runs.endsWith(";PTN 3 \r\n   .byte  0x1," + zeros19.mid(4) + "0x2\r\n"))
         << runs.toStdString();
 
-    doc.ColorMode[0] = 3; // band width 60: pattern 3 at column 0 of the band below
+    doc.pages[0].colourMode = 3; // band width 60: pattern 3 at column 0 of the band below
     EXPECT_TRUE(patternsOf(doc).endsWith(";PTN 3 \r\n   .byte  0x0," + zeros19.chopped(1) + "\r\n"));
     doc.PixelData(0, 0, 1) = 1;
     EXPECT_TRUE(patternsOf(doc).endsWith(";PTN 3 \r\n   .byte  0x1," + zeros19.chopped(1) + "\r\n"));
@@ -204,10 +206,10 @@ TEST(IncludeExport, ExtremeSizesAndCountsAreWrittenInFullOrRefused)
             for (int width : {-32768, 0, 1, 65, 32767}) {
                 for (int height : {-32768, 1, 32767}) {
                     SCOPED_TRACE(testing::Message() << mode << " " << count << " " << width << " " << height);
-                    doc.ColorMode[0] = int16_t(mode);
-                    doc.ChrSizeX[0] = int16_t(width);
-                    doc.ChrSizeY[0] = int16_t(height);
-                    doc.ChrPtnNum[0] = int16_t(count);
+                    doc.pages[0].colourMode = int16_t(mode);
+                    doc.pages[0].patternWidth = int16_t(width);
+                    doc.pages[0].patternHeight = int16_t(height);
+                    doc.pages[0].patternCount = int16_t(count);
                     const Expected<QByteArray> bytes = includeFileBytes(doc);
                     const int64_t patterns = std::max(count, 0);
                     const bool laidOut = width >= 1 && (mode <= 2 || width <= 64);

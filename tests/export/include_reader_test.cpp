@@ -1,11 +1,13 @@
 #include "export/include_reader.h"
 
+#include "document/page_state.h"
 #include "export/include_export.h"
 #include "include_text.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 #include <vector>
 
 using namespace vesk4;
@@ -17,6 +19,22 @@ QByteArray blockHead(int width, int height)
 {
     return lines({".global _Chr00", "", "_Chr00:"}) + "   .byte  " + QByteArray::number(width)
         + "    ; chr sizeX\r\n   .byte  " + QByteArray::number(height) + "    ; chr sizeY\r\n;PTN 0 \r\n";
+}
+
+// count blocks _P0, _P1, ... of one "2色" pattern of 8 x 8 cells, after "16色" palette lines when
+// asked: each block takes 6 lines.
+QByteArray monochromeFile(int count, bool paletteLines)
+{
+    QByteArray declarations, body, palette;
+    for (int i = 0; i < count; ++i) {
+        declarations += ".global _P" + QByteArray::number(i) + "\r\n";
+        body += "\r\n_P" + QByteArray::number(i)
+            + ":\r\n   .byte  8    ; chr sizeX\r\n   .byte  8    ; chr sizeY\r\n"
+            + ";PTN 0 \r\n   .byte  0x1,0x0,0x0,0x0,0x0,0x0,0x0,0x80\r\n";
+    }
+    for (int k = 0; paletteLines && k < 16; ++k)
+        palette += "   .word  0x0FFD    ; Palet16(" + QByteArray::number(k) + ")\r\n";
+    return kBanner + declarations + palette + body + kClosing;
 }
 
 // Files as the export writes them, read back: the page and mode of the block, a few of its cells,
@@ -38,8 +56,8 @@ TEST_P(ReadExample, GivesThePageAndCellsAndExportsTheSameBytes)
     const Example &e = GetParam();
     const Expected<IncludeReadResult> read = readInclude(kBanner + e.body + kClosing);
     ASSERT_TRUE(read.ok()) << read.failure().text().toStdString();
-    const Document &doc = read.value().doc;
-    EXPECT_EQ(doc.ColorMode[e.page], e.mode);
+    const Document doc = storedDocument(ProjectContent(read.value().content));
+    EXPECT_EQ(doc.pages[e.page].colourMode, e.mode);
     for (const auto &[x, y, value] : e.cells)
         EXPECT_EQ(doc.PixelData(e.page, x, y), value) << x << "," << y;
     EXPECT_EQ(read.value().notices.size(), e.notices) << read.value().notices.join('\n').toStdString();
@@ -92,17 +110,6 @@ QByteArray edited(const QByteArray &from, const QByteArray &to)
     return QByteArray(kTwoPatterns).replace(from, to);
 }
 
-QByteArray blocks(int count)
-{
-    QByteArray declarations, body;
-    for (int i = 0; i < count; ++i) {
-        declarations += ".global _P" + QByteArray::number(i) + "\r\n";
-        body += "\r\n_P" + QByteArray::number(i)
-            + ":\r\n   .byte  8    ; chr sizeX\r\n   .byte  8    ; chr sizeY\r\n";
-    }
-    return kBanner + declarations + body + kClosing;
-}
-
 // "256色" of width 20: pattern 3 covers columns 60-79, and a project file keeps only 0-63.
 QByteArray beyondTheSheet()
 {
@@ -129,10 +136,78 @@ INSTANTIATE_TEST_SUITE_P(
                 + lines({"   .byte  0x0,0x1,0xFF,0x0,0xFF,0x0,0xFF,0x0,0xFF,0x0,0xFF,0x0,0xFF,0x0,0xFF,0x0"})
                 + kClosing,
             11, "mask"},
-        Refusal{"32 blocks", blocks(32), 4 + 32 + 31 * 4 + 2, "31st"},
+        Refusal{"32 blocks", monochromeFile(32, false), 4 + 32 + 31 * 6 + 2, "31st"},
         Refusal{"cell beyond the sheet", beyondTheSheet(), 17, "beyond the 64 x 256 sheet"}),
     [](const testing::TestParamInfo<Refusal> &info) {
         return QByteArray(info.param.what).replace(' ', '_').toStdString();
     });
+
+// Each colour mode written and read back on page 0, patterns of an odd size: the page keeps its
+// settings and every cell, and exports the same bytes again. The cells are values each mode reads
+// back as written: any in "256色", 0-15 left in a "16色" pair, the row's colours in "4色", 0 and 1
+// in "2色", 0 to 2 in "2色Ex".
+TEST(IncludeReader, EachModeReadsBackWhatItWrote)
+{
+    const std::vector<int16_t> values[]
+        = {{0, 5, 255, -1, 32767}, {0, 7, 15}, {0, 3, 28, 224}, {0, 1}, {0, 1, 2}};
+    for (int mode = 0; mode <= 4; ++mode) {
+        SCOPED_TRACE(mode);
+        ProjectContent project = readInclude(kBanner + kClosing).value().content; // the start project
+        PageSettings &page = project.pages[0];
+        std::tie(page.colourMode, page.patternWidth, page.patternHeight, page.patternCount, page.outputFlag)
+            = std::tuple(int16_t(mode), 5, 9, 14, 1); // pattern 13 starts a band: 65 cells in
+        for (int n = 0; n < 14; ++n) {
+            const int band = mode <= kMode4 ? 64 : 60;
+            const int x0 = n * 5 % band, y0 = n * 5 / band * 9;
+            // Pattern 12 of the row modes runs past column 63, where a project file keeps no cell.
+            for (int y = y0; y < y0 + 9; ++y)
+                for (int x = x0; x < std::min(x0 + 5, kSheetWidth); ++x)
+                    project.pixels[std::size_t(y) * kSheetWidth + x]
+                        = values[mode][(x * 3 + y * 5 + n) % values[mode].size()];
+        }
+        const QByteArray written = includeFileBytes(storedDocument(ProjectContent(project))).value();
+        const Expected<IncludeReadResult> read = readInclude(written);
+        ASSERT_TRUE(read.ok()) << read.failure().text().toStdString();
+        EXPECT_TRUE(read.value().content == project);
+    }
+}
+
+// A first block whose mode is not the palette lines' goes to page 1, and page 0 keeps the palette
+// lines' mode, unflagged; without palette lines a first "16色" block goes there too and page 0
+// stays the start page's "2色". The blocks may then reach page 30, not 31.
+TEST(IncludeReader, AFirstBlockMovedToPage1LeavesPage0ThePaletteMode)
+{
+    const struct {
+        const char *what;
+        QByteArray text;
+        int page0Mode, firstPage, lastPage;
+    } cases[] = {
+        {"16 colour palette", monochromeFile(2, true), kMode16, 1, 2},
+        {"no palette, 2 colours", monochromeFile(1, false), kMode2, 0, 0},
+        {"no palette, 16 colours",
+         kBanner + blockHead(4, 2) + lines({"   .byte  0xA3,0xFFFF", "   .byte  0x0,0x1F"}) + kClosing,
+         kMode2, 1, 1},
+        {"30 blocks from page 1", monochromeFile(30, true), kMode16, 1, 30},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const Expected<IncludeReadResult> read = readInclude(c.text);
+        ASSERT_TRUE(read.ok()) << read.failure().text().toStdString();
+        const auto &pages = read.value().content.pages;
+        EXPECT_EQ(pages[0].colourMode, c.page0Mode);
+        EXPECT_EQ(pages[0].outputFlag, c.firstPage == 0 ? 1 : 0);
+        EXPECT_EQ(pages[c.firstPage].outputFlag, 1);
+        EXPECT_EQ(pages[c.lastPage].outputFlag, 1);
+        EXPECT_EQ(pages[c.lastPage + 1].outputFlag, 0);
+    }
+
+    // 31 blocks fit pages 0 to 30, but not when they start at page 1.
+    const Expected<IncludeReadResult> pushed = readInclude(monochromeFile(31, true));
+    ASSERT_FALSE(pushed.ok());
+    EXPECT_EQ(pushed.failure().line, 4 + 31 + 16 + 2);
+    EXPECT_TRUE(pushed.failure().message.contains(QStringLiteral("page 31")))
+        << pushed.failure().message.toStdString();
+    EXPECT_TRUE(readInclude(monochromeFile(31, false)).ok());
+}
 
 } // namespace

@@ -226,8 +226,8 @@ TEST_F(FileDialogsTest, SaveAsksBeforeAnotherExtensionOrAReplaceAndWritesIntoThe
 TEST_F(FileDialogsTest, OpenRefusesOrReportsWhatItCannotReadAndOnlyALeftDoubleClickOpens)
 {
     Document other = doc;
-    other.ChrName[6] = QStringLiteral("LongName123");
-    other.ChrSizeX[0] = 24;
+    other.pages[6].name = QStringLiteral("LongName123");
+    other.pages[0].patternWidth = 24;
     for (const char *name : {"egd/good.egd", "egd/abc.EGD", "egd/abc", "abc.egd"})
         writeFile(QString::fromUtf8(name), projectBytes(other));
     writeFile(QStringLiteral("egd/broken.egd"), " 0 \r\n 0  0  zz ");
@@ -263,7 +263,7 @@ TEST_F(FileDialogsTest, OpenRefusesOrReportsWhatItCannotReadAndOnlyALeftDoubleCl
 
 TEST_F(FileDialogsTest, ExportWritesTheIncludeFileAndAFailedOneKeepsIt)
 {
-    doc.ChrOutFlag[0] = 1;
+    doc.pages[0].outputFlag = 1;
     doc.PixelData(0, 0, 0) = 1;
     const QByteArray bytes = includeFileBytes(doc).value();
     FileDialog *d = show(Export);
@@ -279,8 +279,8 @@ TEST_F(FileDialogsTest, ExportWritesTheIncludeFileAndAFailedOneKeepsIt)
     EXPECT_EQ(doc.projectFileName, QString());
 
     // The next export asks before replacing it; a page that cannot be laid out stops it.
-    doc.ChrOutFlag[2] = 1;
-    doc.ChrSizeX[2] = 0;
+    doc.pages[2].outputFlag = 1;
+    doc.pages[2].patternWidth = 0;
     d = show(Export);
     messages.answers = {true};
     QTest::mouseClick(d->actionButton(), Qt::LeftButton);

@@ -56,7 +56,7 @@ TEST_F(ProjectFileTest, NameThatWouldNotReadBackIsRefusedBeforeAnythingIsWritten
     for (const QString &name : {QStringLiteral("two\r\nlines"), QString::fromUtf16(u"nul\0x", 5),
                                 QStringLiteral("smile \U0001F600")}) {
         Started s;
-        s.doc.ChrName[6] = name;
+        s.doc.pages[6].name = name;
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         const Status status = writeProject(s.doc, buffer);
@@ -89,22 +89,22 @@ TEST_F(ProjectFileTest, FilesWithAndWithoutMapReadIntoTheirTables)
     EXPECT_EQ(s.doc.PixelData(3, 4, 5), (3 * 7 + 4 * 3 + 5 * 5) % 23 - 3);
     EXPECT_EQ(s.doc.MapData(31, 63, 255), -32768);
     EXPECT_EQ(s.doc.MapData(4, 9, 2), (4 * 31 + 9 + 2 * 64) % 300 - 20);
-    EXPECT_EQ(s.doc.ChrName[1], QStringLiteral("キャラ一覧"));
-    EXPECT_EQ(s.doc.ChrName[4], QStringLiteral("a b\tc "));
-    EXPECT_EQ(s.doc.ChrName[5], QStringLiteral("ﾊﾝｶｸ＿ｶﾅ"));
-    EXPECT_EQ(s.doc.ColorMode[2], 0);
-    EXPECT_EQ(s.doc.ChrSizeX[10], 12);
-    EXPECT_EQ(s.doc.ChrSizeY[9], 32767);
-    EXPECT_EQ(s.doc.ChrPtnNum[5], 150); // not the current page: kept
-    EXPECT_EQ(s.doc.ChrOutFlag[3], 1);
-    EXPECT_EQ(s.doc.Pal8[3], (std::array<int16_t, 8>{-76, -75, -74, -73, -72, -71, -70, -69}));
+    EXPECT_EQ(s.doc.pages[1].name, QStringLiteral("キャラ一覧"));
+    EXPECT_EQ(s.doc.pages[4].name, QStringLiteral("a b\tc "));
+    EXPECT_EQ(s.doc.pages[5].name, QStringLiteral("ﾊﾝｶｸ＿ｶﾅ"));
+    EXPECT_EQ(s.doc.pages[2].colourMode, 0);
+    EXPECT_EQ(s.doc.pages[10].patternWidth, 12);
+    EXPECT_EQ(s.doc.pages[9].patternHeight, 32767);
+    EXPECT_EQ(s.doc.pages[5].patternCount, 150); // not the current page: kept
+    EXPECT_EQ(s.doc.pages[3].outputFlag, 1);
+    EXPECT_EQ(s.doc.pages[3].pal8, (std::array<int16_t, 8>{-76, -75, -74, -73, -72, -71, -70, -69}));
 
     // On the current page a count above 99 becomes 0, and the pattern size is that page's.
     s.state.currentPage = 5;
     ASSERT_TRUE(open(input, s.doc, s.state).ok());
-    EXPECT_EQ(s.doc.ChrPtnNum[5], 0);
-    EXPECT_EQ(s.doc.currentPatternWidth, s.doc.ChrSizeX[5]);
-    EXPECT_EQ(s.doc.currentPatternHeight, s.doc.ChrSizeY[5]);
+    EXPECT_EQ(s.doc.pages[5].patternCount, 0);
+    EXPECT_EQ(s.state.currentPatternWidth, s.doc.pages[5].patternWidth);
+    EXPECT_EQ(s.state.currentPatternHeight, s.doc.pages[5].patternHeight);
 
     // Another format number reads no map, keeps the one in memory and ignores what follows.
     const QByteArray ver2 = golden("project_ver2/input.egd.z");
@@ -117,22 +117,25 @@ TEST_F(ProjectFileTest, FilesWithAndWithoutMapReadIntoTheirTables)
     EXPECT_TRUE(ver2.startsWith(out) && ver2.size() > out.size());
 }
 
-// The file's Pal4 and Pal16 give way to the defaults, Pal16 led by the pen colours; the file's Pal8
-// stays, and so does Pal16's spare slot, which is not the file's.
+// The file's pal4 and pal16 rows give way to the defaults, pal16 led by the pen colours; the file's
+// pal8 stays, and so does pal16's spare slot, which is not the file's.
 TEST_F(ProjectFileTest, LoadResetsPal4AndPal16AndKeepsPal8)
 {
     Started source;
-    source.doc.Pal4.fill({1, 2, 3, 4});
-    source.doc.Pal8[9] = {1, 2, 3, 4, 5, 6, 7, -8};
-    source.doc.Pal16[4].fill(100);
+    for (Page &page : source.doc.pages)
+        page.pal4 = {1, 2, 3, 4};
+    source.doc.pages[9].pal8 = {1, 2, 3, 4, 5, 6, 7, -8};
+    source.doc.pages[4].pal16.fill(100);
     Started s;
     s.state.leftPenColour = 10;
-    s.doc.Pal16[4][16] = 99;
+    s.doc.pages[4].pal16[16] = 99;
     const EditorState stateBefore = s.state;
     ASSERT_TRUE(open(saved(source.doc), s.doc, s.state).ok());
-    EXPECT_EQ(s.doc.Pal4[7], (std::array<int16_t, 4>{0, 3, 28, 224}));
-    EXPECT_EQ(s.doc.Pal8, source.doc.Pal8);
-    EXPECT_TRUE(s.doc.Pal16[4][1] == 10 && s.doc.Pal16[4][3] == 7 && s.doc.Pal16[4][16] == 99);
+    EXPECT_EQ(s.doc.pages[7].pal4, (std::array<int16_t, 4>{0, 3, 28, 224}));
+    for (int page = 0; page < kPageCount; ++page)
+        EXPECT_EQ(s.doc.pages[page].pal8, source.doc.pages[page].pal8) << page;
+    EXPECT_TRUE(s.doc.pages[4].pal16[1] == 10 && s.doc.pages[4].pal16[3] == 7
+                && s.doc.pages[4].pal16[16] == 99);
     EXPECT_EQ(s.state, stateBefore);
 }
 

@@ -37,7 +37,7 @@ protected:
     // The entry one pixel becomes on a page of the mode.
     int entryOf(int mode, QRgb pixel, int threshold = kDefaultImportThreshold)
     {
-        doc.ColorMode[kPage] = int16_t(mode);
+        doc.pages[kPage].colourMode = int16_t(mode);
         doc.PixelData(kPage, 0, 0) = -1; // a value no rule gives, so every result is a change
         const Expected<ImportPlan> plan
             = planImageImport(doc, kPage, filled({1, 1}, pixel), {0, 0}, threshold);
@@ -72,10 +72,10 @@ TEST_F(PageImage, EachPixelGivesTheEntryOfItsModesRule)
             << c.mode << " " << std::hex << c.pixel << std::dec << " " << c.threshold;
 
     // The nearest grey on a tie goes to the lower entry.
-    doc.Pal16[0][5] = 110;
-    doc.Pal16[0][6] = 100;
+    doc.pages[0].pal16[5] = 110;
+    doc.pages[0].pal16[6] = 100;
     EXPECT_EQ(entryOf(kMode16, qRgb(105, 105, 105)), 5);
-    doc.Pal16[0][9] = 100;
+    doc.pages[0].pal16[9] = 100;
     EXPECT_EQ(entryOf(kMode16, qRgb(100, 100, 100)), 6);
 }
 
@@ -139,7 +139,7 @@ TEST_F(PageImage, PageShowsTheCanvasGreysWithEntryTwoOfTwoColourExClear)
         {kMode16, 255, qRgb(128, 128, 128)},
     };
     for (const auto &c : cases) {
-        doc.ColorMode[kPage] = int16_t(c.mode);
+        doc.pages[kPage].colourMode = int16_t(c.mode);
         const QImage image = pageImage(doc, kPage, {.rightColour = c.rightColour}).value();
         ASSERT_EQ(image.size(), QSize(64, 256));
         EXPECT_EQ(image.hasAlphaChannel(), c.mode == kMode2Ex);
@@ -174,10 +174,10 @@ TEST_F(PageImage, PatternsOnlyTakesTheRectangleTheExportLaysOut)
     for (const auto &c : cases) {
         SCOPED_TRACE(::testing::Message()
                      << c.mode << ": " << c.count << " of " << c.width << "x" << c.height);
-        doc.ColorMode[kPage] = int16_t(c.mode);
-        doc.ChrSizeX[kPage] = int16_t(c.width);
-        doc.ChrSizeY[kPage] = int16_t(c.height);
-        doc.ChrPtnNum[kPage] = int16_t(c.count);
+        doc.pages[kPage].colourMode = int16_t(c.mode);
+        doc.pages[kPage].patternWidth = int16_t(c.width);
+        doc.pages[kPage].patternHeight = int16_t(c.height);
+        doc.pages[kPage].patternCount = int16_t(c.count);
         const Expected<QImage> image = pageImage(doc, kPage, {.patternsOnly = true, .scale = 2});
         ASSERT_EQ(image.ok(), !c.size.isEmpty());
         if (image) {

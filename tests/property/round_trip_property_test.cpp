@@ -2,6 +2,7 @@
 // export wrote reads back as the tables it came from, and the checks the fuzz targets run on a
 // project file (read, save, export, drawing) pass on them.
 #include "document/page_state.h"
+#include "document/palette_rows.h"
 #include "export/include_export.h"
 #include "export/include_reader.h"
 #include "files/project_file.h"
@@ -73,15 +74,17 @@ Document randomProjectDocument(std::mt19937 &rng)
     startDocument(doc, state);
     doc.FileVer = pickOf(rng, {0, 1, 1, 1, 2, -1, 32767, -32768});
     for (int page = 0; page < kPageCount; ++page) {
-        doc.ChrName[page] = storableName(rng);
-        for (auto *table : {&doc.ColorMode, &doc.ChrSizeX, &doc.ChrSizeY, &doc.ChrPtnNum, &doc.ChrOutFlag})
-            (*table)[page] = anyInt16(rng);
-        for (int16_t &v : doc.Pal4[page])
+        doc.pages[page].name = storableName(rng);
+        Page &p = doc.pages[page];
+        for (int16_t *field :
+             {&p.colourMode, &p.patternWidth, &p.patternHeight, &p.patternCount, &p.outputFlag})
+            *field = anyInt16(rng);
+        for (int16_t &v : doc.pages[page].pal4)
             v = anyInt16(rng);
-        for (int16_t &v : doc.Pal8[page])
+        for (int16_t &v : doc.pages[page].pal8)
             v = anyInt16(rng);
         for (int e = 0; e < 16; ++e)
-            doc.Pal16[page][e] = anyInt16(rng);
+            doc.pages[page].pal16[e] = anyInt16(rng);
     }
     fillSheets(rng, doc.PixelData);
     fillSheets(rng, doc.MapData);
@@ -141,12 +144,12 @@ Document randomIncludeDocument(std::mt19937 &rng)
         const int width = mode >= kMode2 ? pickOf(rng, {1, 3, 4, 8, 8, 16, 20, 24, 32, 40, 48, 56, 64})
                                          : pickOf(rng, {1, 2, 3, 4, 5, 8, 16, 20, 24, 32, 40, 48, 56, 64});
         const int height = pickOf(rng, {1, 2, 7, 8, 8, 9, 16, 20, 24, 32, 40, 48, 56, 64});
-        doc.ColorMode[page] = int16_t(mode);
-        doc.ChrSizeX[page] = int16_t(width);
-        doc.ChrSizeY[page] = int16_t(height);
-        doc.ChrPtnNum[page]
+        doc.pages[page].colourMode = int16_t(mode);
+        doc.pages[page].patternWidth = int16_t(width);
+        doc.pages[page].patternHeight = int16_t(height);
+        doc.pages[page].patternCount
             = int16_t(uniform(rng, 0, std::min(99, patternsInsideSheet(mode, width, height))));
-        doc.ChrOutFlag[page] = pickOf(rng, {0, 1, 1, 1});
+        doc.pages[page].outputFlag = pickOf(rng, {0, 1, 1, 1});
     }
     return doc;
 }
@@ -166,7 +169,7 @@ TEST_P(IncludeRoundTrip, ExportReadExportGivesTheSameBytes)
     ASSERT_TRUE(first.ok()) << first.failure().text().toStdString();
     const Expected<IncludeReadResult> read = readInclude(first.value());
     ASSERT_TRUE(read.ok()) << read.failure().text().toStdString();
-    EXPECT_EQ(includeFileBytes(read.value().doc).value(), first.value());
+    EXPECT_EQ(includeFileBytes(storedDocument(ProjectContent(read.value().content))).value(), first.value());
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, IncludeRoundTrip, testing::Range(0, 8));

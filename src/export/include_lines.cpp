@@ -1,0 +1,390 @@
+#include "export/include_lines.h"
+
+#include "document/document.h"
+#include "files/sjis_text.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace vesk4::include_reading {
+
+namespace {
+
+enum class LineKind {
+    Empty,
+    Comment,
+    EndTitle,
+    Global,
+    Palette16,
+    Palette4,
+    Label,
+    SizeX,
+    SizeY,
+    Pattern,
+    Data
+};
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+QByteArrayView trimmed(QByteArrayView s)
+{
+    while (!s.isEmpty() && isBlank(s.front()))
+        s = s.sliced(1);
+    while (!s.isEmpty() && isBlank(s.back()))
+        s.chop(1);
+    return s;
+}
+
+int hexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+// A decimal number of the 16-bit range, with an optional minus sign.
+std::optional<int> decimal16(QByteArrayView s)
+{
+    const bool negative = s.startsWith('-');
+    if (negative)
+        s = s.sliced(1);
+    if (s.isEmpty() || s.size() > 6)
+        return std::nullopt;
+    int value = 0;
+    for (char c : s) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    value = negative ? -value : value;
+    if (value < INT16_MIN || value > INT16_MAX)
+        return std::nullopt;
+    return value;
+}
+
+class LineParser {
+public:
+    explicit LineParser(ParsedFile &file) : file_(file) { }
+
+    Status parse(QByteArrayView text)
+    {
+        const char *p = text.data();
+        const char *end = p + text.size();
+        int line = 0;
+        while (p != end) {
+            const char *lineEnd = std::find(p, end, '\n');
+            QByteArrayView content(p, lineEnd - p);
+            if (content.endsWith('\r'))
+                content.chop(1);
+            p = lineEnd == end ? end : lineEnd + 1;
+            if (Status s = take(++line, content); !s)
+                return s;
+        }
+        return finish(line);
+    }
+
+private:
+    Status take(int line, QByteArrayView content)
+    {
+        LineKind kind;
+        if (Status s = classify(line, content, kind); !s)
+            return s;
+        if (ended_) {
+            if (kind == LineKind::Empty || kind == LineKind::Comment)
+                return {};
+            return Failure{QStringLiteral("Text follows the closing lines."), line};
+        }
+        if (sizesDue_ > 0 && kind != LineKind::Empty && kind != LineKind::Comment) {
+            const LineKind due = sizesDue_ == 2 ? LineKind::SizeX : LineKind::SizeY;
+            if (kind != due)
+                return missingSizes();
+            --sizesDue_;
+            (kind == LineKind::SizeX ? file_.blocks.back().width : file_.blocks.back().height) = number_;
+            return {};
+        }
+        switch (kind) {
+        case LineKind::Empty:
+        case LineKind::Comment:
+            return {};
+        case LineKind::EndTitle:
+            closePattern(line);
+            ended_ = true;
+            return {};
+        case LineKind::Global:
+            if (!file_.blocks.empty())
+                return Failure{QStringLiteral("A .global line after the first block."), line};
+            file_.declarations.push_back({line, name_});
+            return {};
+        case LineKind::Palette16:
+        case LineKind::Palette4:
+            return takePalette(line, kind);
+        case LineKind::Label:
+            return takeLabel(line);
+        case LineKind::SizeX:
+        case LineKind::SizeY:
+            return Failure{QStringLiteral("A size line that follows no label."), line};
+        case LineKind::Pattern:
+            return takePattern(line);
+        case LineKind::Data:
+            takeData(line);
+            return {};
+        }
+        return {};
+    }
+
+    Status classify(int line, QByteArrayView content, LineKind &kind)
+    {
+        const QByteArrayView s = trimmed(content);
+        if (s.isEmpty()) {
+            kind = LineKind::Empty;
+        } else if (s.startsWith(";PTN")) {
+            kind = LineKind::Pattern;
+            const std::optional<int> n = decimal16(trimmed(s.sliced(4)));
+            if (!n || *n < 0)
+                return Failure{QStringLiteral("A ;PTN line without its pattern number."), line};
+            number_ = *n;
+        } else if (s.startsWith(';')) {
+            kind = s.contains(endTitle()) ? LineKind::EndTitle : LineKind::Comment;
+        } else if (s.startsWith(".global")) {
+            const QByteArrayView rest = s.sliced(7);
+            if (rest.isEmpty() || !isBlank(rest.front()) || !trimmed(rest).startsWith('_'))
+                return notUnderstood(line, content);
+            kind = LineKind::Global;
+            // The export writes the name as it is, trailing blanks included; the right end of the
+            // line is the end of the name.
+            const QByteArrayView afterDirective = content.sliced(content.indexOf(".global") + 7);
+            name_ = afterDirective.sliced(afterDirective.indexOf('_') + 1).toByteArray();
+        } else if (s.startsWith('_') && s.endsWith(':')) {
+            kind = LineKind::Label;
+            const QByteArrayView fromName = content.sliced(content.indexOf('_') + 1);
+            name_ = fromName.first(fromName.lastIndexOf(':')).toByteArray();
+        } else if (s.startsWith(".byte") || s.startsWith(".word")) {
+            return classifyDirective(line, content, s, kind);
+        } else {
+            return notUnderstood(line, content);
+        }
+        return {};
+    }
+
+    Status classifyDirective(int line, QByteArrayView content, QByteArrayView s, LineKind &kind)
+    {
+        const bool word = s.startsWith(".word");
+        QByteArrayView rest = s.sliced(5);
+        if (rest.isEmpty() || !isBlank(rest.front()))
+            return notUnderstood(line, content);
+        const qsizetype semicolon = rest.indexOf(';');
+        const QByteArrayView payload = trimmed(semicolon < 0 ? rest : rest.first(semicolon));
+        const QByteArrayView comment = semicolon < 0 ? QByteArrayView() : trimmed(rest.sliced(semicolon + 1));
+
+        if (!word && (comment == "chr sizeX" || comment == "chr sizeY")) {
+            kind = comment == "chr sizeX" ? LineKind::SizeX : LineKind::SizeY;
+            const std::optional<int> n = decimal16(payload);
+            if (!n)
+                return Failure{QStringLiteral("The size is no whole number of the 16-bit range."), line};
+            number_ = *n;
+            return {};
+        }
+        const QByteArrayView paletteTag = word ? "Palet16(" : "palet4(";
+        if (comment.startsWith(paletteTag) && comment.endsWith(')')) {
+            kind = word ? LineKind::Palette16 : LineKind::Palette4;
+            const std::optional<int> n = decimal16(comment.sliced(paletteTag.size()).chopped(1));
+            if (!n)
+                return notUnderstood(line, content);
+            number_ = *n;
+            return items(line, payload);
+        }
+        if (word)
+            return notUnderstood(line, content);
+        kind = LineKind::Data;
+        return items(line, payload);
+    }
+
+    // The items of a data line into file_.items; itemCount_ tells how many.
+    Status items(int line, QByteArrayView payload)
+    {
+        itemCount_ = 0;
+        const char *p = payload.data();
+        const char *end = p + payload.size();
+        for (;;) {
+            while (p != end && isBlank(*p))
+                ++p;
+            if (end - p < 3 || p[0] != '0' || (p[1] != 'x' && p[1] != 'X') || hexDigit(p[2]) < 0) {
+                return Failure{itemCount_ == 0 && p == end ? QStringLiteral("A data line without items.")
+                                                           : QStringLiteral("Item %1 is missing or is no "
+                                                                            "hexadecimal number 0x...")
+                                                                 .arg(itemCount_ + 1),
+                               line};
+            }
+            p += 2;
+            uint64_t value = 0;
+            for (int digit; p != end && (digit = hexDigit(*p)) >= 0; ++p) {
+                value = value * 16 + uint64_t(digit);
+                if (value > UINT32_MAX)
+                    return Failure{QStringLiteral("Item %1 is wider than 32 bits.").arg(itemCount_ + 1),
+                                   line};
+            }
+            file_.items.push_back(uint32_t(value));
+            ++itemCount_;
+            while (p != end && isBlank(*p))
+                ++p;
+            if (p == end)
+                return {};
+            if (*p != ',')
+                return Failure{QStringLiteral("Item %1 is followed by \"%2\" where a comma or the line end "
+                                              "belongs.")
+                                   .arg(itemCount_)
+                                   .arg(QChar::fromLatin1(*p)),
+                               line};
+            ++p;
+        }
+    }
+
+    Status takePalette(int line, LineKind kind)
+    {
+        const int mode = kind == LineKind::Palette16 ? kMode16 : kMode4;
+        const int entries = mode == kMode16 ? 16 : 4;
+        // The item was taken into file_.items; the palette keeps it apart from the data.
+        const uint32_t value = file_.items.back();
+        file_.items.pop_back();
+        if (!file_.blocks.empty() || file_.headerRows > 0)
+            return Failure{QStringLiteral("A palette line after the data began."), line};
+        if (file_.paletteMode < 0) {
+            file_.paletteMode = mode;
+            file_.paletteLine = line;
+        }
+        const int k = int(file_.palette.size());
+        if (file_.paletteMode != mode || number_ != k || k >= entries || itemCount_ != 1) {
+            return Failure{QStringLiteral("Expected palette line %1 of the %2 palette of page 0.")
+                               .arg(k)
+                               .arg(modeName(file_.paletteMode)),
+                           line};
+        }
+        file_.palette.push_back(value);
+        return {};
+    }
+
+    Status takeLabel(int line)
+    {
+        closePattern(line);
+        if (int(file_.blocks.size()) == kMostBlocks)
+            return Failure{QStringLiteral("A block beyond the 31st; pages 0 to 30 hold at most 31."), line};
+        Block block;
+        block.line = line;
+        block.name = name_;
+        block.firstRow = uint32_t(file_.rows.size());
+        file_.blocks.push_back(std::move(block));
+        sizesDue_ = 2;
+        return {};
+    }
+
+    Status takePattern(int line)
+    {
+        if (file_.blocks.empty())
+            return Failure{QStringLiteral("A ;PTN line before the first label."), line};
+        Block &block = file_.blocks.back();
+        if (number_ != int(block.patterns.size()))
+            return Failure{QStringLiteral("Expected ;PTN %1 here.").arg(block.patterns.size()), line};
+        closePattern(line);
+        block.patterns.push_back({line, uint32_t(file_.rows.size())});
+        return {};
+    }
+
+    void takeData(int line)
+    {
+        file_.rows.push_back({line, uint32_t(file_.items.size() - itemCount_), itemCount_});
+        if (file_.blocks.empty())
+            ++file_.headerRows;
+        else if (file_.blocks.back().patterns.empty())
+            ++file_.blocks.back().leadingRows;
+        else
+            ++file_.blocks.back().patterns.back().rowCount;
+    }
+
+    void closePattern(int line)
+    {
+        if (!file_.blocks.empty() && !file_.blocks.back().patterns.empty()
+            && file_.blocks.back().patterns.back().endLine == 0)
+            file_.blocks.back().patterns.back().endLine = line;
+    }
+
+    Status finish(int lastLine)
+    {
+        if (sizesDue_ > 0)
+            return missingSizes();
+        if (!ended_) {
+            return Failure{
+                QStringLiteral("The file ends without its closing lines (\"%1\"); it may have been cut "
+                               "short.")
+                    .arg(QStringLiteral("データエンド")),
+                std::max(lastLine, 1)};
+        }
+        const int entries = file_.paletteMode == kMode16 ? 16 : 4;
+        if (file_.paletteMode >= 0 && int(file_.palette.size()) != entries) {
+            return Failure{QStringLiteral("The %1 palette of page 0 has %2 of its %3 lines.")
+                               .arg(modeName(file_.paletteMode))
+                               .arg(file_.palette.size())
+                               .arg(entries),
+                           file_.paletteLine};
+        }
+        return {};
+    }
+
+    Failure missingSizes() const
+    {
+        return {
+            QStringLiteral("The label is not followed by its two size lines (\"   .byte  W    ; chr sizeX\", "
+                           "\"   .byte  H    ; chr sizeY\")."),
+            file_.blocks.back().line};
+    }
+
+    static Failure notUnderstood(int line, QByteArrayView content)
+    {
+        QString shown = QString::fromLatin1(content.first(std::min<qsizetype>(content.size(), 40)));
+        for (QChar &c : shown)
+            if (c.unicode() < 0x20 || c.unicode() >= 0x7F)
+                c = QLatin1Char('?');
+        return {QStringLiteral("Not understood: \"%1\".").arg(shown), line};
+    }
+
+    static QByteArrayView endTitle()
+    {
+        static const QByteArray title = encodeCp932(QStringLiteral("データエンド"));
+        return title;
+    }
+
+    ParsedFile &file_;
+    bool ended_ = false;
+    int sizesDue_ = 0;
+    int number_ = 0;
+    uint32_t itemCount_ = 0;
+    QByteArray name_;
+};
+
+} // namespace
+
+QString modeName(int mode)
+{
+    static const char *const names[] = {"256色", "16色", "4色", "2色", "2色Ex"};
+    return QStringLiteral("\"%1\"").arg(QString::fromUtf8(names[mode]));
+}
+
+QString hex(uint32_t value)
+{
+    return QStringLiteral("0x") + QString::number(value, 16).toUpper();
+}
+
+Status parseLines(QByteArrayView text, ParsedFile &file)
+{
+    file.items.reserve(std::size_t(text.size() / 4));
+    file.rows.reserve(std::size_t(text.size() / 32));
+    return LineParser(file).parse(text);
+}
+
+} // namespace vesk4::include_reading
