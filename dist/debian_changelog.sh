@@ -1,7 +1,7 @@
 #!/bin/sh
 # Writes CHANGELOG.md as a Debian changelog, the form Debian tools read from a native package's
 # /usr/share/doc/PACKAGE/changelog.gz: one entry per "## VERSION - YYYY-MM-DD" heading, its text
-# indented, "- " items as "* " items.
+# indented, "- " items as "* " items. The section "## Unreleased" belongs to no release and is left out.
 #   debian_changelog.sh CHANGELOG.md PACKAGE "NAME <ADDRESS>"
 set -eu
 awk -v package="$2" -v maintainer="$3" '
@@ -15,6 +15,11 @@ function close_entry() {
     print ""
     print " -- " maintainer "  " stamp
     print ""
+}
+/^## Unreleased$/ {
+    close_entry()
+    version = ""
+    next
 }
 /^## / {
     close_entry()

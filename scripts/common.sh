@@ -1,5 +1,4 @@
-# Shared by scripts/run, scripts/test and scripts/bench: installs what is missing and builds.
-# Sourced, not run.
+# Shared by the scripts: installs what is missing and builds. Sourced, not run.
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$ROOT/build"
@@ -7,12 +6,19 @@ BUILD="$ROOT/build"
 # moved with VESK4_SANITIZE_BUILD and VESK4_FUZZ_BUILD.
 SANITIZE_BUILD="${VESK4_SANITIZE_BUILD:-$ROOT/build-sanitize}"
 FUZZ_BUILD="${VESK4_FUZZ_BUILD:-$ROOT/build-fuzz}"
+# ./scripts/lint's compile commands: configured only, never built, and without precompiled headers,
+# which clang-tidy cannot read from GCC.
+LINT_BUILD="${VESK4_LINT_BUILD:-$ROOT/build-lint}"
+
+# ccache (where installed) reuses objects compiled with a precompiled header only when it may ignore
+# the header's time stamps and the macros defined before it. Settings already in the environment win.
+export CCACHE_SLOPPINESS="${CCACHE_SLOPPINESS:-pch_defines,time_macros,include_file_mtime,include_file_ctime}"
 
 # help2man makes the manual pages from the programs' --help, rsvg-convert the icon's PNGs.
-BUILD_PACKAGES=(qt6-base-dev cmake g++ make libgtest-dev libbenchmark-dev clang-format fonts-ipafont-gothic
+BUILD_PACKAGES=(qt6-base-dev cmake g++ make libgtest-dev libbenchmark-dev fonts-ipafont-gothic
     help2man librsvg2-bin)
-# ./scripts/test checks src/ with clang-tidy (./scripts/tidy).
-LINT_PACKAGES=(clang-tidy)
+# ./scripts/lint checks the formatting with clang-format and src/ with clang-tidy (./scripts/tidy).
+LINT_PACKAGES=(clang-tidy clang-format)
 # The install test of ./scripts/test checks the installed files with these; xdg-mime needs
 # libfile-mimeinfo-perl's mimetype to read the installed MIME database.
 INSTALL_CHECK_PACKAGES=(desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl man-db)
@@ -38,17 +44,24 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# Configures (once) and builds every target into build/, programs into build/bin.
+# Configures (once) and builds every target into build/, programs into build/bin; the benchmarks
+# only when named: build_all vesk4-bench.
 build_all() {
     cmake -S "$ROOT" -B "$BUILD" >/dev/null
     cmake --build "$BUILD" -j "$(nproc)"
+    [ $# -eq 0 ] || cmake --build "$BUILD" -j "$(nproc)" --target "$@"
+}
+
+# Configures (once) build-lint/ for clang-tidy: the compile commands and the generated headers.
+configure_lint() {
+    cmake -S "$ROOT" -B "$LINT_BUILD" -DCMAKE_DISABLE_PRECOMPILE_HEADERS=ON >/dev/null
 }
 
 # Configures (once) and builds every target with AddressSanitizer and UndefinedBehaviorSanitizer,
-# asserts on, into build-sanitize/.
+# asserts on, into build-sanitize/; the benchmarks too, so that CI sees them compile.
 build_sanitized() {
     cmake -S "$ROOT" -B "$SANITIZE_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVESK4_SANITIZE=ON >/dev/null
-    cmake --build "$SANITIZE_BUILD" -j "$(nproc)"
+    cmake --build "$SANITIZE_BUILD" -j "$(nproc)" --target all vesk4-bench
 }
 
 # Sanitizer settings for the programs of a sanitized build: any report fails the program, with a

@@ -19,17 +19,33 @@ GridPanel::GridPanel(QWidget *parent) : QGroupBox(QStringLiteral("グリッド")
     auto *layout = new QGridLayout(this);
     layout->setHorizontalSpacing(0);
     const std::array<const char *, 2> captions{"X：", "Y："};
-    const std::array<int, 2> maxima{kGridXSpinMaximum, kGridYSpinMaximum};
-    for (int i = 0; i < 2; ++i) {
-        intervalBoxes_[i] = new QLineEdit(QString::number(kStartInterval));
-        intervalBoxes_[i]->setFixedWidth(kNumberBoxWidth);
-        intervalSpinBars_[i] = makeSpinBar(maxima[i], kStartInterval);
-        intervalSpinBars_[i]->setFixedHeight(intervalBoxes_[i]->sizeHint().height());
+    for (Axis axis : {Axis::X, Axis::Y}) {
+        const int i = int(axis);
+        const QString axisName = QLatin1String(axis == Axis::X ? "X" : "Y");
+        auto *box = new QLineEdit(QString::number(kStartInterval));
+        box->setObjectName(QStringLiteral("grid%1Box").arg(axisName));
+        box->setFixedWidth(kNumberBoxWidth);
+        auto *bar = makeSpinBar(spinMaximum(axis), kStartInterval);
+        bar->setObjectName(QStringLiteral("grid%1SpinBar").arg(axisName));
+        bar->setFixedHeight(box->sizeHint().height());
         layout->addWidget(new QLabel(QString::fromUtf8(captions[i])), i, 0);
-        layout->addWidget(intervalBoxes_[i], i, 1);
-        layout->addWidget(intervalSpinBars_[i], i, 2);
+        layout->addWidget(box, i, 1);
+        layout->addWidget(bar, i, 2);
+        connect(box, &QLineEdit::textEdited, this,
+                [this, axis](const QString &text) { emit intervalEdited(axis, text); });
+        connect(bar, &QScrollBar::actionTriggered, this, [this, axis, bar] {
+            if (userMovedSpinBar(bar))
+                emit intervalSpinBarMoved(axis, bar->sliderPosition());
+        });
+        intervalBoxes_[i] = box;
+        intervalSpinBars_[i] = bar;
     }
     layout->setColumnStretch(3, 1);
+}
+
+void GridPanel::show(Axis axis, const NumberBoxView &view)
+{
+    showNumberBox(intervalBox(axis), intervalSpinBar(axis), view);
 }
 
 } // namespace vesk4

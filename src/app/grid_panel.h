@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/page_settings_editor.h"
+
 #include <QGroupBox>
 
 #include <array>
@@ -9,22 +11,21 @@ class QScrollBar;
 
 namespace vesk4 {
 
-// The frame "グリッド": the grid interval boxes numberBox(0) (X) and numberBox(1) (Y), each with its spin
-// bar spinBar(0) and spinBar(1).
+// The frame "グリッド": the grid interval boxes for X and Y, each with its spin bar. It shows what it
+// is told and signals only what the user does.
 class GridPanel : public QGroupBox {
     Q_OBJECT
 public:
     explicit GridPanel(QWidget *parent = nullptr);
 
-    // Index 0 or 1; the pattern-count box 4 is in the settings panel.
-    QLineEdit *numberBox(int index) const
-    {
-        return index == 0 || index == 1 ? intervalBoxes_[index] : nullptr;
-    }
-    QScrollBar *spinBar(int index) const
-    {
-        return index == 0 || index == 1 ? intervalSpinBars_[index] : nullptr;
-    }
+    QLineEdit *intervalBox(Axis axis) const { return intervalBoxes_[int(axis)]; }
+    QScrollBar *intervalSpinBar(Axis axis) const { return intervalSpinBars_[int(axis)]; }
+
+    void show(Axis axis, const NumberBoxView &view);
+
+signals:
+    void intervalEdited(Axis axis, const QString &text);
+    void intervalSpinBarMoved(Axis axis, int position);
 
 private:
     std::array<QLineEdit *, 2> intervalBoxes_{};

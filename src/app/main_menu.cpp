@@ -315,8 +315,10 @@ void MainMenu::readInclude()
 
 void MainMenu::showAbout()
 {
-    const QString text = QStringLiteral("%1\nバージョン %2\nQt %3\n\nAll rights reserved.")
-                             .arg(window_.title(), programVersion(), QString::fromLatin1(qVersion()));
+    const QString text
+        = QStringLiteral(
+              "%1\nバージョン %2\nQt %3\n\nMIT License, Copyright (c) 2026 The VESK4 editor developers")
+              .arg(window_.title(), programVersion(), QString::fromLatin1(qVersion()));
     window_.messageBoxes().inform(&window_, QStringLiteral("バージョン情報"), text);
 }
 

@@ -18,12 +18,9 @@
 #include "widgets/button_colour.h"
 #include "widgets/twips.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QFileInfo>
 #include <QLayout>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -36,7 +33,6 @@ namespace vesk4 {
 
 namespace {
 
-constexpr int kBgPage = kPageCount - 1;
 const QString kAppTitle = QStringLiteral("VESK4グラフィックエディタ（モノクロ仕様 Ver2.0）");
 constexpr QPoint kWindowPosition(twips(1500), twips(500));
 constexpr QPoint kToolPanelPosition(twips(8790), twips(960));
@@ -111,29 +107,29 @@ void MainWindow::createPanels()
 
 void MainWindow::startUp()
 {
-    // Steps 1, 2, 7, 10, 11, 13 and 15: scalars, canvas geometry, grid, level tables, page names,
-    // page settings and the colour-number table.
+    // The start values of the scalars, the canvas geometry, the grid, the level tables, the page
+    // names and settings and the colour-number table.
     applyStartValues(doc_, state_);
-    move(kWindowPosition); // 3
-    canvasView_->sizeCanvas(state_.canvasWidthPx, state_.canvasHeightPx); // 4
-    // 5: the thumbnail shows a cell as 2 x 3 pixels; divide before multiplying.
+    move(kWindowPosition);
+    canvasView_->sizeCanvas(state_.canvasWidthPx, state_.canvasHeightPx);
+    // The thumbnail shows a cell as 2 x 3 pixels; divide before multiplying.
     thumbnail_->setDrawingArea(int(std::nearbyint(double(state_.canvasWidthPx) / state_.cellWidthPx * 2)),
                                int(std::nearbyint(double(state_.canvasHeightPx) / 10 * 3)));
-    canvasView_->placeScrollBar(canvasScrollMaximum(state_)); // 6
-    // The off-screen images of the canvas and thumbnail, and the colour strip of step 9.
+    canvasView_->placeScrollBar(canvasScrollMaximum(state_));
+    // The off-screen images of the canvas and thumbnail, with the colour strip the canvas copies
+    // its greys from.
     renderer_ = std::make_unique<CanvasRenderer>(state_);
     canvasView_->canvas()->setImage(&renderer_->canvas());
     thumbnail_->setImage(&renderer_->thumbnail());
     canvasTools_ = std::make_unique<CanvasTools>(doc_, state_, *renderer_);
-    renderer_->drawGrid(state_); // 8
-    pageBar_->setStartCaptions(doc_.pages); // 12
-    settingsPanel_->fillSizeLists(); // 14
-    resetPalettes(doc_, state_); // 16
-    palettePanel_->showPenColours(state_); // 17
-    showCurrentPage(); // 18
-    redraw(false); // 19
+    renderer_->drawGrid(state_); // the grid over the still empty canvas
+    pageBar_->showCaptions(doc_.pages);
+    settingsPanel_->fillSizeLists();
+    resetPalettes(doc_, state_); // the colour-number table's default palettes
+    palettePanel_->showPenColours(state_);
+    showCurrentPage(); // page 0
+    redraw(false); // the canvas once more, as the page switch leaves it
     canvasTools_->setJournal(&history_.cellChanges());
-    history_.clear();
 }
 
 void MainWindow::followHistory()
@@ -218,7 +214,11 @@ void MainWindow::connectHandlers()
             [this](int buttons, QPointF p) { canvasMoved(buttons, p.x(), p.y()); });
     connect(canvas, &PictureSurface::mouseReleased, this,
             [this](int button, QPointF p) { canvasReleased(button, p.x(), p.y()); });
-    connect(canvasView_->scrollBar(), &QScrollBar::valueChanged, this, &MainWindow::scrollBarMoved);
+    QScrollBar *scrollBar = canvasView_->scrollBar();
+    connect(scrollBar, &QScrollBar::actionTriggered, this, [this, scrollBar] {
+        if (userMovedSpinBar(scrollBar))
+            scrollBarMoved(scrollBar->sliderPosition());
+    });
     BlockSurfaceView *block = canvasView_->floatingBlock();
     connect(block, &BlockSurfaceView::mousePressed, this,
             [this](int button, QPointF p) { floatingBlockPressed(button, p.x(), p.y()); });
@@ -226,25 +226,19 @@ void MainWindow::connectHandlers()
             [this](int buttons, QPointF p) { floatingBlockMoved(buttons, p.x(), p.y()); });
     connect(toolPanel_, &ToolPanel::toolClicked, this, &MainWindow::toolButtonClicked);
 
-    connect(settingsPanel_->nameBox(), &QLineEdit::textChanged, this, &MainWindow::nameEdited);
-    // Every choice from a size list, also of the item it already shows: a page read with a size the
-    // list lacks shows the previous item, and choosing that must store it. showCurrentPage selects the page's
-    // own size and stores it itself.
-    for (int index : {0, 1})
-        connect(settingsPanel_->sizeList(index), &QComboBox::activated, this,
-                [this, index] { sizeChosen(index); });
-    for (int index : {0, 1, int(SettingsPanel::kPatternCountBox)}) {
-        connect(numberBox(index), &QLineEdit::textChanged, this, [this, index] { numberBoxEdited(index); });
-        connect(spinBar(index), &QScrollBar::valueChanged, this, [this, index] { spinBarMoved(index); });
-    }
+    connect(settingsPanel_, &SettingsPanel::nameEdited, this, &MainWindow::nameEdited);
+    connect(settingsPanel_, &SettingsPanel::sizeChosen, this, &MainWindow::sizeChosen);
+    connect(settingsPanel_, &SettingsPanel::patternCountEdited, this, &MainWindow::patternCountEdited);
+    connect(settingsPanel_, &SettingsPanel::patternCountSpinBarMoved, this,
+            &MainWindow::patternCountSpinBarMoved);
     // The user's click only: a page's flag may hold another value than 0 or 1 from a file, and
     // showing the page (which checks the box for 1 alone) must not overwrite it.
-    connect(settingsPanel_->outputCheckBox(), &QCheckBox::clicked, this, &MainWindow::outputToggled);
+    connect(settingsPanel_, &SettingsPanel::outputClicked, this, &MainWindow::outputClicked);
+    connect(gridPanel_, &GridPanel::intervalEdited, this, &MainWindow::gridIntervalEdited);
+    connect(gridPanel_, &GridPanel::intervalSpinBarMoved, this, &MainWindow::gridSpinBarMoved);
 
     connect(palettePanel_, &PalettePanel::modeSelected, this, &MainWindow::colourModeChosen);
     connect(palettePanel_, &PalettePanel::paletteSwatchPressed, this, &MainWindow::paletteEntryPicked);
-    connect(palettePanel_, &PalettePanel::paletteSwatchDoubleClicked, this,
-            &MainWindow::paletteEntryDoubleClicked);
 }
 
 void MainWindow::pageButtonClicked(int index)
@@ -254,37 +248,29 @@ void MainWindow::pageButtonClicked(int index)
     showCurrentPage();
 }
 
-// Each control set here runs its own handler, which stores back what was just shown; the count box
-// turns a count above 99 into 0.
+// The controls only show what they are told; what showing a page does to the tables is the settings
+// editor's.
 void MainWindow::showCurrentPage()
 {
     const int page = state_.currentPage;
-    pageBar_->highlight(page); // 1
-    settingsPanel_->nameBox()->setText(doc_.pages[page].name); // 2
-
-    const bool bgPage = page == kBgPage; // 3
-    settingsPanel_->nameBox()->setEnabled(!bgPage);
-    settingsPanel_->sizeList(0)->setEnabled(!bgPage);
-    settingsPanel_->sizeList(1)->setEnabled(!bgPage);
-    canvasTools_->blockTools().tools().toolButton(ToolButtons::kMapButton).enabled = bgPage;
+    pageBar_->highlight(page);
+    const PageSettingsView settings = settingsEditor_.showPage();
+    settingsPanel_->show(settings);
+    // The name box renews the caption of the page it shows.
+    pageBar_->showCaption(page, settings.name);
+    canvasTools_->blockTools().tools().toolButton(ToolButtons::kMapButton).enabled
+        = settings.nameAndSizeLocked;
     toolPanel_->showButtons(canvasTools_->blockTools().tools());
+    palettePanel_->selectMode(doc_.pages[page].colourMode);
+    redraw(true);
 
-    settingsPanel_->selectSize(0, doc_.pages[page].patternWidth); // 4
-    state_.currentPatternWidth = doc_.pages[page].patternWidth; // 5
-    settingsPanel_->selectSize(1, doc_.pages[page].patternHeight); // 6
-    state_.currentPatternHeight = doc_.pages[page].patternHeight; // 7
-    numberBox(SettingsPanel::kPatternCountBox)->setText(QString::number(doc_.pages[page].patternCount)); // 8
-    palettePanel_->selectMode(doc_.pages[page].colourMode); // 9
-    // 10: only a flag of 1 is exported, so only 1 shows checked; the flag stays as stored until the
-    // user clicks the box.
-    settingsPanel_->outputCheckBox()->setChecked(doc_.pages[page].outputFlag == 1);
-    redraw(true); // 11
-
-    if (doc_.pages[page].colourMode == kMode256) // 12
+    // A "256色" page takes no pen colours of its own: its swatches show the pens the previous page
+    // left.
+    if (doc_.pages[page].colourMode == kMode256)
         palettePanel_->showPenColours(state_);
     else
         palettePanel_->showPalette16(doc_, state_);
-    showColourMode(); // 13
+    showColourMode();
 }
 
 void MainWindow::showColourMode()
@@ -312,9 +298,9 @@ void MainWindow::showColourMode()
     update();
 }
 
-void MainWindow::colourModeChosen(int index)
+void MainWindow::colourModeChosen(ColourMode mode)
 {
-    history_.changeSetting(state_.currentPage, PageSetting::ColourMode, int16_t(index));
+    history_.changeSetting(state_.currentPage, PageSetting::ColourMode, int16_t(mode));
     showColourMode();
     update();
 }
@@ -330,13 +316,6 @@ void MainWindow::paletteEntryPicked(int index, int button)
         state_.rightPenColour = doc_.pages[0].pal16[index];
     }
     palettePanel_->showPalette16(doc_, state_);
-}
-
-void MainWindow::paletteEntryDoubleClicked(int)
-{
-    // A double-click would start editing the entry, and only a pick on the colour chart ends an
-    // edit. This window has no chart, so the edit is not started: it would leave the canvas and the
-    // page buttons disabled for good.
 }
 
 void MainWindow::redraw(bool thumbnailToo)
@@ -357,9 +336,9 @@ bool MainWindow::openProjectFile(const QString &path)
         reportFailure(kOpenCaption, QStringLiteral("ファイルを開けませんでした。"), opened.failure());
         return false;
     }
-    pageBar_->setStartCaptions(doc_.pages);
-    showCurrentPage();
     history_.clear();
+    pageBar_->showCaptions(doc_.pages);
+    showCurrentPage();
     setCurrentFilePath(QFileInfo(path).absoluteFilePath());
     emit projectFileUsed(path);
     return true;

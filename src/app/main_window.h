@@ -5,6 +5,7 @@
 #include "document/document.h"
 #include "document/edit_history.h"
 #include "document/editor_state.h"
+#include "document/page_settings_editor.h"
 #include "document/result.h"
 #include "files/file_actions.h"
 #include "widgets/message_boxes.h"
@@ -12,9 +13,6 @@
 #include <QMainWindow>
 
 #include <memory>
-
-class QLineEdit;
-class QScrollBar;
 
 namespace vesk4 {
 
@@ -148,23 +146,22 @@ private:
     // showChanges, then the cells the tool wrote become the step it names, if it names one.
     void showOutcome(const ToolOutcome &outcome);
 
-    // The settings handlers; each runs also when the program sets its control.
-    void nameEdited();
-    void sizeChosen(int index);
-    void numberBoxEdited(int index);
-    void spinBarMoved(int index);
-    void outputToggled();
-    void scrollBarMoved();
+    // The user's edits in the settings and grid frames and on the canvas scroll bar. Showing a page
+    // runs none of them.
+    void nameEdited(const QString &name);
+    void sizeChosen(Axis axis, int size);
+    void patternCountEdited(const QString &text);
+    void patternCountSpinBarMoved(int position);
+    void outputClicked(bool checked);
+    void gridIntervalEdited(Axis axis, const QString &text);
+    void gridSpinBarMoved(Axis axis, int position);
+    void scrollBarMoved(int position);
 
     // The palette panel's handlers.
-    void colourModeChosen(int index);
+    void colourModeChosen(ColourMode mode);
     void paletteEntryPicked(int index, int button);
-    void paletteEntryDoubleClicked(int index);
 
     void connectHandlers();
-    // The grid boxes 0 and 1 are in the grid frame, the pattern-count box 4 in the settings frame.
-    QLineEdit *numberBox(int index) const;
-    QScrollBar *spinBar(int index) const;
 
     void createPanels();
     void startUp();
@@ -179,6 +176,7 @@ private:
     Document doc_;
     EditorState state_;
     EditHistory history_{doc_};
+    PageSettingsEditor settingsEditor_{doc_, state_, history_};
     QString currentFilePath_;
     std::unique_ptr<CanvasRenderer> renderer_; // sized from the geometry fields, so made in startUp
     std::unique_ptr<CanvasTools> canvasTools_; // works on the renderer's images, so made with it

@@ -16,7 +16,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
@@ -71,23 +70,22 @@ void MainWindow::startNewDocument()
     applyStartValues(startDoc, startState);
     resetPalettes(startDoc, startState);
 
-    // The grid boxes' handlers write into the document; the start tables then replace what they wrote.
-    gridPanel_->numberBox(0)->setText(QString::number(startState.gridIntervalX));
-    gridPanel_->numberBox(1)->setText(QString::number(startState.gridIntervalY));
     setButtonShade(pageBar_->pageButton(state_.currentPage), ButtonShade::Face);
     doc_ = std::move(startDoc);
     state_ = startState;
+    history_.clear();
+    settingsEditor_.resetGridBoxes();
+    for (Axis axis : {Axis::X, Axis::Y})
+        gridPanel_->show(axis, settingsEditor_.gridBox(axis));
     canvasView_->scrollBar()->setValue(state_.scrollRow);
 
     // Tools and floating block as at start-up.
     canvasTools_ = std::make_unique<CanvasTools>(doc_, state_, *renderer_);
     canvasTools_->setJournal(&history_.cellChanges());
     showChanges(Refresh{.canvas = true, .thumbnail = true, .blockSurface = true, .controls = true});
-    pageBar_->setStartCaptions(doc_.pages);
+    pageBar_->showCaptions(doc_.pages);
     palettePanel_->showPenColours(state_);
     showCurrentPage();
-    // Showing the page wrote its settings back through the history; none of that is an edit.
-    history_.clear();
     setCurrentFilePath({});
 }
 

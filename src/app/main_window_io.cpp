@@ -35,9 +35,7 @@ bool MainWindow::importImageFile(const QString &path)
     }
     // Cells a stroke in progress wrote stay a step of their own.
     history_.commitCells(QString());
-    CellChanges &journal = history_.cellChanges();
-    for (const ImportedCell &cell : plan.value().changes)
-        journal.write(doc_.PixelData, page, cell.x, cell.y, cell.after);
+    applyImport(doc_, plan.value(), &history_.cellChanges());
     history_.commitCells(kImportStep);
     redraw(true);
     if (const int cut = plan.value().cut; cut > 0) {
@@ -75,9 +73,9 @@ bool MainWindow::readIncludeDocument(const QString &path)
     // The save dialog proposes the include file's name as the project's.
     doc_.projectFileName = QFileInfo(path).completeBaseName() + QStringLiteral(".egd");
     setButtonShade(pageBar_->pageButton(shownPage), ButtonShade::Face);
-    pageBar_->setStartCaptions(doc_.pages);
-    showCurrentPage();
     history_.clearUnsaved();
+    pageBar_->showCaptions(doc_.pages);
+    showCurrentPage();
     setCurrentFilePath({});
     if (!notices.value().isEmpty())
         messages_->inform(this, title(), notices.value().join(QLatin1Char('\n')));

@@ -1,5 +1,6 @@
 #include "app/page_bar.h"
 
+#include "document/page_settings_editor.h"
 #include "widgets/button_colour.h"
 #include "widgets/twips.h"
 
@@ -10,7 +11,6 @@ namespace vesk4 {
 namespace {
 constexpr int kButtonWidth = twips(800);
 constexpr int kButtonHeight = twips(300);
-constexpr int kStartCaptionLength = 8;
 } // namespace
 
 PageBar::PageBar(QWidget *parent) : QGroupBox(QStringLiteral("CHR"), parent)
@@ -38,10 +38,15 @@ PageBar::PageBar(QWidget *parent) : QGroupBox(QStringLiteral("CHR"), parent)
     setFixedSize(kButtonWidth + 2, top + kButtonHeight * kPageCount + 2);
 }
 
-void PageBar::setStartCaptions(const std::array<Page, kPageCount> &pages)
+void PageBar::showCaptions(const std::array<Page, kPageCount> &pages)
 {
     for (int p = 0; p < kPageCount; ++p)
-        buttons_[p]->setText(pages[p].name.left(kStartCaptionLength));
+        showCaption(p, pages[p].name);
+}
+
+void PageBar::showCaption(int page, const QString &name)
+{
+    buttons_.at(page)->setText(pageButtonCaption(name));
 }
 
 void PageBar::highlight(int page)

@@ -21,12 +21,15 @@ public:
 
     QPushButton *pageButton(int page) const { return buttons_.at(page); }
 
-    // Start-up captions: a page's name, cut to its first 8 characters.
-    void setStartCaptions(const std::array<Page, kPageCount> &pages);
+    // Every button's caption from its page's name, as after start-up or a load.
+    void showCaptions(const std::array<Page, kPageCount> &pages);
+    // One page's caption, after its name changed or its page was shown.
+    void showCaption(int page, const QString &name);
     // Highlights the current page's button; the others keep their colour.
     void highlight(int page);
 
 signals:
+    // The user clicked a page's button.
     void pageClicked(int page);
 
 private:

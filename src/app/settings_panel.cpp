@@ -1,5 +1,6 @@
 #include "app/settings_panel.h"
 
+#include "document/number_text.h"
 #include "files/project_file.h"
 
 #include <QCheckBox>
@@ -9,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QSignalBlocker>
 #include <QValidator>
 
 #include <initializer_list>
@@ -49,11 +49,17 @@ QScrollBar *makeSpinBar(int maximum, int boxValue, QWidget *parent)
 }
 
 SettingsPanel::SettingsPanel(QWidget *parent)
-    : QGroupBox(QStringLiteral("キャラクタ設定"), parent),
-      nameBox_(new QLineEdit(QStringLiteral("Chr00"))), sizeLists_{new QComboBox, new QComboBox},
-      countBox_(new QLineEdit(QStringLiteral("8"))), countSpinBar_(makeSpinBar(kPatternCountSpinMaximum, 0)),
-      outputCheckBox_(new QCheckBox)
+    : QGroupBox(QStringLiteral("キャラクタ設定"), parent), nameBox_(new QLineEdit(QStringLiteral("Chr00"))),
+      widthList_(new QComboBox), heightList_(new QComboBox), countBox_(new QLineEdit(QStringLiteral("8"))),
+      countSpinBar_(makeSpinBar(kPatternCountSpinMaximum, 0)), outputCheckBox_(new QCheckBox)
 {
+    // Names for what the controls are, for accessibility tools and tests.
+    nameBox_->setObjectName(QStringLiteral("nameBox"));
+    widthList_->setObjectName(QStringLiteral("widthList"));
+    heightList_->setObjectName(QStringLiteral("heightList"));
+    countBox_->setObjectName(QStringLiteral("patternCountBox"));
+    countSpinBar_->setObjectName(QStringLiteral("patternCountSpinBar"));
+    outputCheckBox_->setObjectName(QStringLiteral("outputCheckBox"));
     nameBox_->setValidator(new PageNameValidator(nameBox_));
     // Names have no length limit; the box's default of 32767 would cut a longer name from a file
     // when its page is shown, and the cut name would be saved.
@@ -66,9 +72,9 @@ SettingsPanel::SettingsPanel(QWidget *parent)
     layout->addWidget(nameBox_, 0, 1, 1, 3);
     layout->addWidget(new QLabel(QStringLiteral("サイズ")), 1, 0);
     layout->addWidget(new QLabel(QStringLiteral("X：")), 1, 1);
-    layout->addWidget(sizeLists_[0], 1, 2, 1, 2);
+    layout->addWidget(widthList_, 1, 2, 1, 2);
     layout->addWidget(new QLabel(QStringLiteral("Y：")), 2, 1);
-    layout->addWidget(sizeLists_[1], 2, 2, 1, 2);
+    layout->addWidget(heightList_, 2, 2, 1, 2);
     layout->addWidget(new QLabel(QStringLiteral("パターン数：")), 3, 0);
     auto *count = new QHBoxLayout;
     count->setSpacing(0);
@@ -79,25 +85,60 @@ SettingsPanel::SettingsPanel(QWidget *parent)
     layout->addWidget(new QLabel(QStringLiteral("データ出力：")), 4, 0);
     layout->addWidget(outputCheckBox_, 4, 1, 1, 3);
     layout->setColumnStretch(3, 1);
+
+    connect(nameBox_, &QLineEdit::textEdited, this, &SettingsPanel::nameEdited);
+    for (Axis axis : {Axis::X, Axis::Y}) {
+        connect(sizeList(axis), &QComboBox::activated, this, [this, axis](int index) {
+            if (const std::optional<int16_t> size = toInt16(leadingNumber(sizeList(axis)->itemText(index))))
+                emit sizeChosen(axis, *size);
+        });
+    }
+    connect(countBox_, &QLineEdit::textEdited, this, &SettingsPanel::patternCountEdited);
+    connect(countSpinBar_, &QScrollBar::actionTriggered, this, [this] {
+        if (userMovedSpinBar(countSpinBar_))
+            emit patternCountSpinBarMoved(countSpinBar_->sliderPosition());
+    });
+    connect(outputCheckBox_, &QCheckBox::clicked, this, &SettingsPanel::outputClicked);
 }
 
 void SettingsPanel::fillSizeLists()
 {
-    // Appending items is no selection by the user: the lists' handlers do not run.
-    const QSignalBlocker blockWidths(sizeLists_[0]);
-    const QSignalBlocker blockHeights(sizeLists_[1]);
     for (int size : kWidthItems)
-        sizeLists_[0]->addItem(QString::number(size));
+        widthList_->addItem(QString::number(size));
     for (int size : kHeightItems)
-        sizeLists_[1]->addItem(QString::number(size));
+        heightList_->addItem(QString::number(size));
 }
 
-void SettingsPanel::selectSize(int list, int size)
+void SettingsPanel::show(const PageSettingsView &view)
 {
-    QComboBox *combo = sizeLists_.at(list);
-    const int index = combo->findText(QString::number(size));
-    if (index >= 0)
-        combo->setCurrentIndex(index);
+    nameBox_->setText(view.name);
+    nameBox_->setEnabled(!view.nameAndSizeLocked);
+    const std::pair<QComboBox *, int> lists[]
+        = {{widthList_, view.patternWidth}, {heightList_, view.patternHeight}};
+    for (auto [list, size] : lists) {
+        list->setEnabled(!view.nameAndSizeLocked);
+        if (const int index = list->findText(QString::number(size)); index >= 0)
+            list->setCurrentIndex(index);
+    }
+    countBox_->setText(view.patternCountText);
+    outputCheckBox_->setChecked(view.outputChecked);
+}
+
+void SettingsPanel::showPatternCount(const NumberBoxView &view)
+{
+    showNumberBox(countBox_, countSpinBar_, view);
+}
+
+bool userMovedSpinBar(const QScrollBar *bar)
+{
+    return bar->sliderPosition() != bar->value();
+}
+
+void showNumberBox(QLineEdit *box, QScrollBar *bar, const NumberBoxView &view)
+{
+    if (box->text() != view.text)
+        box->setText(view.text);
+    bar->setValue(view.spinPosition);
 }
 
 } // namespace vesk4

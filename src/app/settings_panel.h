@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QGroupBox>
+#include "document/page_settings_editor.h"
 
-#include <array>
+#include <QGroupBox>
 
 class QCheckBox;
 class QComboBox;
@@ -11,44 +11,54 @@ class QScrollBar;
 
 namespace vesk4 {
 
-// Spin bars run from 0 to their K with box value = K - position, so moving a bar up raises the
-// number in its box.
-inline constexpr int kGridXSpinMaximum = 128;
-inline constexpr int kGridYSpinMaximum = 96;
-inline constexpr int kPatternCountSpinMaximum = 255;
-
 // A number box with a spin bar beside it, coupled by box value = maximum - bar position.
 QScrollBar *makeSpinBar(int maximum, int boxValue, QWidget *parent = nullptr);
 
-// The frame "キャラクタ設定": the page's name box, the width and height lists sizeList(0) and
-// sizeList(1), the pattern-count box numberBox(4) with its spin bar spinBar(4) and the output check
-// box.
+// The frame "キャラクタ設定": the page's name box, the width and height lists, the pattern-count box
+// with its spin bar and the output check box. It shows what it is told and signals only what the
+// user does.
 class SettingsPanel : public QGroupBox {
     Q_OBJECT
 public:
-    static constexpr int kPatternCountBox = 4;
-
     explicit SettingsPanel(QWidget *parent = nullptr);
 
     QLineEdit *nameBox() const { return nameBox_; }
-    QComboBox *sizeList(int index) const { return sizeLists_.at(index); }
-    // The pattern-count box and spin bar, index 4; the grid's 0 and 1 are in the grid panel.
-    QLineEdit *numberBox(int index) const { return index == kPatternCountBox ? countBox_ : nullptr; }
-    QScrollBar *spinBar(int index) const { return index == kPatternCountBox ? countSpinBar_ : nullptr; }
+    QComboBox *widthList() const { return widthList_; }
+    QComboBox *heightList() const { return heightList_; }
+    QComboBox *sizeList(Axis axis) const { return axis == Axis::X ? widthList_ : heightList_; }
+    QLineEdit *patternCountBox() const { return countBox_; }
+    QScrollBar *patternCountSpinBar() const { return countSpinBar_; }
     QCheckBox *outputCheckBox() const { return outputCheckBox_; }
 
     // Appends the width items, then the height items.
     void fillSizeLists();
-    // Selects the item of a size in the width (0) or height (1) list; a size the list lacks
-    // leaves the selection as it is.
-    void selectSize(int list, int size);
+    // Shows a page's settings. A size a list lacks leaves its selection as it is.
+    void show(const PageSettingsView &view);
+    void showPatternCount(const NumberBoxView &view);
+
+signals:
+    void nameEdited(const QString &name);
+    // An item was chosen from a list, also the one it already showed.
+    void sizeChosen(Axis axis, int size);
+    void patternCountEdited(const QString &text);
+    void patternCountSpinBarMoved(int position);
+    void outputClicked(bool checked);
 
 private:
     QLineEdit *nameBox_;
-    std::array<QComboBox *, 2> sizeLists_{};
+    QComboBox *widthList_;
+    QComboBox *heightList_;
     QLineEdit *countBox_;
     QScrollBar *countSpinBar_;
     QCheckBox *outputCheckBox_;
 };
+
+// Called on a bar's actionTriggered, before its value follows: whether the user's action moved it.
+// An arrow pressed at the end of the bar moves nothing and changes nothing.
+bool userMovedSpinBar(const QScrollBar *bar);
+
+// Shows a box's text and its bar's position. The text is set only when it differs, so the cursor of
+// a box the user is typing in stays where it is.
+void showNumberBox(QLineEdit *box, QScrollBar *bar, const NumberBoxView &view);
 
 } // namespace vesk4

@@ -1,5 +1,7 @@
 #include "canvas/canvas_renderer.h"
 
+#include "canvas/canvas_greys.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -28,18 +30,11 @@ constexpr TileOrigins kBlackDotted{0, 10, 10, 10};
 constexpr TileOrigins kBlueDotted{24, 10, 34, 10};
 constexpr TileOrigins kRedSolid{12, 21, 21, 21};
 
-// A scroll remainder in 0 .. m - 1 even for a negative scroll, so the first line lies at or above
-// the top (left) edge and the loops below stay short.
+// A remainder in 0 .. m - 1 whatever the sign of a.
 int floorMod(int a, int m)
 {
     const int r = a % m;
     return r < 0 ? r + m : r;
-}
-
-// The swatch that shows colour number c; only odd palettes produce a number beyond the strip.
-int swatchOf(int c)
-{
-    return c >= 0 && c < kSwatchCount ? c : 0;
 }
 
 QRgb *lineOf(uchar *bits, qsizetype bytesPerLine, int y)
@@ -143,7 +138,10 @@ void CanvasRenderer::drawCells(const Document &doc, const EditorState &state)
     const bool pageKnown = page >= 0 && page < kPageCount;
     const int cols = width_ / cellWidth_;
     const int rows = height_ / cellHeight_;
-    const CellGreys greys = cellGreys(doc, state);
+    const int greyFrom = firstGreyColumn(doc, page);
+    const bool twoColour = pageKnown && doc.pages[std::size_t(page)].colourMode == kMode2;
+    const int rightColour = state.rightPenColour;
+    const int rightAltColour = state.rightPenAltColour;
 
     // Every row of a swatch is the same grey, so row 0 of the strip stands for all of them: each
     // cell row is composed once in its first scanline and copied down.
@@ -176,20 +174,25 @@ void CanvasRenderer::drawCells(const Document &doc, const EditorState &state)
             const bool cellOnThumb = onThumb && tx0 < thumbW;
             if (!cellOnCanvas && !cellOnThumb)
                 break;
-            int v = 0;
-            if (j < greys.greyFrom) {
+            int c = kBeyondPatternsGrey;
+            if (j < greyFrom) {
                 const int x = state.scrollColumn + j;
-                v = sheetRow && inSheet(x, pageY) ? sheetRow[x] : doc.PixelData.valueOr0(page, x, pageY);
+                const int v
+                    = sheetRow && inSheet(x, pageY) ? sheetRow[x] : doc.PixelData.valueOr0(page, x, pageY);
+                c = colourNumberOfCell(doc, v);
             }
-            const int c = greys.colour(j, v);
-            if (cellOnCanvas)
-                std::memcpy(line + x0,
-                            swatches + std::ptrdiff_t(cellWidth_) * swatchOf(greys.canvasColour(c)),
+            if (cellOnCanvas) {
+                const int grey
+                    = greyOfColourNumber(shownColourNumber(c, twoColour, rightColour, rightAltColour));
+                std::memcpy(line + x0, swatches + std::ptrdiff_t(cellWidth_) * grey,
                             sizeof(QRgb) * std::size_t(std::min(cellWidth_, width_ - x0)));
-            if (cellOnThumb)
+            }
+            if (cellOnThumb) {
+                const int shown = c == rightAltColour ? kWhite : c;
                 std::memcpy(thumbLine + tx0,
-                            swatches + std::ptrdiff_t(cellWidth_) * swatchOf(greys.thumbnailColour(c)),
+                            swatches + std::ptrdiff_t(cellWidth_) * greyOfColourNumber(shown),
                             sizeof(QRgb) * std::size_t(std::min(kThumbCellW, thumbW - tx0)));
+            }
         }
 
         if (onCanvas) {
@@ -206,32 +209,12 @@ void CanvasRenderer::drawCells(const Document &doc, const EditorState &state)
     }
 }
 
-CanvasRenderer::CellGreys CanvasRenderer::cellGreys(const Document &doc, const EditorState &state) const
+// View columns from here on show grey: no whole pattern reaches them. A width of 0 or less (only
+// from a project file) counts as no whole pattern at all.
+int CanvasRenderer::firstGreyColumn(const Document &doc, int page) const
 {
-    const int page = state.currentPage;
-    const bool pageKnown = page >= 0 && page < kPageCount;
-    // View columns from greyFrom on show grey: no whole pattern reaches them. A width of 0 or less
-    // (only from a project file) counts as no whole pattern at all.
-    const int patternW = pageKnown ? doc.pages[std::size_t(page)].patternWidth : 0;
-    const int cols = width_ / cellWidth_;
-    return CellGreys{.greyFrom = patternW >= 1 ? cols / patternW * patternW : 0,
-                     .twoColour = pageKnown && doc.pages[std::size_t(page)].colourMode == kMode2,
-                     .palette = &doc.pages[0].pal16,
-                     .rightColour = state.rightPenColour,
-                     .rightAltColour = state.rightPenAltColour};
-}
-
-int CanvasRenderer::CellGreys::colour(int column, int value) const
-{
-    if (column >= greyFrom)
-        return kBeyondPatternsGrey;
-    // Entries beyond the palette show as colour 0, what the spare entry 16 holds.
-    return value >= 0 && value < kPal16Slots ? (*palette)[std::size_t(value)] : 0;
-}
-
-int CanvasRenderer::CellGreys::thumbnailColour(int c) const
-{
-    return c == rightAltColour ? kWhite : c;
+    const int patternW = page >= 0 && page < kPageCount ? doc.pages[std::size_t(page)].patternWidth : 0;
+    return patternW >= 1 ? width_ / cellWidth_ / patternW * patternW : 0;
 }
 
 void CanvasRenderer::drawCellsAs(const Document &doc, const EditorState &state,
@@ -239,7 +222,11 @@ void CanvasRenderer::drawCellsAs(const Document &doc, const EditorState &state,
 {
     if (canvas_.isNull())
         return;
-    const CellGreys greys = cellGreys(doc, state);
+    const int page = state.currentPage;
+    const bool twoColour
+        = page >= 0 && page < kPageCount && doc.pages[std::size_t(page)].colourMode == kMode2;
+    const int greyFrom = firstGreyColumn(doc, page);
+    const int valueColour = colourNumberOfCell(doc, value);
     const QRgb *swatches = reinterpret_cast<const QRgb *>(strip_.constScanLine(0));
     uchar *canvasBits = canvas_.bits();
     const qsizetype canvasBpl = canvas_.bytesPerLine();
@@ -248,8 +235,11 @@ void CanvasRenderer::drawCellsAs(const Document &doc, const EditorState &state,
         const int i = cell.y() - state.scrollRow;
         if (j < 0 || i < 0 || j >= width_ / cellWidth_ || i >= height_ / cellHeight_)
             continue;
-        const int c = greys.colour(j, value);
-        const QRgb *swatch = swatches + std::ptrdiff_t(cellWidth_) * swatchOf(greys.canvasColour(c));
+        const int c = j < greyFrom ? valueColour : kBeyondPatternsGrey;
+        const QRgb *swatch = swatches
+            + std::ptrdiff_t(cellWidth_)
+                * greyOfColourNumber(
+                    shownColourNumber(c, twoColour, state.rightPenColour, state.rightPenAltColour));
         for (int r = 0; r < cellHeight_; ++r)
             std::memcpy(lineOf(canvasBits, canvasBpl, i * cellHeight_ + r) + std::ptrdiff_t(j) * cellWidth_,
                         swatch, sizeof(QRgb) * std::size_t(cellWidth_));
@@ -257,7 +247,8 @@ void CanvasRenderer::drawCellsAs(const Document &doc, const EditorState &state,
         const int ty = i * kThumbCellH;
         if (thumbnail_.isNull() || tx >= thumbnail_.width() || ty >= thumbnail_.height())
             continue;
-        const QRgb *thumbSwatch = swatches + std::ptrdiff_t(cellWidth_) * swatchOf(greys.thumbnailColour(c));
+        const QRgb *thumbSwatch = swatches
+            + std::ptrdiff_t(cellWidth_) * greyOfColourNumber(c == state.rightPenAltColour ? kWhite : c);
         for (int r = 0; r < std::min(kThumbCellH, thumbnail_.height() - ty); ++r)
             std::memcpy(lineOf(thumbnail_.bits(), thumbnail_.bytesPerLine(), ty + r) + tx, thumbSwatch,
                         sizeof(QRgb) * std::size_t(std::min(kThumbCellW, thumbnail_.width() - tx)));
@@ -268,56 +259,51 @@ void CanvasRenderer::drawGrid(const EditorState &state)
 {
     if (canvas_.isNull())
         return;
-    int offX = 0;
-    int offY = 0;
-    if (state.gridIntervalX >= 1)
-        offX = floorMod(state.scrollColumn, state.gridIntervalX) * cellWidth_;
+    // Each family over the ones before it: the fine grid on every cell edge while the grid in that
+    // direction is on, the grid, the pattern boundaries (never on the view's own left and top edges).
     if (state.gridIntervalY >= 1)
-        offY = floorMod(state.scrollRow, state.gridIntervalY) * cellHeight_;
-
-    // Each family over the ones before it: fine grid, grid, pattern boundaries.
-    if (state.gridIntervalY >= 1)
-        drawRows(blue_.row, cellHeight_, offY, 0);
+        drawRows(blue_.row, 1, state.scrollRow, LineAtEdge::Drawn);
     if (state.gridIntervalX >= 1)
-        drawColumns(blue_.column, cellWidth_, offX, 0);
-    if (state.gridIntervalY >= 1)
-        drawRows(black_.row, state.gridIntervalY * cellHeight_, offY, 0);
-    if (state.gridIntervalX >= 1)
-        drawColumns(black_.column, state.gridIntervalX * cellWidth_, offX, 0);
-
-    if (state.currentPatternWidth >= 1)
-        offX = floorMod(state.scrollColumn, state.currentPatternWidth) * cellWidth_;
-    if (state.currentPatternHeight >= 1)
-        offY = floorMod(state.scrollRow, state.currentPatternHeight) * cellHeight_;
-    // No pattern boundary at the view's own left and top edges: k starts at 1.
-    if (state.currentPatternHeight >= 1)
-        drawRows(red_.row, state.currentPatternHeight * cellHeight_, offY, 1);
-    if (state.currentPatternWidth >= 1)
-        drawColumns(red_.column, state.currentPatternWidth * cellWidth_, offX, 1);
+        drawColumns(blue_.column, 1, state.scrollColumn, LineAtEdge::Drawn);
+    drawRows(black_.row, state.gridIntervalY, state.scrollRow, LineAtEdge::Drawn);
+    drawColumns(black_.column, state.gridIntervalX, state.scrollColumn, LineAtEdge::Drawn);
+    drawRows(red_.row, state.currentPatternHeight, state.scrollRow, LineAtEdge::Skipped);
+    drawColumns(red_.column, state.currentPatternWidth, state.scrollColumn, LineAtEdge::Skipped);
 }
 
-// Lines at y = k * step - offset for k = firstK, firstK + 1, ...; those above the top are clipped.
-void CanvasRenderer::drawRows(const std::vector<QRgb> &row, int step, int offset, int firstK)
+int CanvasRenderer::firstLine(int every, int scroll, int cellPx, LineAtEdge atEdge)
 {
+    // View cell k shows sheet cell scroll + k; the lines lie on the sheet cells that are multiples
+    // of every.
+    const int first = floorMod(-scroll, every) * cellPx;
+    return first == 0 && atEdge == LineAtEdge::Skipped ? every * cellPx : first;
+}
+
+// A line above every sheet row that is a multiple of every (none when every < 1).
+void CanvasRenderer::drawRows(const std::vector<QRgb> &row, int every, int scrollRow, LineAtEdge atEdge)
+{
+    if (every < 1)
+        return;
     uchar *bits = canvas_.bits();
     const qsizetype bpl = canvas_.bytesPerLine();
-    int y = firstK * step - offset;
-    if (y < 0)
-        y += (-y + step - 1) / step * step;
-    for (; y < height_; y += step)
+    const int step = every * cellHeight_;
+    for (int y = firstLine(every, scrollRow, cellHeight_, atEdge); y < height_; y += step)
         std::memcpy(lineOf(bits, bpl, y), row.data(), sizeof(QRgb) * std::size_t(width_));
 }
 
-// Lines at x = k * step - offset, written a scanline at a time to walk the image in memory order.
-void CanvasRenderer::drawColumns(const std::vector<QRgb> &column, int step, int offset, int firstK)
+// A line left of every sheet column that is a multiple of every, written a scanline at a time to
+// walk the image in memory order.
+void CanvasRenderer::drawColumns(const std::vector<QRgb> &column, int every, int scrollColumn,
+                                 LineAtEdge atEdge)
 {
-    uchar *bits = canvas_.bits();
-    const qsizetype bpl = canvas_.bytesPerLine();
-    int first = firstK * step - offset;
-    if (first < 0)
-        first += (-first + step - 1) / step * step;
+    if (every < 1)
+        return;
+    const int first = firstLine(every, scrollColumn, cellWidth_, atEdge);
     if (first >= width_)
         return;
+    uchar *bits = canvas_.bits();
+    const qsizetype bpl = canvas_.bytesPerLine();
+    const int step = every * cellWidth_;
     for (int y = 0; y < height_; ++y) {
         QRgb *line = lineOf(bits, bpl, y);
         const QRgb pixel = column[std::size_t(y)];

@@ -45,20 +45,8 @@ public:
     static QImage makeLinePatternPicture();
 
 private:
-    // How the cells of a view column show: the colour of an entry there, and the swatch that shows
-    // a colour on the canvas and on the thumbnail.
-    struct CellGreys {
-        int greyFrom; // the first view column no whole pattern reaches
-        bool twoColour;
-        const std::array<int16_t, kPal16Slots> *palette;
-        int rightColour;
-        int rightAltColour;
-
-        int colour(int column, int value) const;
-        int canvasColour(int c) const { return twoColour && c == rightAltColour ? rightColour : c; }
-        int thumbnailColour(int c) const;
-    };
-    CellGreys cellGreys(const Document &doc, const EditorState &state) const;
+    // The first view column that shows the light grey of the columns beyond the last whole pattern.
+    int firstGreyColumn(const Document &doc, int page) const;
 
     // One line family's pattern, repeated across the whole canvas: each segment is a fresh copy of
     // its tile, so a line at any position is a slice of these.
@@ -68,8 +56,12 @@ private:
     };
 
     LineRun makeLineRun(int rowTileX, int rowTileY, int columnTileX, int columnTileY) const;
-    void drawRows(const std::vector<QRgb> &row, int step, int offset, int firstK);
-    void drawColumns(const std::vector<QRgb> &column, int step, int offset, int firstK);
+    // Whether a line family draws its line on the view's own top (left) edge.
+    enum class LineAtEdge { Drawn, Skipped };
+    // The first line's offset in pixels from the top (left) edge, at or below (right of) it.
+    static int firstLine(int every, int scroll, int cellPx, LineAtEdge atEdge);
+    void drawRows(const std::vector<QRgb> &row, int every, int scrollRow, LineAtEdge atEdge);
+    void drawColumns(const std::vector<QRgb> &column, int every, int scrollColumn, LineAtEdge atEdge);
 
     // Geometry taken from the state at construction; a renderer with an unusable geometry keeps
     // null images and draws nothing.

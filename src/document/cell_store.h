@@ -21,6 +21,7 @@ inline constexpr int kLastCharacterPage = 30; // page 31 is the BG page
 
 inline constexpr int kSheetWidth = 64; // columns of a page the project file keeps
 inline constexpr int kSheetHeight = 256; // rows of a page the project file keeps
+inline constexpr int kSheetCells = kSheetWidth * kSheetHeight; // cells of one sheet
 
 inline constexpr bool inCellStore(int x, int y)
 {

@@ -1,6 +1,5 @@
 #include "document/edit_history.h"
 
-#include <QScopedValueRollback>
 #include <QUndoCommand>
 
 #include <utility>
@@ -153,7 +152,7 @@ bool EditHistory::commitCells(const QString &text)
 
 bool EditHistory::changeSetting(int page, PageSetting setting, const SettingValue &value)
 {
-    if (page < 0 || page >= kPageCount || showingStep_)
+    if (page < 0 || page >= kPageCount)
         return false;
     SettingValue before = pageSetting(doc_, page, setting);
     if (before == value)
@@ -164,7 +163,6 @@ bool EditHistory::changeSetting(int page, PageSetting setting, const SettingValu
 
 void EditHistory::stepApplied(const AppliedStep &step)
 {
-    const QScopedValueRollback guard(showingStep_, true);
     if (notify_)
         notify_(step);
 }

@@ -76,8 +76,6 @@ private:
     QUndoStack stack_;
     CellChanges pending_;
     std::function<void(const AppliedStep &)> notify_;
-    // While the window shows an undone or redone step its controls only mirror the document.
-    bool showingStep_ = false;
     bool unsaved_ = false;
 };
 

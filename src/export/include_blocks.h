@@ -9,8 +9,6 @@
 
 namespace vesk4::include_reading {
 
-inline constexpr int kSheetCells = kSheetWidth * kSheetHeight;
-
 // The 64 x 256 sheet of one page, and which of its cells a pattern has given a value.
 class SheetPlane {
 public:

@@ -16,7 +16,7 @@ namespace vesk4 {
 namespace {
 
 struct DialogDesign {
-    const char *form;
+    const char *objectName; // what the window is, for tests and accessibility tools
     const char *caption;
     const char *action;
     const char *subfolder;
@@ -26,10 +26,10 @@ struct DialogDesign {
 
 // Indexed by FileDialogKind.
 const DialogDesign kDesigns[] = {
-    {"Form2", "保存", "保存", "egd", ".egd",
+    {"saveDialog", "保存", "保存", "egd", ".egd",
      "グラフィックエディタ用のファイルではありません。拡張子を変更して保存しますか?"},
-    {"Form3", "開く", "開く", "egd", ".egd", nullptr},
-    {"Form4", "ELK用画像データ出力", "出力", "inc", ".inc",
+    {"openDialog", "開く", "開く", "egd", ".egd", nullptr},
+    {"exportDialog", "ELK用画像データ出力", "出力", "inc", ".inc",
      "MPLAB用のインクルードファイルではありません。拡張子を変更して保存しますか?"},
 };
 
@@ -71,7 +71,7 @@ FileDialog::FileDialog(FileActions &actions, FileDialogKind kind, const QList<Vo
       cancelButton_(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(QString::fromUtf8(designOf(kind).form));
+    setObjectName(QString::fromUtf8(designOf(kind).objectName));
     setWindowTitle(QString::fromUtf8(designOf(kind).caption));
     setFixedSize(kClientSize);
 
@@ -174,19 +174,19 @@ void FileDialog::actionClicked()
 void FileDialog::saveOrExport()
 {
     const int noted = fileList_->selectedRow();
-    saveName_ = fileNameBox_->text();
-    if (!isPlainFileName(saveName_)) {
+    QString saveName = fileNameBox_->text();
+    if (!isPlainFileName(saveName)) {
         inform(kSaveCaption, kNameRefusal);
         return;
     }
-    switch (extensionFit(saveName_, extension())) {
+    switch (extensionFit(saveName, extension())) {
     case ExtensionFit::Missing:
-        saveName_ = withExtension(saveName_, extension());
+        saveName = withExtension(saveName, extension());
         break;
     case ExtensionFit::Differs:
         if (!ask(QString::fromUtf8(designOf(kind_).extensionQuestion)))
             return;
-        saveName_ = withExtension(saveName_, extension());
+        saveName = withExtension(saveName, extension());
         break;
     case ExtensionFit::Matches:
         break;
@@ -196,13 +196,13 @@ void FileDialog::saveOrExport()
     // is answered No.
     const QString previousName = actions_.projectFileName();
     if (kind_ == FileDialogKind::Save)
-        actions_.setProjectFileName(saveName_);
+        actions_.setProjectFileName(saveName);
 
-    const QString path = pathInFolder(fileList_->folder(), saveName_);
+    const QString path = pathInFolder(fileList_->folder(), saveName);
     bool replace = true;
     bool listed = false;
     for (int row = 0; row < fileList_->count() && replace; ++row) {
-        if (fileList_->item(row)->text() == saveName_) {
+        if (fileList_->item(row)->text() == saveName) {
             listed = true;
             replace = ask(kOverwriteQuestion);
         }
@@ -211,7 +211,7 @@ void FileDialog::saveOrExport()
     if (const QFileInfo existing(path); !listed && existing.exists() && !existing.isDir())
         replace = ask(kOverwriteQuestion);
     fileList_->selectRow(noted);
-    fileNameBox_->setText(saveName_);
+    fileNameBox_->setText(saveName);
     if (!replace)
         return;
 
@@ -228,19 +228,19 @@ void FileDialog::saveOrExport()
 
 void FileDialog::openProject()
 {
-    loadName_ = fileNameBox_->text();
-    if (!isPlainFileName(loadName_)) {
+    const QString loadName = fileNameBox_->text();
+    if (!isPlainFileName(loadName)) {
         inform(kOpenCaption, kNameRefusal);
         return;
     }
-    if (extensionFit(loadName_, extension()) != ExtensionFit::Matches) {
+    if (extensionFit(loadName, extension()) != ExtensionFit::Matches) {
         inform(kOpenCaption, kOpenRefusal);
         return;
     }
     // A failed read leaves the document, projectFileName included, as it was; the window said why.
-    if (!actions_.openProjectFile(pathInFolder(fileList_->folder(), loadName_)))
+    if (!actions_.openProjectFile(pathInFolder(fileList_->folder(), loadName)))
         return;
-    actions_.setProjectFileName(loadName_);
+    actions_.setProjectFileName(loadName);
     close();
 }
 

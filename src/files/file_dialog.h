@@ -63,8 +63,6 @@ private:
     QPushButton *cancelButton_;
 
     QString lastDrive_; // the drive last accepted, to go back to after a drive error
-    QString saveName_; // the name while a save or export runs
-    QString loadName_; // the name while an open runs
 };
 
 } // namespace vesk4

@@ -9,8 +9,8 @@ namespace vesk4 {
 FileDialogs::FileDialogs(FileActions &actions, const FilePanel &panel, QObject *parent)
     : QObject(parent), actions_(actions)
 {
-    connect(panel.projectButton(0), &QPushButton::clicked, this, [this] { show(FileDialogKind::Open); });
-    connect(panel.projectButton(1), &QPushButton::clicked, this, [this] { show(FileDialogKind::Save); });
+    connect(panel.openButton(), &QPushButton::clicked, this, [this] { show(FileDialogKind::Open); });
+    connect(panel.saveButton(), &QPushButton::clicked, this, [this] { show(FileDialogKind::Save); });
     connect(panel.exportButton(), &QPushButton::clicked, this, [this] { show(FileDialogKind::Export); });
 }
 

@@ -6,13 +6,16 @@
 namespace vesk4 {
 
 FilePanel::FilePanel(QWidget *parent)
-    : QGroupBox(QStringLiteral("ファイル"), parent),
+    : QGroupBox(QStringLiteral("ファイル"), parent), openButton_(new QPushButton(QStringLiteral("開く"))),
+      saveButton_(new QPushButton(QStringLiteral("保存"))),
       exportButton_(new QPushButton(QStringLiteral("PICデータ出力")))
 {
-    projectButtons_ = {new QPushButton(QStringLiteral("開く")), new QPushButton(QStringLiteral("保存"))};
+    openButton_->setObjectName(QStringLiteral("openButton"));
+    saveButton_->setObjectName(QStringLiteral("saveButton"));
+    exportButton_->setObjectName(QStringLiteral("exportButton"));
     auto *layout = new QGridLayout(this);
-    layout->addWidget(projectButtons_[0], 0, 0);
-    layout->addWidget(projectButtons_[1], 0, 1);
+    layout->addWidget(openButton_, 0, 0);
+    layout->addWidget(saveButton_, 0, 1);
     layout->addWidget(exportButton_, 1, 0, 1, 2);
 }
 

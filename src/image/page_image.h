@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/cell_changes.h"
 #include "document/document.h"
 #include "document/result.h"
 
@@ -17,7 +18,8 @@ namespace vesk4 {
 //
 // Import is two steps so that an undoable command can keep exactly what changed:
 //   1. planImageImport() works out the cell changes without touching the document;
-//   2. applyImport() writes the new values, revertImport() puts the old ones back.
+//   2. applyImport() writes the new values, through an undo journal when there is one (the editor's
+//      import is one undoable step; the journal puts the old values back).
 // A plan stays valid only as long as no other edit touches the page in between.
 //
 //   Expected<QImage> image = readImportImage(path);
@@ -62,8 +64,7 @@ Expected<QImage> readImportImage(QIODevice &device);
 Expected<ImportPlan> planImageImport(const Document &doc, int page, const QImage &image, QPoint at,
                                      int threshold = kDefaultImportThreshold);
 
-void applyImport(Document &doc, const ImportPlan &plan);
-void revertImport(Document &doc, const ImportPlan &plan);
+void applyImport(Document &doc, const ImportPlan &plan, CellChanges *journal = nullptr);
 
 struct PageImageOptions {
     // Only the rectangle from cell (0, 0) that the page's patterns cover, as the include export lays

@@ -1,7 +1,7 @@
 #include "image/page_image.h"
 
+#include "canvas/canvas_greys.h"
 #include "files/whole_file.h"
-#include "image/canvas_greys.h"
 
 #include <QImageWriter>
 

@@ -1,6 +1,6 @@
 #include "image/page_image.h"
 
-#include "image/canvas_greys.h"
+#include "canvas/canvas_greys.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -143,16 +143,10 @@ Expected<ImportPlan> planImageImport(const Document &doc, int page, const QImage
     return plan;
 }
 
-void applyImport(Document &doc, const ImportPlan &plan)
+void applyImport(Document &doc, const ImportPlan &plan, CellChanges *journal)
 {
     for (const ImportedCell &c : plan.changes)
-        doc.PixelData(plan.page, c.x, c.y) = c.after;
-}
-
-void revertImport(Document &doc, const ImportPlan &plan)
-{
-    for (const ImportedCell &c : plan.changes)
-        doc.PixelData(plan.page, c.x, c.y) = c.before;
+        writeCell(doc.PixelData, journal, plan.page, c.x, c.y, c.after);
 }
 
 } // namespace vesk4

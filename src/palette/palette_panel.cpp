@@ -67,8 +67,8 @@ void SwatchBox::mousePressEvent(QMouseEvent *event)
 
 void SwatchBox::mouseDoubleClickEvent(QMouseEvent *)
 {
-    // The first press of the double-click has already been reported.
-    emit doubleClicked();
+    // The first press of the double-click has already been reported, and the second is no new pick.
+    // A double-click would start editing the entry, which needs the colour chart this window lacks.
 }
 
 PalettePanel::PalettePanel(QWidget *parent)
@@ -82,26 +82,27 @@ PalettePanel::PalettePanel(QWidget *parent)
         swatch->setVisible(false);
         connect(swatch, &SwatchBox::pressed, this,
                 [this, k](int button) { emit paletteSwatchPressed(k, button); });
-        connect(swatch, &SwatchBox::doubleClicked, this, [this, k] { emit paletteSwatchDoubleClicked(k); });
         paletteSwatches_[k] = swatch;
     }
 
-    const std::array<const char *, 4> captions{"左：", "右：", "黒", "白"};
-    for (int i = 0; i < 4; ++i) {
-        const bool isNumber = i >= 2;
-        const int top = (i % 2 == 0 ? kLeftRowTop : kRightRowTop) + down;
-        auto *label = new QLabel(QString::fromUtf8(captions[i]), this);
-        label->setGeometry((isNumber ? kNumberRect : kCaptionRect).translated(0, top));
-        if (isNumber)
-            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        labels_[i] = label;
-    }
-    for (int i = 0; i < 2; ++i) {
-        auto *swatch = new SwatchBox(this);
-        swatch->setGeometry(kColourSwatchRect.translated(0, (i == 0 ? kLeftRowTop : kRightRowTop) + down));
+    // Caption, number and swatch of the left pen's row, then of the right pen's.
+    // The numbers' design-time texts "黒" and "白" are replaced by colour numbers at start-up.
+    auto makeRow = [this, down](const QString &side, int top, const char *caption, const char *numberText,
+                                QLabel *&captionLabel, QLabel *&number, SwatchBox *&swatch) {
+        captionLabel = new QLabel(QString::fromUtf8(caption), this);
+        captionLabel->setObjectName(side + QStringLiteral("Caption"));
+        captionLabel->setGeometry(kCaptionRect.translated(0, top + down));
+        number = new QLabel(QString::fromUtf8(numberText), this);
+        number->setObjectName(side + QStringLiteral("Number"));
+        number->setGeometry(kNumberRect.translated(0, top + down));
+        number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        swatch = new SwatchBox(this);
+        swatch->setObjectName(side + QStringLiteral("ColourSwatch"));
+        swatch->setGeometry(kColourSwatchRect.translated(0, top + down));
         swatch->setEnabled(false); // shows the colour; picks happen on the palette swatches
-        colourSwatches_[i] = swatch;
-    }
+    };
+    makeRow(QStringLiteral("left"), kLeftRowTop, "左：", "黒", leftCaption_, leftNumber_, leftSwatch_);
+    makeRow(QStringLiteral("right"), kRightRowTop, "右：", "白", rightCaption_, rightNumber_, rightSwatch_);
 
     for (int mode = 0; mode < int(kOptions.size()); ++mode) {
         auto *option = new QRadioButton(QString::fromUtf8(kOptions[mode].caption), this);
@@ -112,30 +113,22 @@ PalettePanel::PalettePanel(QWidget *parent)
         options_[mode] = option;
     }
     options_[kMode2Ex]->setChecked(true);
-    connect(optionGroup_, &QButtonGroup::idToggled, this, [this](int mode, bool checked) {
-        if (checked)
-            emit modeSelected(mode);
-    });
+    // A click, or an arrow key that moves the choice: the program's own selections are not choices.
+    connect(optionGroup_, &QButtonGroup::idClicked, this,
+            [this](int mode) { emit modeSelected(ColourMode(mode)); });
     setFixedSize(twips(2175), twips(3255) + down);
-}
-
-SwatchBox *PalettePanel::colourSwatch(int index) const
-{
-    if (index == kLeftSwatch || index == kRightSwatch)
-        return colourSwatches_[index - kLeftSwatch];
-    return nullptr;
 }
 
 void PalettePanel::setNumbers(const EditorState &state)
 {
-    labels_[2]->setText(QString::number(state.leftPenColour));
-    labels_[3]->setText(QString::number(state.rightPenColour));
+    leftNumber_->setText(QString::number(state.leftPenColour));
+    rightNumber_->setText(QString::number(state.rightPenColour));
 }
 
 void PalettePanel::showPenColours(const EditorState &state)
 {
-    colourSwatches_[0]->fill(QColor(linearColour(state.leftPenColour)));
-    colourSwatches_[1]->fill(QColor(linearColour(state.rightPenColour)));
+    leftSwatch_->fill(QColor(linearColour(state.leftPenColour)));
+    rightSwatch_->fill(QColor(linearColour(state.rightPenColour)));
     setNumbers(state);
 }
 
@@ -150,15 +143,15 @@ void PalettePanel::showPalette4(const Document &doc, const EditorState &state)
 {
     for (int k = 0; k < 4; ++k)
         paletteSwatches_[k]->fill(QColor(paletteSwatchLevelColour(doc.pages[state.currentPage].pal4[k])));
-    colourSwatches_[0]->fill(QColor(colourSwatchLevelColour(state.leftPenColour)));
-    colourSwatches_[1]->fill(QColor(colourSwatchLevelColour(state.rightPenColour)));
+    leftSwatch_->fill(QColor(colourSwatchLevelColour(state.leftPenColour)));
+    rightSwatch_->fill(QColor(colourSwatchLevelColour(state.rightPenColour)));
     setNumbers(state);
 }
 
 void PalettePanel::showMonochromePens(const EditorState &state)
 {
-    colourSwatches_[0]->fill(QColor(kMonochromeLeft));
-    colourSwatches_[1]->fill(QColor(kMonochromeRight));
+    leftSwatch_->fill(QColor(kMonochromeLeft));
+    rightSwatch_->fill(QColor(kMonochromeRight));
     setNumbers(state);
 }
 

@@ -25,10 +25,8 @@ public:
     QColor colour() const { return colour_; }
 
 signals:
-    // A press, with the button numbered 1 left, 2 right, 4 middle; a double-click follows the
-    // press of the same click.
+    // A press, with the button numbered 1 left, 2 right, 4 middle.
     void pressed(int button);
-    void doubleClicked();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -39,23 +37,23 @@ private:
     QColor colour_ = Qt::white;
 };
 
-// The frame "色選択": the 16 palette swatches paletteSwatch(0..15), the left and right colour swatches
-// colourSwatch(256) and colourSwatch(257) with their numbers penLabel(6) and penLabel(7), and the colour-mode
-// option buttons modeButton(0..4). The window has no colour chart, so colourSwatch holds only 256 and 257.
+// The frame "色選択": the 16 palette swatches, the left and right pen's colour swatches with their
+// captions and colour numbers, and one option button per colour mode. The window has no colour
+// chart to pick colour numbers from. The panel shows what it is told and signals only what the user
+// does.
 class PalettePanel : public QGroupBox {
     Q_OBJECT
 public:
-    static constexpr int kLeftSwatch = 256;
-    static constexpr int kRightSwatch = 257;
-
     explicit PalettePanel(QWidget *parent = nullptr);
 
     SwatchBox *paletteSwatch(int entry) const { return paletteSwatches_.at(entry); }
-    // The colour swatch 256 or 257; nullptr for a chart cell, which this window does not have.
-    SwatchBox *colourSwatch(int index) const;
-    // penLabel(4) "左：", (5) "右：", (6) left number, (7) right number.
-    QLabel *penLabel(int index) const { return labels_.at(index - 4); }
-    QRadioButton *modeButton(int mode) const { return options_.at(mode); }
+    SwatchBox *leftColourSwatch() const { return leftSwatch_; }
+    SwatchBox *rightColourSwatch() const { return rightSwatch_; }
+    QLabel *leftCaption() const { return leftCaption_; } // "左："
+    QLabel *rightCaption() const { return rightCaption_; } // "右："
+    QLabel *leftNumber() const { return leftNumber_; } // the left pen's colour number
+    QLabel *rightNumber() const { return rightNumber_; } // the right pen's colour number
+    QRadioButton *modeButton(ColourMode mode) const { return options_.at(mode); }
     QButtonGroup *optionGroup() const { return optionGroup_; }
 
     // The left and right swatches by the linear rule, with their colour numbers.
@@ -75,16 +73,19 @@ public:
 
 signals:
     void paletteSwatchPressed(int entry, int button);
-    void paletteSwatchDoubleClicked(int entry);
-    // The user or the program selected the option button of a colour mode.
-    void modeSelected(int mode);
+    // The user chose the option button of a colour mode, also the one already chosen.
+    void modeSelected(ColourMode mode);
 
 private:
     void setNumbers(const EditorState &state);
 
     std::array<SwatchBox *, 16> paletteSwatches_{};
-    std::array<SwatchBox *, 2> colourSwatches_{};
-    std::array<QLabel *, 4> labels_{};
+    SwatchBox *leftSwatch_ = nullptr;
+    SwatchBox *rightSwatch_ = nullptr;
+    QLabel *leftCaption_ = nullptr;
+    QLabel *rightCaption_ = nullptr;
+    QLabel *leftNumber_ = nullptr;
+    QLabel *rightNumber_ = nullptr;
     std::array<QRadioButton *, 5> options_{};
     QButtonGroup *optionGroup_;
 };

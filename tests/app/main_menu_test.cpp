@@ -11,8 +11,10 @@
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QSettings>
+#include <QTimer>
 #include <QUrl>
 
 #include "shown_window.h"
@@ -61,10 +63,10 @@ protected:
         EXPECT_TRUE(saveProject(written, dir.filePath(name + QStringLiteral(".egd"))));
         return dir.filePath(name + QStringLiteral(".egd"));
     }
-    void drop(const QString &file)
+    void drop(const QList<QUrl> &files)
     {
         QMimeData mime;
-        mime.setUrls({QUrl::fromLocalFile(file)});
+        mime.setUrls(files);
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&window, &enter);
         if (!enter.isAccepted())
@@ -166,11 +168,13 @@ TEST_F(MainMenuTest, NewAndDropAskAboutUnsavedChangesAndStartAfresh)
     clickCell(0, 0);
     messages.saveChoices = {SaveChoice::Cancel, SaveChoice::Cancel, SaveChoice::Discard};
     QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
-    drop(project);
-    drop(dir.filePath(QStringLiteral("dropped.txt")));
+    const QUrl url = QUrl::fromLocalFile(project);
+    drop({url});
+    drop({QUrl::fromLocalFile(dir.filePath(QStringLiteral("dropped.txt")))});
+    drop({url, url}); // two project files at once: which would the user mean? Neither.
     EXPECT_EQ(messages.askedToSave.size(), 2u);
     EXPECT_EQ(cell(0, 0), 1);
-    drop(project);
+    drop({url});
     EXPECT_EQ(QList<QString>({doc.pages[0].name, doc.projectFileName, window.windowTitle()}),
               QList<QString>({"dropped", "dropped.egd", "dropped.egd[*] - " + title}));
     EXPECT_FALSE(window.isWindowModified());
@@ -179,7 +183,7 @@ TEST_F(MainMenuTest, NewAndDropAskAboutUnsavedChangesAndStartAfresh)
     clickPage(3);
     cell(1, 1) = 1;
     clickTool(ToolButtons::kRange);
-    window.canvasView()->scrollBar()->setValue(40);
+    window.canvasView()->scrollBar()->setSliderPosition(40);
     menu->action(MainMenu::New)->trigger(); // nothing unsaved: no question
     EXPECT_EQ(window.windowTitle(), title + QStringLiteral("[*]"));
     const MainWindow fresh;
@@ -225,12 +229,13 @@ TEST_F(MainMenuTest, MenuTitlesAndAbout)
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].caption, QStringLiteral("バージョン情報"));
     EXPECT_TRUE(messages.shown[0].text.contains(QString::fromLatin1(kVersion)));
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("MIT License")));
 }
 
 // An image is imported at the shown top left as one undoable step; a page is exported as a PNG.
 TEST_F(MainMenuTest, ImportAndExportThePageAsAnImage)
 {
-    window.canvasView()->scrollBar()->setValue(10);
+    window.canvasView()->scrollBar()->setSliderPosition(10);
     QImage image(70, 1, QImage::Format_ARGB32);
     image.fill(qRgba(0, 0, 0, 0)); // composed over white
     image.setPixel(0, 0, qRgb(0, 0, 0));
@@ -319,33 +324,45 @@ TEST_F(MainMenuTest, IncludeReadReplacesTheDocumentAfterAsking)
 
 TEST_F(MainMenuTest, EachAnswerToTheCloseQuestionDoesWhatItSays)
 {
-    // Only a save that writes the file closes the window; without a file the save dialog opens.
+    // Only a save that writes the file closes the window; without a file the save dialog opens. The
+    // window asks with its real box, answered by a click: a swap of two answers shows here.
     const struct {
-        SaveChoice choice;
+        const char *button;
         bool hasFile, closes;
-    } cases[] = {
-        {SaveChoice::Save, true, true}, {SaveChoice::Save, false, false}, {SaveChoice::Cancel, true, false}};
+    } cases[] = {{"保存", true, true},
+                 {"保存", false, false},
+                 {"保存しない", true, true},
+                 {"キャンセル", true, false}};
     const QString file = dir.filePath(QStringLiteral("close.egd"));
     for (const auto &c : cases) {
-        SCOPED_TRACE(int(c.choice) * 2 + c.hasFile);
+        SCOPED_TRACE(c.button);
         QFile::remove(file);
         MainWindow w;
-        w.setMessageBoxes(&messages);
         w.show();
         if (c.hasFile)
             w.setCurrentFilePath(file);
         // A stroke still in progress: its cells are written but not yet a step.
         w.history().cellChanges().write(w.document().PixelData, 0, 1, 0, 7);
         w.fileDialogs()->show(FileDialogKind::Export);
-        messages.saveChoices = {c.choice};
+        QStringList asked;
+        QTimer poll; // answers once the box waits in its own event loop
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                poll.stop();
+                asked << box->windowTitle() << box->text();
+                for (QAbstractButton *button : box->buttons()) // in the order of the platform's style
+                    if (button->text() == QString::fromUtf8(c.button))
+                        QTest::mouseClick(button, Qt::LeftButton);
+            }
+        });
+        poll.start(10);
 
         EXPECT_EQ(w.close(), c.closes);
-        ASSERT_EQ(messages.askedToSave.size(), 1u);
-        EXPECT_EQ(messages.askedToSave[0].text, QStringLiteral("変更が保存されていません。保存しますか？"));
+        EXPECT_EQ(asked, QStringList({"保存確認", "変更が保存されていません。保存しますか？"}));
         EXPECT_EQ(w.fileDialogs()->exportDialog() == nullptr, c.closes);
-        EXPECT_EQ(w.fileDialogs()->saveDialog() != nullptr, c.choice == SaveChoice::Save && !c.hasFile);
-        EXPECT_EQ(QFile::exists(file), c.closes);
-        messages.askedToSave.clear();
+        const bool save = QByteArray(c.button) == "保存";
+        EXPECT_EQ(w.fileDialogs()->saveDialog() != nullptr, save && !c.hasFile);
+        EXPECT_EQ(QFile::exists(file), save && c.hasFile);
     }
 }
 

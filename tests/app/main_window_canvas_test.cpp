@@ -31,7 +31,7 @@ protected:
 
 TEST_F(MainWindowBlock, ScrolledRangeCopiesAndPastesPageRowsBelowTheScroll)
 {
-    window.canvasView()->scrollBar()->setValue(10);
+    window.canvasView()->scrollBar()->setSliderPosition(10);
     clickTool(ToolButtons::kRange);
     EXPECT_EQ(canvas->cursor().shape(), Qt::CrossCursor);
     drag({3, 2 * 10 + 3}, {3 * 8 + 3, 5 * 10 + 3}); // view rows 2-4, columns 0-2
@@ -113,7 +113,7 @@ TEST_F(MainWindowPen, LeftPressWritesTheCellNearestThePointerBelowTheScroll)
         int scroll, x, y;
     } cases[] = {{{9, 9}, 0, 0, 0}, {{17, 9}, 0, 2, 0}, {{13, 30}, 0, 1, 2}, {{9, 9}, 10, 0, 10}};
     for (const auto &c : cases) {
-        window.canvasView()->scrollBar()->setValue(c.scroll);
+        window.canvasView()->scrollBar()->setSliderPosition(c.scroll);
         press(Qt::LeftButton, c.at);
         EXPECT_EQ(QPoint(window.state().pointerCellX, window.state().pointerCellY), QPoint(c.x, c.y));
         EXPECT_EQ(cell(c.x, c.y), 1) << c.x << "," << c.y;

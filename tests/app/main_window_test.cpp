@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QGroupBox>
 
+#include "palette/colour_model.h"
 #include "shown_window.h"
 
 namespace vesk4 {
@@ -46,11 +47,11 @@ protected:
     QStringList shown() const
     {
         int mode = -1;
-        for (int option = 0; option < 5; ++option)
+        for (ColourMode option : {kMode256, kMode16, kMode4, kMode2, kMode2Ex})
             mode = palette->modeButton(option)->isChecked() ? option : mode;
         return {settings->nameBox()->text(),
-                settings->sizeList(0)->currentText(),
-                settings->sizeList(1)->currentText(),
+                settings->widthList()->currentText(),
+                settings->heightList()->currentText(),
                 count->text(),
                 QString::number(settings->outputCheckBox()->isChecked()),
                 QString::number(mode)};
@@ -64,7 +65,7 @@ protected:
     }
 
     GridPanel *grid = window.gridPanel();
-    QLineEdit *count = settings->numberBox(SettingsPanel::kPatternCountBox);
+    QLineEdit *count = settings->patternCountBox();
 };
 
 TEST_F(MainWindowTest, WindowPlacesItsFramesAsDesigned)
@@ -110,20 +111,26 @@ TEST_F(MainWindowTest, ControlsStartWithTheirCaptionsAndStates)
         EXPECT_EQ(button->isEnabled(), p < 31) << p;
         EXPECT_EQ(buttonBackground(button), p == 0 ? kLightGreen : face) << p;
     }
-    captions << palette->modeButton(kMode2Ex)->text() << palette->penLabel(4)->text()
-             << palette->penLabel(5)->text() << palette->penLabel(6)->text() << palette->penLabel(7)->text()
-             << grid->numberBox(0)->text() << grid->numberBox(1)->text()
-             << window.filePanel()->projectButton(0)->text() << window.filePanel()->projectButton(1)->text()
-             << window.filePanel()->exportButton()->text();
+    captions << palette->modeButton(kMode2Ex)->text() << palette->leftCaption()->text()
+             << palette->rightCaption()->text() << palette->leftNumber()->text()
+             << palette->rightNumber()->text() << grid->intervalBox(Axis::X)->text()
+             << grid->intervalBox(Axis::Y)->text() << window.filePanel()->openButton()->text()
+             << window.filePanel()->saveButton()->text() << window.filePanel()->exportButton()->text();
     EXPECT_EQ(captions.join('|'),
               QStringLiteral("CHR|キャラクタ設定|グリッド|ファイル|描画モード|色選択|"
                              "描画|範囲|ｺﾋﾟｰ|移動|消す|回転|左右|上下|白黒|面消|"
                              "2色Ex|左：|右：|0|255|8|8|開く|保存|PICデータ出力"));
     EXPECT_EQ(shown(), QStringList({"Chr00", "8", "8", "0", "0", "3"}));
-    for (int mode = 0; mode <= 4; ++mode)
+    for (ColourMode mode : {kMode256, kMode16, kMode4, kMode2, kMode2Ex})
         EXPECT_EQ(palette->modeButton(mode)->isEnabled(), mode >= kMode2) << mode;
-    EXPECT_FALSE(palette->colourSwatch(PalettePanel::kLeftSwatch)->isEnabled()
-                 || palette->colourSwatch(PalettePanel::kRightSwatch)->isEnabled());
+    EXPECT_FALSE(palette->leftColourSwatch()->isEnabled() || palette->rightColourSwatch()->isEnabled());
+    // Each control is also found by the name of what it is.
+    const std::pair<const char *, QWidget *> named[]
+        = {{"patternCountSpinBar", settings->patternCountSpinBar()},
+           {"gridYBox", grid->intervalBox(Axis::Y)},
+           {"leftColourSwatch", palette->leftColourSwatch()}};
+    for (auto [name, widget] : named)
+        EXPECT_EQ(window.findChild<QWidget *>(QString::fromUtf8(name)), widget) << name;
 }
 
 TEST_F(MainWindowTest, CanvasAndThumbnailShowWhatTheRendererPainted)
@@ -136,94 +143,36 @@ TEST_F(MainWindowTest, CanvasAndThumbnailShowWhatTheRendererPainted)
               thumbnail.convertToFormat(QImage::Format_RGB32));
 }
 
-TEST_F(MainWindowTest, ShowingTheBgPageLocksNameAndSize)
-{
-    for (int page : {31, 1}) {
-        window.state().currentPage = int16_t(page);
-        window.showCurrentPage();
-        const bool bg = page == 31;
-        EXPECT_EQ(settings->nameBox()->text(), bg ? QStringLiteral("MapChip0") : QStringLiteral("Chr01"));
-        EXPECT_EQ(QList<bool>({settings->nameBox()->isEnabled(), settings->sizeList(0)->isEnabled(),
-                               settings->sizeList(1)->isEnabled(),
-                               !tools->toolButton(ToolButtons::kMapButton)->isEnabled()}),
-                  QList<bool>(4, !bg));
-    }
-}
-
-// A grid box refused returns to the last value it accepted; the count box above 99 shows 0. Key by
-// key, 2 and 20 are accepted before 200 is refused; the count is compared before rounding. A grid
-// box and its spin bar follow each other; the count box does not move its bar.
-TEST_F(MainWindowTest, NumberBoxesAndSpinBarsAcceptWhatFitsTheirLimits)
-{
-    enum Input { Paste, Type, Bar };
-    const struct {
-        int box; // 0 and 1 the grid boxes, 4 the pattern count
-        Input input;
-        const char *text, *shown;
-        int stored;
-    } cases[] = {
-        {0, Bar, "5", "5", 5},
-        {0, Type, "07", "7", 7}, // a typed leading zero goes once the bar has moved
-        {0, Paste, "200", " 7", 7},
-        {0, Type, "200", " 20", 20},
-        {0, Paste, "-3", " 20", 20},
-        {1, Paste, "96", "96", 96},
-        {1, Paste, "97", " 96", 96},
-        {1, Paste, "99999999999999999999", " 96", 96},
-        {1, Paste, "", "0", 0},
-        {4, Bar, "12", "12", 12},
-        {4, Paste, "5x", "0", 0},
-        {4, Paste, "-5", "-5", -5},
-        {4, Paste, "-99999", "0", 0},
-        {4, Paste, "99.4", "0", 0},
-        {4, Paste, "99", "99", 99},
-        {4, Paste, "98.6", "98.6", 99},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.text);
-        const bool isCount = c.box == SettingsPanel::kPatternCountBox;
-        QLineEdit *box = isCount ? count : grid->numberBox(c.box);
-        QScrollBar *bar = isCount ? settings->spinBar(c.box) : grid->spinBar(c.box);
-        const int barMaximum = c.box == 0 ? 128 : c.box == 1 ? 96 : 255;
-        const int barBefore = bar->value();
-        if (c.input == Bar)
-            bar->setValue(barMaximum - QByteArray(c.text).toInt());
-        else
-            (c.input == Type ? typeOver : paste)(box, QString::fromUtf8(c.text));
-        EXPECT_EQ(box->text(), QString::fromUtf8(c.shown));
-        EXPECT_EQ(c.box == 0       ? state.gridIntervalX
-                      : c.box == 1 ? state.gridIntervalY
-                                   : doc.pages[0].patternCount,
-                  c.stored);
-        if (c.input != Bar) {
-            EXPECT_EQ(bar->value(), isCount ? barBefore : barMaximum - c.stored);
-        }
-    }
-}
-
 TEST_F(MainWindowTest, NameBoxNamesThePageAndItsButton)
 {
     clickPage(3);
     typeOver(settings->nameBox(), QStringLiteral("ABCDEFGHIJ"));
     EXPECT_EQ(doc.pages[3].name, QStringLiteral("ABCDEFGHIJ"));
-    EXPECT_EQ(pages->pageButton(3)->text(), QStringLiteral("ABCDEFG"));
+    EXPECT_EQ(pages->pageButton(3)->text(), QStringLiteral("ABCDEFGH")); // as a load shows it
     // What a project file cannot carry back is not taken.
     typeOver(settings->nameBox(), QStringLiteral(" a,b\"c"));
     EXPECT_EQ(doc.pages[3].name, QStringLiteral("abc"));
+    window.undo(); // the keys typed are one step; its undo renews the button
+    EXPECT_EQ(pages->pageButton(3)->text(), QStringLiteral("Chr03"));
 }
 
 TEST_F(MainWindowTest, PageSwitchShowsEachPageWithItsOwnValuesAndKeepsTheRest)
 {
     // Page 0: 16 x 24, 5 patterns, exported, "2色Ex", which shows entry 2 mid-grey.
-    QTest::keyClick(settings->sizeList(0), Qt::Key_Down); // 8 -> 16
-    choose(settings->sizeList(1), QStringLiteral("24"));
-    paste(count, QStringLiteral("5"));
+    QTest::keyClick(settings->widthList(), Qt::Key_Down); // 8 -> 16
+    choose(settings->heightList(), QStringLiteral("24"));
+    paste(count, QStringLiteral("9x"));
+    EXPECT_EQ(count->text(), QStringLiteral("0"));
+    settings->patternCountSpinBar()->setSliderPosition(250); // as a drag moves it: 255 - 250 patterns
     QTest::keyClick(settings->outputCheckBox(), Qt::Key_Space);
     cell(0, 20) = 2;
     QTest::mouseClick(palette->modeButton(kMode2Ex), Qt::LeftButton);
     EXPECT_EQ(window.renderer().canvas().pixelColor(4, 205), QColor(128, 128, 128));
-    window.canvasView()->scrollBar()->setValue(20);
-    paste(grid->numberBox(0), QStringLiteral("4"));
+    window.canvasView()->scrollBar()->setSliderPosition(20);
+    paste(grid->intervalBox(Axis::X), QStringLiteral("4"));
+    grid->intervalSpinBar(Axis::Y)->setSliderPosition(90);
+    EXPECT_EQ(grid->intervalBox(Axis::Y)->text(), QStringLiteral("6"));
+    EXPECT_EQ(grid->intervalSpinBar(Axis::X)->value(), 124);
 
     for (int page : {0, 7, 0}) {
         clickPage(page); // the current page's button stays highlighted when clicked again
@@ -234,9 +183,9 @@ TEST_F(MainWindowTest, PageSwitchShowsEachPageWithItsOwnValuesAndKeepsTheRest)
         EXPECT_EQ(stored(page),
                   page == 0 ? QList<int>({16, 24, 5, 1, 4, 16, 24}) : QList<int>({8, 8, 0, 0, 3, 8, 8}));
         // Scroll, grid and pens belong to no page.
-        EXPECT_EQ(QList<int>({window.state().scrollRow, state.gridIntervalX, window.state().leftPenEntry,
-                              window.state().rightPenEntry}),
-                  QList<int>({20, 4, 1, 0}));
+        EXPECT_EQ(QList<int>({window.state().scrollRow, state.gridIntervalX, state.gridIntervalY,
+                              window.state().leftPenEntry, window.state().rightPenEntry}),
+                  QList<int>({20, 4, 6, 1, 0}));
     }
     EXPECT_NE(buttonBackground(pages->pageButton(7)), kLightGreen);
     // The colour mode changes what the canvas shows, not the cells.
@@ -264,7 +213,6 @@ TEST_F(MainWindowTest, LoadedValuesOutsideTheListsAndBoxes)
     d.pages[1].colourMode = kMode16;
     ASSERT_TRUE(saveProject(d, dir.filePath(QStringLiteral("p.egd"))));
     ASSERT_TRUE(window.openProjectFile(dir.filePath(QStringLiteral("p.egd"))));
-    EXPECT_EQ(pages->pageButton(2)->text(), QStringLiteral("EIGHTCHR")); // whole after a load
     clickPage(2);
     EXPECT_EQ(shown(), QStringList({"EIGHTCHR", "8", "8", "0", "0", "-1"}));
     EXPECT_EQ(stored(2), QList<int>({12, 10, 0, 5, 7, 12, 10}));
@@ -276,8 +224,8 @@ TEST_F(MainWindowTest, LoadedValuesOutsideTheListsAndBoxes)
 
     // Choosing the item a list already shows stores it; a click on the box stores its flag.
     clickPage(2);
-    choose(settings->sizeList(0), QStringLiteral("8"));
-    choose(settings->sizeList(1), QStringLiteral("8"));
+    choose(settings->widthList(), QStringLiteral("8"));
+    choose(settings->heightList(), QStringLiteral("8"));
     QTest::keyClick(settings->outputCheckBox(), Qt::Key_Space);
     EXPECT_EQ(stored(2), QList<int>({8, 8, 0, 1, 7, 8, 8}));
 
@@ -287,14 +235,57 @@ TEST_F(MainWindowTest, LoadedValuesOutsideTheListsAndBoxes)
     QTest::mouseClick(palette->paletteSwatch(5), Qt::LeftButton);
     EXPECT_EQ(window.state().leftPenEntry, 5);
     EXPECT_EQ(window.state().leftPenColour, doc.pages[1].pal16[5]);
-    EXPECT_EQ(palette->penLabel(6)->text(), QString::number(doc.pages[1].pal16[5]));
+    EXPECT_EQ(palette->leftNumber()->text(), QString::number(doc.pages[1].pal16[5]));
     QTest::mouseClick(palette->paletteSwatch(9), Qt::MiddleButton);
     EXPECT_EQ(window.state().rightPenEntry, 9);
-    EXPECT_EQ(palette->penLabel(7)->text(), QString::number(doc.pages[1].pal16[9]));
+    EXPECT_EQ(palette->rightNumber()->text(), QString::number(doc.pages[1].pal16[9]));
     QTest::mouseClick(palette->paletteSwatch(3), Qt::LeftButton);
     QTest::mouseDClick(palette->paletteSwatch(3), Qt::LeftButton);
     EXPECT_EQ(window.state().leftPenEntry, 3);
     EXPECT_TRUE(canvas->isEnabled());
+}
+
+// Showing a page is no edit: every page of a loaded project shown in turn adds no undo step and
+// leaves the save as it was, but for the one rule showing has: page 5's count of 150 becomes 0
+// (page 6's of 99 stays). Only the BG page locks its name and size and offers the map tool.
+TEST_F(MainWindowTest, ShowingEachPageOfALoadedProjectAddsNoStepAndKeepsTheSave)
+{
+    QFile golden(QStringLiteral(VESK4_TEST_DATA "/project_map/input.egd.z"));
+    ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
+    QList<QByteArray> lines = qUncompress(golden.readAll()).split('\n');
+    const int count5 = 1 + 32 * 256 + 34 * 5 + 4; // the format number, the cells, page 5's fifth field
+    lines[count5 + 34] = " 99 \r";
+    writeFile(QStringLiteral("in.egd"), lines.join('\n'));
+    ASSERT_TRUE(window.openProjectFile(dir.filePath(QStringLiteral("in.egd"))));
+    for (int page = 0; page < 32; ++page) {
+        SCOPED_TRACE(page);
+        window.pageButtonClicked(page); // the BG page's button is disabled; show it all the same
+        EXPECT_EQ(QList<int>({window.undoStack().count(), window.isDocumentModified()}), QList<int>({0, 0}));
+        EXPECT_EQ(QStringList({pages->pageButton(page)->text(), settings->nameBox()->text()}),
+                  QStringList({doc.pages[page].name.left(8), doc.pages[page].name}));
+        EXPECT_EQ(QList<bool>({settings->nameBox()->isEnabled(), settings->heightList()->isEnabled(),
+                               !tools->toolButton(ToolButtons::kMapButton)->isEnabled()}),
+                  QList<bool>(3, page != 31));
+    }
+    ASSERT_TRUE(window.saveProjectFile(dir.filePath(QStringLiteral("out.egd"))));
+    QFile out(dir.filePath(QStringLiteral("out.egd")));
+    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+    lines[count5] = " 0 \r"; // was " 150 "
+    EXPECT_EQ(out.readAll(), lines.join('\n'));
+}
+
+// A "256色" page takes no pen colours of its own: its swatches show, by the linear rule, the pens the
+// page shown before it took, here the monochrome page 0's colour numbers 0 and 255 (RGB332 0x00 and
+// 0xFF).
+TEST_F(MainWindowTest, A256ColourPageShowsThePensThePreviousPageTook)
+{
+    doc.pages[2].colourMode = kMode256;
+    clickPage(2);
+    EXPECT_EQ(
+        QList<QVariant>({palette->leftNumber()->text(), palette->rightNumber()->text(),
+                         palette->leftColourSwatch()->colour(), palette->rightColourSwatch()->colour(),
+                         palette->modeButton(kMode256)->isChecked(), palette->paletteSwatch(0)->isVisible()}),
+        QList<QVariant>({"0", "255", QColor(0, 0, 0), QColor(7 * 32, 7 * 32, 3 * 64), true, false}));
 }
 
 } // namespace

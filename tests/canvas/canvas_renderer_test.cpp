@@ -62,8 +62,15 @@ TEST_F(CanvasRendererTest, GridFollowsTheScrollAndTheSettings)
         int scrollColumn, scrollRow, gridX, gridY, patternWidth, patternHeight;
     } table[] = {
         {0, 0, 8, 8, 8, 8}, // the start-up canvas
-        {0, 3, 8, 8, 8, 8}, {0, 11, 8, 8, 8, 16}, {13, 0, 8, 8, 16, 8},
-        {5, 7, 3, 5, 6, 4}, {0, 0, 0, 0, 8, 8},   {0, 0, 8, 8, 0, 0},
+        {0, 3, 8, 8, 8, 8},
+        {0, 11, 8, 8, 8, 16},
+        {13, 0, 8, 8, 16, 8},
+        {5, 7, 3, 5, 6, 4},
+        {0, 0, 0, 0, 8, 8},
+        {0, 0, 8, 8, 0, 0},
+        // Scrolled above and left of the sheet, and lines on every cell.
+        {-3, -13, 3, 5, 6, 4},
+        {2, 5, 1, 1, 1, 1},
     };
     for (const auto &t : table) {
         state.scrollColumn = int16_t(t.scrollColumn);

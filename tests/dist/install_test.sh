@@ -28,6 +28,12 @@ for size in 48 128 256; do
     [ "$w x $h" = "$size x $size" ] || fail "$png is $w x $h"
 done
 
+echo "copyright"
+copyright=$PREFIX/share/doc/vesk4/copyright
+grep -qx "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" "$copyright" \
+    || fail "the copyright file is not in Debian's machine-readable format"
+grep -qx "License: Expat" "$copyright" || fail "the copyright file does not grant the MIT (Expat) licence"
+
 echo "desktop-file-validate"
 desktop=$SHARE/applications/$APP_ID.desktop
 out=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $out"
@@ -40,6 +46,8 @@ appstreamcli validate --no-net --strict "$SHARE/metainfo/$APP_ID.metainfo.xml" \
     || fail "appstreamcli validate"
 grep -q "<release version=\"$VERSION\"" "$SHARE/metainfo/$APP_ID.metainfo.xml" \
     || fail "no AppStream release $VERSION"
+grep -q "<project_license>MIT</project_license>" "$SHARE/metainfo/$APP_ID.metainfo.xml" \
+    || fail "the AppStream metadata names no MIT licence"
 
 echo "the installed programs"
 # No display: --version and --help of the editor must not need one.

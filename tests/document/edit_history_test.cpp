@@ -125,13 +125,10 @@ TEST_F(EditHistoryTest, EditsThatChangeNothingAddNoStepAndNameKeysMerge)
     EXPECT_EQ(doc.pages[1].name, QStringLiteral("Chr01"));
 }
 
-TEST_F(EditHistoryTest, UndoNamesThePageOfTheStepAndControlsShowingItRecordNothing)
+TEST_F(EditHistoryTest, UndoAndRedoNameThePageOfTheirStep)
 {
     std::vector<int> shown;
-    history.setStepApplied([&](const AppliedStep &step) {
-        shown.push_back(step.page);
-        EXPECT_FALSE(history.changeSetting(step.page, PageSetting::PatternCount, int16_t(7)));
-    });
+    history.setStepApplied([&](const AppliedStep &step) { shown.push_back(step.page); });
     history.changeSetting(4, PageSetting::PatternCount, int16_t(3));
     history.undo();
     history.redo();

@@ -1,6 +1,5 @@
 #include "document/start_values.h"
 
-#include "document/page_state.h"
 #include "palette/colour_model.h"
 
 #include <QSize>
@@ -38,27 +37,6 @@ TEST(StartValues, StateGeometryAndLevels)
     EXPECT_EQ(kLevelRG, (std::array<int16_t, 8>{0, 2, 4, 6, 8, 10, 12, 15}));
     EXPECT_EQ(kLevelB, (std::array<int16_t, 4>{0, 4, 8, 15}));
     EXPECT_EQ(canvasScrollMaximum(state), 128);
-}
-
-TEST(PageState, ShowingAPageTakesItsSizeAndPensAndClampsItsPatternCount)
-{
-    Document doc;
-    EditorState state;
-    startDocument(doc, state);
-    doc.pages[6].patternWidth = 12; // a size no list offers, as a project file may bring
-    doc.pages[6].patternHeight = 40;
-    doc.pages[6].pal16[1] = 33;
-    doc.pages[7].patternCount = 150;
-    state.currentPage = 6;
-    const std::pair<int16_t, int16_t> counts[] = {{150, 0}, {99, 99}, {-3, -3}};
-    for (auto [count, shown] : counts) {
-        doc.pages[6].patternCount = count;
-        showPageTables(doc, state);
-        EXPECT_EQ(doc.pages[6].patternCount, shown) << count;
-    }
-    EXPECT_EQ(doc.pages[7].patternCount, 150); // only the page shown
-    EXPECT_EQ(QSize(state.currentPatternWidth, state.currentPatternHeight), QSize(12, 40));
-    EXPECT_EQ(state.leftPenColour, 33);
 }
 
 } // namespace

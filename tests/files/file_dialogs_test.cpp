@@ -43,8 +43,9 @@ protected:
     FileDialog *show(FileDialogKind kind)
     {
         FilePanel *panel = window.filePanel();
-        QTest::mouseClick(kind == Export ? panel->exportButton() : panel->projectButton(kind == Save),
-                          Qt::LeftButton);
+        QTest::mouseClick(
+            std::array{panel->saveButton(), panel->openButton(), panel->exportButton()}[int(kind)],
+            Qt::LeftButton);
         return std::array{dialogs().saveDialog(), dialogs().openDialog(),
                           dialogs().exportDialog()}[int(kind)];
     }
@@ -110,17 +111,18 @@ TEST_F(FileDialogsTest, EachButtonShowsItsDialogInItsFolderWithoutBlocking)
 
     const struct {
         FileDialog *dialog;
-        const char *title, *action, *folder, *name;
+        const char *objectName, *title, *action, *folder, *name;
     } expected[] = {
-        {show(Save), "保存", "保存", "egd", "last.egd"},
-        {show(Open), "開く", "開く", "egd", ""},
-        {show(Export), "ELK用画像データ出力", "出力", "inc", "ChrData.inc"},
+        {show(Save), "saveDialog", "保存", "保存", "egd", "last.egd"},
+        {show(Open), "openDialog", "開く", "開く", "egd", ""},
+        {show(Export), "exportDialog", "ELK用画像データ出力", "出力", "inc", "ChrData.inc"},
     };
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     for (const auto &e : expected) {
         SCOPED_TRACE(e.title);
         FileDialog *d = e.dialog;
         EXPECT_EQ(d->windowTitle(), QString::fromUtf8(e.title));
+        EXPECT_EQ(d->objectName(), QString::fromUtf8(e.objectName));
         EXPECT_EQ(d->actionButton()->text(), QString::fromUtf8(e.action));
         EXPECT_EQ(d->cancelButton()->text(), QStringLiteral("ｷｬﾝｾﾙ"));
         EXPECT_EQ(d->driveList()->geometry(), twipsRect(120, 120, 2655, 300));

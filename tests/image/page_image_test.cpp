@@ -89,10 +89,12 @@ TEST_F(PageImage, CellsBeyondTheSheetAreCutAndOnlyChangesArePlanned)
     EXPECT_EQ(doc, before);
     EXPECT_EQ(plan.value().cut, 4);
     EXPECT_EQ(plan.value().changes, (std::vector<ImportedCell>{{63, 255, 5, 1}}));
-    applyImport(doc, plan.value());
+    CellChanges journal;
+    applyImport(doc, plan.value(), &journal);
     EXPECT_EQ(doc.PixelData(kPage, 63, 255), 1);
     EXPECT_EQ(doc.PixelData(kPage, 64, 255), 0);
-    revertImport(doc, plan.value());
+    EXPECT_EQ(journal.list(), (std::vector<CellChange>{{kPage, 63, 255, 5, 1}}));
+    restoreBefore(doc.PixelData, journal.list());
     EXPECT_EQ(doc, before);
 
     const Expected<ImportPlan> left = planImageImport(doc, kPage, filled({2, 1}, kBlack), {-1, 0});

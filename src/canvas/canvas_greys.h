@@ -7,8 +7,9 @@
 
 namespace vesk4 {
 
-// The greys the canvas shows for cells, shared by the image import and export so that a picture
-// written from a page reads back into the same cells.
+// The greys the canvas shows for cells: the canvas renderer draws with them, and the image import
+// and export use them so that a picture written from a page reads back into the same cells and
+// looks as the canvas does.
 
 inline constexpr int kPaletteEntries = 16;
 
@@ -36,10 +37,16 @@ inline std::array<int, kPaletteEntries> paletteGreys(const Document &doc)
 }
 
 // A "2色" page shows its cells of the right pen's second colour in the right pen's colour.
+constexpr int shownColourNumber(int c, bool twoColourPage, int rightColour, int rightAltColour)
+{
+    return twoColourPage && c == rightAltColour ? rightColour : c;
+}
+
+// The grey the canvas shows for cell value v on a page of colour mode `mode`.
 inline int cellGrey(const Document &doc, int mode, int v, int rightColour, int rightAltColour)
 {
-    const int c = colourNumberOfCell(doc, v);
-    return greyOfColourNumber(mode == kMode2 && c == rightAltColour ? rightColour : c);
+    return greyOfColourNumber(
+        shownColourNumber(colourNumberOfCell(doc, v), mode == kMode2, rightColour, rightAltColour));
 }
 
 } // namespace vesk4
