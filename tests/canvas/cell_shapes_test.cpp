@@ -137,16 +137,5 @@ TEST_F(FillRegion, RunsOverTheWholeSheetButNotBeyondIt)
     EXPECT_TRUE(fillRegionCells(empty, kPageCount, {0, 0}).empty());
 }
 
-TEST(CellShapes, WriteCellsKeepsToTheStoreAndJournalsOnlyChanges)
-{
-    PagedCellStore cells;
-    CellChanges journal;
-    cells(3, 1, 1) = 7;
-    writeCells(cells, &journal, 3, {{0, 0}, {1, 1}, {kCellMax + 1, 0}, {0, kCellMin - 1}}, 7);
-    EXPECT_EQ(journal.list(), (std::vector<CellChange>{{3, 0, 0, 0, 7}}));
-    writeCells(cells, &journal, -1, {{0, 0}}, 1);
-    EXPECT_EQ(journal.list().size(), 1u);
-}
-
 } // namespace
 } // namespace vesk4
