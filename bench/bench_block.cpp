@@ -15,11 +15,11 @@ void BM_RangeDrag(benchmark::State &bench)
     vesk4::CanvasRenderer renderer(state);
     vesk4::BlockTools tools(doc, state, renderer);
     tools.toolButtonClicked(1);
-    tools.canvasMouseDown(vesk4::kLeftButton, 20, 30);
+    tools.press(vesk4::toolPointer(state, 20, 30), vesk4::kLeftButton);
     double x = 100;
     for (auto _ : bench) {
         x = x < 500 ? x + 8 : 100;
-        benchmark::DoNotOptimize(tools.canvasMouseMove(vesk4::kLeftButton, x, x));
+        benchmark::DoNotOptimize(tools.move(vesk4::toolPointer(state, x, x), vesk4::kLeftButton).refresh);
         benchmark::ClobberMemory();
     }
 }

@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "bench_application.h"
 #include "canvas/canvas_view.h"
 
 #include <QApplication>
@@ -8,24 +9,12 @@
 
 namespace {
 
-// The widgets need an application; the benchmarks run without a display.
-QApplication &application()
-{
-    static int argc = 1;
-    static char name[] = "vesk4-bench";
-    static char *argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
-
 // One mouse move over the canvas with the left button held, delivered as the toolkit delivers it:
 // the cell write and the repaint of the canvas and thumbnail images. The flush to the screen that
 // follows later is not part of it.
 void BM_PenMove(benchmark::State &bench)
 {
-    application();
+    benchApplication();
     vesk4::MainWindow window;
     vesk4::PictureSurface *canvas = window.canvasView()->canvas();
     int step = 0;
@@ -50,7 +39,7 @@ void sendToCanvas(vesk4::PictureSurface *canvas, QEvent::Type type, QPointF posi
 // Undo and redo of a 200-cell pen stroke, each with the repaint of the canvas and thumbnail.
 void BM_UndoStroke(benchmark::State &bench)
 {
-    application();
+    benchApplication();
     vesk4::MainWindow window;
     vesk4::PictureSurface *canvas = window.canvasView()->canvas();
     sendToCanvas(canvas, QEvent::MouseButtonPress, QPointF(6, 6), Qt::LeftButton);

@@ -9,7 +9,6 @@
 #include "files/whole_file.h"
 
 #include <QAction>
-#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImageReader>
@@ -17,7 +16,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
-#include <QToolButton>
 #include <QUndoStack>
 
 namespace vesk4 {
@@ -65,24 +63,35 @@ QList<QKeySequence> keysOf(MainMenu::Command command)
     return keys;
 }
 
-// The tool buttons 0-8 in the edit menu: caption with access key, and the single key that picks
-// the tool. A text box with the focus takes these keys as text: QLineEdit claims printable keys
-// before any shortcut sees them.
-struct ToolDesign {
-    const char *caption;
-    Qt::Key key;
+// The tool entries of the edit menu in the order of the tool frame; a separator before each group:
+// tools, range actions, transforms, shape tools.
+constexpr std::array<int, 13> kToolEntries{
+    ToolButtons::kPen,
+    ToolButtons::kRange,
+    ToolButtons::kCopy,
+    ToolButtons::kMove,
+    ToolButtons::kErase,
+    ToolButtons::kTurn,
+    ToolButtons::kMirrorLeftRight,
+    ToolButtons::kMirrorTopBottom,
+    ToolButtons::kInvert,
+    ToolButtons::kLine,
+    ToolButtons::kRectangle,
+    ToolButtons::kFilledRectangle,
+    ToolButtons::kFill,
 };
 
-const std::array<ToolDesign, 9> kToolDesigns{{
-    {"描画(&P)", Qt::Key_P},
-    {"範囲(&S)", Qt::Key_S},
-    {"ｺﾋﾟｰ(&C)", Qt::Key_C},
-    {"移動(&M)", Qt::Key_M},
-    {"消す(&E)", Qt::Key_E},
-    {"回転(&T)", Qt::Key_T},
-    {"左右(&H)", Qt::Key_H},
-    {"上下(&V)", Qt::Key_V},
-    {"白黒(&I)", Qt::Key_I},
+struct ShiftDesign {
+    ShiftDirection direction;
+    const char *caption;
+    Qt::Key arrow;
+};
+
+constexpr std::array<ShiftDesign, 4> kShiftDesigns{{
+    {ShiftDirection::Up, "上へずらし", Qt::Key_Up},
+    {ShiftDirection::Down, "下へずらし", Qt::Key_Down},
+    {ShiftDirection::Left, "左へずらし", Qt::Key_Left},
+    {ShiftDirection::Right, "右へずらし", Qt::Key_Right},
 }};
 
 const QString kFileInfoCaption = QStringLiteral("ファイル情報");
@@ -182,19 +191,43 @@ void MainMenu::createEditMenu()
     addHistoryEntry(menu, Undo);
     addHistoryEntry(menu, Redo);
     ToolPanel *tools = window_.toolPanel();
-    for (int index = 0; index < int(kToolDesigns.size()); ++index) {
-        // The groups of the tool frame: tools, range actions, transforms.
-        if (index == 0 || index == 2 || index == 5)
+    for (int index : kToolEntries) {
+        if (index == ToolButtons::kPen || index == ToolButtons::kCopy || index == ToolButtons::kTurn
+            || index == ToolButtons::kLine)
             menu->addSeparator();
-        QToolButton *button = tools->toolButton(index);
-        QAction *action = menu->addAction(QString::fromUtf8(kToolDesigns[index].caption));
-        action->setShortcut(kToolDesigns[index].key);
-        action->setEnabled(button->isEnabled());
+        QAction *action = tools->toolAction(index);
+        menu->addAction(action);
         window_.addAction(action);
-        connect(action, &QAction::triggered, this, [this, button] { clickIfPressable(button, &window_); });
-        button->installEventFilter(this);
-        toolActions_[index] = action;
     }
+    addShiftEntries(menu);
+
+    cancelAction_ = new QAction(this);
+    cancelAction_->setShortcut(Qt::Key_Escape);
+    window_.addAction(cancelAction_);
+    connect(cancelAction_, &QAction::triggered, &window_, &MainWindow::cancelTool);
+}
+
+void MainMenu::addShiftEntries(QMenu *menu)
+{
+    menu->addSeparator();
+    QAction *erase = window_.toolPanel()->toolAction(ToolButtons::kErase);
+    for (const ShiftDesign &design : kShiftDesigns) {
+        QAction *action = menu->addAction(QString::fromUtf8(design.caption));
+        action->setShortcut(QKeySequence(Qt::CTRL | design.arrow));
+        action->setEnabled(erase->isEnabled());
+        window_.addAction(action);
+        // A range is drawn exactly while "消す" can be pressed.
+        connect(erase, &QAction::changed, action,
+                [action, erase] { action->setEnabled(erase->isEnabled()); });
+        const ShiftDirection direction = design.direction;
+        connect(action, &QAction::triggered, this, [this, direction] { window_.shiftRange(direction); });
+        shiftActions_[std::size_t(direction)] = action;
+    }
+}
+
+QAction *MainMenu::toolAction(int index) const
+{
+    return window_.toolPanel()->toolAction(index);
 }
 
 void MainMenu::createViewMenu()
@@ -211,17 +244,6 @@ void MainMenu::createHelpMenu()
     QMenu *menu = window_.menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     connect(addCommand(menu, About, QString::fromUtf8(designOf(About).caption)), &QAction::triggered, this,
             &MainMenu::showAbout);
-}
-
-bool MainMenu::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::EnabledChange) {
-        for (int index = 0; index < int(toolActions_.size()); ++index) {
-            if (QToolButton *button = window_.toolPanel()->toolButton(index); button == watched)
-                toolActions_[index]->setEnabled(button->isEnabled());
-        }
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 void MainMenu::showRecentFiles()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "canvas/cell_block.h"
+
 #include <QObject>
 
 #include <QString>
@@ -43,8 +45,12 @@ public:
     explicit MainMenu(MainWindow &window);
 
     QAction *action(Command command) const { return actions_.at(command); }
-    // The entry of the tool button of that index (0-8), enabled exactly while its button is.
-    QAction *toolAction(int index) const { return toolActions_.at(index); }
+    // The entry of the tool button of that index (0-8, 11-14): the button's own action.
+    QAction *toolAction(int index) const;
+    // "上へずらし" and the others, enabled exactly while "消す" is.
+    QAction *shiftAction(ShiftDirection direction) const { return shiftActions_.at(std::size_t(direction)); }
+    // Escape, which drops the drag of the current tool.
+    QAction *cancelAction() const { return cancelAction_; }
     QMenu *recentFilesMenu() const { return recentMenu_; }
 
     // Asks for the file to read (save false) or write (save true): its path, or empty when cancelled.
@@ -56,15 +62,13 @@ public:
     // Lists the recent files again from the settings store.
     void showRecentFiles();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     QAction *addCommand(QMenu *menu, Command command, const QString &caption);
     // Undo or Redo: the history's own entry, which names the step it would take back or do again.
     void addHistoryEntry(QMenu *menu, Command command);
     void createFileMenu();
     void createEditMenu();
+    void addShiftEntries(QMenu *menu);
     void createViewMenu();
     void createHelpMenu();
 
@@ -79,7 +83,8 @@ private:
 
     MainWindow &window_;
     std::array<QAction *, CommandCount> actions_{};
-    std::array<QAction *, 9> toolActions_{};
+    std::array<QAction *, 4> shiftActions_{};
+    QAction *cancelAction_ = nullptr;
     QMenu *recentMenu_ = nullptr;
     FileChooser chooseFile_;
 };

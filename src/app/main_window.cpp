@@ -121,7 +121,7 @@ void MainWindow::startUp()
     renderer_ = std::make_unique<CanvasRenderer>(state_);
     canvasView_->canvas()->setImage(&renderer_->canvas());
     thumbnail_->setImage(&renderer_->thumbnail());
-    blockTools_ = std::make_unique<BlockTools>(doc_, state_, *renderer_);
+    canvasTools_ = std::make_unique<CanvasTools>(doc_, state_, *renderer_);
     renderer_->drawGrid(state_); // the grid over the still empty canvas
     pageBar_->showCaptions(doc_.pages);
     settingsPanel_->fillSizeLists();
@@ -129,7 +129,7 @@ void MainWindow::startUp()
     palettePanel_->showPenColours(state_);
     showCurrentPage(); // page 0
     redraw(false); // the canvas once more, as the page switch leaves it
-    blockTools_->setJournal(&history_.cellChanges());
+    canvasTools_->setJournal(&history_.cellChanges());
 }
 
 void MainWindow::followHistory()
@@ -141,12 +141,15 @@ void MainWindow::followHistory()
 
 void MainWindow::undo()
 {
+    // A shape being dragged would otherwise be written over the page the undo shows.
+    cancelTool();
     dropFloatingBlock();
     history_.undo();
 }
 
 void MainWindow::redo()
 {
+    cancelTool();
     dropFloatingBlock();
     history_.redo();
 }
@@ -157,7 +160,7 @@ void MainWindow::redo()
 void MainWindow::dropFloatingBlock()
 {
     if (state_.toolMode == ToolMode::Floating)
-        showChanges(blockTools_->floatingBlockPressed(kRightButton, 0, 0));
+        showChanges(canvasTools_->blockTools().floatingBlockPressed(kRightButton, 0, 0));
 }
 
 void MainWindow::showAppliedStep(const AppliedStep &step)
@@ -255,8 +258,9 @@ void MainWindow::showCurrentPage()
     settingsPanel_->show(settings);
     // The name box renews the caption of the page it shows.
     pageBar_->showCaption(page, settings.name);
-    blockTools_->tools().toolButton(ToolButtons::kMapButton).enabled = settings.nameAndSizeLocked;
-    toolPanel_->showButtons(blockTools_->tools());
+    canvasTools_->blockTools().tools().toolButton(ToolButtons::kMapButton).enabled
+        = settings.nameAndSizeLocked;
+    toolPanel_->showButtons(canvasTools_->blockTools().tools());
     palettePanel_->selectMode(doc_.pages[page].colourMode);
     redraw(true);
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "canvas/block_tools.h"
 #include "canvas/canvas_renderer.h"
+#include "canvas/canvas_tools.h"
 #include "document/document.h"
 #include "document/edit_history.h"
 #include "document/editor_state.h"
@@ -43,7 +43,7 @@ public:
     EditorState &state() { return state_; }
     const EditorState &state() const { return state_; }
     const CanvasRenderer &renderer() const { return *renderer_; }
-    const BlockTools &blockTools() const { return *blockTools_; }
+    const BlockTools &blockTools() const { return canvasTools_->blockTools(); }
 
     PageBar *pageBar() const { return pageBar_; }
     CanvasView *canvasView() const { return canvasView_; }
@@ -101,6 +101,11 @@ public:
     // The edit history: every change of what a save writes is one step on this stack.
     QUndoStack &undoStack() { return history_.stack(); }
     EditHistory &history() { return history_; }
+    // Moves the cells of the drawn range one cell that way, wrapping round within it, as one step.
+    void shiftRange(ShiftDirection direction);
+    // Escape: the current tool drops a drag in progress.
+    void cancelTool();
+
     // Take back and do again the last step, and show the page it belongs to. Cells a stroke in
     // progress has written become a step first.
     void undo();
@@ -136,7 +141,8 @@ protected:
 
 private:
     // The canvas mouse handlers: positions in drawing-area pixels, buttons numbered 1 left,
-    // 2 right, 4 middle (a mask of the held buttons on a move).
+    // 2 right, 4 middle (a mask of the held buttons on a move). They hand the pointer's cells to the
+    // current tool and show what it changed.
     void canvasPressed(int button, double x, double y);
     void canvasMoved(int buttons, double x, double y);
     void canvasReleased(int button, double x, double y);
@@ -149,6 +155,8 @@ private:
     // Drops a floating block unpasted, before undo and redo change the cells it came from.
     void dropFloatingBlock();
     void showChanges(const Refresh &refresh);
+    // showChanges, then the cells the tool wrote become the step it names, if it names one.
+    void showOutcome(const ToolOutcome &outcome);
 
     // The user's edits in the settings and grid frames and on the canvas scroll bar. Showing a page
     // runs none of them.
@@ -183,7 +191,7 @@ private:
     PageSettingsEditor settingsEditor_{doc_, state_, history_};
     QString currentFilePath_;
     std::unique_ptr<CanvasRenderer> renderer_; // sized from the geometry fields, so made in startUp
-    std::unique_ptr<BlockTools> blockTools_; // works on the renderer's images, so made with it
+    std::unique_ptr<CanvasTools> canvasTools_; // works on the renderer's images, so made with it
 
     PageBar *pageBar_ = nullptr;
     CanvasView *canvasView_ = nullptr;

@@ -1,12 +1,12 @@
 // The main window's canvas mouse handlers, the floating block's and the tool buttons'. Every press
-// and move on the canvas first finds the page cell under the pointer; then the current tool acts.
+// and move on the canvas first finds the cells under the pointer; then the current tool acts, and
+// the window shows what it changed and records the step it finished.
 #include "app/main_window.h"
 
 #include "app/grid_panel.h"
 #include "app/page_bar.h"
 #include "app/settings_panel.h"
 #include "canvas/canvas_view.h"
-#include "canvas/pen.h"
 #include "canvas/tool_panel.h"
 #include "files/file_panel.h"
 #include "palette/palette_panel.h"
@@ -17,6 +17,7 @@ namespace {
 
 const QString kStrokeStep = QStringLiteral("描画");
 const QString kPasteStep = QStringLiteral("貼り付け");
+const QString kShiftStep = QStringLiteral("ずらし");
 
 QString toolStepText(int index)
 {
@@ -27,66 +28,73 @@ QString toolStepText(int index)
 
 void MainWindow::canvasPressed(int button, double x, double y)
 {
-    pointerToCell(state_, x, y);
-    if (state_.toolMode == ToolMode::Pen) {
-        // A stroke runs from press to release and is one step.
-        penPress(doc_, state_, button, &history_.cellChanges());
-        redraw(true);
-        return;
-    }
-    showChanges(blockTools_->canvasMouseDown(button, x, y));
+    showOutcome(canvasTools_->current().press(trackPointer(state_, x, y), button));
 }
 
 void MainWindow::canvasMoved(int buttons, double x, double y)
 {
-    pointerToCell(state_, x, y);
-    if (state_.toolMode == ToolMode::Pen) {
-        penMove(doc_, state_, buttons, &history_.cellChanges());
-        if (buttons == 0) // no button held: a stroke whose release never came has ended
-            history_.commitCells(kStrokeStep);
-        redraw(true);
-        return;
-    }
-    showChanges(blockTools_->canvasMouseMove(buttons, x, y));
+    showOutcome(canvasTools_->current().move(trackPointer(state_, x, y), buttons));
 }
 
 void MainWindow::canvasReleased(int button, double x, double y)
 {
+    // Every release ends a right press of the pen, whatever the tool.
     state_.pressedButton = 0;
-    history_.commitCells(kStrokeStep);
-    showChanges(blockTools_->canvasMouseUp(button, x, y));
+    showOutcome(canvasTools_->current().release(toolPointer(state_, x, y), button));
+}
+
+void MainWindow::cancelTool()
+{
+    showOutcome(canvasTools_->current().cancel());
 }
 
 void MainWindow::floatingBlockPressed(int button, double x, double y)
 {
-    showChanges(blockTools_->floatingBlockPressed(button, x, y));
+    showChanges(canvasTools_->blockTools().floatingBlockPressed(button, x, y));
     history_.commitCells(kPasteStep);
 }
 
 void MainWindow::floatingBlockMoved(int buttons, double x, double y)
 {
-    showChanges(blockTools_->floatingBlockMoved(buttons, x, y));
+    showChanges(canvasTools_->blockTools().floatingBlockMoved(buttons, x, y));
 }
 
 void MainWindow::toolButtonClicked(int index)
 {
-    showChanges(blockTools_->toolButtonClicked(index));
+    // A shape being dragged is dropped, and a stroke still in progress is a step of its own.
+    showOutcome(canvasTools_->current().cancel());
+    history_.commitCells(kStrokeStep);
+    showChanges(canvasTools_->blockTools().toolButtonClicked(index));
     history_.commitCells(toolStepText(index));
+}
+
+void MainWindow::shiftRange(ShiftDirection direction)
+{
+    showChanges(canvasTools_->blockTools().shiftRange(direction));
+    history_.commitCells(kShiftStep);
+}
+
+void MainWindow::showOutcome(const ToolOutcome &outcome)
+{
+    showChanges(outcome.refresh);
+    if (!outcome.step.isEmpty())
+        history_.commitCells(outcome.step);
 }
 
 void MainWindow::showChanges(const Refresh &refresh)
 {
+    const BlockTools &blockTools = canvasTools_->blockTools();
     if (refresh.canvas)
         canvasView_->canvas()->refresh();
     if (refresh.thumbnail)
         thumbnail_->refresh();
     if (refresh.blockSurface) {
-        const BlockSurface &block = blockTools_->floatingBlock();
+        const BlockSurface &block = blockTools.floatingBlock();
         canvasView_->floatingBlock()->showBlock(
             block.image, QRect(block.left, block.top, block.width, block.height), block.visible);
     }
     if (refresh.controls) {
-        const ToolButtons &tools = blockTools_->tools();
+        const ToolButtons &tools = blockTools.tools();
         toolPanel_->showButtons(tools);
         canvasView_->canvas()->setCursor(tools.canvasPointer == CanvasPointer::Cross ? Qt::CrossCursor
                                                                                      : Qt::ArrowCursor);

@@ -80,8 +80,8 @@ void MainWindow::startNewDocument()
     canvasView_->scrollBar()->setValue(state_.scrollRow);
 
     // Tools and floating block as at start-up.
-    blockTools_ = std::make_unique<BlockTools>(doc_, state_, *renderer_);
-    blockTools_->setJournal(&history_.cellChanges());
+    canvasTools_ = std::make_unique<CanvasTools>(doc_, state_, *renderer_);
+    canvasTools_->setJournal(&history_.cellChanges());
     showChanges(Refresh{.canvas = true, .thumbnail = true, .blockSurface = true, .controls = true});
     pageBar_->showCaptions(doc_.pages);
     palettePanel_->showPenColours(state_);

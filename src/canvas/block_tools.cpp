@@ -11,29 +11,16 @@ namespace vesk4 {
 
 namespace {
 
-// Shifted back this far before rounding, the pointer picks the grid point at the top-left corner of
-// the cell it is over (a position exactly half-way rounds to the even grid point).
-constexpr double kGridPointShift = 4;
 // The canvas surface is two pixels larger each way than its drawing area; the block's limits on
 // the right and bottom are worked out from the outer size.
 constexpr int kCanvasBorder = 2;
 
-// v rounded half to even and limited to lo … hi; a value that is not a number gives lo.
-int roundLimited(double v, int lo, int hi)
+// Where a block of the given size goes when the pointer over the canvas takes it along: its first
+// cell on viewCell, the cell under the pointer, but never past the far edge of the drawing area,
+// nor past the near edge (a pointer dragged beyond the canvas).
+int followPointer(int viewCell, int cell, int area, int size)
 {
-    if (!(v > lo))
-        return lo;
-    if (v >= hi)
-        return hi;
-    return int(std::nearbyint(v));
-}
-
-// Where a block of the given size goes when the pointer at pos over the canvas takes it along: its
-// first cell on the cell under the pointer, but never past the far edge of the drawing area, nor
-// past the near edge (a pointer dragged beyond the canvas).
-int followPointer(double pos, int cell, int area, int size)
-{
-    const double corner = cell * std::floor(pos / cell);
+    const long long corner = 1LL * cell * viewCell;
     const int outer = area + kCanvasBorder;
     if (outer - size < corner)
         return std::max(outer - size - kCanvasBorder, 0);
@@ -68,16 +55,6 @@ void fillBox(QImage &image, int left, int top, int width, int height, QRgb colou
 
 } // namespace
 
-QPoint rangeGridPoint(const EditorState &state, double x, double y)
-{
-    if (state.cellWidthPx < 1 || state.cellHeightPx < 1)
-        return QPoint(0, 0);
-    const int columns = state.canvasWidthPx / state.cellWidthPx;
-    const int rows = state.canvasHeightPx / state.cellHeightPx;
-    return QPoint(roundLimited((x - kGridPointShift) / state.cellWidthPx, 0, std::max(columns, 0)),
-                  roundLimited((y - kGridPointShift) / state.cellHeightPx, 0, std::max(rows, 0)));
-}
-
 QRgb blockCellColour(int value)
 {
     // Half intensity for level 0, full for any other level: the block stands out from the greys of
@@ -106,45 +83,43 @@ Refresh BlockTools::repaintCanvas()
 
 // ---- The canvas in the range and block tools
 
-Refresh BlockTools::canvasMouseDown(int button, double x, double y)
+ToolOutcome BlockTools::press(const ToolPointer &at, int button)
 {
     if (state_.toolMode == ToolMode::Range)
-        return rangeMouseDown(button, x, y);
+        return {.refresh = rangeMouseDown(button, at.gridPoint)};
     return {};
 }
 
-Refresh BlockTools::canvasMouseMove(int buttons, double x, double y)
+ToolOutcome BlockTools::move(const ToolPointer &at, int buttons)
 {
     if (state_.toolMode == ToolMode::Range)
-        return rangeMouseMove(buttons, x, y);
+        return {.refresh = rangeMouseMove(buttons, at.gridPoint)};
     if (state_.toolMode == ToolMode::Floating)
-        return floatingMouseMove(buttons, x, y);
+        return {.refresh = floatingMouseMove(buttons, at.viewCell)};
     return {};
 }
 
-Refresh BlockTools::canvasMouseUp(int button, double, double)
+ToolOutcome BlockTools::release(const ToolPointer &, int button)
 {
     if (state_.toolMode == ToolMode::Range)
-        return rangeMouseUp(button);
+        return {.refresh = rangeMouseUp(button)};
     return {};
 }
 
-Refresh BlockTools::rangeMouseDown(int button, double x, double y)
+Refresh BlockTools::rangeMouseDown(int button, QPoint corner)
 {
     if (button != kLeftButton)
         return {};
-    const QPoint corner = rangeGridPoint(state_, x, y);
     state_.rangeStartX = state_.rangeEndX = int16_t(corner.x());
     state_.rangeStartY = state_.rangeEndY = int16_t(corner.y());
     return {};
 }
 
-Refresh BlockTools::rangeMouseMove(int buttons, double x, double y)
+Refresh BlockTools::rangeMouseMove(int buttons, QPoint corner)
 {
     if (buttons != kLeftButton)
         return {};
     renderer_.redraw(doc_, state_);
-    const QPoint corner = rangeGridPoint(state_, x, y);
     state_.rangeEndX = int16_t(corner.x());
     state_.rangeEndY = int16_t(corner.y());
     return drawRangeOutline();
@@ -206,12 +181,12 @@ Refresh BlockTools::drawRangeOutline()
     return Refresh{.canvas = true};
 }
 
-Refresh BlockTools::floatingMouseMove(int buttons, double x, double y)
+Refresh BlockTools::floatingMouseMove(int buttons, QPoint viewCell)
 {
-    if (!geometryUsable() || !std::isfinite(x) || !std::isfinite(y))
+    if (!geometryUsable())
         return {};
-    surface_.left = followPointer(x, state_.cellWidthPx, state_.canvasWidthPx, surface_.width);
-    surface_.top = followPointer(y, state_.cellHeightPx, state_.canvasHeightPx, surface_.height);
+    surface_.left = followPointer(viewCell.x(), state_.cellWidthPx, state_.canvasWidthPx, surface_.width);
+    surface_.top = followPointer(viewCell.y(), state_.cellHeightPx, state_.canvasHeightPx, surface_.height);
     Refresh refresh{.blockSurface = true};
     if (buttons == kRightButton) {
         // A right drag drops the block without pasting; after a move the source stays erased.
@@ -273,51 +248,26 @@ void BlockTools::paintBlockCell(int x, int y, int value)
                 state_.cellHeightPx, blockCellColour(value));
 }
 
-Refresh BlockTools::paintBlock(int mode)
+Refresh BlockTools::paintBlock(BlockTransform transform)
 {
-    if (mode < 0 || mode > 4)
-        return {};
-    const int oldW = state_.blockWidthCells;
-    const int oldH = state_.blockHeightCells;
-    if (mode == 1) {
-        std::swap(state_.blockWidthCells, state_.blockHeightCells);
-        placeSurface(surface_.left, surface_.top, state_.blockWidthCells * state_.cellWidthPx,
-                     state_.blockHeightCells * state_.cellHeightPx);
-    } else {
-        placeSurface(surface_.left, surface_.top, surface_.width, surface_.height);
+    const int width = std::clamp<int>(state_.blockWidthCells, 0, kCellMax);
+    const int height = std::clamp<int>(state_.blockHeightCells, 0, kCellMax);
+    CellBlock block(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            block.at(x, y) = std::as_const(state_.blockBuffer)(x, y);
+    block = transformed(block, transform);
+    if (transform == BlockTransform::TurnClockwise) {
+        state_.blockWidthCells = int16_t(block.width);
+        state_.blockHeightCells = int16_t(block.height);
     }
-    // The walk covers one column and one row beyond the block, as the range end filled them; the
-    // transforms read column or row -1 there, which lies in the buffer's margin.
-    const int lastX = std::min<int>(state_.blockWidthCells, kCellMax);
-    const int lastY = std::min<int>(state_.blockHeightCells, kCellMax);
-    const CellStore &buffer = state_.blockBuffer;
-    const auto old = [&buffer](int x, int y) { return inCellStore(x, y) ? buffer(x, y) : int16_t(0); };
-    for (int y = 0; y <= lastY; ++y)
-        for (int x = 0; x <= lastX; ++x) {
-            int16_t v = 0;
-            switch (mode) {
-            case 0:
-                v = old(x, y);
-                break;
-            case 1: // a quarter turn clockwise: the old top row becomes the right column
-                v = old(y, state_.blockWidthCells - 1 - x);
-                break;
-            case 2:
-                v = old(oldW - 1 - x, y);
-                break;
-            case 3:
-                v = old(x, oldH - 1 - y);
-                break;
-            default: // entry 0 becomes 1, every other entry 0
-                v = old(x, y) == 0 ? 1 : 0;
-                break;
-            }
-            paintBlockCell(x, y, v);
-            state_.blockScratch.set(x, y, v);
+    placeSurface(surface_.left, surface_.top, block.width * state_.cellWidthPx,
+                 block.height * state_.cellHeightPx);
+    for (int y = 0; y < block.height; ++y)
+        for (int x = 0; x < block.width; ++x) {
+            state_.blockBuffer.set(x, y, block.at(x, y));
+            paintBlockCell(x, y, block.at(x, y));
         }
-    for (int y = 0; y <= lastY; ++y)
-        for (int x = 0; x <= lastX; ++x)
-            state_.blockBuffer.set(x, y, std::as_const(state_.blockScratch)(x, y));
     return Refresh{.blockSurface = true};
 }
 
@@ -359,6 +309,30 @@ Refresh BlockTools::eraseCells(int x, int y, int sizeX, int sizeY)
                           int(i) + state_.scrollRow, 0);
     }
     return repaintCanvas();
+}
+
+Refresh BlockTools::shiftRange(ShiftDirection direction)
+{
+    const int page = state_.currentPage;
+    if (!rangeDrawn() || page < 0 || page >= kPageCount)
+        return {};
+    const int left = state_.blockX + state_.scrollColumn;
+    const int top = state_.blockY + state_.scrollRow;
+    CellBlock block(std::max<int>(state_.blockWidthCells, 0), std::max<int>(state_.blockHeightCells, 0));
+    for (int y = 0; y < block.height; ++y)
+        for (int x = 0; x < block.width; ++x)
+            block.at(x, y) = doc_.PixelData.valueOr0(page, left + x, top + y);
+    block = shifted(block, direction);
+    for (int y = 0; y < block.height; ++y)
+        for (int x = 0; x < block.width; ++x)
+            if (inCellStore(left + x, top + y))
+                writeCell(doc_.PixelData, journal_, page, left + x, top + y, block.at(x, y));
+    // A copy or move after the shift takes what the range holds now.
+    captureRange(state_.blockX, state_.blockY, state_.blockX + block.width, state_.blockY + block.height);
+    Refresh refresh = repaintCanvas();
+    refresh |= drawRangeOutline();
+    refresh.thumbnail = true;
+    return refresh;
 }
 
 } // namespace vesk4

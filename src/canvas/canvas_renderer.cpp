@@ -138,10 +138,7 @@ void CanvasRenderer::drawCells(const Document &doc, const EditorState &state)
     const bool pageKnown = page >= 0 && page < kPageCount;
     const int cols = width_ / cellWidth_;
     const int rows = height_ / cellHeight_;
-    // View columns from here on show grey: no whole pattern reaches them. A width of 0 or less
-    // (only from a project file) counts as no whole pattern at all.
-    const int patternW = pageKnown ? doc.pages[std::size_t(page)].patternWidth : 0;
-    const int greyFrom = patternW >= 1 ? cols / patternW * patternW : 0;
+    const int greyFrom = firstGreyColumn(doc, page);
     const bool twoColour = pageKnown && doc.pages[std::size_t(page)].colourMode == kMode2;
     const int rightColour = state.rightPenColour;
     const int rightAltColour = state.rightPenAltColour;
@@ -209,6 +206,52 @@ void CanvasRenderer::drawCells(const Document &doc, const EditorState &state)
                 std::memcpy(lineOf(thumbBits, thumbBpl, ty0 + r), thumbLine,
                             sizeof(QRgb) * std::size_t(thumbW));
         }
+    }
+}
+
+// View columns from here on show grey: no whole pattern reaches them. A width of 0 or less (only
+// from a project file) counts as no whole pattern at all.
+int CanvasRenderer::firstGreyColumn(const Document &doc, int page) const
+{
+    const int patternW = page >= 0 && page < kPageCount ? doc.pages[std::size_t(page)].patternWidth : 0;
+    return patternW >= 1 ? width_ / cellWidth_ / patternW * patternW : 0;
+}
+
+void CanvasRenderer::drawCellsAs(const Document &doc, const EditorState &state,
+                                 const std::vector<QPoint> &cells, int value)
+{
+    if (canvas_.isNull())
+        return;
+    const int page = state.currentPage;
+    const bool twoColour
+        = page >= 0 && page < kPageCount && doc.pages[std::size_t(page)].colourMode == kMode2;
+    const int greyFrom = firstGreyColumn(doc, page);
+    const int valueColour = colourNumberOfCell(doc, value);
+    const QRgb *swatches = reinterpret_cast<const QRgb *>(strip_.constScanLine(0));
+    uchar *canvasBits = canvas_.bits();
+    const qsizetype canvasBpl = canvas_.bytesPerLine();
+    for (const QPoint &cell : cells) {
+        const int j = cell.x() - state.scrollColumn;
+        const int i = cell.y() - state.scrollRow;
+        if (j < 0 || i < 0 || j >= width_ / cellWidth_ || i >= height_ / cellHeight_)
+            continue;
+        const int c = j < greyFrom ? valueColour : kBeyondPatternsGrey;
+        const QRgb *swatch = swatches
+            + std::ptrdiff_t(cellWidth_)
+                * greyOfColourNumber(
+                    shownColourNumber(c, twoColour, state.rightPenColour, state.rightPenAltColour));
+        for (int r = 0; r < cellHeight_; ++r)
+            std::memcpy(lineOf(canvasBits, canvasBpl, i * cellHeight_ + r) + std::ptrdiff_t(j) * cellWidth_,
+                        swatch, sizeof(QRgb) * std::size_t(cellWidth_));
+        const int tx = j * kThumbCellW;
+        const int ty = i * kThumbCellH;
+        if (thumbnail_.isNull() || tx >= thumbnail_.width() || ty >= thumbnail_.height())
+            continue;
+        const QRgb *thumbSwatch = swatches
+            + std::ptrdiff_t(cellWidth_) * greyOfColourNumber(c == state.rightPenAltColour ? kWhite : c);
+        for (int r = 0; r < std::min(kThumbCellH, thumbnail_.height() - ty); ++r)
+            std::memcpy(lineOf(thumbnail_.bits(), thumbnail_.bytesPerLine(), ty + r) + tx, thumbSwatch,
+                        sizeof(QRgb) * std::size_t(std::min(kThumbCellW, thumbnail_.width() - tx)));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "document/editor_state.h"
 
 #include <QImage>
+#include <QPoint>
 
 #include <vector>
 
@@ -20,6 +21,10 @@ public:
 
     // Repaints every cell of the view on the canvas and on the thumbnail.
     void drawCells(const Document &doc, const EditorState &state);
+    // Paints those page cells of the view as if they held entry value, over the last drawCells: a
+    // shape being dragged, shown as it would be written. Cells the view does not show are left out.
+    void drawCellsAs(const Document &doc, const EditorState &state, const std::vector<QPoint> &cells,
+                     int value);
     // Draws the six line families over the canvas; always right after drawCells.
     void drawGrid(const EditorState &state);
     // Both, the work of one refresh.
@@ -40,6 +45,9 @@ public:
     static QImage makeLinePatternPicture();
 
 private:
+    // The first view column that shows the light grey of the columns beyond the last whole pattern.
+    int firstGreyColumn(const Document &doc, int page) const;
+
     // One line family's pattern, repeated across the whole canvas: each segment is a fresh copy of
     // its tile, so a line at any position is a slice of these.
     struct LineRun {

@@ -2,25 +2,11 @@
 
 #include "canvas/mouse_buttons.h"
 
-#include <algorithm>
-#include <cmath>
-#include <limits>
 #include <optional>
 
 namespace vesk4 {
 
 namespace {
-
-int16_t nearestCell(double position, int cellSize, int scroll)
-{
-    if (cellSize < 1)
-        return int16_t(scroll);
-    const double cell = std::nearbyint((position - 5) / cellSize + scroll);
-    // Saturating keeps a pointer dragged far away outside the store instead of wrapping it back in.
-    constexpr double lowest = std::numeric_limits<int16_t>::min();
-    constexpr double highest = std::numeric_limits<int16_t>::max();
-    return int16_t(std::isnan(cell) ? lowest : std::clamp(cell, lowest, highest));
-}
 
 // The cell under the pointer, or nothing when the pointer lies beyond the store's margins.
 std::optional<int16_t> cellUnderPointer(const Document &doc, const EditorState &state)
@@ -42,12 +28,6 @@ bool twoColourPage(const Document &doc, const EditorState &state)
 }
 
 } // namespace
-
-void pointerToCell(EditorState &state, double x, double y)
-{
-    state.pointerCellX = nearestCell(x, state.cellWidthPx, state.scrollColumn);
-    state.pointerCellY = nearestCell(y, state.cellHeightPx, state.scrollRow);
-}
 
 void penPress(Document &doc, EditorState &state, int button, CellChanges *journal)
 {
@@ -78,6 +58,35 @@ void penMove(Document &doc, EditorState &state, int buttons, CellChanges *journa
         writePointerCell(doc, state, journal, state.leftPenEntry);
     else if (buttons == kRightButton && (twoColourPage(doc, state) || *cell == state.leftPenEntry))
         writePointerCell(doc, state, journal, state.rightPenEntry);
+}
+
+namespace {
+const QString kStrokeStep = QStringLiteral("描画");
+} // namespace
+
+PenTool::PenTool(Document &doc, EditorState &state, CanvasRenderer &renderer)
+    : doc_(doc), state_(state), renderer_(renderer)
+{
+}
+
+ToolOutcome PenTool::press(const ToolPointer &, int button)
+{
+    penPress(doc_, state_, button, journal_);
+    renderer_.redraw(doc_, state_);
+    return {.refresh = {.canvas = true, .thumbnail = true}};
+}
+
+ToolOutcome PenTool::move(const ToolPointer &, int buttons)
+{
+    penMove(doc_, state_, buttons, journal_);
+    renderer_.redraw(doc_, state_);
+    // No button held: a stroke whose release never came has ended.
+    return {.refresh = {.canvas = true, .thumbnail = true}, .step = buttons == 0 ? kStrokeStep : QString()};
+}
+
+ToolOutcome PenTool::release(const ToolPointer &, int)
+{
+    return {.step = kStrokeStep};
 }
 
 } // namespace vesk4

@@ -8,9 +8,24 @@ namespace vesk4 {
 
 namespace {
 
-constexpr std::array<const char *, ToolButtons::kMapButton + 1> kCaptions{
-    "描画", "範囲", "ｺﾋﾟｰ", "移動", "消す", "回転", "左右", "上下", "白黒", "", "面消",
+constexpr std::array<const char *, ToolButtons::kLastButton + 1> kCaptions{
+    "描画", "範囲", "ｺﾋﾟｰ", "移動", "消す", "回転",   "左右", "上下",
+    "白黒", "",     "面消", "直線", "四角", "塗四角", "塗潰",
 };
+
+constexpr ToolMode shapeToolMode(int index)
+{
+    switch (index) {
+    case ToolButtons::kLine:
+        return ToolMode::Line;
+    case ToolButtons::kRectangle:
+        return ToolMode::Rectangle;
+    case ToolButtons::kFilledRectangle:
+        return ToolMode::FilledRectangle;
+    default:
+        return ToolMode::Fill;
+    }
+}
 
 } // namespace
 
@@ -22,6 +37,7 @@ ToolButtons::ToolButtons()
     toolButton(kPen).enabled = true;
     toolButton(kPen).shade = ButtonShade::Active;
     toolButton(kRange).enabled = true;
+    setEnabled(kLine, kFill, true);
     toolButton(kMapButton).visible = false;
 }
 
@@ -58,6 +74,11 @@ Refresh BlockTools::toolButtonClicked(int index)
         return transformClicked(index);
     case ToolButtons::kMapButton:
         return mapSwitchClicked();
+    case ToolButtons::kLine:
+    case ToolButtons::kRectangle:
+    case ToolButtons::kFilledRectangle:
+    case ToolButtons::kFill:
+        return shapeClicked(index);
     default:
         return {};
     }
@@ -68,7 +89,23 @@ Refresh BlockTools::penClicked()
     state_.toolMode = ToolMode::Pen;
     tools_.setShade(ToolButtons::kPen, ToolButtons::kPen, ButtonShade::Active);
     tools_.setShade(ToolButtons::kRange, ToolButtons::kInvert, ButtonShade::Face);
+    tools_.setShade(ToolButtons::kLine, ToolButtons::kFill, ButtonShade::Face);
     tools_.canvasPointer = CanvasPointer::Default;
+    surface_.visible = false;
+    tools_.setEnabled(ToolButtons::kCopy, ToolButtons::kInvert, false);
+    Refresh refresh = repaintCanvas();
+    refresh.controls = refresh.blockSurface = true;
+    return refresh;
+}
+
+// As the pen's button, with the cross pointer of the other tools that aim at cells.
+Refresh BlockTools::shapeClicked(int index)
+{
+    state_.toolMode = shapeToolMode(index);
+    tools_.setShade(ToolButtons::kPen, ToolButtons::kInvert, ButtonShade::Face);
+    tools_.setShade(ToolButtons::kLine, ToolButtons::kFill, ButtonShade::Face);
+    tools_.setShade(index, index, ButtonShade::Active);
+    tools_.canvasPointer = CanvasPointer::Cross;
     surface_.visible = false;
     tools_.setEnabled(ToolButtons::kCopy, ToolButtons::kInvert, false);
     Refresh refresh = repaintCanvas();
@@ -81,6 +118,7 @@ Refresh BlockTools::rangeClicked()
     state_.toolMode = ToolMode::Range;
     tools_.setShade(ToolButtons::kRange, ToolButtons::kRange, ButtonShade::Active);
     tools_.setShade(ToolButtons::kPen, ToolButtons::kPen, ButtonShade::Face);
+    tools_.setShade(ToolButtons::kLine, ToolButtons::kFill, ButtonShade::Face);
     // The block buttons keep their colours: they are all disabled below.
     tools_.canvasPointer = CanvasPointer::Cross;
     surface_.visible = false;
@@ -107,7 +145,7 @@ Refresh BlockTools::copyOrMoveClicked(int index)
     // The block starts exactly over its source.
     placeSurface(state_.blockX * state_.cellWidthPx, state_.blockY * state_.cellHeightPx,
                  state_.blockWidthCells * state_.cellWidthPx, state_.blockHeightCells * state_.cellHeightPx);
-    refresh |= paintBlock(0);
+    refresh |= paintBlock(BlockTransform::None);
     if (index == ToolButtons::kMove)
         refresh |= eraseCells(state_.blockX, state_.blockY, state_.blockWidthCells - 1,
                               state_.blockHeightCells - 1);
@@ -131,7 +169,11 @@ Refresh BlockTools::eraseClicked()
 Refresh BlockTools::transformClicked(int index)
 {
     tools_.setEnabled(ToolButtons::kCopy, ToolButtons::kErase, false);
-    Refresh refresh = paintBlock(index - ToolButtons::kErase);
+    const BlockTransform transform = index == ToolButtons::kTurn ? BlockTransform::TurnClockwise
+        : index == ToolButtons::kMirrorLeftRight                 ? BlockTransform::MirrorLeftRight
+        : index == ToolButtons::kMirrorTopBottom                 ? BlockTransform::MirrorTopBottom
+                                                                 : BlockTransform::Invert;
+    Refresh refresh = paintBlock(transform);
     surface_.visible = true;
     refresh.controls = refresh.blockSurface = true;
     return refresh;
@@ -151,6 +193,7 @@ Refresh BlockTools::mapSwitchClicked()
         tools_.canvasPointer = CanvasPointer::Default;
         surface_.visible = true;
         tools_.setEnabled(ToolButtons::kPen, ToolButtons::kRange, true);
+        tools_.setEnabled(ToolButtons::kLine, ToolButtons::kFill, true);
         tools_.setEnabled(ToolButtons::kCopy, ToolButtons::kErase, false);
         // The frames hidden on the way in stay hidden.
         return Refresh{.canvas = true, .thumbnail = true, .blockSurface = true, .controls = true};
@@ -161,10 +204,12 @@ Refresh BlockTools::mapSwitchClicked()
     mapButton.shade = ButtonShade::Active;
     mapButton.caption = QStringLiteral("Chr");
     tools_.setShade(ToolButtons::kPen, ToolButtons::kRange, ButtonShade::Face);
+    tools_.setShade(ToolButtons::kLine, ToolButtons::kFill, ButtonShade::Face);
     tools_.canvasPointer = CanvasPointer::Cross;
     surface_.visible = false;
     tools_.framesShown = false;
     tools_.setEnabled(ToolButtons::kPen, ToolButtons::kErase, false);
+    tools_.setEnabled(ToolButtons::kLine, ToolButtons::kFill, false);
     tools_.setEnabled(ToolButtons::kTurn, ToolButtons::kInvert, true);
     drawMap(doc_, state_, chipPainter_);
     drawChipList(doc_, state_, chipPainter_);

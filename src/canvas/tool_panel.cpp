@@ -3,6 +3,8 @@
 #include "widgets/button_colour.h"
 #include "widgets/twips.h"
 
+#include <QAction>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -16,22 +18,36 @@ struct ToolButtonDesign {
     int index;
     int left; // twips within the frame
     int top;
+    // The menu entry with its access key, and the single key that picks the tool; a text box with
+    // the focus takes these keys as text (QLineEdit claims printable keys before any shortcut).
+    const char *menuCaption;
+    Qt::Key key;
 };
 
-constexpr std::array<ToolButtonDesign, 10> kDesigns{{
-    {0, 120, 240},
-    {1, 600, 240},
-    {2, 120, 720},
-    {3, 600, 720},
-    {4, 1080, 720},
-    {5, 120, 1230},
-    {6, 600, 1230},
-    {7, 1080, 1230},
-    {8, 1560, 1230},
-    {ToolPanel::kMapButton, 1560, 210},
+// The shape tools' row lies as far below the transforms as those lie below the range actions.
+constexpr int kShapeRowTop = 1230 + (1230 - 720);
+
+constexpr std::array<ToolButtonDesign, 14> kDesigns{{
+    {0, 120, 240, "描画(&P)", Qt::Key_P},
+    {1, 600, 240, "範囲(&S)", Qt::Key_S},
+    {2, 120, 720, "ｺﾋﾟｰ(&C)", Qt::Key_C},
+    {3, 600, 720, "移動(&M)", Qt::Key_M},
+    {4, 1080, 720, "消す(&E)", Qt::Key_E},
+    {5, 120, 1230, "回転(&T)", Qt::Key_T},
+    {6, 600, 1230, "左右(&H)", Qt::Key_H},
+    {7, 1080, 1230, "上下(&V)", Qt::Key_V},
+    {8, 1560, 1230, "白黒(&I)", Qt::Key_I},
+    {ToolPanel::kMapButton, 1560, 210, nullptr, Qt::Key_unknown},
+    {ToolButtons::kLine, 120, kShapeRowTop, "直線(&L)", Qt::Key_L},
+    {ToolButtons::kRectangle, 600, kShapeRowTop, "四角(&R)", Qt::Key_R},
+    {ToolButtons::kFilledRectangle, 1080, kShapeRowTop, "塗四角(&B)", Qt::Key_B},
+    {ToolButtons::kFill, 1560, kShapeRowTop, "塗潰(&F)", Qt::Key_F},
 }};
 
 constexpr int kButtonSize = twips(495);
+// The frame as designed, and grown by the shape tools' row.
+constexpr int kFrameWidth = 2175;
+constexpr int kFrameHeight = 1815 + (kShapeRowTop - 1230);
 
 void drawArrowHead(QPainter &p, QPointF tip, QPointF direction)
 {
@@ -101,6 +117,23 @@ void drawToolIcon(QPainter &p, int index)
         p.drawRect(QRectF(0.5, 0.5, 11, 11));
         p.fillRect(QRectF(6, 1, 5.5, 10.5), Qt::black);
         break;
+    case ToolButtons::kLine: // a diagonal line
+        p.setPen(QPen(Qt::black, 2));
+        p.drawLine(QPointF(1.5, 10.5), QPointF(10.5, 1.5));
+        break;
+    case ToolButtons::kRectangle: // a square's border
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(1.5, 2.5, 9, 7));
+        break;
+    case ToolButtons::kFilledRectangle: // a filled square
+        p.drawRect(QRectF(1.5, 2.5, 9, 7));
+        break;
+    case ToolButtons::kFill: // a bucket pouring
+        p.setBrush(Qt::NoBrush);
+        p.drawPolygon(QPolygonF{{2, 4}, {7, 1}, {11, 6}, {6, 10}});
+        p.setBrush(Qt::black);
+        p.drawEllipse(QPointF(2, 9.5), 1.5, 2);
+        break;
     default: // map: a two-by-two chip grid
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRectF(0.5, 0.5, 9, 9));
@@ -121,43 +154,77 @@ QPixmap toolIcon(int index)
     return pixmap;
 }
 
+// A caption wider than its button, as three full-width characters are, is drawn narrower rather
+// than cut short.
+void fitCaption(QToolButton *button)
+{
+    constexpr int kTextMargin = 6; // the style's frame and padding on both sides
+    QFont font = button->font();
+    for (int stretch = 95; stretch >= 50
+         && QFontMetrics(font).horizontalAdvance(button->text()) > button->width() - kTextMargin;
+         stretch -= 5)
+        font.setStretch(stretch);
+    if (font != button->font())
+        button->setFont(font);
+}
+
 } // namespace
 
 ToolPanel::ToolPanel(QWidget *parent) : QGroupBox(QStringLiteral("描画モード"), parent)
 {
     const int down = titleAllowance(this);
     for (const ToolButtonDesign &design : kDesigns) {
+        const int index = design.index;
+        const QPixmap icon = toolIcon(index);
+        auto *action = new QAction(QIcon(icon), QString(), this);
+        if (design.menuCaption) {
+            action->setText(QString::fromUtf8(design.menuCaption));
+            action->setShortcut(design.key);
+        }
         auto *button = new QToolButton(this);
-        const QPixmap icon = toolIcon(design.index);
-        button->setIcon(icon);
+        button->setDefaultAction(action);
         button->setIconSize(icon.size());
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setGeometry(twips(design.left), twips(design.top) + down, kButtonSize, kButtonSize);
         button->setFocusPolicy(Qt::NoFocus);
-        const int index = design.index;
-        connect(button, &QToolButton::clicked, this, [this, index] { emit toolClicked(index); });
-        buttons_[index] = button;
+        // A key or menu entry acts only when the button could be pressed: the map mode hides the
+        // frame and leaves some of its buttons enabled.
+        connect(action, &QAction::triggered, this, [this, button, index] {
+            if (button->isVisibleTo(window()))
+                emit toolClicked(index);
+        });
+        buttons_[std::size_t(index)] = button;
+        actions_[std::size_t(index)] = action;
     }
     showButtons(ToolButtons()); // captions and start states
-    setFixedSize(twips(2175), twips(1815) + down);
+    for (QToolButton *button : buttons_)
+        if (button)
+            fitCaption(button);
+    setFixedSize(twips(kFrameWidth), twips(kFrameHeight) + down);
 }
 
 QToolButton *ToolPanel::toolButton(int index) const
 {
-    return index >= 0 && index < int(buttons_.size()) ? buttons_[index] : nullptr;
+    return index >= 0 && index < int(buttons_.size()) ? buttons_[std::size_t(index)] : nullptr;
+}
+
+QAction *ToolPanel::toolAction(int index) const
+{
+    return index >= 0 && index < int(actions_.size()) ? actions_[std::size_t(index)] : nullptr;
 }
 
 void ToolPanel::showButtons(const ToolButtons &model)
 {
     for (int index = 0; index < int(buttons_.size()); ++index) {
-        QToolButton *button = buttons_[index];
+        QToolButton *button = buttons_[std::size_t(index)];
         if (!button)
             continue;
         const ToolButton &shown = model.toolButton(index);
+        QAction *action = actions_[std::size_t(index)];
         setButtonShade(button, shown.shade);
-        button->setEnabled(shown.enabled);
+        action->setEnabled(shown.enabled);
         button->setVisible(shown.visible);
-        button->setText(shown.caption);
+        action->setIconText(shown.caption);
     }
 }
 

@@ -12,6 +12,10 @@ enum class ToolMode : int16_t {
     Pen = 0,
     Range = 1,
     Floating = 2,
+    Line = 3,
+    Rectangle = 4,
+    FilledRectangle = 5,
+    Fill = 6,
     Map = 10,
 };
 

@@ -1,7 +1,8 @@
 // The canvas tools through the window. The range and block tools: the canvas's and the floating
 // block's mouse events and the tool buttons reach the tools, and what they do reaches the page and
 // the undo history. The pen: which cell a pointer position reaches, what each button writes, and
-// what the canvas then shows.
+// what the canvas then shows. The shape and fill tools and the range shift: chosen by button, menu
+// and key, written on release as one undo step, cancelled by Escape.
 #include "shown_window.h"
 
 namespace vesk4 {
@@ -173,6 +174,188 @@ TEST_F(MainWindowPen, LeftDragWritesEveryCellItPassesAndNothingElseWrites)
     }
     EXPECT_TRUE(doc == before);
     EXPECT_EQ(QPoint(window.state().pointerCellX, window.state().pointerCellY), QPoint(-32768, 32767));
+}
+
+class MainWindowShapes : public ShownWindowTest {
+protected:
+    // The middle of view cell (x, y).
+    static QPoint cellCentre(int x, int y) { return {8 * x + 4, 10 * y + 5}; }
+    QColor canvasColour(int x, int y) const
+    {
+        return window.renderer().canvas().pixelColor(cellCentre(x, y));
+    }
+
+    MainMenu *menu = window.mainMenu();
+};
+
+// Each new tool: its button in the new row of the tool frame, its menu entry and its key pick it,
+// and one action is behind all three.
+TEST_F(MainWindowShapes, EachToolIsChosenByButtonMenuAndKey)
+{
+    const struct {
+        int index;
+        const char *caption;
+        Qt::Key key;
+        ToolMode mode;
+        int left; // pixels within the frame, as the buttons above
+    } table[] = {
+        {ToolButtons::kLine, "直線", Qt::Key_L, ToolMode::Line, 8},
+        {ToolButtons::kRectangle, "四角", Qt::Key_R, ToolMode::Rectangle, 40},
+        {ToolButtons::kFilledRectangle, "塗四角", Qt::Key_B, ToolMode::FilledRectangle, 72},
+        {ToolButtons::kFill, "塗潰", Qt::Key_F, ToolMode::Fill, 104},
+    };
+    const QToolButton *turn = tools->toolButton(ToolButtons::kTurn);
+    for (const auto &t : table) {
+        SCOPED_TRACE(t.caption);
+        QToolButton *button = tools->toolButton(t.index);
+        QAction *action = menu->toolAction(t.index);
+        EXPECT_EQ(button->text(), QString::fromUtf8(t.caption));
+        EXPECT_EQ(button->defaultAction(), action);
+        EXPECT_TRUE(action->text().startsWith(QString::fromUtf8(t.caption)));
+        EXPECT_EQ(action->shortcut(), QKeySequence(t.key));
+        EXPECT_EQ(button->geometry(), QRect(t.left, turn->y() + 34, turn->width(), turn->height()));
+        const auto chosen = [&] {
+            const bool ok = window.state().toolMode == t.mode && buttonBackground(button) == kLightGreen
+                && canvas->cursor().shape() == Qt::CrossCursor;
+            clickTool(ToolButtons::kPen);
+            return ok;
+        };
+        clickTool(t.index);
+        EXPECT_TRUE(chosen());
+        action->trigger();
+        EXPECT_TRUE(chosen());
+        QTest::keyClick(&window, t.key);
+        EXPECT_TRUE(chosen());
+    }
+    // The frame grew by the row and stops above the palette frame, which stays where it was.
+    EXPECT_GT(tools->height(), tools->toolButton(ToolButtons::kFill)->geometry().bottom());
+    EXPECT_LE(tools->geometry().bottom(), palette->y());
+}
+
+// A drag shows the shape on canvas and thumbnail, writes it on release as one step named after
+// the tool, and undo and redo take it back and do it again; a shape or fill that changes nothing
+// adds no step.
+TEST_F(MainWindowShapes, ADragWritesOnReleaseAsOneStepThatUndoTakesBack)
+{
+    const struct {
+        int index;
+        QString step;
+        QPoint from, to;
+        std::vector<QPoint> written, unwritten;
+    } table[] = {
+        {ToolButtons::kLine, QStringLiteral("直線"), {1, 1}, {5, 3}, {{1, 1}, {3, 2}, {5, 3}}, {{3, 1}}},
+        {ToolButtons::kRectangle, QStringLiteral("四角"), {5, 3}, {1, 1}, {{1, 1}, {3, 1}, {5, 2}}, {{3, 2}}},
+        {ToolButtons::kFilledRectangle,
+         QStringLiteral("塗四角"),
+         {1, 3},
+         {5, 1},
+         {{1, 1}, {3, 2}, {5, 3}},
+         {{6, 2}}},
+    };
+    for (const auto &t : table) {
+        SCOPED_TRACE(t.step.toStdString());
+        doc.PixelData = PagedCellStore();
+        const Document before = doc;
+        clickTool(t.index);
+        press(Qt::LeftButton, cellCentre(t.from.x(), t.from.y()));
+        moveOnCanvas(cellCentre(t.to.x(), t.to.y()), Qt::LeftButton);
+        EXPECT_TRUE(doc == before);
+        for (const QPoint &p : t.written) {
+            EXPECT_EQ(canvasColour(p.x(), p.y()), QColor(0, 0, 0));
+            EXPECT_EQ(window.renderer().thumbnail().pixelColor(2 * p.x(), 3 * p.y()), QColor(0, 0, 0));
+        }
+        release(Qt::LeftButton, cellCentre(t.to.x(), t.to.y()));
+        for (const QPoint &p : t.written)
+            EXPECT_EQ(cell(p.x(), p.y()), 1);
+        for (const QPoint &p : t.unwritten)
+            EXPECT_EQ(cell(p.x(), p.y()), 0);
+        EXPECT_EQ(window.undoStack().undoText(), t.step);
+        const Document after = doc;
+        const int steps = window.undoStack().count();
+        drag(cellCentre(t.from.x(), t.from.y()), cellCentre(t.to.x(), t.to.y())); // the same again
+        EXPECT_EQ(window.undoStack().count(), steps);
+        QTest::keySequence(&window, QKeySequence::Undo);
+        EXPECT_TRUE(doc == before);
+        EXPECT_EQ(canvasColour(t.from.x(), t.from.y()), QColor(255, 255, 255));
+        QTest::keySequence(&window, QKeySequence::Redo);
+        EXPECT_TRUE(doc == after);
+    }
+
+    // Fill: the region of the clicked entry, first the filled rectangle, then the whole sheet.
+    clickTool(ToolButtons::kFill);
+    click(Qt::RightButton, cellCentre(3, 2)); // entry 0 over entry 1
+    EXPECT_EQ(cell(3, 2), 0);
+    EXPECT_EQ(window.undoStack().undoText(), QStringLiteral("塗潰"));
+    click(Qt::LeftButton, cellCentre(20, 60));
+    EXPECT_EQ(cell(63, 255), 1);
+    EXPECT_EQ(cell(1, 1), 1);
+    const int steps = window.undoStack().count();
+    click(Qt::LeftButton, cellCentre(0, 0));
+    EXPECT_EQ(window.undoStack().count(), steps);
+    QTest::keySequence(&window, QKeySequence::Undo);
+    EXPECT_EQ(QPoint(cell(63, 255), cell(3, 2)), QPoint(0, 0));
+}
+
+TEST_F(MainWindowShapes, EscapeDropsTheShapeBeingDragged)
+{
+    QTest::keyClick(&window, Qt::Key_B);
+    const QImage before = window.renderer().canvas().copy();
+    press(Qt::LeftButton, cellCentre(2, 2));
+    moveOnCanvas(cellCentre(6, 6), Qt::LeftButton);
+    EXPECT_NE(window.renderer().canvas(), before);
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_EQ(window.renderer().canvas(), before);
+    moveOnCanvas(cellCentre(7, 7), Qt::LeftButton);
+    release(Qt::LeftButton, cellCentre(7, 7));
+    EXPECT_EQ(window.renderer().canvas(), before);
+    EXPECT_EQ(window.undoStack().count(), 0);
+    EXPECT_EQ(cell(4, 4), 0);
+}
+
+// The shift entries are enabled exactly while "消す" is: from a range drag until copy, move, erase
+// or another tool. Each shift is one step "ずらし" and the range stays.
+TEST_F(MainWindowShapes, ShiftEntriesFollowTheDrawnRange)
+{
+    const auto enabled = [&] {
+        QList<bool> states{tools->toolButton(ToolButtons::kErase)->isEnabled()};
+        for (ShiftDirection d :
+             {ShiftDirection::Up, ShiftDirection::Down, ShiftDirection::Left, ShiftDirection::Right})
+            states << menu->shiftAction(d)->isEnabled();
+        return states;
+    };
+    const QList<bool> off(5, false), on(5, true);
+    EXPECT_EQ(enabled(), off);
+    EXPECT_EQ(menu->shiftAction(ShiftDirection::Up)->text(), QStringLiteral("上へずらし"));
+    cell(1, 0) = 1;
+    clickTool(ToolButtons::kRange);
+    drag({3, 3}, {3 * 8 + 3, 2 * 10 + 3}); // view cells (0..2, 0..1)
+    EXPECT_EQ(enabled(), on);
+    const struct {
+        Qt::Key arrow;
+        QPoint one; // where the 1 is after the key
+    } keys[] = {{Qt::Key_Right, {2, 0}},
+                {Qt::Key_Right, {0, 0}},
+                {Qt::Key_Up, {0, 1}},
+                {Qt::Key_Down, {0, 0}},
+                {Qt::Key_Left, {2, 0}}};
+    for (const auto &k : keys) {
+        QTest::keyClick(&window, k.arrow, Qt::ControlModifier);
+        EXPECT_EQ(cell(k.one.x(), k.one.y()), 1) << k.arrow;
+        EXPECT_EQ(cell(0, 0) + cell(1, 0) + cell(2, 0) + cell(0, 1) + cell(1, 1) + cell(2, 1), 1);
+        EXPECT_EQ(enabled(), on);
+    }
+    EXPECT_EQ(window.undoStack().count(), 5);
+    EXPECT_EQ(window.undoStack().undoText(), QStringLiteral("ずらし"));
+    QTest::keySequence(&window, QKeySequence::Undo);
+    EXPECT_EQ(cell(0, 0), 1);
+    for (int index : {ToolButtons::kCopy, ToolButtons::kErase, ToolButtons::kLine}) {
+        clickTool(ToolButtons::kRange);
+        drag({3, 3}, {3 * 8 + 3, 2 * 10 + 3});
+        EXPECT_EQ(enabled(), on);
+        clickTool(index);
+        EXPECT_EQ(enabled(), off) << index;
+        QTest::keyClick(&window, Qt::Key_Up, Qt::ControlModifier);
+    }
 }
 
 } // namespace

@@ -73,23 +73,23 @@ TEST_F(BlockToolsTest, OnlyTheLeftButtonDragsARangeItsOutlineIsRedAndItsFarColum
 {
     fillPage(0, 10, 10, 100);
     tools.toolButtonClicked(ToolButtons::kRange);
-    EXPECT_EQ(tools.canvasMouseDown(kLeftButton, 67, 83), Refresh{});
-    EXPECT_EQ(tools.canvasMouseDown(kRightButton, 200, 200), Refresh{});
-    EXPECT_EQ(tools.canvasMouseMove(kLeftButton | kRightButton, 200, 200), Refresh{});
-    tools.canvasMouseMove(kLeftButton, 500, 500); // an outline the next move must paint over
-    EXPECT_EQ(tools.canvasMouseMove(kLeftButton, 3, 3), Refresh{.canvas = true});
+    EXPECT_EQ(tools.press(toolPointer(state, 67, 83), kLeftButton).refresh, Refresh{});
+    EXPECT_EQ(tools.press(toolPointer(state, 200, 200), kRightButton).refresh, Refresh{});
+    EXPECT_EQ(tools.move(toolPointer(state, 200, 200), kLeftButton | kRightButton).refresh, Refresh{});
+    tools.move(toolPointer(state, 500, 500), kLeftButton); // an outline the next move must paint over
+    EXPECT_EQ(tools.move(toolPointer(state, 3, 3), kLeftButton).refresh, Refresh{.canvas = true});
     expectOutline(
         [](int x, int y) { return ((y == 0 || y == 80) && x <= 64) || ((x == 0 || x == 64) && y <= 80); });
-    EXPECT_EQ(tools.canvasMouseUp(kRightButton, 3, 3), Refresh{});
-    EXPECT_EQ(tools.canvasMouseUp(kLeftButton, 3, 3), Refresh{.controls = true});
+    EXPECT_EQ(tools.release(toolPointer(state, 3, 3), kRightButton).refresh, Refresh{});
+    EXPECT_EQ(tools.release(toolPointer(state, 3, 3), kLeftButton).refresh, Refresh{.controls = true});
     EXPECT_EQ(blockSize(), QSize(8, 8));
     for (int y = 0; y <= 9; ++y)
         for (int x = 0; x <= 9; ++x)
             ASSERT_EQ(state.blockBuffer(x, y), x < 9 && y < 9 ? 100 + x + 16 * y : 0) << x << "," << y;
 
     // Corners on the view's far edges: those two sides lie outside the drawing area.
-    tools.canvasMouseDown(kLeftButton, 8 * 64 + 4, 10 * 64 + 4);
-    tools.canvasMouseMove(kLeftButton, 8 * 60 + 4, 10 * 60 + 4);
+    tools.press(toolPointer(state, 8 * 64 + 4, 10 * 64 + 4), kLeftButton);
+    tools.move(toolPointer(state, 8 * 60 + 4, 10 * 60 + 4), kLeftButton);
     expectOutline([](int x, int y) { return (y == 600 && x >= 480) || (x == 480 && y >= 600); });
 }
 
@@ -97,9 +97,9 @@ TEST_F(BlockToolsTest, FloatingBlockFollowsThePointerAndStaysOnTheCanvas)
 {
     selectRange(0, 0, 10, 4);
     tools.toolButtonClicked(ToolButtons::kCopy);
-    EXPECT_EQ(tools.canvasMouseMove(0, 100, 57), Refresh{.blockSurface = true});
+    EXPECT_EQ(tools.move(toolPointer(state, 100, 57), 0).refresh, Refresh{.blockSurface = true});
     EXPECT_EQ(surface().topLeft(), QPoint(96, 50));
-    tools.canvasMouseMove(kLeftButton, 8 * 60 + 3, 639); // view column 60, the bottom row
+    tools.move(toolPointer(state, 8 * 60 + 3, 639), kLeftButton); // view column 60, the bottom row
     EXPECT_EQ(surface().topLeft(), QPoint(432, 600));
 
     // Over the block itself the cell under the pointer becomes its first cell; its first pixel
@@ -110,7 +110,7 @@ TEST_F(BlockToolsTest, FloatingBlockFollowsThePointerAndStaysOnTheCanvas)
     } table[] = {{1, 1, {96, 100}},     {0, 0, {88, 90}},     {9, 11, {104, 110}},
                  {-1e5, 1e5, {0, 600}}, {kNaN, 1, {96, 100}}, {400, 1, {432, 100}}};
     for (const auto &t : table) {
-        tools.canvasMouseMove(0, 100, 105);
+        tools.move(toolPointer(state, 100, 105), 0);
         EXPECT_EQ(tools.floatingBlockMoved(0, t.x, t.y), Refresh{.blockSurface = !std::isnan(t.x)});
         EXPECT_EQ(surface().topLeft(), t.expected) << t.x << "," << t.y;
     }
@@ -218,9 +218,10 @@ TEST_F(BlockToolsTest, ToolButtonsShadesAndWhatToShowAgainThroughRangeCopyEraseA
     for (const auto &t : table) {
         SCOPED_TRACE(t.button);
         if (t.button == dragRange) {
-            tools.canvasMouseDown(kLeftButton, 2 * 8 + 4, 1 * 10 + 4);
-            tools.canvasMouseMove(kLeftButton, 6 * 8 + 4, 4 * 10 + 4);
-            EXPECT_EQ(tools.canvasMouseUp(kLeftButton, 6 * 8 + 4, 4 * 10 + 4), t.refresh);
+            tools.press(toolPointer(state, 2 * 8 + 4, 1 * 10 + 4), kLeftButton);
+            tools.move(toolPointer(state, 6 * 8 + 4, 4 * 10 + 4), kLeftButton);
+            EXPECT_EQ(tools.release(toolPointer(state, 6 * 8 + 4, 4 * 10 + 4), kLeftButton).refresh,
+                      t.refresh);
         } else {
             EXPECT_EQ(tools.toolButtonClicked(t.button), t.refresh);
         }
@@ -240,7 +241,7 @@ TEST_F(BlockToolsTest, ToolButtonsShadesAndWhatToShowAgainThroughRangeCopyEraseA
     EXPECT_EQ(renderer.canvas().pixel(3, 3), qRgb(0, 0, 0));
 
     const ToolButtons before = tools.tools();
-    for (int index : {-1, 9, 11})
+    for (int index : {-1, 9, ToolButtons::kLastButton + 1})
         EXPECT_EQ(tools.toolButtonClicked(index), Refresh{});
     EXPECT_EQ(tools.tools(), before);
 }

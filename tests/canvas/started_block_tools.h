@@ -21,9 +21,9 @@ protected:
     void selectRange(int c0, int r0, int c1, int r1)
     {
         tools.toolButtonClicked(ToolButtons::kRange);
-        tools.canvasMouseDown(kLeftButton, 8.0 * c0 + 4, 10.0 * r0 + 4);
-        tools.canvasMouseMove(kLeftButton, 8.0 * c1 + 4, 10.0 * r1 + 4);
-        tools.canvasMouseUp(kLeftButton, 8.0 * c1 + 4, 10.0 * r1 + 4);
+        tools.press(toolPointer(state, 8.0 * c0 + 4, 10.0 * r0 + 4), kLeftButton);
+        tools.move(toolPointer(state, 8.0 * c1 + 4, 10.0 * r1 + 4), kLeftButton);
+        tools.release(toolPointer(state, 8.0 * c1 + 4, 10.0 * r1 + 4), kLeftButton);
     }
 
     Document doc;

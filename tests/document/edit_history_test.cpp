@@ -44,7 +44,7 @@ protected:
     void stroke(int button, const Pick &pick)
     {
         for (int i = 0; i < 3; ++i) {
-            pointerToCell(state, 8.0 * pick(0, 63) + 5, 10.0 * pick(0, 63) + 5);
+            trackPointer(state, 8.0 * pick(0, 63) + 5, 10.0 * pick(0, 63) + 5);
             if (i == 0)
                 penPress(doc, state, button, &history.cellChanges());
             penMove(doc, state, button, &history.cellChanges());
@@ -74,7 +74,7 @@ protected:
             return clickTool(edit == Edit::Lift ? ToolButtons::kMove : ToolButtons::kErase);
         // "ｺﾋﾟｰ", the block taken along by the pointer and put down by a left click
         clickTool(ToolButtons::kCopy);
-        tools.canvasMouseMove(0, 8.0 * pick(0, 60), 10.0 * pick(0, 60));
+        tools.move(toolPointer(state, 8.0 * pick(0, 60), 10.0 * pick(0, 60)), 0);
         tools.floatingBlockPressed(kLeftButton, 1, 1);
         history.commitCells(QStringLiteral("貼り付け"));
     }
