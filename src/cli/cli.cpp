@@ -31,6 +31,10 @@ Commands:
   render PROJECT.egd OUT.png [--page N] [--scroll Y] [--thumbnail]
                                write a page as the editor's canvas shows it
   check PROJECT.egd            check that a project file reads
+  where PROJECT.egd --page N --cell X,Y
+                               print the pattern, byte and bit a cell lands in
+  size PROJECT.egd             print the bytes each exported page and the whole
+                               include file take
   show PROJECT.egd [--page N]  print the pages as text (a git diff text converter)
   diff A.egd B.egd             print the pages and rows where two projects differ
   import PROJECT.egd IMAGE --page N [--at X,Y] [--threshold T] [--output OUT.egd]
@@ -128,6 +132,7 @@ CommandTable withMoreCommands(CommandTable table)
 {
     addImageCommands(table);
     addIncludeCommands(table);
+    addFirmwareCommands(table);
     return table;
 }
 

@@ -51,6 +51,9 @@ void addImageCommands(CommandTable &table);
 // The commands of cli_include.cpp: from-inc, show and diff.
 void addIncludeCommands(CommandTable &table);
 
+// The commands of cli_firmware.cpp: where and size.
+void addFirmwareCommands(CommandTable &table);
+
 // export --check: whether the include file is byte for byte the export of doc; writes nothing.
 int checkExport(const Document &doc, const QString &includePath, QTextStream &out, QTextStream &err);
 

@@ -135,6 +135,11 @@ TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
         {{"image", "p.egd", "o.png", "--page", "1", "--scale", "0"}, kExitUsage, "from 1 to 16"},
         {{"image", "p.egd", "o.png", "--page", "1", "--scale", "17"}, kExitUsage, "from 1 to 16"},
         {{"diff", "p.egd", "none.egd"}, kExitUsage, "none.egd"},
+        {{"where", "p.egd", "--cell", "1,1"}, kExitUsage, "where needs --page N"},
+        {{"where", "p.egd", "--page", "3"}, kExitUsage, "--cell X,Y"},
+        {{"where", "p.egd", "--page", "3", "--cell", "1"}, kExitUsage, "--cell X,Y"},
+        {{"where", "p.egd", "--page", "32", "--cell", "1,1"}, kExitUsage, "from 0 to 31"},
+        {{"size", "p.egd", "x.egd"}, kExitUsage, "size takes 1 file argument(s)"},
         {{"diff", "none.egd", "p.egd"}, kExitUsage, "none.egd"},
 
         {{"new", "fresh.egd"}, kExitOk, "wrote fresh.egd"},
@@ -159,6 +164,18 @@ TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
          kExitOk,
          "(768 x 128 pixels)"},
 
+        // Pattern 5 of page 3 begins at column 40: the column byte of its second column is byte
+        // 2 + 5 * 8 + 1 of the block, the first block of the data.
+        {{"where", "p.egd", "--page", "3", "--cell", "41,1"},
+         kExitOk,
+         "pattern=5 byte=43 bit=1 bits=1 offset=43\n"},
+        {{"where", "p.egd", "--page", "3", "--cell", "48,0"},
+         kExitFailure,
+         "Cell 48,0 lies in none of the 6"},
+        {{"where", "zero.egd", "--page", "3", "--cell", "0,0"}, kExitFailure, "page 3 \"Chr03\""},
+        {{"where", "missing.egd", "--page", "3", "--cell", "0,0"}, kExitFailure, "missing.egd"},
+        {{"size", "p.egd"}, kExitOk, "label=_Chr03 patterns=6 bytes=50\ntotal=50\n"},
+        {{"size", "zero.egd"}, kExitFailure, "page 3 \"Chr03\""},
         {{"check", "bad.egd"}, kExitFailure, "bad.egd: line 1"},
         {{"check", "missing.egd"}, kExitFailure, "missing.egd"},
         {{"new", "out/a.egd"}, kExitFailure, "out/a.egd"},
@@ -194,8 +211,8 @@ TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
 
     // The overview names every command, and each has its own help.
     const QString overview = run({"--help"}).out;
-    for (const char *command :
-         {"new", "export", "render", "check", "from-inc", "show", "diff", "import", "image"}) {
+    for (const char *command : {"new", "export", "render", "check", "from-inc", "show", "diff", "import",
+                                "image", "where", "size"}) {
         EXPECT_TRUE(overview.contains(QStringLiteral("\n  %1 ").arg(command))) << command;
         EXPECT_TRUE(run({command, "--help"}).out.startsWith(QStringLiteral("Usage: vesk4 %1").arg(command)));
     }
