@@ -3,7 +3,12 @@
 #include "cli/cli.h"
 #include "cli/cli_command.h"
 
+#include "export/c_header_export.h"
+#include "export/include_reader.h"
 #include "export/include_where.h"
+#include "files/whole_file.h"
+
+#include <QFileInfo>
 
 namespace vesk4 {
 
@@ -63,6 +68,34 @@ int runSize(const QStringList &positional, const QStringList &, QTextStream &out
 }
 
 } // namespace
+
+int checkCHeaderExport(const Document &doc, const QString &headerPath, QTextStream &out, QTextStream &err)
+{
+    const Expected<QByteArray> expected = cHeaderBytes(doc, QFileInfo(headerPath).fileName());
+    if (!expected)
+        return fail(err, headerPath, expected.failure());
+    // The header is text of a few bytes a data byte; the include file's limit holds it.
+    const Expected<QByteArray> actual = readWholeFile(headerPath, kMaxIncludeFileBytes);
+    if (!actual)
+        return fail(err, headerPath, actual.failure());
+    if (actual.value() == expected.value()) {
+        out << headerPath << ": current" << Qt::endl;
+        return kExitOk;
+    }
+    const QList<QByteArray> want = expected.value().split('\n');
+    const QList<QByteArray> have = actual.value().split('\n');
+    qsizetype line = 0;
+    while (line < want.size() && line < have.size() && want[line] == have[line])
+        ++line;
+    const auto shown = [](const QList<QByteArray> &lines, qsizetype at) {
+        return at < lines.size() ? QLatin1Char('"') + QString::fromUtf8(lines[at]) + QLatin1Char('"')
+                                 : QStringLiteral("(no line)");
+    };
+    err << "vesk4: " << headerPath << ": line " << line + 1 << " differs from the export" << Qt::endl
+        << "  export: " << shown(want, line) << Qt::endl
+        << "  file:   " << shown(have, line) << Qt::endl;
+    return kExitFailure;
+}
 
 void addFirmwareCommands(CommandTable &table)
 {

@@ -140,6 +140,7 @@ TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
         {{"where", "p.egd", "--page", "3", "--cell", "1"}, kExitUsage, "--cell X,Y"},
         {{"where", "p.egd", "--page", "32", "--cell", "1,1"}, kExitUsage, "from 0 to 31"},
         {{"size", "p.egd", "x.egd"}, kExitUsage, "size takes 1 file argument(s)"},
+        {{"export", "p.egd", "a.h", "--format", "h"}, kExitUsage, "--format takes asm or c"},
         {{"diff", "none.egd", "p.egd"}, kExitUsage, "none.egd"},
 
         {{"new", "fresh.egd"}, kExitOk, "wrote fresh.egd"},
@@ -147,6 +148,13 @@ TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
         {{"check", "p.egd"}, kExitOk, ", 1 page(s) flagged for output"},
         {{"export", "p.egd", "current.inc"}, kExitOk, "wrote current.inc"},
         {{"export", "p.egd", "current.inc", "--check"}, kExitOk, "current.inc: current"},
+        {{"export", "p.egd", "current.inc", "--format", "asm", "--check"}, kExitOk, "current.inc: current"},
+        {{"export", "p.egd", "chr.h", "--format", "c"}, kExitOk, "wrote chr.h"},
+        {{"export", "p.egd", "chr.h", "--format", "c", "--check"}, kExitOk, "chr.h: current"},
+        {{"export", "p.egd", "current.inc", "--format", "c", "--check"},
+         kExitFailure,
+         "current.inc: line 1 differs from the export\n  export: \"/* VESK4 graphics data"},
+        {{"export", "zero.egd", "z.h", "--format", "c"}, kExitFailure, "page 3 \"Chr03\""},
         {{"export", "zero.egd", "current.inc"}, kExitFailure, "Cannot export page 3 \"Chr03\""},
         {{"export", "p.egd", "folder"}, kExitFailure, "folder"},
         {{"export", "p.egd", "out/a.inc"}, kExitFailure, "out/a.inc"},
@@ -205,6 +213,7 @@ TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
     }
     EXPECT_EQ(contents("fresh.egd"), qUncompress(contents(VESK4_TEST_DATA "/project_new/expected.egd.z")));
     EXPECT_EQ(contents("current.inc"), include);
+    EXPECT_TRUE(contents("chr.h").contains("static const uint8_t Chr03[] = {\n"));
     EXPECT_EQ(contents("again.inc"), contents("flat.inc"));
     EXPECT_EQ(contents("p.egd"), project);
     EXPECT_EQ(QProcess::execute(VESK4_CLI, {"frobnicate"}), kExitUsage); // the program passes the code on
