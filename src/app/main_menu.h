@@ -35,6 +35,7 @@ public:
         NextPage,
         PreviousPage,
         About,
+        ExportCHeader,
         CommandCount
     };
 
@@ -72,6 +73,7 @@ private:
     void turnPage(int step);
     void importImage();
     void exportImage();
+    void exportCHeader();
     void readInclude();
     void showAbout();
 

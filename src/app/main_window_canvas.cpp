@@ -2,6 +2,7 @@
 // and move on the canvas first finds the page cell under the pointer; then the current tool acts.
 #include "app/main_window.h"
 
+#include "app/firmware_status.h"
 #include "app/grid_panel.h"
 #include "app/page_bar.h"
 #include "app/settings_panel.h"
@@ -40,6 +41,7 @@ void MainWindow::canvasPressed(int button, double x, double y)
 void MainWindow::canvasMoved(int buttons, double x, double y)
 {
     pointerToCell(state_, x, y);
+    firmwareStatus_->pointerAt(state_.currentPage, state_.pointerCellX, state_.pointerCellY);
     if (state_.toolMode == ToolMode::Pen) {
         penMove(doc_, state_, buttons, &history_.cellChanges());
         if (buttons == 0) // no button held: a stroke whose release never came has ended
