@@ -245,7 +245,8 @@ Expected<QByteArray> cHeaderBytes(const Document &doc, const QString &fileName)
     }
     const QByteArray guard = guardOf(fileName);
     QByteArray out;
-    out.reserve(qsizetype(sizes.value().total * 6 + 4096));
+    const int64_t reserve = sizes.value().total * 6 + 4096;
+    out.reserve(qsizetype(reserve));
     out.append("/* VESK4 graphics data: the bytes of the include file's blocks as C arrays. */\n");
     out.append("#ifndef ")
         .append(guard)

@@ -6,7 +6,7 @@ namespace vesk4 {
 
 namespace {
 
-constexpr int64_t kMapBytes = 16 * 32; // the map's 32 lines of 16 chip numbers
+constexpr int64_t kMapBytes = int64_t(16) * 32; // the map's 32 lines of 16 chip numbers
 
 QString layoutFailure(const Document &doc, int page)
 {
@@ -28,7 +28,7 @@ int64_t includePaletteBytes(const Document &doc)
 {
     switch (doc.pages[0].colourMode) {
     case kMode16:
-        return 16 * 2;
+        return int64_t(16) * 2; // 16 words
     case kMode4:
         return 4;
     default:
