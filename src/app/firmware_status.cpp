@@ -61,8 +61,17 @@ void FirmwareStatus::pointerAt(int page, int x, int y)
 
 void FirmwareStatus::documentChanged()
 {
-    page_ = -1;
+    pageShown(page_);
+}
+
+void FirmwareStatus::pageShown(int page)
+{
     showTotal();
+    // The cell last shown, made again for what the document now holds.
+    if (page_ < 0)
+        return;
+    page_ = -1;
+    pointerAt(page, x_, y_);
 }
 
 void FirmwareStatus::setSizeLimit(int64_t bytes)

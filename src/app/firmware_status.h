@@ -27,8 +27,10 @@ public:
 
     // The pointer is over cell (x, y) of the page.
     void pointerAt(int page, int x, int y);
-    // The document may have changed: the total is made again, the cell's place on the next move.
+    // The document may have changed: the total and the text of the cell last shown are made again.
     void documentChanged();
+    // Likewise when a page is shown: the cell last shown is then a cell of that page.
+    void pageShown(int page);
 
     // Bytes above which the total shows red; 0 for none. Stored in the settings.
     int64_t sizeLimit() const { return sizeLimit_; }

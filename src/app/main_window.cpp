@@ -262,7 +262,7 @@ void MainWindow::showCurrentPage()
 {
     const int page = state_.currentPage;
     if (firmwareStatus_) // a document opened or started anew changes without a step
-        firmwareStatus_->documentChanged();
+        firmwareStatus_->pageShown(page);
     pageBar_->highlight(page); // 1
     settingsPanel_->nameBox()->setText(doc_.pages[page].name); // 2
 

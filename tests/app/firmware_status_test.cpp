@@ -46,15 +46,18 @@ TEST_F(FirmwareStatusTest, HoveredCellShowsItsPatternByteAndBitAndTheTotal)
     hoverCell(0, 0);
     EXPECT_EQ(cellText(), QStringLiteral("セル 0,0  パターン 0  バイト 2 ビット 0 (1ビット)  オフセット 2"));
 
-    // Undo takes the flag back: the place stays, the offset and the bytes go.
+    // Undo takes the flag back at once, without a move: the place stays, the offset and bytes go.
     window.undo();
     EXPECT_EQ(totalText(), QStringLiteral("合計 0 バイト"));
-    hoverCell(0, 0);
     EXPECT_EQ(cellText(), QStringLiteral("セル 0,0  パターン 0  バイト 2 ビット 0 (1ビット)"));
 
-    // "2色Ex" pages name the mask byte too.
+    // "2色Ex" pages name the mask byte too; another page shown speaks of its own cells.
     doc.pages[0].colourMode = kMode2Ex;
     window.showCurrentPage();
+    EXPECT_EQ(cellText(), QStringLiteral("セル 0,0  パターン 0  バイト 3 ビット 0 (1ビット)  マスク 2"));
+    clickPage(1);
+    EXPECT_EQ(cellText(), QStringLiteral("セル 0,0  パターン外"));
+    clickPage(0);
     hoverCell(9, 3);
     EXPECT_EQ(cellText(), QStringLiteral("セル 9,3  パターン 1  バイト 21 ビット 3 (1ビット)  マスク 20"));
 }
