@@ -50,6 +50,7 @@ const CommandDesign &designOf(MainMenu::Command command)
         {"次のページ(&N)", Key::UnknownKey, Key(Qt::Key_PageDown)},
         {"前のページ(&P)", Key::UnknownKey, Key(Qt::Key_PageUp)},
         {"バージョン情報(&A)", Key::UnknownKey, {}},
+        {"Cヘッダ出力...", Key::UnknownKey, {}},
     };
     return designs[command];
 }
@@ -159,6 +160,7 @@ void MainMenu::createFileMenu()
     add(Save, [this] { saveToCurrentFile(); });
     add(SaveAs, [this] { window_.fileDialogs()->show(FileDialogKind::Save); });
     add(Export, [this] { window_.fileDialogs()->show(FileDialogKind::Export); });
+    add(ExportCHeader, [this] { exportCHeader(); });
     add(ImportImage, [this] { importImage(); });
     add(ImportGlyphs, [this] { window_.showGlyphImportDialog(); });
     add(ExportImage, [this] { exportImage(); });
@@ -304,6 +306,17 @@ void MainMenu::exportImage()
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".png");
     window_.exportPageImage(path);
+}
+
+void MainMenu::exportCHeader()
+{
+    QString path = chooseFile_(&window_, QStringLiteral("Cヘッダ出力"),
+                               QStringLiteral("Cヘッダ (*.h);;すべてのファイル (*)"), true);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".h");
+    window_.exportCHeaderFile(path);
 }
 
 void MainMenu::readInclude()

@@ -38,6 +38,7 @@ public:
         NextPage,
         PreviousPage,
         About,
+        ExportCHeader,
         CommandCount
     };
 
@@ -78,6 +79,7 @@ private:
     void importImage();
     void importGlyphs();
     void exportImage();
+    void exportCHeader();
     void readInclude();
     void showAbout();
 

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/firmware_status.h"
 #include "app/grid_panel.h"
 #include "app/main_menu.h"
 #include "app/page_bar.h"
@@ -24,7 +25,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -55,7 +58,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     fileDialogs_ = new FileDialogs(*this, *filePanel_, this);
     followHistory();
     mainMenu_ = new MainMenu(*this);
-    // The panels keep their size; the window grows by the menu bar's height.
+    firmwareStatus_ = new FirmwareStatus(statusBar(), doc_);
+    connect(&history_.stack(), &QUndoStack::indexChanged, firmwareStatus_, &FirmwareStatus::documentChanged);
+    // The panels keep their size; the window grows by the menu bar's and the status bar's height.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setAcceptDrops(true);
 }
@@ -253,6 +258,8 @@ void MainWindow::pageButtonClicked(int index)
 void MainWindow::showCurrentPage()
 {
     const int page = state_.currentPage;
+    if (firmwareStatus_) // a document opened or started anew changes without a step
+        firmwareStatus_->pageShown(page);
     pageBar_->highlight(page);
     const PageSettingsView settings = settingsEditor_.showPage();
     settingsPanel_->show(settings);

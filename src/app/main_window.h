@@ -20,6 +20,7 @@ namespace vesk4 {
 
 class CanvasView;
 class FileDialogs;
+class FirmwareStatus;
 class FilePanel;
 class GridPanel;
 class MainMenu;
@@ -54,6 +55,7 @@ public:
     GridPanel *gridPanel() const { return gridPanel_; }
     FilePanel *filePanel() const { return filePanel_; }
     MainMenu *mainMenu() const { return mainMenu_; }
+    FirmwareStatus *firmwareStatus() const { return firmwareStatus_; }
 
     // Makes the page current and shows it.
     void pageButtonClicked(int index);
@@ -66,6 +68,8 @@ public:
     bool openProjectFile(const QString &path) override;
     bool saveProjectFile(const QString &path) override;
     bool exportIncludeFile(const QString &path) override;
+    // Writes the include file's data as a C header; reports a failure in a message box.
+    bool exportCHeaderFile(const QString &path);
     QString projectFileName() const override { return doc_.projectFileName; }
     void setProjectFileName(const QString &name) override { doc_.projectFileName = name; }
     // The caption without the modified mark.
@@ -203,6 +207,7 @@ private:
     FilePanel *filePanel_ = nullptr;
     FileDialogs *fileDialogs_ = nullptr; // a child of the window
     MainMenu *mainMenu_ = nullptr; // a child of the window
+    FirmwareStatus *firmwareStatus_ = nullptr; // a child of the status bar
 
     QtMessageBoxes qtMessages_;
     MessageBoxes *messages_ = &qtMessages_;

@@ -3,6 +3,7 @@
 // the window shows what it changed and records the step it finished.
 #include "app/main_window.h"
 
+#include "app/firmware_status.h"
 #include "app/grid_panel.h"
 #include "app/page_bar.h"
 #include "app/settings_panel.h"
@@ -33,7 +34,9 @@ void MainWindow::canvasPressed(int button, double x, double y)
 
 void MainWindow::canvasMoved(int buttons, double x, double y)
 {
-    showOutcome(canvasTools_->current().move(trackPointer(state_, x, y), buttons));
+    const ToolPointer pointer = trackPointer(state_, x, y);
+    firmwareStatus_->pointerAt(state_.currentPage, state_.pointerCellX, state_.pointerCellY);
+    showOutcome(canvasTools_->current().move(pointer, buttons));
 }
 
 void MainWindow::canvasReleased(int button, double x, double y)

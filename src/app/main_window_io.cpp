@@ -1,9 +1,10 @@
 // The main window's pictures and include files: an image imported into the current page as one
-// undoable step, characters of a font drawn into its patterns as another, the current page written as a PNG,
-// and a document read back from an include file.
+// undoable step, characters of a font drawn into its patterns as another, the current page written
+// as a PNG, the C header, and a document read back from an include file.
 #include "app/main_window.h"
 
 #include "app/page_bar.h"
+#include "export/c_header_export.h"
 #include "export/include_reader.h"
 #include "image/glyph_import_dialog.h"
 #include "image/image_import_dialog.h"
@@ -121,6 +122,15 @@ bool MainWindow::exportPageImage(const QString &path)
     Status written = image ? writePngImage(image.value(), path) : image.status();
     if (!written) {
         reportFailure(title(), what, written.failure());
+        return false;
+    }
+    return true;
+}
+
+bool MainWindow::exportCHeaderFile(const QString &path)
+{
+    if (Status exported = exportCHeader(doc_, path); !exported) {
+        reportFailure(title(), QStringLiteral("Cヘッダを出力できませんでした。"), exported.failure());
         return false;
     }
     return true;

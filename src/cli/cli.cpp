@@ -5,6 +5,7 @@
 #include "canvas/canvas_renderer.h"
 #include "document/page_state.h"
 #include "document/start_values.h"
+#include "export/c_header_export.h"
 #include "export/include_export.h"
 #include "files/project_file.h"
 #include "files/whole_file.h"
@@ -24,13 +25,18 @@ Works on VESK4 graphics projects (.egd) exactly as the editor does.
 
 Commands:
   new OUT.egd                  write the project the editor starts with
-  export PROJECT.egd OUT.inc [--check]
-                               write the MPLAB include file of a project, or check
-                               that OUT.inc is what it would write
+  export PROJECT.egd OUT.inc [--format asm|c] [--check]
+                               write the MPLAB include file of a project (or its
+                               data as a C header), or check that OUT is what it
+                               would write
   from-inc IN.inc OUT.egd      read an include file back into a project
   render PROJECT.egd OUT.png [--page N] [--scroll Y] [--thumbnail]
                                write a page as the editor's canvas shows it
   check PROJECT.egd            check that a project file reads
+  where PROJECT.egd --page N --cell X,Y
+                               print the pattern, byte and bit a cell lands in
+  size PROJECT.egd             print the bytes each exported page and the whole
+                               include file take
   show PROJECT.egd [--page N]  print the pages as text (a git diff text converter)
   diff A.egd B.egd             print the pages and rows where two projects differ
   import PROJECT.egd IMAGE --page N [--at X,Y] [--threshold T] [--dither METHOD]
@@ -64,9 +70,18 @@ int runExport(const QStringList &positional, const QStringList &options, QTextSt
     Opened opened;
     if (Status read = openInto(positional[0], opened); !read)
         return fail(err, positional[0], read.failure());
-    if (options.contains(QStringLiteral("--check")))
-        return checkExport(opened.doc, positional[1], out, err);
-    if (Status written = exportInclude(opened.doc, positional[1]); !written)
+    const qsizetype formatAt = options.indexOf(QStringLiteral("--format"));
+    const QString format = formatAt >= 0 ? options[formatAt + 1] : QStringLiteral("asm");
+    if (format != QLatin1String("asm") && format != QLatin1String("c"))
+        return usageError(err, QStringLiteral("--format takes asm or c"));
+    const bool header = format == QLatin1String("c");
+    if (options.contains(QStringLiteral("--check"))) {
+        return header ? checkCHeaderExport(opened.doc, positional[1], out, err)
+                      : checkExport(opened.doc, positional[1], out, err);
+    }
+    const Status written
+        = header ? exportCHeader(opened.doc, positional[1]) : exportInclude(opened.doc, positional[1]);
+    if (!written)
         return fail(err, positional[1], written.failure());
     out << "wrote " << positional[1] << Qt::endl;
     return kExitOk;
@@ -131,6 +146,7 @@ CommandTable withMoreCommands(CommandTable table)
     addImageCommands(table);
     addIncludeCommands(table);
     addGlyphCommands(table);
+    addFirmwareCommands(table);
     return table;
 }
 
@@ -146,14 +162,22 @@ const CommandTable &commands()
           {},
           runNew}},
         {QStringLiteral("export"),
-         {"Usage: vesk4 export PROJECT.egd OUT.inc [--check]\n\n"
+         {"Usage: vesk4 export PROJECT.egd OUT.inc [--format asm|c] [--check]\n\n"
           "Opens the project as the editor's Open does and writes its include file as the\n"
           "editor's export does, byte for byte. On failure no output file is left behind.\n\n"
-          "With --check nothing is written: exits 0 when OUT.inc is byte for byte what the\n"
-          "export would write, else 1, naming the first differing line and the page and\n"
-          "pattern it belongs to (or that OUT.inc cannot be read).\n",
+          "With --format c it writes a C header instead (C99 and C++17): for each exported\n"
+          "page a 'static const uint8_t' array of exactly the bytes of the page's block in\n"
+          "the include file, from the pattern width on, with NAME_WIDTH, NAME_HEIGHT,\n"
+          "NAME_PATTERNS and NAME_PATTERN_BYTES; NAME is the page name with every character\n"
+          "outside A-Z, a-z, 0-9 and _ made _, chr_ before a leading digit or an empty name,\n"
+          "and _ and the page number after a name an earlier page (or C) already uses.\n"
+          "Page 0's palette (chr_palette16 or chr_palette4) and the map (chr_map) have\n"
+          "arrays of their own. A value the include file holds that is no byte is refused.\n\n"
+          "With --check nothing is written: exits 0 when OUT is byte for byte what the\n"
+          "export would write, else 1, naming the first differing line (for the include\n"
+          "file also the page and pattern it belongs to), or that OUT cannot be read.\n",
           2,
-          {},
+          {QStringLiteral("--format")},
           {QStringLiteral("--check")},
           runExport}},
         {QStringLiteral("render"),

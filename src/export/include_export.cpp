@@ -1,5 +1,6 @@
 #include "export/include_export.h"
 
+#include "export/include_items.h"
 #include "export/include_layout.h"
 
 #include "files/sjis_text.h"
@@ -135,51 +136,34 @@ int64_t blockBound(const PagePlan &plan)
     return 64 + 2 * plan.name.size() + plan.patterns * (16 + plan.layout.rowsPerPattern() * line);
 }
 
-// The cells of one page; cells outside the store count as 0.
-class PageCells {
+// Writes the data lines of a block as the patterns are walked.
+class TextRows {
 public:
-    PageCells(const PagedCellStore &store, int page) : store_(store), page_(page) { }
+    explicit TextRows(QByteArray &out) : out_(out) { }
 
-    int16_t at(int64_t x, int64_t y) const
+    void pattern(int64_t n)
     {
-        if (x < kCellMin || x > kCellMax || y < kCellMin || y > kCellMax)
-            return 0;
-        return store_(page_, int(x), int(y));
+        out_.append(";PTN ").append(QByteArray::number(n)).append(' ');
+        endLine(out_);
     }
+    void row() { out_.append(kDataLineStart, sizeof kDataLineStart - 1); }
+    void item(const PackedItem &item, bool first)
+    {
+        if (!first)
+            out_.append(',');
+        if (maskBytes) {
+            appendItem(out_, item.mask);
+            out_.append(',');
+        }
+        appendItem(out_, item.value);
+    }
+    void rowEnd() { endLine(out_); }
+
+    bool maskBytes = false;
 
 private:
-    const PagedCellStore &store_;
-    int page_;
+    QByteArray &out_;
 };
-
-void appendRow(QByteArray &out, const PagePlan &plan, const PageCells &cells, int64_t x0, int64_t y)
-{
-    const IncludeLayout &layout = plan.layout;
-    out.append(kDataLineStart, sizeof kDataLineStart - 1);
-    // A packed item that reaches past the pattern's right edge (a width that is no multiple of 2 or
-    // 4) fills those places with 0, so a pattern never takes bits from its neighbour.
-    const int64_t xEnd = x0 + layout.width;
-    int16_t itemCells[8];
-    for (int64_t x = x0; x < xEnd; x += layout.itemWidth) {
-        if (x != x0)
-            out.append(',');
-        const int inside = int(std::min<int64_t>(xEnd - x, layout.itemWidth));
-        if (layout.itemHeight > 1) {
-            for (int k = 0; k < layout.itemHeight; ++k)
-                itemCells[k] = cells.at(x, y + k);
-        } else {
-            for (int k = 0; k < inside; ++k)
-                itemCells[k] = cells.at(x + k, y);
-        }
-        const PackedItem item = packItem(layout, itemCells, inside, plan.pal4);
-        if (layout.maskBytes) {
-            appendItem(out, item.mask);
-            out.append(',');
-        }
-        appendItem(out, item.value);
-    }
-    endLine(out);
-}
 
 void appendBlock(QByteArray &out, const Document &doc, const PagePlan &plan)
 {
@@ -192,14 +176,9 @@ void appendBlock(QByteArray &out, const Document &doc, const PagePlan &plan)
     out.append(kDataLineStart).append(QByteArray::number(layout.height)).append("    ; chr sizeY");
     endLine(out);
 
-    const PageCells cells(doc.PixelData, plan.page);
-    for (int64_t n = 0; n < plan.patterns; ++n) {
-        out.append(";PTN ").append(QByteArray::number(n)).append(' ');
-        endLine(out);
-        const PatternOrigin origin = layout.origin(n);
-        for (int64_t y = origin.y; y < origin.y + layout.height; y += layout.itemHeight)
-            appendRow(out, plan, cells, origin.x, y);
-    }
+    TextRows rows(out);
+    rows.maskBytes = layout.maskBytes;
+    visitPatternItems(doc, plan.page, layout, plan.patterns, plan.pal4, rows);
 }
 
 void appendPalette(QByteArray &out, const Document &doc)
@@ -207,13 +186,9 @@ void appendPalette(QByteArray &out, const Document &doc)
     switch (doc.pages[0].colourMode) {
     case kMode16:
         for (int k = 0; k < 16; ++k) {
-            const int number = doc.pages[0].pal16[k];
-            // A colour number outside the table (only from a hand-made file) has no colour: black.
-            const int rgb = number >= 0 && number < 256 ? kPalOrder[number] : 0;
-            const Rgb332Levels l = rgb332Levels(rgb);
+            const int word = palette16Word(doc, k);
             const char digits[]
-                = {kHexDigits[l.r == 0 ? 0 : 2 * l.r + 1], kHexDigits[l.g == 0 ? 0 : 2 * l.g + 1],
-                   kHexDigits[l.b == 0 ? 0 : 4 * l.b + 1]};
+                = {kHexDigits[word >> 8 & 0xF], kHexDigits[word >> 4 & 0xF], kHexDigits[word & 0xF]};
             out.append("   .word  0x0").append(digits, 3).append("    ; Palet16(");
             out.append(QByteArray::number(k)).append(')');
             endLine(out);
@@ -248,6 +223,16 @@ void appendMap(QByteArray &out, const Document &doc)
 constexpr char kRule[] = ";===========================================================";
 
 } // namespace
+
+int palette16Word(const Document &doc, int k)
+{
+    const int number = doc.pages[0].pal16[k];
+    // A colour number outside the table (only from a hand-made file) has no colour: black.
+    const int rgb = number >= 0 && number < 256 ? kPalOrder[number] : 0;
+    const Rgb332Levels l = rgb332Levels(rgb);
+    return (l.r == 0 ? 0 : 2 * l.r + 1) << 8 | (l.g == 0 ? 0 : 2 * l.g + 1) << 4
+        | (l.b == 0 ? 0 : 4 * l.b + 1);
+}
 
 Expected<QByteArray> includeFileBytes(const Document &doc)
 {

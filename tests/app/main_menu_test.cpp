@@ -5,6 +5,7 @@
 // the guard of unsaved work on closing.
 #include "version.h"
 
+#include "export/c_header_export.h"
 #include "files/file_dialog.h"
 #include "image/image_import_dialog.h"
 
@@ -266,6 +267,32 @@ TEST_F(MainMenuTest, ImportAndExportThePageAsAnImage)
     ASSERT_EQ(exported.size(), QSize(kSheetWidth, kSheetHeight));
     EXPECT_LT(qGray(exported.pixel(5, 200)), 128);
     EXPECT_GE(qGray(exported.pixel(4, 200)), 128);
+}
+
+// "Cヘッダ出力..." follows the include export in the file menu and writes the header the command
+// line writes, the name given its .h; a page it cannot write is reported and nothing is written.
+TEST_F(MainMenuTest, CHeaderEntryWritesTheHeader)
+{
+    const QList<QAction *> entries = window.menuBar()->actions().front()->menu()->actions();
+    const qsizetype at = entries.indexOf(menu->action(MainMenu::Export));
+    ASSERT_GE(at, 0);
+    EXPECT_EQ(entries.value(at + 1), menu->action(MainMenu::ExportCHeader));
+    EXPECT_EQ(menu->action(MainMenu::ExportCHeader)->text(), QStringLiteral("Cヘッダ出力..."));
+
+    doc.pages[0].outputFlag = 1;
+    doc.pages[0].patternCount = 1;
+    cell(0, 7) = 1;
+    choose(MainMenu::ExportCHeader, QStringLiteral("gfx"));
+    EXPECT_EQ(chosen, std::vector<bool>({true}));
+    EXPECT_EQ(bytesOf(QStringLiteral("gfx.h")), cHeaderBytes(doc, QStringLiteral("gfx.h")).value());
+    EXPECT_TRUE(
+        bytesOf(QStringLiteral("gfx.h")).contains("    0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,\n"));
+
+    doc.pages[0].patternWidth = 0;
+    choose(MainMenu::ExportCHeader, QStringLiteral("bad.h"));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("Cヘッダを出力できませんでした。\n")));
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("bad.h"))));
 }
 
 // A file that cannot be read or written is reported with what failed and why, and the document

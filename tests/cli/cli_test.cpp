@@ -135,6 +135,12 @@ TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
         {{"image", "p.egd", "o.png", "--page", "1", "--scale", "0"}, kExitUsage, "from 1 to 16"},
         {{"image", "p.egd", "o.png", "--page", "1", "--scale", "17"}, kExitUsage, "from 1 to 16"},
         {{"diff", "p.egd", "none.egd"}, kExitUsage, "none.egd"},
+        {{"where", "p.egd", "--cell", "1,1"}, kExitUsage, "where needs --page N"},
+        {{"where", "p.egd", "--page", "3"}, kExitUsage, "--cell X,Y"},
+        {{"where", "p.egd", "--page", "3", "--cell", "1"}, kExitUsage, "--cell X,Y"},
+        {{"where", "p.egd", "--page", "32", "--cell", "1,1"}, kExitUsage, "from 0 to 31"},
+        {{"size", "p.egd", "x.egd"}, kExitUsage, "size takes 1 file argument(s)"},
+        {{"export", "p.egd", "a.h", "--format", "h"}, kExitUsage, "--format takes asm or c"},
         {{"diff", "none.egd", "p.egd"}, kExitUsage, "none.egd"},
 
         {{"new", "fresh.egd"}, kExitOk, "wrote fresh.egd"},
@@ -142,6 +148,13 @@ TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
         {{"check", "p.egd"}, kExitOk, ", 1 page(s) flagged for output"},
         {{"export", "p.egd", "current.inc"}, kExitOk, "wrote current.inc"},
         {{"export", "p.egd", "current.inc", "--check"}, kExitOk, "current.inc: current"},
+        {{"export", "p.egd", "current.inc", "--format", "asm", "--check"}, kExitOk, "current.inc: current"},
+        {{"export", "p.egd", "chr.h", "--format", "c"}, kExitOk, "wrote chr.h"},
+        {{"export", "p.egd", "chr.h", "--format", "c", "--check"}, kExitOk, "chr.h: current"},
+        {{"export", "p.egd", "current.inc", "--format", "c", "--check"},
+         kExitFailure,
+         "current.inc: line 1 differs from the export\n  export: \"/* VESK4 graphics data"},
+        {{"export", "zero.egd", "z.h", "--format", "c"}, kExitFailure, "page 3 \"Chr03\""},
         {{"export", "zero.egd", "current.inc"}, kExitFailure, "Cannot export page 3 \"Chr03\""},
         {{"export", "p.egd", "folder"}, kExitFailure, "folder"},
         {{"export", "p.egd", "out/a.inc"}, kExitFailure, "out/a.inc"},
@@ -159,6 +172,18 @@ TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
          kExitOk,
          "(768 x 128 pixels)"},
 
+        // Pattern 5 of page 3 begins at column 40: the column byte of its second column is byte
+        // 2 + 5 * 8 + 1 of the block, the first block of the data.
+        {{"where", "p.egd", "--page", "3", "--cell", "41,1"},
+         kExitOk,
+         "pattern=5 byte=43 bit=1 bits=1 offset=43\n"},
+        {{"where", "p.egd", "--page", "3", "--cell", "48,0"},
+         kExitFailure,
+         "Cell 48,0 lies in none of the 6"},
+        {{"where", "zero.egd", "--page", "3", "--cell", "0,0"}, kExitFailure, "page 3 \"Chr03\""},
+        {{"where", "missing.egd", "--page", "3", "--cell", "0,0"}, kExitFailure, "missing.egd"},
+        {{"size", "p.egd"}, kExitOk, "label=_Chr03 patterns=6 bytes=50\ntotal=50\n"},
+        {{"size", "zero.egd"}, kExitFailure, "page 3 \"Chr03\""},
         {{"check", "bad.egd"}, kExitFailure, "bad.egd: line 1"},
         {{"check", "missing.egd"}, kExitFailure, "missing.egd"},
         {{"new", "out/a.egd"}, kExitFailure, "out/a.egd"},
@@ -188,14 +213,15 @@ TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
     }
     EXPECT_EQ(contents("fresh.egd"), qUncompress(contents(VESK4_TEST_DATA "/project_new/expected.egd.z")));
     EXPECT_EQ(contents("current.inc"), include);
+    EXPECT_TRUE(contents("chr.h").contains("static const uint8_t Chr03[] = {\n"));
     EXPECT_EQ(contents("again.inc"), contents("flat.inc"));
     EXPECT_EQ(contents("p.egd"), project);
     EXPECT_EQ(QProcess::execute(VESK4_CLI, {"frobnicate"}), kExitUsage); // the program passes the code on
 
     // The overview names every command, and each has its own help.
     const QString overview = run({"--help"}).out;
-    for (const char *command :
-         {"new", "export", "render", "check", "from-inc", "show", "diff", "import", "image", "glyphs"}) {
+    for (const char *command : {"new", "export", "render", "check", "from-inc", "show", "diff", "import",
+                                "image", "glyphs", "where", "size"}) {
         EXPECT_TRUE(overview.contains(QStringLiteral("\n  %1 ").arg(command))) << command;
         EXPECT_TRUE(run({command, "--help"}).out.startsWith(QStringLiteral("Usage: vesk4 %1").arg(command)));
     }

@@ -3,6 +3,7 @@
 #include "document/page_state.h"
 #include "export/include_check.h"
 #include "export/include_reader.h"
+#include "export/include_where.h"
 #include "include_text.h"
 
 #include <QFile>
@@ -108,6 +109,9 @@ TEST(IncludeExport, DeclarationsPaletteBlocksAndMapMatchGoldenFile)
     const QByteArray expected = golden.readAll();
     EXPECT_EQ(bytesOf(doc), expected);
     expectCheckNamesEachPlace(doc, expected);
+    // 16 palette words, two blocks of their two size bytes, 32 map lines of 16 bytes.
+    ASSERT_EQ(assembledBytes(expected), 32 + 2 + 2 + 512);
+    EXPECT_EQ(includeSizes(doc).value().total, assembledBytes(expected));
     EXPECT_EQ(bytesOf(storedDocument(std::move(readInclude(expected).value().content))),
               expected); // the palette words read back
 

@@ -17,12 +17,26 @@ const QByteArray kBanner = kRule + ';' + QByteArray(18, ' ')
 const QByteArray kClosing = "\r\n\r\n" + kRule + ';' + QByteArray(22, ' ')
     + "\x83\x66\x81\x5B\x83\x5E\x83\x47\x83\x93\x83\x68" + QByteArray(25, ' ') + "\r\n" + kRule;
 
-QByteArray lines(std::initializer_list<const char *> text)
+inline QByteArray lines(std::initializer_list<const char *> text)
 {
     QByteArray out;
     for (const char *line : text)
         out.append(line).append("\r\n");
     return out;
+}
+
+// The bytes an include file assembles to, counted from its data lines: one per item of a ".byte"
+// line, two per item of a ".word" line; comments and other lines give none.
+inline long long assembledBytes(const QByteArray &file)
+{
+    long long bytes = 0;
+    for (const QByteArray &line : file.split('\n')) {
+        const bool word = line.startsWith("   .word  ");
+        if (!word && !line.startsWith("   .byte  "))
+            continue;
+        bytes += (line.mid(10).split(';').front().count(',') + 1) * (word ? 2 : 1);
+    }
+    return bytes;
 }
 
 } // namespace
