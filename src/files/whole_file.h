@@ -11,7 +11,9 @@
 namespace vesk4 {
 
 // Writes a file through QSaveFile: the file at path is replaced only when write succeeded and every
-// byte reached the disk, so a failure leaves any old file whole and no new one behind.
+// byte reached the disk, so a failure leaves any old file whole and no new one behind. A device or a
+// pipe at path is written into as it is, never replaced; a pipe nobody reads from is refused. A
+// failure says the system's reason ("No space left on device").
 Status writeWholeFile(const QString &path, const std::function<Status(QIODevice &)> &write);
 
 // Reads the whole file at path, for the readers that take a file in one piece. Refuses a folder and
