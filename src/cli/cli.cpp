@@ -59,10 +59,13 @@ int runNew(const QStringList &positional, const QStringList &, QTextStream &out,
 
 int runExport(const QStringList &positional, const QStringList &options, QTextStream &out, QTextStream &err)
 {
+    const bool check = options.contains(QStringLiteral("--check"));
+    if (!check && refusesOutputOverInput(err, positional[1], {positional[0]}))
+        return kExitFailure;
     Opened opened;
     if (Status read = openInto(positional[0], opened); !read)
         return fail(err, positional[0], read.failure());
-    if (options.contains(QStringLiteral("--check")))
+    if (check)
         return checkExport(opened.doc, positional[1], out, err);
     if (Status written = exportInclude(opened.doc, positional[1]); !written)
         return fail(err, positional[1], written.failure());
@@ -85,6 +88,8 @@ int runRender(const QStringList &positional, const QStringList &options, QTextSt
     if (!scroll)
         return kExitUsage;
 
+    if (refusesOutputOverInput(err, positional[1], {positional[0]}))
+        return kExitFailure;
     if (Status read = openProject(positional[0], opened.doc, opened.state); !read)
         return fail(err, positional[0], read.failure());
 

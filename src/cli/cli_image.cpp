@@ -75,6 +75,9 @@ int runImport(const QStringList &positional, const QStringList &options, QTextSt
         return kExitUsage;
     const qsizetype outputAt = options.indexOf(kOutput);
     const QString output = outputAt >= 0 ? options[outputAt + 1] : positional[0];
+    // Writing back to the project is what import does; writing over the image is not.
+    if (refusesOutputOverInput(err, output, {positional[1]}))
+        return kExitFailure;
 
     Opened opened;
     if (Status read = openInto(positional[0], opened); !read)
@@ -102,6 +105,8 @@ int runImage(const QStringList &positional, const QStringList &options, QTextStr
     if (!scale)
         return kExitUsage;
 
+    if (refusesOutputOverInput(err, positional[1], {positional[0]}))
+        return kExitFailure;
     Opened opened;
     if (Status read = openInto(positional[0], opened); !read)
         return fail(err, positional[0], read.failure());

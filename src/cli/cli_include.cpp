@@ -17,6 +17,8 @@ namespace {
 
 int runFromInc(const QStringList &positional, const QStringList &, QTextStream &out, QTextStream &err)
 {
+    if (refusesOutputOverInput(err, positional[1], {positional[0]}))
+        return kExitFailure;
     Expected<IncludeReadResult> read = readIncludeFile(positional[0]);
     if (!read)
         return fail(err, positional[0], read.failure());

@@ -11,7 +11,11 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include <unistd.h>
+
 #include <gtest/gtest.h>
+
+#include <span>
 
 namespace vesk4 {
 namespace {
@@ -67,6 +71,26 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
+    struct Step {
+        QStringList args;
+        int code;
+        const char *says;
+    };
+
+    // Runs each step, expecting its exit code and a text of its output or messages.
+    static void runSteps(std::span<const Step> steps)
+    {
+        for (const Step &step : steps) {
+            SCOPED_TRACE(step.args.join(' ').toStdString());
+            const CliRun r = run(step.args);
+            EXPECT_EQ(r.code, step.code);
+            EXPECT_TRUE((r.out + r.err).contains(QString::fromUtf8(step.says)))
+                << (r.out + r.err).toStdString();
+            EXPECT_TRUE(r.code != kExitUsage || r.err.count('\n') == 1);
+            EXPECT_FALSE(QFile::exists("out"));
+        }
+    }
+
     const QString before = QDir::currentPath();
     QTemporaryDir dir;
     Document doc;
@@ -108,11 +132,6 @@ TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
     huge.fill(0);
     ASSERT_TRUE(huge.save("huge.png"));
 
-    struct Step {
-        QStringList args;
-        int code;
-        const char *says;
-    };
     const Step steps[] = {
         {{}, kExitUsage, "vesk4 --help"},
         {{"frobnicate"}, kExitUsage, "unknown command"},
@@ -178,14 +197,7 @@ TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
          kExitOk,
          "into page 1 at 62,1: 1 cell(s) changed, 1 pixel(s) beyond the sheet cut"},
     };
-    for (const Step &step : steps) {
-        SCOPED_TRACE(step.args.join(' ').toStdString());
-        const CliRun r = run(step.args);
-        EXPECT_EQ(r.code, step.code);
-        EXPECT_TRUE((r.out + r.err).contains(QString::fromUtf8(step.says))) << (r.out + r.err).toStdString();
-        EXPECT_TRUE(r.code != kExitUsage || r.err.count('\n') == 1);
-        EXPECT_FALSE(QFile::exists("out"));
-    }
+    runSteps(steps);
     EXPECT_EQ(contents("fresh.egd"), qUncompress(contents(VESK4_TEST_DATA "/project_new/expected.egd.z")));
     EXPECT_EQ(contents("current.inc"), include);
     EXPECT_EQ(contents("again.inc"), contents("flat.inc"));
@@ -222,6 +234,43 @@ TEST_F(Cli, ShowAndDiffDrawThePagesThatHoldAnything)
     const CliRun diff = run({"diff", "before.egd", "after.egd"});
     EXPECT_EQ(diff.code, kExitFailure);
     EXPECT_EQ(diff.out, QString::fromUtf8(contents(VESK4_TEST_DATA "/cli_show_diff/diff.txt")));
+}
+
+// Inputs a careful user tries that once overwrote files or reported success wrongly.
+TEST_F(Cli, RefusesBadInputAndSaysWhy)
+{
+    const QByteArray project = contents(saved("p.egd"));
+    const QByteArray include = includeFileBytes(doc).value();
+    write("p.inc", include);
+    ASSERT_TRUE(QFile::link(dir.filePath("p.egd"), "symlink.egd"));
+    ASSERT_EQ(::link("p.inc", "hardlink.inc"), 0);
+    writePicture("i.png", {1, 1}, {});
+
+    const Step steps[] = {
+        // The output is the input, spelt otherwise or through a link: refused, nothing written.
+        {{"export", "p.egd", "./p.egd"}, kExitFailure, "./p.egd: This is the input file p.egd"},
+        {{"export", "symlink.egd", "p.egd"}, kExitFailure, "This is the input file"},
+        {{"render", "p.egd", "symlink.egd"}, kExitFailure, "This is the input file"},
+        {{"image", "p.egd", "p.egd", "--page", "3"}, kExitFailure, "This is the input file"},
+        {{"from-inc", "p.inc", "hardlink.inc"}, kExitFailure, "This is the input file"},
+        {{"import", "p.egd", "i.png", "--page", "1", "--output", "i.png"}, kExitFailure, "This is the input"},
+        {{"export", "p.egd", "p.inc", "--check"}, kExitOk, "current"}, // reads both, writes neither
+        // Devices that never end are read up to the limit, not to the end of memory.
+        {{"from-inc", "/dev/zero", "out"}, kExitFailure, "larger than"},
+        {{"export", "p.egd", "/dev/zero", "--check"}, kExitFailure, "larger than"},
+    };
+    runSteps(steps);
+    EXPECT_EQ(contents("p.egd"), project);
+    EXPECT_EQ(contents("p.inc"), include);
+    EXPECT_EQ(QImage("i.png").size(), QSize(1, 1));
+
+    // Output that does not arrive is a failure of the command.
+    QProcess show;
+    show.setStandardOutputFile(QStringLiteral("/dev/full"));
+    show.start(VESK4_CLI, {"show", "p.egd"});
+    ASSERT_TRUE(show.waitForFinished());
+    EXPECT_EQ(show.exitCode(), kExitFailure);
+    EXPECT_TRUE(show.readAllStandardError().contains("cannot write the output: No space left on device"));
 }
 
 } // namespace
