@@ -204,11 +204,18 @@ int runCli(const QStringList &args, QTextStream &out, QTextStream &err)
 
     QStringList positional;
     QStringList options;
+    QStringList given; // the options named so far
     for (qsizetype i = 1; i < args.size(); ++i) {
         const QString &arg = args[i];
         if (isHelp(arg)) {
             out << command.help;
             return kExitOk;
+        }
+        // A second value would silently win over the first; which one was meant is not known.
+        if (command.valueOptions.contains(arg) || command.flagOptions.contains(arg)) {
+            if (given.contains(arg))
+                return usageError(err, QStringLiteral("%1 given more than once").arg(arg));
+            given << arg;
         }
         if (command.valueOptions.contains(arg)) {
             if (i + 1 >= args.size())

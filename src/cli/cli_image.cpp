@@ -7,6 +7,9 @@
 #include "files/project_file.h"
 #include "image/page_image.h"
 
+#include <QFileInfo>
+#include <QLockFile>
+
 namespace vesk4 {
 
 namespace {
@@ -17,6 +20,7 @@ const QString kThreshold = QStringLiteral("--threshold");
 const QString kOutput = QStringLiteral("--output");
 const QString kPatterns = QStringLiteral("--patterns");
 const QString kScale = QStringLiteral("--scale");
+constexpr int kImportLockWaitMs = 2000;
 
 // The character page the command works on; --page has no default.
 std::optional<int> pageOption(const QString &command, const QStringList &options, QTextStream &err)
@@ -79,6 +83,16 @@ int runImport(const QStringList &positional, const QStringList &options, QTextSt
     if (refusesOutputOverInput(err, output, {positional[1]}))
         return kExitFailure;
 
+    // Two imports into one project at once would each write their own change over the other's: the
+    // project is read, changed and written under a lock. A lock whose program ended is taken over.
+    QLockFile lock(QFileInfo(output).absoluteFilePath() + QStringLiteral(".lock"));
+    // Where no lock file can be made (a folder without write access) the write fails on its own.
+    if (!lock.tryLock(kImportLockWaitMs) && lock.error() == QLockFile::LockFailedError) {
+        return fail(err, output,
+                    Failure{QStringLiteral("Another program is changing this project (it holds %1.lock); try "
+                                           "again when it has finished.")
+                                .arg(output)});
+    }
     Opened opened;
     if (Status read = openInto(positional[0], opened); !read)
         return fail(err, positional[0], read.failure());

@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vesk4 {
@@ -122,15 +123,38 @@ Expected<QByteArray> readWholeFile(const QString &path, qint64 limit)
 {
     if (QFileInfo(path).isDir())
         return Failure{QStringLiteral("%1 is a folder, not a file.").arg(shownPath(path))};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Opening a pipe waits for a program to write into it, which may never come; without waiting,
+    // a pipe nobody writes to reads as ended at once.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return Failure{QStringLiteral("Cannot open %1: %2").arg(shownPath(path), systemReason(errno))};
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    struct stat st { };
+    const bool pipe = ::fstat(fd, &st) == 0 && S_ISFIFO(st.st_mode);
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         return Failure{QStringLiteral("Cannot open %1: %2").arg(shownPath(path), file.errorString())};
-    return readWholeDevice(file, limit, shownPath(path));
+    }
+    Expected<QByteArray> read = readWholeDevice(file, limit, shownPath(path));
+    if (read && pipe && read.value().isEmpty())
+        return Failure{QStringLiteral("%1 is a pipe that no program writes into.").arg(shownPath(path))};
+    return read;
 }
 
 QString shownPath(const QString &path)
 {
     return QDir::toNativeSeparators(path);
+}
+
+QString shownText(QString text)
+{
+    for (QChar &c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || (u >= 0x7F && u < 0xA0))
+            c = QLatin1Char('?');
+    }
+    return text;
 }
 
 } // namespace vesk4

@@ -1,8 +1,9 @@
 #include "image/page_image.h"
 
 #include "canvas/canvas_greys.h"
+#include "files/whole_file.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QImageReader>
 
 #include <array>
@@ -105,10 +106,13 @@ Expected<QImage> readImportImage(QIODevice &device)
 
 Expected<QImage> readImportImage(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Failure{QStringLiteral("Cannot read the image: %1").arg(file.errorString())};
-    return readImportImage(file);
+    // Read whole first, so a device or a pipe is bounded and waited on as every file reader does.
+    Expected<QByteArray> bytes = readWholeFile(path, kMaxImportFileBytes);
+    if (!bytes)
+        return Failure{QStringLiteral("Cannot read the image: %1").arg(bytes.failure().message)};
+    QBuffer buffer(&bytes.value());
+    buffer.open(QIODevice::ReadOnly);
+    return readImportImage(buffer);
 }
 
 Expected<ImportPlan> planImageImport(const Document &doc, int page, const QImage &image, QPoint at,

@@ -97,7 +97,8 @@ bool isKind(const QString &path, mode_t kind)
 }
 
 // A device node or pipe stays what it was: the bytes go into it and no file is renamed over it.
-TEST(WholeFile, WritesIntoAPipeAsItIs)
+// Nothing waits for the other end of a pipe.
+TEST(WholeFile, WritesIntoAPipeAsItIsAndWaitsForNoOtherEnd)
 {
     QTemporaryDir dir;
     const QString pipe = dir.filePath(QStringLiteral("pipe"));
@@ -107,6 +108,11 @@ TEST(WholeFile, WritesIntoAPipeAsItIs)
     const Status unread = writeBytes(pipe, "abc");
     ASSERT_FALSE(unread.ok());
     EXPECT_TRUE(unread.failure().message.contains(QLatin1String("no program reads from it")));
+
+    // Nobody writes: read as nothing at once, and refused as such.
+    const Expected<QByteArray> unwritten = readWholeFile(pipe, 100);
+    ASSERT_FALSE(unwritten.ok());
+    EXPECT_TRUE(unwritten.failure().message.contains(QLatin1String("a pipe that no program writes into")));
 
     const int reader = ::open(QFile::encodeName(pipe).constData(), O_RDONLY | O_NONBLOCK);
     ASSERT_GE(reader, 0);
