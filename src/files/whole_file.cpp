@@ -25,7 +25,7 @@ QString systemReason(int error)
 // Qt's file engine leaves "Unknown error" where a buffered write failed; the system said why.
 QString reasonOf(const QFileDevice &file, int error)
 {
-    const QString said = file.errorString();
+    QString said = file.errorString();
     if (error != 0 && (said.isEmpty() || said == QLatin1String("Unknown error")))
         return systemReason(error);
     return said;
