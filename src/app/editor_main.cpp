@@ -37,6 +37,22 @@ std::optional<int> answer(const EditorCommandLine &commandLine)
     return std::nullopt;
 }
 
+// Whether the toolkit has somewhere to show the window; without one it aborts with a message of its
+// own that does not say how to start the editor.
+bool hasDisplay(const QStringList &arguments)
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    for (const QString &argument : arguments)
+        if (argument == QLatin1String("-platform") || argument == QLatin1String("--platform"))
+            return true;
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
+        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    Q_UNUSED(arguments);
+    return true;
+#endif
+}
+
 } // namespace
 
 int runEditor(int argc, char **argv)
@@ -48,6 +64,13 @@ int runEditor(int argc, char **argv)
         = answer(parseEditorCommandLine(arguments, CommandLineStep::BeforeDisplay)))
         return *status;
 
+    if (!hasDisplay(arguments)) {
+        print(stderr,
+              QStringLiteral("vesk4-editor: there is no display to show the window on (neither DISPLAY nor "
+                             "WAYLAND_DISPLAY is set). Start it from a desktop session; without one, "
+                             "'vesk4' does the file work on the command line.\n"));
+        return 1;
+    }
     QApplication app(argc, argv); // takes the toolkit's own options out
     const EditorCommandLine commandLine = parseEditorCommandLine(app.arguments(), CommandLineStep::Complete);
     if (const std::optional<int> status = answer(commandLine))

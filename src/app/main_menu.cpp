@@ -253,11 +253,8 @@ void MainMenu::showRecentFiles()
     recentMenu_->clear();
     const QStringList paths = recentFiles(QSettings());
     for (int index = 0; index < paths.size(); ++index) {
-        QString shown = shownPath(paths[index]);
-        const QString caption = QStringLiteral("&%1 %2").arg(index + 1).arg(
-            shown.replace(QLatin1Char('&'), QStringLiteral("&&")));
         const QString &path = paths[index];
-        connect(recentMenu_->addAction(caption), &QAction::triggered, this,
+        connect(recentMenu_->addAction(recentFileCaption(index, path)), &QAction::triggered, this,
                 [this, path] { openRecentFile(path); });
     }
     recentMenu_->setEnabled(!paths.isEmpty());

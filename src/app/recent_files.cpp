@@ -1,5 +1,6 @@
 #include "app/recent_files.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace vesk4 {
@@ -37,6 +38,16 @@ void removeRecentFile(QSettings &settings, const QString &path)
     QStringList paths = recentFiles(settings);
     paths.removeAll(absolutePath(path));
     settings.setValue(kRecentFilesKey, paths);
+}
+
+QString recentFileCaption(int index, const QString &path)
+{
+    QString shown = QDir::toNativeSeparators(path);
+    if (shown.size() > kMaxRecentCaptionChars) {
+        const qsizetype half = (kMaxRecentCaptionChars - 1) / 2;
+        shown = shown.left(half) + QChar(0x2026) + shown.right(half);
+    }
+    return QStringLiteral("&%1 %2").arg(index + 1).arg(shown.replace(QLatin1Char('&'), QStringLiteral("&&")));
 }
 
 } // namespace vesk4

@@ -16,4 +16,10 @@ QStringList recentFiles(const QSettings &settings);
 void addRecentFile(QSettings &settings, const QString &path);
 void removeRecentFile(QSettings &settings, const QString &path);
 
+// The menu caption of the recent file at index (from 0): its number as the entry's key and the path,
+// shortened in the middle past kMaxRecentCaptionChars characters so a long one (a store edited by
+// hand) cannot stall the menu.
+inline constexpr int kMaxRecentCaptionChars = 100;
+QString recentFileCaption(int index, const QString &path);
+
 } // namespace vesk4

@@ -67,6 +67,9 @@ int runNew(const QStringList &positional, const QStringList &, QTextStream &out,
 
 int runExport(const QStringList &positional, const QStringList &options, QTextStream &out, QTextStream &err)
 {
+    const bool check = options.contains(QStringLiteral("--check"));
+    if (!check && refusesOutputOverInput(err, positional[1], {positional[0]}))
+        return kExitFailure;
     Opened opened;
     if (Status read = openInto(positional[0], opened); !read)
         return fail(err, positional[0], read.failure());
@@ -75,7 +78,7 @@ int runExport(const QStringList &positional, const QStringList &options, QTextSt
     if (format != QLatin1String("asm") && format != QLatin1String("c"))
         return usageError(err, QStringLiteral("--format takes asm or c"));
     const bool header = format == QLatin1String("c");
-    if (options.contains(QStringLiteral("--check"))) {
+    if (check) {
         return header ? checkCHeaderExport(opened.doc, positional[1], out, err)
                       : checkExport(opened.doc, positional[1], out, err);
     }
@@ -102,6 +105,8 @@ int runRender(const QStringList &positional, const QStringList &options, QTextSt
     if (!scroll)
         return kExitUsage;
 
+    if (refusesOutputOverInput(err, positional[1], {positional[0]}))
+        return kExitFailure;
     if (Status read = openProject(positional[0], opened.doc, opened.state); !read)
         return fail(err, positional[0], read.failure());
 
@@ -226,11 +231,18 @@ int runCli(const QStringList &args, QTextStream &out, QTextStream &err)
 
     QStringList positional;
     QStringList options;
+    QStringList given; // the options named so far
     for (qsizetype i = 1; i < args.size(); ++i) {
         const QString &arg = args[i];
         if (isHelp(arg)) {
             out << command.help;
             return kExitOk;
+        }
+        // A second value would silently win over the first; which one was meant is not known.
+        if (command.valueOptions.contains(arg) || command.flagOptions.contains(arg)) {
+            if (given.contains(arg))
+                return usageError(err, QStringLiteral("%1 given more than once").arg(arg));
+            given << arg;
         }
         if (command.valueOptions.contains(arg)) {
             if (i + 1 >= args.size())

@@ -4,6 +4,10 @@
 #include "document/page_state.h"
 #include "files/project_file.h"
 
+#include <QFile>
+
+#include <sys/stat.h>
+
 namespace vesk4 {
 
 int fail(QTextStream &err, const QString &what, const Failure &failure)
@@ -16,6 +20,23 @@ int usageError(QTextStream &err, const QString &message)
 {
     err << "vesk4: " << message << " (try 'vesk4 --help')" << Qt::endl;
     return kExitUsage;
+}
+
+bool refusesOutputOverInput(QTextStream &err, const QString &output, const QStringList &inputs)
+{
+    struct stat out { };
+    if (::stat(QFile::encodeName(output).constData(), &out) != 0)
+        return false; // a new file is no input
+    for (const QString &input : inputs) {
+        struct stat in { };
+        if (::stat(QFile::encodeName(input).constData(), &in) == 0 && in.st_dev == out.st_dev
+            && in.st_ino == out.st_ino) {
+            fail(err, output,
+                 Failure{QStringLiteral("This is the input file %1; it was not overwritten.").arg(input)});
+            return true;
+        }
+    }
+    return false;
 }
 
 Status openInto(const QString &path, Opened &opened)

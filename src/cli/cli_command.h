@@ -34,6 +34,11 @@ int fail(QTextStream &err, const QString &what, const Failure &failure);
 // Reports a wrong command line on err; returns kExitUsage.
 int usageError(QTextStream &err, const QString &message);
 
+// Refuses to write output when it is the same file as one of inputs (the same device and inode, so
+// another spelling of the path or a hard link counts too): writing would destroy the input before
+// it was read whole, or replace it with something else. Reports on err and returns true then.
+bool refusesOutputOverInput(QTextStream &err, const QString &output, const QStringList &inputs);
+
 // The document as the editor holds it after opening the project.
 struct Opened {
     Document doc;

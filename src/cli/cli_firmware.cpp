@@ -88,10 +88,14 @@ int checkCHeaderExport(const Document &doc, const QString &headerPath, QTextStre
     while (line < want.size() && line < have.size() && want[line] == have[line])
         ++line;
     const auto shown = [](const QList<QByteArray> &lines, qsizetype at) {
-        return at < lines.size() ? QLatin1Char('"') + QString::fromUtf8(lines[at]) + QLatin1Char('"')
-                                 : QStringLiteral("(no line)");
+        return at < lines.size()
+            ? QLatin1Char('"') + shownText(QString::fromUtf8(lines[at])) + QLatin1Char('"')
+            : QStringLiteral("(no line)");
     };
-    err << "vesk4: " << headerPath << ": line " << line + 1 << " differs from the export" << Qt::endl
+    // A copy with CR LF line ends differs on every line by a character that does not show.
+    const bool crLf = line < want.size() && line < have.size() && have[line] == want[line] + '\r';
+    err << "vesk4: " << headerPath << ": line " << line + 1 << " differs from the export"
+        << (crLf ? ": the export ends the line with LF, the file with CR LF" : "") << Qt::endl
         << "  export: " << shown(want, line) << Qt::endl
         << "  file:   " << shown(have, line) << Qt::endl;
     return kExitFailure;

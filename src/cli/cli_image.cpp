@@ -7,6 +7,9 @@
 #include "files/project_file.h"
 #include "image/page_image.h"
 
+#include <QFileInfo>
+#include <QLockFile>
+
 namespace vesk4 {
 
 namespace {
@@ -18,6 +21,7 @@ const QString kOutput = QStringLiteral("--output");
 const QString kDither = QStringLiteral("--dither");
 const QString kPatterns = QStringLiteral("--patterns");
 const QString kScale = QStringLiteral("--scale");
+constexpr int kImportLockWaitMs = 2000;
 
 // The character page the command works on; --page has no default.
 std::optional<int> pageOption(const QString &command, const QStringList &options, QTextStream &err)
@@ -83,7 +87,20 @@ int runImport(const QStringList &positional, const QStringList &options, QTextSt
     }
     const qsizetype outputAt = options.indexOf(kOutput);
     const QString output = outputAt >= 0 ? options[outputAt + 1] : positional[0];
+    // Writing back to the project is what import does; writing over the image is not.
+    if (refusesOutputOverInput(err, output, {positional[1]}))
+        return kExitFailure;
 
+    // Two imports into one project at once would each write their own change over the other's: the
+    // project is read, changed and written under a lock. A lock whose program ended is taken over.
+    QLockFile lock(QFileInfo(output).absoluteFilePath() + QStringLiteral(".lock"));
+    // Where no lock file can be made (a folder without write access) the write fails on its own.
+    if (!lock.tryLock(kImportLockWaitMs) && lock.error() == QLockFile::LockFailedError) {
+        return fail(err, output,
+                    Failure{QStringLiteral("Another program is changing this project (it holds %1.lock); try "
+                                           "again when it has finished.")
+                                .arg(output)});
+    }
     Opened opened;
     if (Status read = openInto(positional[0], opened); !read)
         return fail(err, positional[0], read.failure());
@@ -111,6 +128,8 @@ int runImage(const QStringList &positional, const QStringList &options, QTextStr
     if (!scale)
         return kExitUsage;
 
+    if (refusesOutputOverInput(err, positional[1], {positional[0]}))
+        return kExitFailure;
     Opened opened;
     if (Status read = openInto(positional[0], opened); !read)
         return fail(err, positional[0], read.failure());

@@ -17,11 +17,13 @@ namespace {
 
 int runFromInc(const QStringList &positional, const QStringList &, QTextStream &out, QTextStream &err)
 {
+    if (refusesOutputOverInput(err, positional[1], {positional[0]}))
+        return kExitFailure;
     Expected<IncludeReadResult> read = readIncludeFile(positional[0]);
     if (!read)
         return fail(err, positional[0], read.failure());
     for (const QString &notice : read.value().notices)
-        err << "vesk4: " << positional[0] << ": note: " << notice << Qt::endl;
+        err << "vesk4: " << positional[0] << ": note: " << shownText(notice) << Qt::endl;
     // The project file keeps what the include file held, page 0's palette lines included.
     if (Status saved = saveProject(storedDocument(std::move(read.value().content)), positional[1]); !saved)
         return fail(err, positional[1], saved.failure());
@@ -75,7 +77,7 @@ QString shownLine(const std::optional<QByteArray> &line)
     QByteArray text = *line;
     while (text.endsWith('\n') || text.endsWith('\r'))
         text.chop(1);
-    return QLatin1Char('"') + decodeCp932(text) + QLatin1Char('"');
+    return QLatin1Char('"') + shownText(decodeCp932(text)) + QLatin1Char('"');
 }
 
 } // namespace
@@ -95,7 +97,8 @@ int checkExport(const Document &doc, const QString &includePath, QTextStream &ou
         return kExitOk;
     }
     err << "vesk4: " << includePath << ": line " << difference->line << " (" << difference->place
-        << ") differs from the export" << Qt::endl
+        << ") differs from the export"
+        << (difference->cause.isEmpty() ? QString() : QStringLiteral(": ") + difference->cause) << Qt::endl
         << "  export: " << shownLine(difference->expected) << Qt::endl
         << "  file:   " << shownLine(difference->found) << Qt::endl;
     return kExitFailure;

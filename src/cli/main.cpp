@@ -2,9 +2,32 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QIODevice>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
+
+namespace {
+
+// A command's output that did not arrive (a full disk, a closed pipe) is a failed command, even
+// where the command itself succeeded.
+int checkedOutput(int code, QTextStream &out, QTextStream &err)
+{
+    errno = 0;
+    out.flush();
+    const bool flushed = std::fflush(stdout) == 0;
+    const int error = errno;
+    if (out.status() != QTextStream::Ok || !flushed || std::ferror(stdout) != 0) {
+        err << "vesk4: cannot write the output: "
+            << (error != 0 ? QString::fromLocal8Bit(std::strerror(error)) : out.device()->errorString())
+            << Qt::endl;
+        return vesk4::kExitFailure;
+    }
+    return code;
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -16,8 +39,8 @@ int main(int argc, char **argv)
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
-        return vesk4::runCli(app.arguments().mid(1), out, err);
+        return checkedOutput(vesk4::runCli(app.arguments().mid(1), out, err), out, err);
     }
     QCoreApplication app(argc, argv);
-    return vesk4::runCli(app.arguments().mid(1), out, err);
+    return checkedOutput(vesk4::runCli(app.arguments().mid(1), out, err), out, err);
 }

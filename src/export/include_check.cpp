@@ -1,22 +1,68 @@
 #include "export/include_check.h"
 
+#include "files/sjis_text.h"
+
 #include <QList>
+#include <QStringList>
 
 namespace vesk4 {
 
 namespace {
 
+// The lines of text, each with its line end: LF, CR LF, CRs before an LF, or a CR alone, as the
+// include reader takes them.
 QList<QByteArrayView> splitLines(QByteArrayView text)
 {
     QList<QByteArrayView> lines;
     qsizetype start = 0;
     while (start < text.size()) {
-        qsizetype end = text.indexOf('\n', start);
-        end = end < 0 ? text.size() : end + 1;
+        qsizetype end = start;
+        while (end < text.size() && text[end] != '\n' && text[end] != '\r')
+            ++end;
+        qsizetype crs = end;
+        while (crs < text.size() && text[crs] == '\r')
+            ++crs;
+        if (crs < text.size() && text[crs] == '\n')
+            end = crs + 1;
+        else if (end < text.size())
+            end += 1;
         lines.append(text.sliced(start, end - start));
         start = end;
     }
     return lines;
+}
+
+QByteArrayView withoutLineEnd(QByteArrayView line)
+{
+    while (line.endsWith('\n') || line.endsWith('\r'))
+        line.chop(1);
+    return line;
+}
+
+QString lineEndName(QByteArrayView line)
+{
+    const QByteArrayView end = line.sliced(withoutLineEnd(line).size());
+    if (end.isEmpty())
+        return QStringLiteral("none");
+    QStringList names;
+    for (char c : end)
+        names << (c == '\r' ? QStringLiteral("CR") : QStringLiteral("LF"));
+    return names.join(QLatin1Char(' '));
+}
+
+// Why two lines differ where the reason is not in the characters a reader sees.
+QString causeOf(int i, QByteArrayView expected, QByteArrayView found)
+{
+    if (i == 0 && found.startsWith("\xEF\xBB\xBF"))
+        return QStringLiteral("the file begins with a UTF-8 byte order mark");
+    if (withoutLineEnd(expected) == withoutLineEnd(found)) {
+        return QStringLiteral("the line ends differ: the export ends the line with %1, the file with %2")
+            .arg(lineEndName(expected), lineEndName(found));
+    }
+    const QByteArrayView text = withoutLineEnd(found);
+    if (QString::fromUtf8(text) == decodeCp932(withoutLineEnd(expected)) && text.isValidUtf8())
+        return QStringLiteral("the file is UTF-8 text; the export writes Shift-JIS (code page 932)");
+    return QString();
 }
 
 QString pageName(const Document &doc, int page)
@@ -80,6 +126,8 @@ std::optional<IncludeDifference> firstIncludeDifference(const Document &doc, QBy
         difference.expected = want[i].toByteArray();
     if (i < have.size())
         difference.found = have[i].toByteArray();
+    if (difference.expected && difference.found)
+        difference.cause = causeOf(i, *difference.expected, *difference.found);
     return difference;
 }
 

@@ -16,10 +16,11 @@ struct IncludeDifference {
     QString place; // what the export writes there: "page 3 "Chr03", pattern 5", "the map", ...
     std::optional<QByteArray> expected; // the export's line; none past its end
     std::optional<QByteArray> found; // the file's line; none past its end
+    QString cause; // what differs where the characters do not show it (line ends, encoding); or empty
 };
 
-// Compares text with exported, the export's bytes for doc, line by line (a line ends with LF).
-// Nothing when they are the same bytes.
+// Compares text with exported, the export's bytes for doc, line by line (a line ends with LF, CR LF or a CR
+// alone). Nothing when they are the same bytes.
 std::optional<IncludeDifference> firstIncludeDifference(const Document &doc, QByteArrayView exported,
                                                         QByteArrayView text);
 

@@ -2,6 +2,7 @@
 
 #include "document/document.h"
 #include "files/sjis_text.h"
+#include "files/whole_file.h"
 
 #include <algorithm>
 #include <optional>
@@ -78,12 +79,25 @@ public:
         const char *p = text.data();
         const char *end = p + text.size();
         int line = 0;
+        if (text.startsWith("\xEF\xBB\xBF")) {
+            return Failure{QStringLiteral("The file begins with a UTF-8 byte order mark; an include file is "
+                                          "Shift-JIS (code page 932) text without one."),
+                           1};
+        }
         while (p != end) {
-            const char *lineEnd = std::find(p, end, '\n');
-            QByteArrayView content(p, lineEnd - p);
-            if (content.endsWith('\r'))
-                content.chop(1);
-            p = lineEnd == end ? end : lineEnd + 1;
+            // A line ends with LF, CR LF or a CR alone (a file saved with old Mac line ends); CRs
+            // before an LF are one line end, as a CR LF file converted twice has them.
+            const char *lineEnd = std::find_if(p, end, [](char c) { return c == '\n' || c == '\r'; });
+            const QByteArrayView content(p, lineEnd - p);
+            p = lineEnd;
+            if (p != end && *p == '\r') {
+                const char *crs = p;
+                while (crs != end && *crs == '\r')
+                    ++crs;
+                p = crs != end && *crs == '\n' ? crs : p;
+            }
+            if (p != end)
+                ++p;
             if (Status s = take(++line, content); !s)
                 return s;
         }
@@ -146,12 +160,22 @@ private:
             kind = LineKind::Empty;
         } else if (s.startsWith(";PTN")) {
             kind = LineKind::Pattern;
-            const std::optional<int> n = decimal16(trimmed(s.sliced(4)));
+            const QByteArrayView digits = trimmed(s.sliced(4));
+            const std::optional<int> n = decimal16(digits);
+            if (!n && !digits.isEmpty()
+                && std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+                return Failure{
+                    QStringLiteral("The pattern number %1 is out of range (0 to %2).")
+                        .arg(QString::fromLatin1(digits.first(std::min<qsizetype>(digits.size(), 12))))
+                        .arg(INT16_MAX),
+                    line};
             if (!n || *n < 0)
                 return Failure{QStringLiteral("A ;PTN line without its pattern number."), line};
             number_ = *n;
         } else if (s.startsWith(';')) {
             kind = s.contains(endTitle()) ? LineKind::EndTitle : LineKind::Comment;
+            if (kind == LineKind::Comment && utf8EndLine_ == 0 && s.contains(utf8EndTitle()))
+                utf8EndLine_ = line;
         } else if (s.startsWith(".global")) {
             const QByteArrayView rest = s.sliced(7);
             if (rest.isEmpty() || !isBlank(rest.front()) || !trimmed(rest).startsWith('_'))
@@ -240,7 +264,7 @@ private:
                 return Failure{QStringLiteral("Item %1 is followed by \"%2\" where a comma or the line end "
                                               "belongs.")
                                    .arg(itemCount_)
-                                   .arg(QChar::fromLatin1(*p)),
+                                   .arg(shownText(QString(QChar::fromLatin1(*p)))),
                                line};
             ++p;
         }
@@ -318,6 +342,12 @@ private:
     {
         if (sizesDue_ > 0)
             return missingSizes();
+        if (!ended_ && utf8EndLine_ > 0) {
+            return Failure{
+                QStringLiteral("The closing lines are UTF-8 text; an include file is Shift-JIS (code "
+                               "page 932) text."),
+                utf8EndLine_};
+        }
         if (!ended_) {
             return Failure{
                 QStringLiteral("The file ends without its closing lines (\"%1\"); it may have been cut "
@@ -348,9 +378,15 @@ private:
     {
         QString shown = QString::fromLatin1(content.first(std::min<qsizetype>(content.size(), 40)));
         for (QChar &c : shown)
-            if (c.unicode() < 0x20 || c.unicode() >= 0x7F)
+            if (c.unicode() >= 0x80) // a byte of a multi-byte character on its own says nothing
                 c = QLatin1Char('?');
-        return {QStringLiteral("Not understood: \"%1\".").arg(shown), line};
+        return {QStringLiteral("Not understood: \"%1\".").arg(shownText(shown)), line};
+    }
+
+    static QByteArrayView utf8EndTitle()
+    {
+        static const QByteArray title = QStringLiteral("データエンド").toUtf8();
+        return title;
     }
 
     static QByteArrayView endTitle()
@@ -363,6 +399,7 @@ private:
     bool ended_ = false;
     int sizesDue_ = 0;
     int number_ = 0;
+    int utf8EndLine_ = 0; // a comment line with the closing title in UTF-8
     uint32_t itemCount_ = 0;
     QByteArray name_;
 };

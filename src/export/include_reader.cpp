@@ -210,7 +210,7 @@ private:
             return Failure{QStringLiteral("The label is no valid Shift-JIS (code page 932) text."),
                            block.line};
         if (!isStorablePageName(name))
-            return Failure{QStringLiteral("A project file cannot keep the name \"%1\".").arg(name),
+            return Failure{QStringLiteral("A project file cannot keep the name \"%1\".").arg(shownText(name)),
                            block.line};
 
         std::optional<Reading> reading = chooseReading(block, index, last);

@@ -210,11 +210,15 @@ private:
     static bool endsNumber(char c) { return c == ' ' || c == ',' || c == '\r' || c == '\n'; }
     static bool isBinary(char c) { return (uchar(c) < 0x20 && c != '\t') || c == 0x7F; }
 
-    // CR LF, a bare LF or a bare CR ends a line.
+    // CR LF, a bare LF or a bare CR ends a line; so do CRs before an LF, as a CR LF file converted
+    // twice has them.
     void lineEnd()
     {
-        if (*p_ == '\r' && p_ + 1 != end_ && p_[1] == '\n')
-            ++p_;
+        const char *crs = p_;
+        while (crs != end_ && *crs == '\r')
+            ++crs;
+        if (*p_ == '\r' && crs != end_ && *crs == '\n')
+            p_ = crs;
         ++p_;
         ++line_;
     }
@@ -331,6 +335,11 @@ Status readSettings(FieldReader &reader, int page, PageSettings &s)
 
 Expected<ProjectContent> parseProject(QByteArrayView data)
 {
+    if (data.startsWith("\xEF\xBB\xBF")) {
+        return Failure{QStringLiteral("The file begins with a UTF-8 byte order mark; a project file is "
+                                      "Shift-JIS (code page 932) text without one."),
+                       1};
+    }
     FieldReader reader(data.data(), data.data() + data.size());
     ProjectContent content;
     if (!reader.number(content.FileVer))

@@ -6,17 +6,77 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vesk4 {
 
+namespace {
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// Qt's file engine leaves "Unknown error" where a buffered write failed; the system said why.
+QString reasonOf(const QFileDevice &file, int error)
+{
+    QString said = file.errorString();
+    if (error != 0 && (said.isEmpty() || said == QLatin1String("Unknown error")))
+        return systemReason(error);
+    return said;
+}
+
+// Writes into what is at path as it is: a device or a pipe cannot be replaced by a new file, and
+// renaming one over it would take the device away from every other program. A pipe nobody reads
+// from is refused rather than waited on.
+Status writeInPlace(const QString &path, const std::function<Status(QIODevice &)> &write)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        if (error == ENXIO)
+            return Failure{QStringLiteral("Cannot write %1: no program reads from it").arg(shownPath(path))};
+        return Failure{QStringLiteral("Cannot create %1: %2").arg(shownPath(path), systemReason(error))};
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    QFile file;
+    if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return Failure{QStringLiteral("Cannot create %1: %2").arg(shownPath(path), file.errorString())};
+    }
+    if (Status written = write(file); !written)
+        return written;
+    errno = 0;
+    if (!file.flush())
+        return Failure{QStringLiteral("Cannot save %1: %2").arg(shownPath(path), reasonOf(file, errno))};
+    return {};
+}
+
+} // namespace
+
 Status writeWholeFile(const QString &path, const std::function<Status(QIODevice &)> &write)
 {
+    if (const QFileInfo target(path); target.exists() && !target.isFile() && !target.isDir())
+        return writeInPlace(path, write);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return Failure{QStringLiteral("Cannot create %1: %2").arg(shownPath(path), file.errorString())};
     if (Status written = write(file); !written) {
         file.cancelWriting();
         return written;
+    }
+    // What is still buffered fails here on a full disk; commit would drop that failure's reason
+    // and, in some Qt versions, report success over an empty file.
+    errno = 0;
+    if (!file.flush()) {
+        const QString reason = reasonOf(file, errno);
+        file.cancelWriting();
+        return Failure{QStringLiteral("Cannot save %1: %2").arg(shownPath(path), reason)};
     }
     if (!file.commit())
         return Failure{QStringLiteral("Cannot save %1: %2").arg(shownPath(path), file.errorString())};
@@ -63,15 +123,38 @@ Expected<QByteArray> readWholeFile(const QString &path, qint64 limit)
 {
     if (QFileInfo(path).isDir())
         return Failure{QStringLiteral("%1 is a folder, not a file.").arg(shownPath(path))};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Opening a pipe waits for a program to write into it, which may never come; without waiting,
+    // a pipe nobody writes to reads as ended at once.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return Failure{QStringLiteral("Cannot open %1: %2").arg(shownPath(path), systemReason(errno))};
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    struct stat st { };
+    const bool pipe = ::fstat(fd, &st) == 0 && S_ISFIFO(st.st_mode);
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         return Failure{QStringLiteral("Cannot open %1: %2").arg(shownPath(path), file.errorString())};
-    return readWholeDevice(file, limit, shownPath(path));
+    }
+    Expected<QByteArray> read = readWholeDevice(file, limit, shownPath(path));
+    if (read && pipe && read.value().isEmpty())
+        return Failure{QStringLiteral("%1 is a pipe that no program writes into.").arg(shownPath(path))};
+    return read;
 }
 
 QString shownPath(const QString &path)
 {
     return QDir::toNativeSeparators(path);
+}
+
+QString shownText(QString text)
+{
+    for (QChar &c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || (u >= 0x7F && u < 0xA0))
+            c = QLatin1Char('?');
+    }
+    return text;
 }
 
 } // namespace vesk4

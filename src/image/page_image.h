@@ -29,6 +29,8 @@ namespace vesk4 {
 //   if (plan) applyImport(doc, plan.value());
 
 inline constexpr int kMaxImportSide = 4096; // larger images are refused
+// An image file larger than this is not read: a 4096 x 4096 image as plain-text PPM fits.
+inline constexpr qint64 kMaxImportFileBytes = qint64(256) << 20;
 inline constexpr int kDefaultImportThreshold = 128;
 inline constexpr int kMaxImageScale = 16;
 

@@ -1,9 +1,10 @@
 #include "image/page_image.h"
 
 #include "canvas/canvas_greys.h"
+#include "files/whole_file.h"
 #include "image/dithering.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QImageReader>
 
 #include <algorithm>
@@ -107,10 +108,13 @@ Expected<QImage> readImportImage(QIODevice &device)
 
 Expected<QImage> readImportImage(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Failure{QStringLiteral("Cannot read the image: %1").arg(file.errorString())};
-    return readImportImage(file);
+    // Read whole first, so a device or a pipe is bounded and waited on as every file reader does.
+    Expected<QByteArray> bytes = readWholeFile(path, kMaxImportFileBytes);
+    if (!bytes)
+        return Failure{QStringLiteral("Cannot read the image: %1").arg(bytes.failure().message)};
+    QBuffer buffer(&bytes.value());
+    buffer.open(QIODevice::ReadOnly);
+    return readImportImage(buffer);
 }
 
 Expected<std::vector<int16_t>> imageEntries(const Document &doc, int page, const QImage &image, int rows,

@@ -65,5 +65,22 @@ TEST(EditorMainTest, ADamagedProjectNamedOnTheCommandLineIsReportedOverTheStartU
     EXPECT_EQ(seenCaption, QStringLiteral("VESK4グラフィックエディタ（モノクロ仕様 Ver2.0）[*]"));
 }
 
+// Without a display the editor says so and exits 1, where the toolkit would abort.
+TEST(EditorMainTest, WithoutADisplaySaysSoAndExits1)
+{
+    const char *const variables[] = {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"};
+    QList<QByteArray> kept;
+    for (const char *name : variables) {
+        kept << qgetenv(name);
+        qunsetenv(name);
+    }
+    QByteArray program = "vesk4-editor";
+    char *argv[] = {program.data(), nullptr};
+    EXPECT_EQ(runEditor(1, argv), 1);
+    for (int i = 0; i < 3; ++i)
+        if (!kept[i].isEmpty())
+            qputenv(variables[i], kept[i]);
+}
+
 } // namespace
 } // namespace vesk4

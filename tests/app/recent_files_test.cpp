@@ -43,5 +43,16 @@ TEST(RecentFilesTest, NewestFirstWithoutRepeatsAtMostEightAndARemovedOneGoes)
     EXPECT_EQ(recentFiles(settings), (QStringList{"p1", "2", "3", "4", "5", "6", "7", "8"}));
 }
 
+// The entry's key and the path; a path too long for a menu loses its middle.
+TEST(RecentFilesTest, CaptionNumbersTheEntryAndShortensALongPath)
+{
+    EXPECT_EQ(recentFileCaption(0, QStringLiteral("/p/a&b.egd")), QStringLiteral("&1 /p/a&&b.egd"));
+    const QString huge = QLatin1Char('/') + QString(5 << 20, QLatin1Char('x')) + QStringLiteral("/end.egd");
+    const QString caption = recentFileCaption(7, huge);
+    EXPECT_EQ(caption.size(), 3 + kMaxRecentCaptionChars - 1);
+    EXPECT_TRUE(caption.startsWith(QStringLiteral("&8 /xxx")));
+    EXPECT_TRUE(caption.endsWith(QString(QChar(0x2026)) + QString(41, QLatin1Char('x')) + "/end.egd"));
+}
+
 } // namespace
 } // namespace vesk4

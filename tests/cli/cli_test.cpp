@@ -5,13 +5,20 @@
 #include "document/page_state.h"
 #include "export/include_export.h"
 #include "files/project_file.h"
+#include "files/sjis_text.h"
 
 #include <QImage>
+#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
+
+#include <span>
 
 namespace vesk4 {
 namespace {
@@ -67,6 +74,28 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
+    struct Step {
+        QStringList args;
+        int code;
+        const char *says;
+    };
+
+    // Runs each step, expecting its exit code and a text of its output or messages.
+    static void runSteps(std::span<const Step> steps)
+    {
+        for (const Step &step : steps) {
+            SCOPED_TRACE(step.args.join(' ').toStdString());
+            const CliRun r = run(step.args);
+            EXPECT_EQ(r.code, step.code);
+            EXPECT_TRUE((r.out + r.err).contains(QString::fromUtf8(step.says)))
+                << (r.out + r.err).toStdString();
+            EXPECT_TRUE(r.code != kExitUsage || r.err.count('\n') == 1);
+            // What a file holds never reaches the terminal as control characters.
+            EXPECT_FALSE(r.err.contains(QChar(0x1B)) || r.err.contains(QChar(0)) || r.err.contains('\r'));
+            EXPECT_FALSE(QFile::exists("out"));
+        }
+    }
+
     const QString before = QDir::currentPath();
     QTemporaryDir dir;
     Document doc;
@@ -108,11 +137,6 @@ TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
     huge.fill(0);
     ASSERT_TRUE(huge.save("huge.png"));
 
-    struct Step {
-        QStringList args;
-        int code;
-        const char *says;
-    };
     const Step steps[] = {
         {{}, kExitUsage, "vesk4 --help"},
         {{"frobnicate"}, kExitUsage, "unknown command"},
@@ -203,14 +227,7 @@ TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
          kExitOk,
          "into page 1 at 62,1: 1 cell(s) changed, 1 pixel(s) beyond the sheet cut"},
     };
-    for (const Step &step : steps) {
-        SCOPED_TRACE(step.args.join(' ').toStdString());
-        const CliRun r = run(step.args);
-        EXPECT_EQ(r.code, step.code);
-        EXPECT_TRUE((r.out + r.err).contains(QString::fromUtf8(step.says))) << (r.out + r.err).toStdString();
-        EXPECT_TRUE(r.code != kExitUsage || r.err.count('\n') == 1);
-        EXPECT_FALSE(QFile::exists("out"));
-    }
+    runSteps(steps);
     EXPECT_EQ(contents("fresh.egd"), qUncompress(contents(VESK4_TEST_DATA "/project_new/expected.egd.z")));
     EXPECT_EQ(contents("current.inc"), include);
     EXPECT_TRUE(contents("chr.h").contains("static const uint8_t Chr03[] = {\n"));
@@ -248,6 +265,113 @@ TEST_F(Cli, ShowAndDiffDrawThePagesThatHoldAnything)
     const CliRun diff = run({"diff", "before.egd", "after.egd"});
     EXPECT_EQ(diff.code, kExitFailure);
     EXPECT_EQ(diff.out, QString::fromUtf8(contents(VESK4_TEST_DATA "/cli_show_diff/diff.txt")));
+}
+
+// Inputs a careful user tries that once overwrote files or reported success wrongly.
+TEST_F(Cli, RefusesBadInputAndSaysWhy)
+{
+    const QByteArray project = contents(saved("p.egd"));
+    const QByteArray include = includeFileBytes(doc).value();
+    write("p.inc", include);
+    ASSERT_TRUE(QFile::link(dir.filePath("p.egd"), "symlink.egd"));
+    ASSERT_EQ(::link("p.inc", "hardlink.inc"), 0);
+    writePicture("i.png", {1, 1}, {});
+    ASSERT_EQ(::mkfifo("fifo", 0600), 0);
+    const auto replaced = [&include](const QByteArray &what, const QByteArray &with) {
+        return QByteArray(include).replace(what, with);
+    };
+    write("lf.inc", replaced("\r\n", "\n"));
+    write("cr.inc", replaced("\r\n", "\r"));
+    write("crcr.inc", replaced("\r\n", "\r\r\n"));
+    write("bom.inc", "\xEF\xBB\xBF" + include);
+    write("utf8.inc", decodeCp932(include).toUtf8());
+    write("ptn.inc", replaced(";PTN 5 ", ";PTN 32768 "));
+    write("escape.inc", replaced("_Chr03", QByteArray("_Chr\x1B[2J03")));
+    write("nul.inc",
+          replaced("_Chr03",
+                   QByteArray("_Chr\0"
+                              "03",
+                              7)));
+    const QByteArray diagonal = "   .byte  0x1,0x2,0x4,0x8,0x10,0x20,0x40,0x80";
+    write("bell.inc", replaced(diagonal, diagonal + "\a"));
+    write("stale.inc", replaced(diagonal, diagonal + "\x1B[2J"));
+
+    const Step steps[] = {
+        // The output is the input, spelt otherwise or through a link: refused, nothing written.
+        {{"export", "p.egd", "./p.egd"}, kExitFailure, "./p.egd: This is the input file p.egd"},
+        {{"export", "symlink.egd", "p.egd"}, kExitFailure, "This is the input file"},
+        {{"render", "p.egd", "symlink.egd"}, kExitFailure, "This is the input file"},
+        {{"image", "p.egd", "p.egd", "--page", "3"}, kExitFailure, "This is the input file"},
+        {{"from-inc", "p.inc", "hardlink.inc"}, kExitFailure, "This is the input file"},
+        {{"import", "p.egd", "i.png", "--page", "1", "--output", "i.png"}, kExitFailure, "This is the input"},
+        {{"export", "p.egd", "p.inc", "--check"}, kExitOk, "current"}, // reads both, writes neither
+        // Devices that never end are read up to the limit, not to the end of memory.
+        {{"from-inc", "/dev/zero", "out"}, kExitFailure, "larger than"},
+        {{"export", "p.egd", "/dev/zero", "--check"}, kExitFailure, "larger than"},
+        // Line ends of another system read as line ends, and --check names them.
+        {{"from-inc", "p.inc", "crlf.egd"}, kExitOk, "wrote crlf.egd"},
+        {{"from-inc", "cr.inc", "cr.egd"}, kExitOk, "wrote cr.egd"},
+        {{"from-inc", "crcr.inc", "crcr.egd"}, kExitOk, "wrote crcr.egd"},
+        {{"from-inc", "lf.inc", "lf.egd"}, kExitOk, "wrote lf.egd"},
+        {{"export", "p.egd", "lf.inc", "--check"},
+         kExitFailure,
+         "lf.inc: line 1 (the banner) differs from the export: the line ends differ: the export ends the "
+         "line with CR LF, the file with LF"},
+        {{"export", "p.egd", "cr.inc", "--check"}, kExitFailure, "the file with CR\n"},
+        {{"export", "p.egd", "crcr.inc", "--check"}, kExitFailure, "the file with CR CR LF\n"},
+        // The cause named: the encoding, the number out of range.
+        {{"from-inc", "bom.inc", "out"},
+         kExitFailure,
+         "line 1: The file begins with a UTF-8 byte order mark"},
+        {{"export", "p.egd", "bom.inc", "--check"},
+         kExitFailure,
+         "line 1 (the banner) differs from the export: the file begins with a UTF-8 byte order mark"},
+        {{"from-inc", "utf8.inc", "out"}, kExitFailure, "The closing lines are UTF-8 text"},
+        {{"export", "p.egd", "utf8.inc", "--check"},
+         kExitFailure,
+         "line 2 (the banner) differs from the export: the file is UTF-8 text"},
+        {{"from-inc", "ptn.inc", "out"}, kExitFailure, "line 20: The pattern number 32768 is out of range"},
+        // Control characters from the file are shown as '?'.
+        {{"from-inc", "escape.inc", "out"}, kExitFailure, "cannot keep the name \"Chr?[2J03\""},
+        {{"from-inc", "nul.inc", "out"}, kExitFailure, "cannot keep the name \"Chr?03\""},
+        {{"from-inc", "bell.inc", "out"}, kExitFailure, "Item 8 is followed by \"?\""},
+        {{"export", "p.egd", "stale.inc", "--check"}, kExitFailure, "0x40,0x80?[2J\""},
+        // An option given twice: which value was meant is not known.
+        {{"render", "p.egd", "r.png", "--page", "1", "--page", "2"},
+         kExitUsage,
+         "--page given more than once"},
+        {{"export", "p.egd", "p.inc", "--check", "--check"}, kExitUsage, "--check given more than once"},
+        // A pipe nobody writes into is refused at once, not waited on.
+        {{"check", "fifo"}, kExitFailure, "fifo is a pipe that no program writes into"},
+        {{"from-inc", "fifo", "out"}, kExitFailure, "fifo is a pipe that no program writes into"},
+        {{"import", "p.egd", "fifo", "--page", "1", "--output", "out"},
+         kExitFailure,
+         "a pipe that no program"},
+    };
+    runSteps(steps);
+    EXPECT_EQ(contents("p.egd"), project);
+    EXPECT_EQ(contents("p.inc"), include);
+    EXPECT_EQ(QImage("i.png").size(), QSize(1, 1));
+    for (const char *read : {"cr.egd", "crcr.egd", "lf.egd"})
+        EXPECT_EQ(contents(read), contents("crlf.egd")) << read;
+
+    // Another import holds the project: this one gives up after a short wait and changes nothing.
+    QLockFile held(dir.filePath("p.egd.lock"));
+    ASSERT_TRUE(held.tryLock(0));
+    const CliRun locked = run({"import", "p.egd", "i.png", "--page", "3"});
+    EXPECT_EQ(locked.code, kExitFailure);
+    EXPECT_TRUE(locked.err.contains("p.egd: Another program is changing this project (it holds p.egd.lock)"));
+    held.unlock();
+    EXPECT_EQ(run({"import", "p.egd", "i.png", "--page", "3"}).code, kExitOk);
+    EXPECT_FALSE(QFile::exists("p.egd.lock"));
+
+    // Output that does not arrive is a failure of the command.
+    QProcess show;
+    show.setStandardOutputFile(QStringLiteral("/dev/full"));
+    show.start(VESK4_CLI, {"show", "p.egd"});
+    ASSERT_TRUE(show.waitForFinished());
+    EXPECT_EQ(show.exitCode(), kExitFailure);
+    EXPECT_TRUE(show.readAllStandardError().contains("cannot write the output: No space left on device"));
 }
 
 } // namespace

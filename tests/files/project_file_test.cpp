@@ -72,12 +72,14 @@ TEST_F(ProjectFileTest, FilesWithAndWithoutMapReadIntoTheirTables)
     const QByteArray input = golden("project_map/input.egd.z");
     QByteArray withLf = input;
     QByteArray withCr = input;
+    QByteArray withCrCr = input; // CR LF converted twice
     Started s;
     // Cells outside the sheets the file describes stay as they were.
     s.doc.PixelData(0, kSheetWidth, 0) = 5;
     s.doc.MapData(1, -1, kSheetHeight) = 6;
-    for (const QByteArray &variant : {input, golden("project_map/wrapped.egd.z"),
-                                      withLf.replace("\r\n", "\n"), withCr.replace("\r\n", "\r")}) {
+    for (const QByteArray &variant :
+         {input, golden("project_map/wrapped.egd.z"), withLf.replace("\r\n", "\n"),
+          withCr.replace("\r\n", "\r"), withCrCr.replace("\r\n", "\r\r\n")}) {
         const Status opened = open(variant, s.doc, s.state);
         ASSERT_TRUE(opened.ok()) << opened.failure().text().toStdString();
         EXPECT_EQ(saved(s.doc), input);
@@ -180,7 +182,7 @@ TEST_F(ProjectFileTest, BrokenFilesFailWithTheirLineAndChangeNothing)
         {"control byte in a name", withLine(good, name0 + 34, "Chr\x01"), name0 + 34, "name of page 1"},
         {"lead byte without trail", withLine(good, name0, "Chr\x82"), name0, "code page 932"},
         {"undefined byte in a name", withLine(good, name0, "\xa0\xfd"), name0, "code page 932"},
-        {"utf-8 mark", "\xef\xbb\xbf" + good, 1, "format number"},
+        {"utf-8 mark", "\xef\xbb\xbf" + good, 1, "begins with a UTF-8 byte order mark"},
         {"name where a number is", withLine(good, name0 - 1, " 3 \r\n"), name0 + 1,
          "pattern width of page 0"},
     };
