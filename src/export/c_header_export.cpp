@@ -284,11 +284,7 @@ Status exportCHeader(const Document &doc, const QString &path)
     const Expected<QByteArray> bytes = cHeaderBytes(doc, QFileInfo(path).fileName());
     if (!bytes)
         return bytes.status();
-    return writeWholeFile(path, [&bytes, &path](QIODevice &out) -> Status {
-        if (out.write(bytes.value()) != bytes.value().size())
-            return Failure{QStringLiteral("Cannot write %1: %2").arg(shownPath(path), out.errorString())};
-        return {};
-    });
+    return writeWholeFile(path, bytes.value());
 }
 
 } // namespace vesk4

@@ -157,4 +157,13 @@ QString shownText(QString text)
     return text;
 }
 
+Status writeWholeFile(const QString &path, const QByteArray &bytes)
+{
+    return writeWholeFile(path, [&bytes, &path](QIODevice &out) -> Status {
+        if (out.write(bytes) != bytes.size())
+            return Failure{QStringLiteral("Cannot write %1: %2").arg(shownPath(path), out.errorString())};
+        return {};
+    });
+}
+
 } // namespace vesk4

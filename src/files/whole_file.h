@@ -15,6 +15,8 @@ namespace vesk4 {
 // pipe at path is written into as it is, never replaced; a pipe nobody reads from is refused. A
 // failure says the system's reason ("No space left on device").
 Status writeWholeFile(const QString &path, const std::function<Status(QIODevice &)> &write);
+// The same for bytes made beforehand.
+Status writeWholeFile(const QString &path, const QByteArray &bytes);
 
 // Reads the whole file at path, for the readers that take a file in one piece. Refuses a folder and
 // a file it cannot open for reading (with the system's reason), and stops with a failure once more
