@@ -151,9 +151,7 @@ TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
     QDir().mkdir("folder");
     // Grey 100 is not below a threshold of 100, grey 99 is; the third pixel falls beyond the sheet.
     writePicture("greys.png", {3, 1}, {{{0, 0}, qRgb(100, 100, 100)}, {{1, 0}, qRgb(99, 99, 99)}});
-    QImage huge(4097, 1, QImage::Format_RGB32);
-    huge.fill(0);
-    ASSERT_TRUE(huge.save("huge.png"));
+    writePicture("huge.png", {4097, 1}, {});
 
     const Step steps[] = {
         {"", kExitUsage, "vesk4 --help"},
@@ -439,7 +437,7 @@ TEST_F(Cli, GlyphsRefusalsLeaveTheProjectAndWriteNothing)
 }
 
 // The ramp 32, 96, 160, 224 in two rows: Floyd-Steinberg gives 1 1 0 0 and 1 0 1 0 (worked out in
-// dithering_test.cpp), the plain threshold 1 1 0 0 twice.
+// page_image_test.cpp), the plain threshold 1 1 0 0 twice.
 TEST_F(Cli, ImportDithersWithTheMethodNamed)
 {
     QImage ramp(4, 2, QImage::Format_RGB32);
