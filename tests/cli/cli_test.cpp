@@ -1,6 +1,6 @@
 // The command-line tool run in-process, its two output streams caught, in a scratch folder that is
 // the working folder, so file arguments and the messages naming them are plain file names; and once
-// as a program.
+// as a program. glyphs draws with Qt's font engine, so this runs under a QGuiApplication (offscreen).
 #include "cli/cli.h"
 #include "document/page_state.h"
 #include "export/include_export.h"
@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QLockFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -22,6 +23,8 @@
 
 namespace vesk4 {
 namespace {
+
+const QString kFontFile = QStringLiteral(VESK4_TEST_DATA "/glyph_font/hand8.bdf");
 
 struct CliRun {
     int code;
@@ -75,6 +78,11 @@ protected:
     }
 
     struct Step {
+        Step(const char *line, int code, const char *says)
+            : args(QString::fromUtf8(line).split(' ', Qt::SkipEmptyParts)), code(code), says(says)
+        {
+            args.replaceInStrings(QRegularExpression("^''$"), QString()); // '' is an empty argument
+        }
         QStringList args;
         int code;
         const char *says;
@@ -90,10 +98,20 @@ protected:
             EXPECT_TRUE((r.out + r.err).contains(QString::fromUtf8(step.says)))
                 << (r.out + r.err).toStdString();
             EXPECT_TRUE(r.code != kExitUsage || r.err.count('\n') == 1);
+            EXPECT_TRUE(r.code == kExitOk || r.out.isEmpty()) << r.out.toStdString();
             // What a file holds never reaches the terminal as control characters.
             EXPECT_FALSE(r.err.contains(QChar(0x1B)) || r.err.contains(QChar(0)) || r.err.contains('\r'));
             EXPECT_FALSE(QFile::exists("out"));
         }
+    }
+
+    // Page 3 of 8 x 16 patterns, 8 across, none counted; page 5 of 8 x 64 patterns, 32 on the sheet.
+    void saveGlyphPages()
+    {
+        startDocument(doc, state);
+        doc.pages[3].patternHeight = 16;
+        doc.pages[5].patternHeight = 64;
+        saved("p.egd");
     }
 
     const QString before = QDir::currentPath();
@@ -133,98 +151,94 @@ TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
     QDir().mkdir("folder");
     // Grey 100 is not below a threshold of 100, grey 99 is; the third pixel falls beyond the sheet.
     writePicture("greys.png", {3, 1}, {{{0, 0}, qRgb(100, 100, 100)}, {{1, 0}, qRgb(99, 99, 99)}});
-    QImage huge(4097, 1, QImage::Format_RGB32);
-    huge.fill(0);
-    ASSERT_TRUE(huge.save("huge.png"));
+    writePicture("huge.png", {4097, 1}, {});
+    // The ramp 32, 96, 160, 224 in two rows: Floyd-Steinberg gives 1 1 0 0 and 1 0 1 0 (worked out in
+    // page_image_test.cpp), the plain threshold 1 1 0 0 twice.
+    QImage ramp(4, 2, QImage::Format_RGB32);
+    for (int i = 0; i < 8; ++i)
+        ramp.setPixel(i % 4, i / 4, qRgb(32 + 64 * (i % 4), 32 + 64 * (i % 4), 32 + 64 * (i % 4)));
+    ASSERT_TRUE(ramp.save("ramp.png"));
 
     const Step steps[] = {
-        {{}, kExitUsage, "vesk4 --help"},
-        {{"frobnicate"}, kExitUsage, "unknown command"},
-        {{"new"}, kExitUsage, "new takes 1 file argument(s)"},
-        {{"export", "a.egd", "b.inc", "--thumbnail"}, kExitUsage, "unknown option '--thumbnail'"},
-        {{"render", "a.egd", "b.png", "--page", "31"}, kExitUsage, "--page takes a number from 0 to 30"},
-        {{"render", "a.egd", "b.png", "--page", "x"}, kExitUsage, "--page"},
-        {{"render", "a.egd", "b.png", "--scroll", "129"}, kExitUsage, "from 0 to 128"},
-        {{"render", "a.egd", "b.png", "--scroll"}, kExitUsage, "--scroll needs a value"},
-        {{"show", "a.egd", "--page", "32"}, kExitUsage, "from 0 to 31"},
-        {{"import", "p.egd", "i.png"}, kExitUsage, "import needs --page N"},
-        {{"import", "p.egd", "i.png", "--page", "31"}, kExitUsage, "from 0 to 30"},
-        {{"import", "p.egd", "i.png", "--page", "1", "--at", "64,0"}, kExitUsage, "--at"},
-        {{"import", "p.egd", "i.png", "--page", "1", "--at", "0,256"}, kExitUsage, "--at"},
-        {{"import", "p.egd", "i.png", "--page", "1", "--at", "-1,0"}, kExitUsage, "--at"},
-        {{"import", "p.egd", "i.png", "--page", "1", "--at", "1"}, kExitUsage, "--at"},
-        {{"import", "p.egd", "i.png", "--page", "1", "--at", "1,x"}, kExitUsage, "--at"},
-        {{"import", "p.egd", "i.png", "--page", "1", "--threshold", "256"}, kExitUsage, "from 0 to 255"},
-        {{"image", "p.egd", "o.png"}, kExitUsage, "image needs --page N"},
-        {{"image", "p.egd", "o.png", "--page", "1", "--scale", "0"}, kExitUsage, "from 1 to 16"},
-        {{"image", "p.egd", "o.png", "--page", "1", "--scale", "17"}, kExitUsage, "from 1 to 16"},
-        {{"diff", "p.egd", "none.egd"}, kExitUsage, "none.egd"},
-        {{"where", "p.egd", "--cell", "1,1"}, kExitUsage, "where needs --page N"},
-        {{"where", "p.egd", "--page", "3"}, kExitUsage, "--cell X,Y"},
-        {{"where", "p.egd", "--page", "3", "--cell", "1"}, kExitUsage, "--cell X,Y"},
-        {{"where", "p.egd", "--page", "32", "--cell", "1,1"}, kExitUsage, "from 0 to 31"},
-        {{"size", "p.egd", "x.egd"}, kExitUsage, "size takes 1 file argument(s)"},
-        {{"export", "p.egd", "a.h", "--format", "h"}, kExitUsage, "--format takes asm or c"},
-        {{"diff", "none.egd", "p.egd"}, kExitUsage, "none.egd"},
+        {"", kExitUsage, "vesk4 --help"},
+        {"frobnicate", kExitUsage, "unknown command"},
+        {"new", kExitUsage, "new takes 1 file argument(s)"},
+        {"export a.egd b.inc --thumbnail", kExitUsage, "unknown option '--thumbnail'"},
+        {"render a.egd b.png --page 31", kExitUsage, "--page takes a number from 0 to 30"},
+        {"render a.egd b.png --page x", kExitUsage, "--page"},
+        {"render a.egd b.png --scroll 129", kExitUsage, "from 0 to 128"},
+        {"render a.egd b.png --scroll", kExitUsage, "--scroll needs a value"},
+        {"show a.egd --page 32", kExitUsage, "from 0 to 31"},
+        {"import p.egd i.png", kExitUsage, "import needs --page N"},
+        {"import p.egd i.png --page 31", kExitUsage, "from 0 to 30"},
+        {"import p.egd i.png --page 1 --at 64,0", kExitUsage, "--at"},
+        {"import p.egd i.png --page 1 --at 0,256", kExitUsage, "--at"},
+        {"import p.egd i.png --page 1 --at -1,0", kExitUsage, "--at"},
+        {"import p.egd i.png --page 1 --at 1", kExitUsage, "--at"},
+        {"import p.egd i.png --page 1 --at 1,x", kExitUsage, "--at"},
+        {"import p.egd i.png --page 1 --threshold 256", kExitUsage, "from 0 to 255"},
+        {"import p.egd i.png --page 1 --dither random", kExitUsage,
+         "--dither takes floyd-steinberg, atkinson or bayer4"},
+        {"image p.egd o.png", kExitUsage, "image needs --page N"},
+        {"image p.egd o.png --page 1 --scale 0", kExitUsage, "from 1 to 16"},
+        {"image p.egd o.png --page 1 --scale 17", kExitUsage, "from 1 to 16"},
+        {"diff p.egd none.egd", kExitUsage, "none.egd"},
+        {"where p.egd --cell 1,1", kExitUsage, "where needs --page N"},
+        {"where p.egd --page 3", kExitUsage, "--cell X,Y"},
+        {"where p.egd --page 3 --cell 1", kExitUsage, "--cell X,Y"},
+        {"where p.egd --page 32 --cell 1,1", kExitUsage, "from 0 to 31"},
+        {"size p.egd x.egd", kExitUsage, "size takes 1 file argument(s)"},
+        {"export p.egd a.h --format h", kExitUsage, "--format takes asm or c"},
+        {"diff none.egd p.egd", kExitUsage, "none.egd"},
 
-        {{"new", "fresh.egd"}, kExitOk, "wrote fresh.egd"},
-        {{"check", "fresh.egd"}, kExitOk, "fresh.egd: reads; format number 0, no map block, 0 page(s)"},
-        {{"check", "p.egd"}, kExitOk, ", 1 page(s) flagged for output"},
-        {{"export", "p.egd", "current.inc"}, kExitOk, "wrote current.inc"},
-        {{"export", "p.egd", "current.inc", "--check"}, kExitOk, "current.inc: current"},
-        {{"export", "p.egd", "current.inc", "--format", "asm", "--check"}, kExitOk, "current.inc: current"},
-        {{"export", "p.egd", "chr.h", "--format", "c"}, kExitOk, "wrote chr.h"},
-        {{"export", "p.egd", "chr.h", "--format", "c", "--check"}, kExitOk, "chr.h: current"},
-        {{"export", "p.egd", "current.inc", "--format", "c", "--check"},
-         kExitFailure,
+        {"new fresh.egd", kExitOk, "wrote fresh.egd"},
+        {"check fresh.egd", kExitOk, "fresh.egd: reads; format number 0, no map block, 0 page(s)"},
+        {"check p.egd", kExitOk, ", 1 page(s) flagged for output"},
+        {"export p.egd current.inc", kExitOk, "wrote current.inc"},
+        {"export p.egd current.inc --check", kExitOk, "current.inc: current"},
+        {"export p.egd current.inc --format asm --check", kExitOk, "current.inc: current"},
+        {"export p.egd chr.h --format c", kExitOk, "wrote chr.h"},
+        {"export p.egd chr.h --format c --check", kExitOk, "chr.h: current"},
+        {"export p.egd current.inc --format c --check", kExitFailure,
          "current.inc: line 1 differs from the export\n  export: \"/* VESK4 graphics data"},
-        {{"export", "zero.egd", "z.h", "--format", "c"}, kExitFailure, "page 3 \"Chr03\""},
-        {{"export", "zero.egd", "current.inc"}, kExitFailure, "Cannot export page 3 \"Chr03\""},
-        {{"export", "p.egd", "folder"}, kExitFailure, "folder"},
-        {{"export", "p.egd", "out/a.inc"}, kExitFailure, "out/a.inc"},
-        {{"show", "p.egd", "--page", "31"}, kExitOk, "page 31 \"MapChip0\" mode 3 (2-colour) size 8x8"},
-        {{"diff", "p.egd", "p.egd"}, kExitOk, ""},
-        {{"render", "p.egd", "r.png", "--page", "3", "--scroll", "1"}, kExitOk, "wrote r.png"},
-        {{"render", "p.egd", "r0.png", "--page", "3"}, kExitOk, "wrote r0.png"},
-        {{"render", "p.egd", "t.png", "--thumbnail"}, kExitOk, "wrote t.png"},
-        {{"from-inc", "flat.inc", "flat.egd"}, kExitOk, "note: line 7: the data of _Chr03 reads as \"2色\""},
-        {{"export", "flat.egd", "again.inc"}, kExitOk, "wrote again.inc"},
-        {{"image", "p.egd", "p.png", "--page", "3", "--patterns", "--scale", "2"},
-         kExitOk,
-         "(96 x 16 pixels)"},
-        {{"image", "p.egd", "big.png", "--page", "3", "--patterns", "--scale", "16"},
-         kExitOk,
-         "(768 x 128 pixels)"},
+        {"export zero.egd z.h --format c", kExitFailure, "page 3 \"Chr03\""},
+        {"export zero.egd current.inc", kExitFailure, "Cannot export page 3 \"Chr03\""},
+        {"export p.egd folder", kExitFailure, "folder"},
+        {"export p.egd out/a.inc", kExitFailure, "out/a.inc"},
+        {"show p.egd --page 31", kExitOk, "page 31 \"MapChip0\" mode 3 (2-colour) size 8x8"},
+        {"diff p.egd p.egd", kExitOk, ""},
+        {"render p.egd r.png --page 3 --scroll 1", kExitOk, "wrote r.png"},
+        {"render p.egd r0.png --page 3", kExitOk, "wrote r0.png"},
+        {"render p.egd t.png --thumbnail", kExitOk, "wrote t.png"},
+        {"from-inc flat.inc flat.egd", kExitOk, "note: line 7: the data of _Chr03 reads as \"2色\""},
+        {"export flat.egd again.inc", kExitOk, "wrote again.inc"},
+        {"image p.egd p.png --page 3 --patterns --scale 2", kExitOk, "(96 x 16 pixels)"},
+        {"image p.egd big.png --page 3 --patterns --scale 16", kExitOk, "(768 x 128 pixels)"},
 
         // Pattern 5 of page 3 begins at column 40: the column byte of its second column is byte
         // 2 + 5 * 8 + 1 of the block, the first block of the data.
-        {{"where", "p.egd", "--page", "3", "--cell", "41,1"},
-         kExitOk,
-         "pattern=5 byte=43 bit=1 bits=1 offset=43\n"},
-        {{"where", "p.egd", "--page", "3", "--cell", "48,0"},
-         kExitFailure,
-         "Cell 48,0 lies in none of the 6"},
-        {{"where", "zero.egd", "--page", "3", "--cell", "0,0"}, kExitFailure, "page 3 \"Chr03\""},
-        {{"where", "missing.egd", "--page", "3", "--cell", "0,0"}, kExitFailure, "missing.egd"},
-        {{"size", "p.egd"}, kExitOk, "label=_Chr03 patterns=6 bytes=50\ntotal=50\n"},
-        {{"size", "zero.egd"}, kExitFailure, "page 3 \"Chr03\""},
-        {{"check", "bad.egd"}, kExitFailure, "bad.egd: line 1"},
-        {{"check", "missing.egd"}, kExitFailure, "missing.egd"},
-        {{"new", "out/a.egd"}, kExitFailure, "out/a.egd"},
-        {{"export", "missing.egd", "out"}, kExitFailure, "missing.egd"},
-        {{"export", "p.egd", "out", "--check"}, kExitFailure, "out"},
-        {{"export", "p.egd", "stale.inc", "--check"}, kExitFailure, "line 21 (page 3 \"Chr03\", pattern 5)"},
-        {{"render", "missing.egd", "out"}, kExitFailure, "missing.egd"},
-        {{"from-inc", "cut.inc", "out"}, kExitFailure, "cut.inc: line 15:"},
-        {{"image", "p.egd", "out", "--page", "2", "--patterns"}, kExitFailure, "p.egd"}, // no patterns
-        {{"image", "missing.egd", "out", "--page", "1"}, kExitFailure, "missing.egd"},
-        {{"image", "p.egd", "out/a.png", "--page", "1"}, kExitFailure, "out/a.png"},
-        {{"import", "missing.egd", "huge.png", "--page", "1"}, kExitFailure, "missing.egd"},
-        {{"import", "p.egd", "junk.png", "--page", "1"}, kExitFailure, "junk.png: Cannot read the image"},
-        {{"import", "p.egd", "huge.png", "--page", "1"}, kExitFailure, "4097 x 1 pixels"},
-        {{"import", "p.egd", "greys.png", "--page", "1", "--at", "62,1", "--threshold", "100", "--output",
-          "q.egd"},
-         kExitOk,
+        {"where p.egd --page 3 --cell 41,1", kExitOk, "pattern=5 byte=43 bit=1 bits=1 offset=43\n"},
+        {"where p.egd --page 3 --cell 48,0", kExitFailure, "Cell 48,0 lies in none of the 6"},
+        {"where zero.egd --page 3 --cell 0,0", kExitFailure, "page 3 \"Chr03\""},
+        {"where missing.egd --page 3 --cell 0,0", kExitFailure, "missing.egd"},
+        {"size p.egd", kExitOk, "label=_Chr03 patterns=6 bytes=50\ntotal=50\n"},
+        {"size zero.egd", kExitFailure, "page 3 \"Chr03\""},
+        {"check bad.egd", kExitFailure, "bad.egd: line 1"},
+        {"check missing.egd", kExitFailure, "missing.egd"},
+        {"new out/a.egd", kExitFailure, "out/a.egd"},
+        {"export missing.egd out", kExitFailure, "missing.egd"},
+        {"export p.egd out --check", kExitFailure, "out"},
+        {"export p.egd stale.inc --check", kExitFailure, "line 21 (page 3 \"Chr03\", pattern 5)"},
+        {"render missing.egd out", kExitFailure, "missing.egd"},
+        {"from-inc cut.inc out", kExitFailure, "cut.inc: line 15:"},
+        {"image p.egd out --page 2 --patterns", kExitFailure, "p.egd"}, // no patterns
+        {"image missing.egd out --page 1", kExitFailure, "missing.egd"},
+        {"image p.egd out/a.png --page 1", kExitFailure, "out/a.png"},
+        {"import missing.egd huge.png --page 1", kExitFailure, "missing.egd"},
+        {"import p.egd junk.png --page 1", kExitFailure, "junk.png: Cannot read the image"},
+        {"import p.egd huge.png --page 1", kExitFailure, "4097 x 1 pixels"},
+        {"import p.egd ramp.png --page 1 --dither floyd-steinberg --output d.egd", kExitOk, "into page 1"},
+        {"import p.egd greys.png --page 1 --at 62,1 --threshold 100 --output q.egd", kExitOk,
          "into page 1 at 62,1: 1 cell(s) changed, 1 pixel(s) beyond the sheet cut"},
     };
     runSteps(steps);
@@ -242,6 +256,11 @@ TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
         EXPECT_TRUE(overview.contains(QStringLiteral("\n  %1 ").arg(command))) << command;
         EXPECT_TRUE(run({command, "--help"}).out.startsWith(QStringLiteral("Usage: vesk4 %1").arg(command)));
     }
+    ASSERT_TRUE(openProject("d.egd", doc, state).ok());
+    QList<int16_t> cells;
+    for (int i = 0; i < 8; ++i)
+        cells << doc.PixelData(1, i % 4, i / 4);
+    EXPECT_EQ(cells, QList<int16_t>({1, 1, 0, 0, 1, 0, 1, 0}));
     ASSERT_TRUE(openProject("q.egd", doc, state).ok());
     EXPECT_EQ(doc.PixelData(1, 62, 1), 0);
     EXPECT_EQ(doc.PixelData(1, 63, 1), 1);
@@ -287,66 +306,53 @@ TEST_F(Cli, RefusesBadInputAndSaysWhy)
     write("utf8.inc", decodeCp932(include).toUtf8());
     write("ptn.inc", replaced(";PTN 5 ", ";PTN 32768 "));
     write("escape.inc", replaced("_Chr03", QByteArray("_Chr\x1B[2J03")));
-    write("nul.inc",
-          replaced("_Chr03",
-                   QByteArray("_Chr\0"
-                              "03",
-                              7)));
+    write("nul.inc", replaced("_Chr03", QByteArray("_Chr03").insert(4, '\0')));
     const QByteArray diagonal = "   .byte  0x1,0x2,0x4,0x8,0x10,0x20,0x40,0x80";
     write("bell.inc", replaced(diagonal, diagonal + "\a"));
     write("stale.inc", replaced(diagonal, diagonal + "\x1B[2J"));
 
     const Step steps[] = {
         // The output is the input, spelt otherwise or through a link: refused, nothing written.
-        {{"export", "p.egd", "./p.egd"}, kExitFailure, "./p.egd: This is the input file p.egd"},
-        {{"export", "symlink.egd", "p.egd"}, kExitFailure, "This is the input file"},
-        {{"render", "p.egd", "symlink.egd"}, kExitFailure, "This is the input file"},
-        {{"image", "p.egd", "p.egd", "--page", "3"}, kExitFailure, "This is the input file"},
-        {{"from-inc", "p.inc", "hardlink.inc"}, kExitFailure, "This is the input file"},
-        {{"import", "p.egd", "i.png", "--page", "1", "--output", "i.png"}, kExitFailure, "This is the input"},
-        {{"export", "p.egd", "p.inc", "--check"}, kExitOk, "current"}, // reads both, writes neither
+        {"export p.egd ./p.egd", kExitFailure, "./p.egd: This is the input file p.egd"},
+        {"export symlink.egd p.egd", kExitFailure, "This is the input file"},
+        {"render p.egd symlink.egd", kExitFailure, "This is the input file"},
+        {"image p.egd p.egd --page 3", kExitFailure, "This is the input file"},
+        {"from-inc p.inc hardlink.inc", kExitFailure, "This is the input file"},
+        {"import p.egd i.png --page 1 --output i.png", kExitFailure, "This is the input"},
+        {"export p.egd p.inc --check", kExitOk, "current"}, // reads both, writes neither
         // Devices that never end are read up to the limit, not to the end of memory.
-        {{"from-inc", "/dev/zero", "out"}, kExitFailure, "larger than"},
-        {{"export", "p.egd", "/dev/zero", "--check"}, kExitFailure, "larger than"},
+        {"from-inc /dev/zero out", kExitFailure, "larger than"},
+        {"export p.egd /dev/zero --check", kExitFailure, "larger than"},
         // Line ends of another system read as line ends, and --check names them.
-        {{"from-inc", "p.inc", "crlf.egd"}, kExitOk, "wrote crlf.egd"},
-        {{"from-inc", "cr.inc", "cr.egd"}, kExitOk, "wrote cr.egd"},
-        {{"from-inc", "crcr.inc", "crcr.egd"}, kExitOk, "wrote crcr.egd"},
-        {{"from-inc", "lf.inc", "lf.egd"}, kExitOk, "wrote lf.egd"},
-        {{"export", "p.egd", "lf.inc", "--check"},
-         kExitFailure,
+        {"from-inc p.inc crlf.egd", kExitOk, "wrote crlf.egd"},
+        {"from-inc cr.inc cr.egd", kExitOk, "wrote cr.egd"},
+        {"from-inc crcr.inc crcr.egd", kExitOk, "wrote crcr.egd"},
+        {"from-inc lf.inc lf.egd", kExitOk, "wrote lf.egd"},
+        {"export p.egd lf.inc --check", kExitFailure,
          "lf.inc: line 1 (the banner) differs from the export: the line ends differ: the export ends the "
          "line with CR LF, the file with LF"},
-        {{"export", "p.egd", "cr.inc", "--check"}, kExitFailure, "the file with CR\n"},
-        {{"export", "p.egd", "crcr.inc", "--check"}, kExitFailure, "the file with CR CR LF\n"},
+        {"export p.egd cr.inc --check", kExitFailure, "the file with CR\n"},
+        {"export p.egd crcr.inc --check", kExitFailure, "the file with CR CR LF\n"},
         // The cause named: the encoding, the number out of range.
-        {{"from-inc", "bom.inc", "out"},
-         kExitFailure,
-         "line 1: The file begins with a UTF-8 byte order mark"},
-        {{"export", "p.egd", "bom.inc", "--check"},
-         kExitFailure,
+        {"from-inc bom.inc out", kExitFailure, "line 1: The file begins with a UTF-8 byte order mark"},
+        {"export p.egd bom.inc --check", kExitFailure,
          "line 1 (the banner) differs from the export: the file begins with a UTF-8 byte order mark"},
-        {{"from-inc", "utf8.inc", "out"}, kExitFailure, "The closing lines are UTF-8 text"},
-        {{"export", "p.egd", "utf8.inc", "--check"},
-         kExitFailure,
+        {"from-inc utf8.inc out", kExitFailure, "The closing lines are UTF-8 text"},
+        {"export p.egd utf8.inc --check", kExitFailure,
          "line 2 (the banner) differs from the export: the file is UTF-8 text"},
-        {{"from-inc", "ptn.inc", "out"}, kExitFailure, "line 20: The pattern number 32768 is out of range"},
+        {"from-inc ptn.inc out", kExitFailure, "line 20: The pattern number 32768 is out of range"},
         // Control characters from the file are shown as '?'.
-        {{"from-inc", "escape.inc", "out"}, kExitFailure, "cannot keep the name \"Chr?[2J03\""},
-        {{"from-inc", "nul.inc", "out"}, kExitFailure, "cannot keep the name \"Chr?03\""},
-        {{"from-inc", "bell.inc", "out"}, kExitFailure, "Item 8 is followed by \"?\""},
-        {{"export", "p.egd", "stale.inc", "--check"}, kExitFailure, "0x40,0x80?[2J\""},
+        {"from-inc escape.inc out", kExitFailure, "cannot keep the name \"Chr?[2J03\""},
+        {"from-inc nul.inc out", kExitFailure, "cannot keep the name \"Chr?03\""},
+        {"from-inc bell.inc out", kExitFailure, "Item 8 is followed by \"?\""},
+        {"export p.egd stale.inc --check", kExitFailure, "0x40,0x80?[2J\""},
         // An option given twice: which value was meant is not known.
-        {{"render", "p.egd", "r.png", "--page", "1", "--page", "2"},
-         kExitUsage,
-         "--page given more than once"},
-        {{"export", "p.egd", "p.inc", "--check", "--check"}, kExitUsage, "--check given more than once"},
+        {"render p.egd r.png --page 1 --page 2", kExitUsage, "--page given more than once"},
+        {"export p.egd p.inc --check --check", kExitUsage, "--check given more than once"},
         // A pipe nobody writes into is refused at once, not waited on.
-        {{"check", "fifo"}, kExitFailure, "fifo is a pipe that no program writes into"},
-        {{"from-inc", "fifo", "out"}, kExitFailure, "fifo is a pipe that no program writes into"},
-        {{"import", "p.egd", "fifo", "--page", "1", "--output", "out"},
-         kExitFailure,
-         "a pipe that no program"},
+        {"check fifo", kExitFailure, "fifo is a pipe that no program writes into"},
+        {"from-inc fifo out", kExitFailure, "fifo is a pipe that no program writes into"},
+        {"import p.egd fifo --page 1 --output out", kExitFailure, "a pipe that no program"},
     };
     runSteps(steps);
     EXPECT_EQ(contents("p.egd"), project);
@@ -372,6 +378,74 @@ TEST_F(Cli, RefusesBadInputAndSaysWhy)
     ASSERT_TRUE(show.waitForFinished());
     EXPECT_EQ(show.exitCode(), kExitFailure);
     EXPECT_TRUE(show.readAllStandardError().contains("cannot write the output: No space left on device"));
+}
+
+// "F" (advance 6, box 4 x 7 one column in) lands in pattern 2 at column 16 + 1 + 1; "Z" has no glyph.
+TEST_F(Cli, GlyphsDrawIntoThePatternsAndSayWhatWasDone)
+{
+    saveGlyphPages();
+    const QStringList args{"glyphs", "p.egd",   "--font", kFontFile, "--size", "8",       "--page",
+                           "3",      "--chars", "FZ",     "--first", "2",      "--output"};
+    const CliRun r = run(args + QStringList{"q.egd"});
+    EXPECT_EQ(r.code, kExitOk) << r.err.toStdString();
+    EXPECT_EQ(r.out,
+              QStringLiteral("drew 2 character(s) of \"Vesk4 Hand Test\" at 8 px into page 3, patterns "
+                             "2-3: 12 cell(s) changed, pattern count 0 -> 4\n"
+                             "no glyph for U+005A: its pattern is left blank\n"
+                             "wrote q.egd\n"));
+    ASSERT_TRUE(openProject(QStringLiteral("q.egd"), doc, state).ok());
+    EXPECT_EQ(doc.pages[3].patternCount, 4);
+    const auto row = [&](int y) {
+        std::string cells;
+        for (int x = 16; x < 24; ++x)
+            cells += doc.PixelData(3, x, y) == 1 ? '#' : '.';
+        return cells;
+    };
+    EXPECT_EQ(row(0), "..####..");
+    EXPECT_EQ(row(3), "..###...");
+    EXPECT_EQ(row(6), "..#.....");
+    EXPECT_EQ(row(7), "........");
+
+    // The program makes its own graphical application for this command, with no display.
+    EXPECT_EQ(QProcess::execute(VESK4_CLI, args + QStringList{"r.egd"}), kExitOk);
+    EXPECT_EQ(contents("r.egd"), contents("q.egd"));
+}
+
+// Every refusal of glyphs leaves the project byte for byte as it was and writes no output.
+TEST_F(Cli, GlyphsRefusalsLeaveTheProjectAndWriteNothing)
+{
+    saveGlyphPages();
+    const QByteArray project = contents("p.egd");
+    write("junk.ttf", "no font at all");
+
+    ASSERT_TRUE(QFile::copy(kFontFile, "f.bdf"));
+    const Step steps[] = {
+        {"glyphs p.egd --output out --size 8 --page 3", kExitUsage, "glyphs needs --font"},
+        {"glyphs p.egd --output out --font f.bdf --size 8", kExitUsage, "glyphs needs --page"},
+        {"glyphs p.egd --output out --font f.bdf --page 3 --size 3", kExitUsage,
+         "--size takes a number from 4 to 64"},
+        {"glyphs p.egd --output out --font f.bdf --size 8 --page 31", kExitUsage,
+         "--page takes a number from 0 to 30"},
+        {"glyphs p.egd --output out --font f.bdf --size 8 --page 3 --chars ''", kExitUsage,
+         "--chars takes at least one character"},
+        {"glyphs p.egd --output out --font f.bdf --size 8 --page 3 --first 99", kExitUsage,
+         "--first takes a number from 0 to 98"},
+        {"glyphs p.egd --output out --font missing.ttf --size 8 --page 3", kExitFailure,
+         "missing.ttf: Cannot find the font file"},
+        {"glyphs p.egd --output out --font junk.ttf --size 8 --page 3", kExitFailure,
+         "junk.ttf: junk.ttf is not a font file"},
+        {"glyphs p.egd --output out --font . --size 8 --page 3", kExitFailure,
+         ".: Cannot read the font file .: it is a folder."},
+        {"glyphs p.egd --output out --font NoSuchFamily --size 8 --page 3", kExitFailure,
+         "no font file or installed font named"},
+        {"glyphs p.egd --output out --font f.bdf --size 8 --page 3 --first 98 --chars FF", kExitFailure,
+         "at most 99"},
+        {"glyphs p.egd --output out --font f.bdf --size 8 --page 5 --first 31 --chars FF", kExitFailure,
+         "p.egd: Page 5's sheet holds 32 patterns of 8 x 64 cells; 2 characters from pattern 31 need 33."},
+        {"glyphs missing.egd --font f.bdf --size 8 --page 3", kExitFailure, "missing.egd"},
+    };
+    runSteps(steps);
+    EXPECT_EQ(contents("p.egd"), project);
 }
 
 } // namespace

@@ -84,6 +84,8 @@ protected:
     std::optional<GlyphFont> font;
 };
 
+// "F", "." and "W" (cut at the left) in 8 columns are checked where the placement test draws them
+// into patterns 8 wide; here the glyph below the baseline and the blank one.
 TEST_F(GlyphImport, EachGlyphGivesItsCellsAndItsCut)
 {
     using Rows = std::vector<std::string>;
@@ -92,22 +94,10 @@ TEST_F(GlyphImport, EachGlyphGivesItsCellsAndItsCut)
         Rows rows;
         bool cut;
     } cases[] = {
-        // "F" starts at column 1, so its box at column 2.
-        {U'F',
-         {"..####..", "..#.....", "..#.....", "..###...", "..#.....", "..#.....", "..#.....", "........"},
-         false},
         // The last row of "g" (###. in row 8) lies below the box.
         {U'g',
          {"........", "........", "........", "...###..", "..#..#..", "..#..#..", "...###..", ".....#.."},
          true},
-        // Advance 10 in 8 columns starts at column -1: the bar's first cell is cut.
-        {U'W',
-         {"........", "........", "........", "########", "........", "........", "........", "........"},
-         true},
-        // (8 - 3) / 2 = 2.5 goes to 2, the dot to column 3.
-        {U'.',
-         {"........", "........", "........", "........", "........", "........", "...#....", "........"},
-         false},
         {U' ', Rows(8, "........"), false},
     };
     for (const auto &c : cases) {
@@ -116,7 +106,6 @@ TEST_F(GlyphImport, EachGlyphGivesItsCellsAndItsCut)
         EXPECT_EQ(cells.cut, c.cut) << codePointText(c.character).toStdString();
         EXPECT_FALSE(cells.missing);
     }
-    EXPECT_EQ(font->familyName(), QStringLiteral("Vesk4 Hand Test"));
 }
 
 // "F.W" into patterns 4, 5 and 6 of pages 8, 12 and 16 cells wide and 9 high. On a "2色" page the

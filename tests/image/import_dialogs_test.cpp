@@ -32,16 +32,11 @@ protected:
         EXPECT_TRUE(dialog && dialog->isVisible());
         return dialog;
     }
-    static void typeInto(QSpinBox *box, const QString &text)
+    // Replaces what a spin box or a line edit holds, as a user does: select all, then type.
+    static void typeInto(QWidget *box, const QString &text)
     {
         box->setFocus();
         QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(box, text);
-    }
-    static void typeInto(QLineEdit *box, const QString &text)
-    {
-        box->setFocus();
-        box->selectAll();
         QTest::keyClicks(box, text);
     }
 
