@@ -31,7 +31,7 @@ protected:
         // Each test starts with no recent files; the window listed the store when it was made.
         QSettings().clear();
         menu->showRecentFiles();
-        workInScratchFolder(); // the save dialog starts there (there is no egd/ in it)
+        // The save dialog starts in the scratch folder, with no egd/ in it.
         ShownWindowTest::SetUp();
         menu->setFileChooser([this](QWidget *, const QString &, const QString &, bool save) {
             chosen.push_back(save);

@@ -46,23 +46,16 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
+        // The file dialogs start in the working folder: the scratch folder until the test ends.
+        previousFolder = QDir::currentPath();
+        ASSERT_TRUE(QDir::setCurrent(dir.path()));
         // A question no test scripted fails the test instead of waiting for a click forever.
         window.setMessageBoxes(&messages);
         window.show();
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
-    void TearDown() override
-    {
-        if (!previousFolder.isEmpty())
-            QDir::setCurrent(previousFolder);
-    }
-    // Makes the scratch folder the working folder, where the file dialogs start, until the test ends.
-    void workInScratchFolder()
-    {
-        previousFolder = QDir::currentPath();
-        ASSERT_TRUE(QDir::setCurrent(dir.path()));
-    }
+    ~ShownWindowTest() override { QDir::setCurrent(previousFolder); }
 
     // Canvas positions are pixels of its drawing area, inside its one-pixel border.
     static QPoint onCanvas(QPoint p) { return p + QPoint(1, 1); }
@@ -93,6 +86,12 @@ protected:
         release(button, to);
     }
     void clickTool(int index) { QTest::mouseClick(tools->toolButton(index), Qt::LeftButton); }
+    // The range tool's drag over view cells from (0, 0) up to the grid point (columns, rows).
+    void selectFromTopLeft(int columns, int rows)
+    {
+        clickTool(ToolButtons::kRange);
+        drag({3, 3}, {columns * 8 + 3, rows * 10 + 3});
+    }
     void clickPage(int page) { QTest::mouseClick(pages->pageButton(page), Qt::LeftButton); }
     int16_t &cell(int x, int y) { return doc.PixelData(0, x, y); }
     void writeFile(const QString &name, const QByteArray &bytes) const

@@ -28,10 +28,9 @@ protected:
     // Each dialog starts in egd/ or inc/ of the working folder.
     void SetUp() override
     {
-        workInScratchFolder();
+        ShownWindowTest::SetUp();
         root = QDir::currentPath();
         ASSERT_TRUE(QDir(root).mkdir(QStringLiteral("egd")) && QDir(root).mkdir(QStringLiteral("inc")));
-        ShownWindowTest::SetUp();
     }
     FileDialogs &dialogs() { return *window.fileDialogs(); }
     QString at(const QString &relative) const { return root + QLatin1Char('/') + relative; }
