@@ -18,7 +18,7 @@ class FirmwareStatusTest : public ShownWindowTest {
 protected:
     void TearDown() override { status->setSizeLimit(0); } // the settings store outlives the test
 
-    void hoverCell(int x, int y) { moveOnCanvas({8 * x + 4, 10 * y + 5}, Qt::NoButton); }
+    void hoverCell(int x, int y) { moveOnCanvas(cellCentre({x, y}), Qt::NoButton); }
     QString cellText() const { return status->cellLabel()->text(); }
     QString totalText() const { return status->totalLabel()->text(); }
     bool totalRed() const { return status->totalLabel()->styleSheet().contains(QStringLiteral("red")); }

@@ -31,21 +31,12 @@ protected:
         // Each test starts with no recent files; the window listed the store when it was made.
         QSettings().clear();
         menu->showRecentFiles();
-        // The save dialog starts in the working folder (there is no egd/ in it).
-        previousFolder = QDir::currentPath();
-        ASSERT_TRUE(QDir::setCurrent(dir.path()));
+        // The save dialog starts in the scratch folder, with no egd/ in it.
         ShownWindowTest::SetUp();
         menu->setFileChooser([this](QWidget *, const QString &, const QString &, bool save) {
             chosen.push_back(save);
             return answer;
         });
-    }
-    void TearDown() override { QDir::setCurrent(previousFolder); }
-
-    QByteArray bytesOf(const QString &name) const
-    {
-        QFile file(dir.filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
     }
     // Saves with the key given, through the save dialog it shows.
     void saveThroughTheDialog(QKeyCombination key, const QString &name)
@@ -85,8 +76,6 @@ protected:
         menu->action(command)->trigger();
     }
 
-    QString previousFolder;
-    MainMenu *menu = window.mainMenu();
     QString answer;
     std::vector<bool> chosen; // whether each dialog asked for a file to write
 };
@@ -132,7 +121,7 @@ TEST_F(MainMenuTest, SaveWritesTheCurrentFileWithoutADialog)
     QAction *undo = menu->action(MainMenu::Undo);
     clickCell(1, 1);
     saveThroughTheDialog(QKeyCombination(Qt::ControlModifier, Qt::Key_S), QStringLiteral("quick"));
-    const QByteArray first = bytesOf(QStringLiteral("quick.egd"));
+    const QByteArray first = readFile(QStringLiteral("quick.egd"));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("quick.egd[*] - ") + title);
 
     clickCell(2, 3);
@@ -148,15 +137,15 @@ TEST_F(MainMenuTest, SaveWritesTheCurrentFileWithoutADialog)
     saveThroughTheDialog(QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_S),
                          QStringLiteral("again"));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("again.egd[*] - ") + title);
-    EXPECT_EQ(bytesOf(QStringLiteral("quick.egd")), bytesOf(QStringLiteral("again.egd")));
-    EXPECT_NE(bytesOf(QStringLiteral("quick.egd")), first);
+    EXPECT_EQ(readFile(QStringLiteral("quick.egd")), readFile(QStringLiteral("again.egd")));
+    EXPECT_NE(readFile(QStringLiteral("quick.egd")), first);
 
     doc.pages[2].name = QStringLiteral("a,b"); // a name the file cannot hold
     QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("保存できませんでした。\n")));
     EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("\"a,b\""))); // the reason
-    EXPECT_EQ(bytesOf(QStringLiteral("again.egd")), bytesOf(QStringLiteral("quick.egd")));
+    EXPECT_EQ(readFile(QStringLiteral("again.egd")), readFile(QStringLiteral("quick.egd")));
 }
 
 // New and a dropped project file ask first about unsaved changes; cancel keeps everything and only a
@@ -284,9 +273,9 @@ TEST_F(MainMenuTest, CHeaderEntryWritesTheHeader)
     cell(0, 7) = 1;
     choose(MainMenu::ExportCHeader, QStringLiteral("gfx"));
     EXPECT_EQ(chosen, std::vector<bool>({true}));
-    EXPECT_EQ(bytesOf(QStringLiteral("gfx.h")), cHeaderBytes(doc, QStringLiteral("gfx.h")).value());
+    EXPECT_EQ(readFile(QStringLiteral("gfx.h")), cHeaderBytes(doc, QStringLiteral("gfx.h")).value());
     EXPECT_TRUE(
-        bytesOf(QStringLiteral("gfx.h")).contains("    0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,\n"));
+        readFile(QStringLiteral("gfx.h")).contains("    0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,\n"));
 
     doc.pages[0].patternWidth = 0;
     choose(MainMenu::ExportCHeader, QStringLiteral("bad.h"));

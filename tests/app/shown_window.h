@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -45,12 +46,16 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
+        // The file dialogs start in the working folder: the scratch folder until the test ends.
+        previousFolder = QDir::currentPath();
+        ASSERT_TRUE(QDir::setCurrent(dir.path()));
         // A question no test scripted fails the test instead of waiting for a click forever.
         window.setMessageBoxes(&messages);
         window.show();
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
+    ~ShownWindowTest() override { QDir::setCurrent(previousFolder); }
 
     // Canvas positions are pixels of its drawing area, inside its one-pixel border.
     static QPoint onCanvas(QPoint p) { return p + QPoint(1, 1); }
@@ -69,16 +74,24 @@ protected:
                           Qt::NoButton, held, Qt::NoModifier);
         QApplication::sendEvent(canvas, &event);
     }
+    // The middle of view cell c.
+    static QPoint cellCentre(QPoint c) { return {8 * c.x() + 4, 10 * c.y() + 5}; }
     // A left click in the middle of view cell (x, y); with the pen, one step.
-    void clickCell(int x, int y) { click(Qt::LeftButton, {8 * x + 4, 10 * y + 5}); }
-    // A left drag, as the range tool takes it.
-    void drag(QPoint from, QPoint to)
+    void clickCell(int x, int y) { click(Qt::LeftButton, cellCentre({x, y})); }
+    // A drag, as the range and shape tools take it.
+    void drag(QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton)
     {
-        press(Qt::LeftButton, from);
-        moveOnCanvas(to, Qt::LeftButton);
-        release(Qt::LeftButton, to);
+        press(button, from);
+        moveOnCanvas(to, button);
+        release(button, to);
     }
     void clickTool(int index) { QTest::mouseClick(tools->toolButton(index), Qt::LeftButton); }
+    // The range tool's drag over view cells from (0, 0) up to the grid point (columns, rows).
+    void selectFromTopLeft(int columns, int rows)
+    {
+        clickTool(ToolButtons::kRange);
+        drag({3, 3}, {columns * 8 + 3, rows * 10 + 3});
+    }
     void clickPage(int page) { QTest::mouseClick(pages->pageButton(page), Qt::LeftButton); }
     int16_t &cell(int x, int y) { return doc.PixelData(0, x, y); }
     void writeFile(const QString &name, const QByteArray &bytes) const
@@ -87,8 +100,14 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
+    QByteArray readFile(const QString &name) const
+    {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+    }
 
     QTemporaryDir dir;
+    QString previousFolder;
     ScriptedMessages messages;
     MainWindow window;
     Document &doc = window.document();
@@ -98,6 +117,7 @@ protected:
     ToolPanel *tools = window.toolPanel();
     PalettePanel *palette = window.palettePanel();
     SettingsPanel *settings = window.settingsPanel();
+    MainMenu *menu = window.mainMenu();
 };
 
 } // namespace vesk4

@@ -28,14 +28,10 @@ protected:
     // Each dialog starts in egd/ or inc/ of the working folder.
     void SetUp() override
     {
-        previousFolder = QDir::currentPath();
-        ASSERT_TRUE(QDir::setCurrent(dir.path()));
+        ShownWindowTest::SetUp();
         root = QDir::currentPath();
         ASSERT_TRUE(QDir(root).mkdir(QStringLiteral("egd")) && QDir(root).mkdir(QStringLiteral("inc")));
-        ShownWindowTest::SetUp();
     }
-    void TearDown() override { QDir::setCurrent(previousFolder); }
-
     FileDialogs &dialogs() { return *window.fileDialogs(); }
     QString at(const QString &relative) const { return root + QLatin1Char('/') + relative; }
 
@@ -84,11 +80,6 @@ protected:
         return texts;
     }
 
-    QByteArray readFile(const QString &relative) const
-    {
-        QFile file(at(relative));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-    }
     static QByteArray projectBytes(const Document &document)
     {
         QBuffer buffer;
@@ -96,7 +87,6 @@ protected:
         EXPECT_TRUE(writeProject(document, buffer).ok());
         return buffer.data();
     }
-    QString previousFolder;
     QString root; // the working folder as the process sees it
 };
 
