@@ -18,14 +18,8 @@ namespace {
 // The start-up document with page 0 flagged, in the given mode and size, holding patterns.
 Document page0(int mode, int width, int height, int patterns)
 {
-    Document doc;
-    EditorState state;
-    startDocument(doc, state);
-    doc.pages[0].outputFlag = 1;
-    doc.pages[0].colourMode = int16_t(mode);
-    doc.pages[0].patternWidth = int16_t(width);
-    doc.pages[0].patternHeight = int16_t(height);
-    doc.pages[0].patternCount = int16_t(patterns);
+    Document doc = startedDocument();
+    setPage(doc.pages[0], mode, width, height, patterns);
     return doc;
 }
 
@@ -210,10 +204,7 @@ TEST(IncludeExport, ExtremeSizesAndCountsAreWrittenInFullOrRefused)
             for (int width : {-32768, 0, 1, 65, 32767}) {
                 for (int height : {-32768, 1, 32767}) {
                     SCOPED_TRACE(testing::Message() << mode << " " << count << " " << width << " " << height);
-                    doc.pages[0].colourMode = int16_t(mode);
-                    doc.pages[0].patternWidth = int16_t(width);
-                    doc.pages[0].patternHeight = int16_t(height);
-                    doc.pages[0].patternCount = int16_t(count);
+                    setPage(doc.pages[0], mode, width, height, count);
                     const Expected<QByteArray> bytes = includeFileBytes(doc);
                     const int64_t patterns = std::max(count, 0);
                     const bool laidOut = width >= 1 && (mode <= 2 || width <= 64);
