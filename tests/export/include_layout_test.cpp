@@ -162,41 +162,32 @@ const Place kPlaces[] = {
     {3, 8, 8, 9, -1, 0, std::nullopt},
 };
 
-TEST(IncludeLayout, CellPlacesCountFromTheBlocksFirstByte)
-{
-    for (const Place &c : kPlaces) {
-        SCOPED_TRACE(testing::Message() << c.mode << " " << c.width << " (" << c.x << ", " << c.y << ")");
-        const std::optional<IncludeCellPlace> place
-            = includeCellPlace(layoutOf(c.mode, c.width, c.height), c.count, c.x, c.y);
-        const auto fields = [](const std::optional<IncludeCellPlace> &p) {
-            return p ? std::optional(std::tuple(p->pattern, p->byte, p->bit, p->bits, p->maskByte))
-                     : std::nullopt;
-        };
-        EXPECT_EQ(fields(place), fields(c.place));
-    }
-}
-
 // The bytes of page 0's block as the export writes them: sizes first, then every item, a pair as two.
 std::vector<int64_t> blockBytes(const QByteArray &file)
 {
     std::vector<int64_t> bytes;
-    const QByteArray block = file.mid(file.indexOf("_Chr00:"));
-    for (const QByteArray &line : block.split('\n')) {
-        if (!line.startsWith("   .byte  "))
-            continue;
-        for (const QByteArray &item : line.mid(10).split(';').front().trimmed().split(','))
-            bytes.push_back(item.trimmed().toLongLong(nullptr, 0));
+    for (const QByteArray &line : file.mid(file.indexOf("_Chr00:")).split('\n')) {
+        if (line.startsWith("   .byte  "))
+            for (const QByteArray &item : line.mid(10).split(';').front().trimmed().split(','))
+                bytes.push_back(item.trimmed().toLongLong(nullptr, 0));
     }
     return bytes;
 }
 
-// A single cell set on an exported page shows in exactly the byte and bits its place names.
-TEST(IncludeLayout, CellPlacesNameTheBytesTheExportWrites)
+// Each place, and a single cell set there on an exported page shows in exactly the byte and bits it
+// names.
+TEST(IncludeLayout, CellPlacesCountFromTheBlocksFirstByteAndNameTheBytesTheExportWrites)
 {
+    const auto fields = [](const std::optional<IncludeCellPlace> &p) {
+        return p ? std::optional(std::tuple(p->pattern, p->byte, p->bit, p->bits, p->maskByte))
+                 : std::nullopt;
+    };
     for (const Place &c : kPlaces) {
+        SCOPED_TRACE(testing::Message() << c.mode << " " << c.width << " (" << c.x << ", " << c.y << ")");
+        EXPECT_EQ(fields(includeCellPlace(layoutOf(c.mode, c.width, c.height), c.count, c.x, c.y)),
+                  fields(c.place));
         if (!c.place || c.x < 0)
             continue;
-        SCOPED_TRACE(testing::Message() << c.mode << " " << c.width << " (" << c.x << ", " << c.y << ")");
         Document doc = startedDocument();
         setPage(doc.pages[0], c.mode, c.width, c.height, c.count);
         // Value 3 is entry 1 of the default "4色" row; 1 a set bit in the column modes.
