@@ -93,18 +93,15 @@ QByteArray includeArrays(const QByteArray &include)
 // Prints every array of the header as includeArrays() lines, then the macros of the first page.
 QByteArray programPrintingArrays()
 {
-    QByteArray text = "#include \"chr_data.h\"\n#include <stdio.h>\n\n"
-                      "static void print8(const char *name, const uint8_t *a, unsigned n)\n{\n"
-                      "    unsigned i;\n    printf(\"%s\", name);\n"
-                      "    for (i = 0; i < n; ++i)\n        printf(\" %u\", (unsigned)a[i]);\n"
-                      "    printf(\"\\n\");\n}\n\n"
-                      "#define PRINT8(a) print8(#a, a, (unsigned)(sizeof a / sizeof a[0]))\n\n"
-                      "int main(void)\n{\n    unsigned i;\n    printf(\"chr_palette16\");\n"
-                      "    for (i = 0; i < 16; ++i)\n        printf(\" %u\", (unsigned)chr_palette16[i]);\n"
-                      "    printf(\"\\n\");\n";
+    // The pointer takes the array only when its element type is the one named.
+    QByteArray text
+        = "#include \"chr_data.h\"\n#include <stdio.h>\n\n"
+          "#define PRINT(type, a) do { const type *p = a; size_t i; printf(\"%s\", #a); \\\n"
+          "    for (i = 0; i < sizeof a / sizeof a[0]; ++i) printf(\" %u\", (unsigned)p[i]); \\\n"
+          "    printf(\"\\n\"); } while (0)\n\nint main(void)\n{\n    PRINT(uint16_t, chr_palette16);\n";
     for (const char *id : kIdentifiers)
-        text.append("    PRINT8(").append(id).append(");\n");
-    text.append("    PRINT8(chr_map);\n"
+        text.append("    PRINT(uint8_t, ").append(id).append(");\n");
+    text.append("    PRINT(uint8_t, chr_map);\n"
                 "    printf(\"%d %d %d %d\\n\", Chr00_WIDTH, Chr00_HEIGHT, Chr00_PATTERNS, "
                 "Chr00_PATTERN_BYTES);\n    return 0;\n}\n");
     return text;
