@@ -101,8 +101,7 @@ TEST(CellStore, StoresAreEqualWhenEveryCellIsHoweverMuchIsAllocated)
         EXPECT_TRUE(plane == CellStore());
     }
     // Both with a tile allocated at one place: a difference there still counts.
-    PagedCellStore a;
-    PagedCellStore b;
+    PagedCellStore a, b;
     a(3, -5, -5) = 1;
     b(3, -5, -5) = 2;
     EXPECT_FALSE(a == b);

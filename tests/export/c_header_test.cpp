@@ -132,17 +132,14 @@ void expectArraysCompiledWith(const QString &cCompiler, const QString &cxxCompil
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     ASSERT_TRUE(exportCHeader(doc, dir.filePath("chr_data.h")).ok());
-    const QByteArray program = programPrintingArrays();
-    for (const char *name : {"main.c", "main.cpp"}) {
-        QFile file(dir.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(program);
-    }
     // Pattern width and height, 14 patterns of 2 rows of 3 bytes.
     const QByteArray expected = includeArrays(includeFileBytes(doc).value()) + "5 2 14 6\n";
     ASSERT_EQ(expected.count('\n'), 11);
     for (const auto &[compiler, standard, source] :
          {std::tuple(cCompiler, "-std=c99", "main.c"), std::tuple(cxxCompiler, "-std=c++17", "main.cpp")}) {
+        QFile file(dir.filePath(source));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(programPrintingArrays()) > 0);
+        file.close();
         QByteArray output;
         ASSERT_TRUE(compileAndRun(compiler, {standard}, QDir(dir.path()), source, output));
         EXPECT_EQ(output.toStdString(), expected.toStdString());
