@@ -8,9 +8,7 @@ namespace vesk4 {
 namespace {
 
 struct Cell {
-    int page;
-    int x;
-    int y;
+    int page, x, y;
 };
 
 // The far corners of the store, the sheet's corners and the cells just past them, on both sides
@@ -66,7 +64,8 @@ TEST(CellStore, EveryCellReadsZeroUntilWrittenAndHoldsWhatWasWritten)
         EXPECT_EQ(fresh(c.page, c.x, c.y), 0);
         EXPECT_EQ(freshPlane(c.x, c.y), 0);
     }
-    expectEveryCell(storeWithEveryCell());
+    const PagedCellStore store = storeWithEveryCell();
+    expectEveryCell(store);
 
     CellStore plane;
     for (std::size_t i = 0; i < std::size(kCells); ++i)
@@ -75,11 +74,8 @@ TEST(CellStore, EveryCellReadsZeroUntilWrittenAndHoldsWhatWasWritten)
         EXPECT_EQ(std::as_const(plane)(kCells[i].x, kCells[i].y), valueOf(i));
 
     // Beyond the store there is nothing to read.
-    const PagedCellStore store = storeWithEveryCell();
-    EXPECT_EQ(store.valueOr0(31, 401, 400), 0);
-    EXPECT_EQ(store.valueOr0(0, -10, -11), 0);
-    EXPECT_EQ(store.valueOr0(32, 0, 0), 0);
-    EXPECT_EQ(store.valueOr0(-1, 0, 0), 0);
+    for (const Cell &c : {Cell{31, 401, 400}, Cell{0, -10, -11}, Cell{32, 0, 0}, Cell{-1, 0, 0}})
+        EXPECT_EQ(store.valueOr0(c.page, c.x, c.y), 0);
 }
 
 TEST(CellStore, StoresAreEqualWhenEveryCellIsHoweverMuchIsAllocated)
@@ -105,8 +101,7 @@ TEST(CellStore, StoresAreEqualWhenEveryCellIsHoweverMuchIsAllocated)
         EXPECT_TRUE(plane == CellStore());
     }
     // Both with a tile allocated at one place: a difference there still counts.
-    PagedCellStore a;
-    PagedCellStore b;
+    PagedCellStore a, b;
     a(3, -5, -5) = 1;
     b(3, -5, -5) = 2;
     EXPECT_FALSE(a == b);

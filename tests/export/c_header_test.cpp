@@ -5,6 +5,7 @@
 
 #include "document/page_state.h"
 #include "export/include_export.h"
+#include "include_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,9 +28,7 @@ struct PageSetup {
 // range each mode writes as bytes; page 0 "16色" for the palette words, and the map.
 Document projectOfEveryMode()
 {
-    Document doc;
-    EditorState state;
-    startDocument(doc, state);
+    Document doc = startedDocument();
     const PageSetup pages[] = {
         {0, kMode16, 5, 2, 14, "Chr00"},  {1, kMode256, 20, 1, 4, "キャラ"}, {2, kMode4, 5, 3, 2, "3d"},
         {3, kMode2, 20, 8, 4, ""},        {4, kMode2Ex, 3, 5, 22, "int"},    {5, kMode2, 8, 8, 1, "Chr00"},
@@ -37,11 +36,7 @@ Document projectOfEveryMode()
     };
     for (const PageSetup &p : pages) {
         Page &page = doc.pages[p.page];
-        page.colourMode = int16_t(p.mode);
-        page.patternWidth = int16_t(p.width);
-        page.patternHeight = int16_t(p.height);
-        page.patternCount = int16_t(p.patterns);
-        page.outputFlag = 1;
+        setPage(page, p.mode, p.width, p.height, p.patterns);
         page.name = QString::fromUtf8(p.name);
         const int range[] = {256, 16, 4, 3, 3};
         for (int y = 0; y < 64; ++y) {
@@ -98,18 +93,15 @@ QByteArray includeArrays(const QByteArray &include)
 // Prints every array of the header as includeArrays() lines, then the macros of the first page.
 QByteArray programPrintingArrays()
 {
-    QByteArray text = "#include \"chr_data.h\"\n#include <stdio.h>\n\n"
-                      "static void print8(const char *name, const uint8_t *a, unsigned n)\n{\n"
-                      "    unsigned i;\n    printf(\"%s\", name);\n"
-                      "    for (i = 0; i < n; ++i)\n        printf(\" %u\", (unsigned)a[i]);\n"
-                      "    printf(\"\\n\");\n}\n\n"
-                      "#define PRINT8(a) print8(#a, a, (unsigned)(sizeof a / sizeof a[0]))\n\n"
-                      "int main(void)\n{\n    unsigned i;\n    printf(\"chr_palette16\");\n"
-                      "    for (i = 0; i < 16; ++i)\n        printf(\" %u\", (unsigned)chr_palette16[i]);\n"
-                      "    printf(\"\\n\");\n";
+    // The pointer takes the array only when its element type is the one named.
+    QByteArray text
+        = "#include \"chr_data.h\"\n#include <stdio.h>\n\n"
+          "#define PRINT(type, a) do { const type *p = a; size_t i; printf(\"%s\", #a); \\\n"
+          "    for (i = 0; i < sizeof a / sizeof a[0]; ++i) printf(\" %u\", (unsigned)p[i]); \\\n"
+          "    printf(\"\\n\"); } while (0)\n\nint main(void)\n{\n    PRINT(uint16_t, chr_palette16);\n";
     for (const char *id : kIdentifiers)
-        text.append("    PRINT8(").append(id).append(");\n");
-    text.append("    PRINT8(chr_map);\n"
+        text.append("    PRINT(uint8_t, ").append(id).append(");\n");
+    text.append("    PRINT(uint8_t, chr_map);\n"
                 "    printf(\"%d %d %d %d\\n\", Chr00_WIDTH, Chr00_HEIGHT, Chr00_PATTERNS, "
                 "Chr00_PATTERN_BYTES);\n    return 0;\n}\n");
     return text;
@@ -140,49 +132,40 @@ void expectArraysCompiledWith(const QString &cCompiler, const QString &cxxCompil
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     ASSERT_TRUE(exportCHeader(doc, dir.filePath("chr_data.h")).ok());
-    const QByteArray program = programPrintingArrays();
-    for (const char *name : {"main.c", "main.cpp"}) {
-        QFile file(dir.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(program);
-    }
     // Pattern width and height, 14 patterns of 2 rows of 3 bytes.
     const QByteArray expected = includeArrays(includeFileBytes(doc).value()) + "5 2 14 6\n";
     ASSERT_EQ(expected.count('\n'), 11);
-    QByteArray output;
-    ASSERT_TRUE(compileAndRun(cCompiler, {"-std=c99"}, QDir(dir.path()), "main.c", output));
-    EXPECT_EQ(output.toStdString(), expected.toStdString());
-    ASSERT_TRUE(compileAndRun(cxxCompiler, {"-std=c++17"}, QDir(dir.path()), "main.cpp", output));
-    EXPECT_EQ(output.toStdString(), expected.toStdString());
+    for (const auto &[compiler, standard, source] :
+         {std::tuple(cCompiler, "-std=c99", "main.c"), std::tuple(cxxCompiler, "-std=c++17", "main.cpp")}) {
+        QFile file(dir.filePath(source));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(programPrintingArrays()) > 0);
+        file.close();
+        QByteArray output;
+        ASSERT_TRUE(compileAndRun(compiler, {standard}, QDir(dir.path()), source, output));
+        EXPECT_EQ(output.toStdString(), expected.toStdString());
+    }
 }
 
-TEST(CHeader, ArraysAreTheIncludeBlocksUnderGcc)
+// Under each compiler pair that is installed (apt-get install clang for the second).
+TEST(CHeader, ArraysAreTheIncludeBlocksUnderGccAndClang)
 {
-    if (QStandardPaths::findExecutable("gcc").isEmpty() || QStandardPaths::findExecutable("g++").isEmpty())
-        GTEST_SKIP() << "gcc and g++ are not installed";
-    expectArraysCompiledWith("gcc", "g++");
-}
-
-TEST(CHeader, ArraysAreTheIncludeBlocksUnderClang)
-{
-    if (QStandardPaths::findExecutable("clang").isEmpty()
-        || QStandardPaths::findExecutable("clang++").isEmpty())
-        GTEST_SKIP() << "clang and clang++ are not installed (apt-get install clang); the gcc half ran";
-    expectArraysCompiledWith("clang", "clang++");
+    int ran = 0;
+    for (const auto &[c, cxx] : {std::pair("gcc", "g++"), std::pair("clang", "clang++")}) {
+        if (QStandardPaths::findExecutable(c).isEmpty() || QStandardPaths::findExecutable(cxx).isEmpty())
+            continue;
+        SCOPED_TRACE(c);
+        expectArraysCompiledWith(c, cxx);
+        ++ran;
+    }
+    if (ran == 0)
+        GTEST_SKIP() << "neither gcc nor clang is installed";
 }
 
 // The lines around the data, written out by hand, for a "4色" page 0 with one 4 x 1 pattern.
 TEST(CHeader, GuardMacrosAndPaletteBytes)
 {
-    Document doc;
-    EditorState state;
-    startDocument(doc, state);
-    Page &page = doc.pages[0];
-    page.colourMode = kMode4;
-    page.patternWidth = 4;
-    page.patternHeight = 1;
-    page.patternCount = 1;
-    page.outputFlag = 1;
+    Document doc = startedDocument();
+    setPage(doc.pages[0], kMode4, 4, 1, 1);
     // Indices 0, 3, 1, 2 of the row 0, 3, 28, 224: the byte 0x9C.
     for (int x = 0; x < 4; ++x)
         doc.PixelData(0, x, 0) = int16_t(std::array{0, 224, 3, 28}[x]);
@@ -206,28 +189,26 @@ TEST(CHeader, GuardMacrosAndPaletteBytes)
     EXPECT_EQ(ids[2].second, "VESK4_GFX_1_H_3");
 }
 
-// A value the include file holds that is no byte is refused, naming where it is.
+// A value the include file holds that is no byte is refused, naming where it is, and no file is left.
 TEST(CHeader, ValuesThatAreNoByteAreRefused)
 {
     Document doc = projectOfEveryMode();
-    doc.PixelData(1, 62, 0) = 300; // page 1, pattern 3
-    EXPECT_TRUE(cHeaderBytes(doc, "a.h")
-                    .failure()
-                    .message.contains(QStringLiteral("pattern 3 of page 1 \"キャラ\" holds the value 300")));
-    doc.PixelData(1, 62, 0) = -1;
-    EXPECT_TRUE(cHeaderBytes(doc, "a.h").failure().message.contains(QStringLiteral("the value -1")));
-    doc.PixelData(1, 62, 0) = 0;
-    doc.MapData(0, 15, 31) = 256;
-    EXPECT_TRUE(
-        cHeaderBytes(doc, "a.h").failure().message.contains(QStringLiteral("map cell 15,31 holds 256")));
-    doc.MapData(0, 15, 31) = 0;
-    doc.pages[1].patternWidth = 300;
-    EXPECT_TRUE(cHeaderBytes(doc, "a.h").failure().message.contains(QStringLiteral("300 x 1 of page 1")));
-    doc.pages[1].patternWidth = 0;
-    EXPECT_TRUE(cHeaderBytes(doc, "a.h").failure().message.contains(QStringLiteral("page 1")));
     QTemporaryDir dir;
-    EXPECT_FALSE(exportCHeader(doc, dir.filePath("a.h")).ok());
-    EXPECT_FALSE(QFile::exists(dir.filePath("a.h")));
+    const std::tuple<int16_t &, int, const char *> cases[] = {
+        {doc.PixelData(1, 62, 0), 300, "pattern 3 of page 1 \"キャラ\" holds the value 300"},
+        {doc.PixelData(1, 62, 0), -1, "the value -1"},
+        {doc.MapData(0, 15, 31), 256, "map cell 15,31 holds 256"},
+        {doc.pages[1].patternWidth, 300, "300 x 1 of page 1"},
+        {doc.pages[1].patternWidth, 0, "page 1"},
+    };
+    for (const auto &[field, value, says] : cases) {
+        SCOPED_TRACE(says);
+        const int16_t kept = std::exchange(field, int16_t(value));
+        EXPECT_TRUE(cHeaderBytes(doc, "a.h").failure().message.contains(QString::fromUtf8(says)));
+        EXPECT_FALSE(exportCHeader(doc, dir.filePath("a.h")).ok());
+        EXPECT_FALSE(QFile::exists(dir.filePath("a.h")));
+        field = kept;
+    }
 }
 
 } // namespace

@@ -18,14 +18,8 @@ namespace {
 // The start-up document with page 0 flagged, in the given mode and size, holding patterns.
 Document page0(int mode, int width, int height, int patterns)
 {
-    Document doc;
-    EditorState state;
-    startDocument(doc, state);
-    doc.pages[0].outputFlag = 1;
-    doc.pages[0].colourMode = int16_t(mode);
-    doc.pages[0].patternWidth = int16_t(width);
-    doc.pages[0].patternHeight = int16_t(height);
-    doc.pages[0].patternCount = int16_t(patterns);
+    Document doc = startedDocument();
+    setPage(doc.pages[0], mode, width, height, patterns);
     return doc;
 }
 
@@ -56,37 +50,6 @@ void setCells(Document &doc, QPoint at, QPoint step, std::initializer_list<int> 
 const QPoint kDown(0, 1);
 const QPoint kRight(1, 0);
 
-// The include check on each part of the file: banner 1-4, declarations 5-6, palette 7-22, the
-// blocks of pages 2 and 30 23-30, map 31-62, closing 63-67. A line of the file changed is named with
-// its place, and with what the export writes there when it writes anything.
-void expectCheckNamesEachPlace(const Document &doc, const QByteArray &exported)
-{
-    ASSERT_EQ(exported.count('\n'), 67);
-    EXPECT_FALSE(firstIncludeDifference(doc, exported, exported));
-    const std::pair<int, const char *> places[] = {
-        {1, "the banner"},
-        {6, "the declarations"},
-        {7, "the palette of page 0"},
-        {22, "the palette of page 0"},
-        {23, "page 2 \"キャラ\", its label and sizes"},
-        {30, "page 30 \"Chr30\", its label and sizes"},
-        {31, "the map"},
-        {63, "the closing lines"},
-        {68, "past the end of the export"},
-    };
-    for (const auto &[line, place] : places) {
-        SCOPED_TRACE(line);
-        QList<QByteArray> changed = exported.split('\n');
-        changed[line - 1].prepend('x');
-        const std::optional<IncludeDifference> d = firstIncludeDifference(doc, exported, changed.join('\n'));
-        ASSERT_TRUE(d);
-        EXPECT_EQ(d->line, line);
-        EXPECT_EQ(d->place, QString::fromUtf8(place));
-        EXPECT_TRUE(d->found && d->found->startsWith(changed[line - 1]));
-        EXPECT_EQ(d->expected.has_value(), line <= 67);
-    }
-}
-
 // Flagged pages up to 30 are declared and laid out, named in code page 932; page 0's palette follows
 // its mode whether or not it is flagged; the map rows follow the blocks when the format number is 1.
 // The include check names the place of any line of this file that differs.
@@ -108,7 +71,33 @@ TEST(IncludeExport, DeclarationsPaletteBlocksAndMapMatchGoldenFile)
     ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
     const QByteArray expected = golden.readAll();
     EXPECT_EQ(bytesOf(doc), expected);
-    expectCheckNamesEachPlace(doc, expected);
+    // The include check on each part of the file: banner 1-4, declarations 5-6, palette 7-22, the
+    // blocks of pages 2 and 30 23-30, map 31-62, closing 63-67. A line of the file changed is named with
+    // its place, and with what the export writes there when it writes anything.
+    ASSERT_EQ(expected.count('\n'), 67);
+    EXPECT_FALSE(firstIncludeDifference(doc, expected, expected));
+    const std::pair<int, const char *> places[] = {
+        {1, "the banner"},
+        {6, "the declarations"},
+        {7, "the palette of page 0"},
+        {22, "the palette of page 0"},
+        {23, "page 2 \"キャラ\", its label and sizes"},
+        {30, "page 30 \"Chr30\", its label and sizes"},
+        {31, "the map"},
+        {63, "the closing lines"},
+        {68, "past the end of the export"},
+    };
+    for (const auto &[line, place] : places) {
+        SCOPED_TRACE(line);
+        QList<QByteArray> changed = expected.split('\n');
+        changed[line - 1].prepend('x');
+        const std::optional<IncludeDifference> d = firstIncludeDifference(doc, expected, changed.join('\n'));
+        ASSERT_TRUE(d);
+        EXPECT_EQ(d->line, line);
+        EXPECT_EQ(d->place, QString::fromUtf8(place));
+        EXPECT_TRUE(d->found && d->found->startsWith(changed[line - 1]));
+        EXPECT_EQ(d->expected.has_value(), line <= 67);
+    }
     // 16 palette words, two blocks of their two size bytes, 32 map lines of 16 bytes.
     ASSERT_EQ(assembledBytes(expected), 32 + 2 + 2 + 512);
     EXPECT_EQ(includeSizes(doc).value().total, assembledBytes(expected));
@@ -210,10 +199,7 @@ TEST(IncludeExport, ExtremeSizesAndCountsAreWrittenInFullOrRefused)
             for (int width : {-32768, 0, 1, 65, 32767}) {
                 for (int height : {-32768, 1, 32767}) {
                     SCOPED_TRACE(testing::Message() << mode << " " << count << " " << width << " " << height);
-                    doc.pages[0].colourMode = int16_t(mode);
-                    doc.pages[0].patternWidth = int16_t(width);
-                    doc.pages[0].patternHeight = int16_t(height);
-                    doc.pages[0].patternCount = int16_t(count);
+                    setPage(doc.pages[0], mode, width, height, count);
                     const Expected<QByteArray> bytes = includeFileBytes(doc);
                     const int64_t patterns = std::max(count, 0);
                     const bool laidOut = width >= 1 && (mode <= 2 || width <= 64);

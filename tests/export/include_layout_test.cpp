@@ -5,6 +5,7 @@
 
 #include "document/page_state.h"
 #include "export/include_export.h"
+#include "include_text.h"
 
 #include <QList>
 
@@ -50,11 +51,9 @@ TEST(IncludeLayout, PatternsLieSideBySideInBandsOfItemRows)
     for (const Placement &c : cases) {
         SCOPED_TRACE(testing::Message() << c.mode << " " << c.width << "x" << c.height << " " << c.pattern);
         const IncludeLayout layout = layoutOf(c.mode, c.width, c.height);
-        EXPECT_EQ(layout.origin(c.pattern).x, c.x);
-        EXPECT_EQ(layout.origin(c.pattern).y, c.y);
-        EXPECT_EQ(layout.itemsPerRow(), c.items);
-        EXPECT_EQ(layout.rowsPerPattern(), c.rows);
-        EXPECT_EQ(layout.bytesPerPattern(), c.patternBytes);
+        EXPECT_EQ(std::tuple(layout.origin(c.pattern).x, layout.origin(c.pattern).y, layout.itemsPerRow(),
+                             layout.rowsPerPattern(), layout.bytesPerPattern()),
+                  std::tuple(c.x, c.y, c.items, c.rows, c.patternBytes));
     }
     for (int mode : {0, 1, 2, 3, 4})
         EXPECT_FALSE(includeLayout(mode, 0, 8)) << mode;
@@ -163,52 +162,34 @@ const Place kPlaces[] = {
     {3, 8, 8, 9, -1, 0, std::nullopt},
 };
 
-TEST(IncludeLayout, CellPlacesCountFromTheBlocksFirstByte)
-{
-    for (const Place &c : kPlaces) {
-        SCOPED_TRACE(testing::Message() << c.mode << " " << c.width << " (" << c.x << ", " << c.y << ")");
-        const std::optional<IncludeCellPlace> place
-            = includeCellPlace(layoutOf(c.mode, c.width, c.height), c.count, c.x, c.y);
-        ASSERT_EQ(place.has_value(), c.place.has_value());
-        if (!place)
-            continue;
-        EXPECT_EQ(place->pattern, c.place->pattern);
-        EXPECT_EQ(place->byte, c.place->byte);
-        EXPECT_EQ(place->bit, c.place->bit);
-        EXPECT_EQ(place->bits, c.place->bits);
-        EXPECT_EQ(place->maskByte, c.place->maskByte);
-    }
-}
-
 // The bytes of page 0's block as the export writes them: sizes first, then every item, a pair as two.
 std::vector<int64_t> blockBytes(const QByteArray &file)
 {
     std::vector<int64_t> bytes;
-    const QByteArray block = file.mid(file.indexOf("_Chr00:"));
-    for (const QByteArray &line : block.split('\n')) {
-        if (!line.startsWith("   .byte  "))
-            continue;
-        for (const QByteArray &item : line.mid(10).split(';').front().trimmed().split(','))
-            bytes.push_back(item.trimmed().toLongLong(nullptr, 0));
+    for (const QByteArray &line : file.mid(file.indexOf("_Chr00:")).split('\n')) {
+        if (line.startsWith("   .byte  "))
+            for (const QByteArray &item : line.mid(10).split(';').front().trimmed().split(','))
+                bytes.push_back(item.trimmed().toLongLong(nullptr, 0));
     }
     return bytes;
 }
 
-// A single cell set on an exported page shows in exactly the byte and bits its place names.
-TEST(IncludeLayout, CellPlacesNameTheBytesTheExportWrites)
+// Each place, and a single cell set there on an exported page shows in exactly the byte and bits it
+// names.
+TEST(IncludeLayout, CellPlacesCountFromTheBlocksFirstByteAndNameTheBytesTheExportWrites)
 {
+    const auto fields = [](const std::optional<IncludeCellPlace> &p) {
+        return p ? std::optional(std::tuple(p->pattern, p->byte, p->bit, p->bits, p->maskByte))
+                 : std::nullopt;
+    };
     for (const Place &c : kPlaces) {
+        SCOPED_TRACE(testing::Message() << c.mode << " " << c.width << " (" << c.x << ", " << c.y << ")");
+        EXPECT_EQ(fields(includeCellPlace(layoutOf(c.mode, c.width, c.height), c.count, c.x, c.y)),
+                  fields(c.place));
         if (!c.place || c.x < 0)
             continue;
-        SCOPED_TRACE(testing::Message() << c.mode << " " << c.width << " (" << c.x << ", " << c.y << ")");
-        Document doc;
-        EditorState state;
-        startDocument(doc, state);
-        doc.pages[0].outputFlag = 1;
-        doc.pages[0].colourMode = int16_t(c.mode);
-        doc.pages[0].patternWidth = int16_t(c.width);
-        doc.pages[0].patternHeight = int16_t(c.height);
-        doc.pages[0].patternCount = int16_t(c.count);
+        Document doc = startedDocument();
+        setPage(doc.pages[0], c.mode, c.width, c.height, c.count);
         // Value 3 is entry 1 of the default "4色" row; 1 a set bit in the column modes.
         const int value = c.mode <= kMode4 ? 3 : 1;
         const int code = c.mode == kMode4 ? 1 : value;

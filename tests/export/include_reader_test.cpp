@@ -42,61 +42,37 @@ QByteArray monochromeFile(int count, bool paletteLines)
 // is also pinned by the random round trip of the property tests.
 struct Example {
     const char *what;
-    int page;
-    int mode;
-    int notices;
+    int page, mode, notices;
     QByteArray body;
     std::vector<std::array<int, 3>> cells; // x, y, value
 };
 
-class ReadExample : public testing::TestWithParam<Example> { };
-
-TEST_P(ReadExample, GivesThePageAndCellsAndExportsTheSameBytes)
+TEST(IncludeReader, WorkedItemsGiveThePageAndCellsAndExportTheSameBytes)
 {
-    const Example &e = GetParam();
-    const Expected<IncludeReadResult> read = readInclude(kBanner + e.body + kClosing);
-    ASSERT_TRUE(read.ok()) << read.failure().text().toStdString();
-    const Document doc = storedDocument(ProjectContent(read.value().content));
-    EXPECT_EQ(doc.pages[e.page].colourMode, e.mode);
-    for (const auto &[x, y, value] : e.cells)
-        EXPECT_EQ(doc.PixelData(e.page, x, y), value) << x << "," << y;
-    EXPECT_EQ(read.value().notices.size(), e.notices) << read.value().notices.join('\n').toStdString();
-    EXPECT_EQ(includeFileBytes(doc).value(), kBanner + e.body + kClosing);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    WorkedItems, ReadExample,
-    testing::Values(
+    const Example examples[] = {
         // Cells 3 and 10 side by side: 0xA3 in "16色"; without palette lines the page is page 1.
-        Example("sixteen colours", 1, 1, 1,
-                blockHead(4, 2) + lines({"   .byte  0xA3,0xFFFF", "   .byte  0x0,0x1F"}),
-                {{0, 0, 3}, {1, 0, 10}, {2, 0, 15}, {3, 0, 4095}, {3, 1, 1}}),
+        {"sixteen colours",
+         1,
+         1,
+         1,
+         blockHead(4, 2) + lines({"   .byte  0xA3,0xFFFF", "   .byte  0x0,0x1F"}),
+         {{0, 0, 3}, {1, 0, 10}, {2, 0, 15}, {3, 0, 4095}, {3, 1, 1}}},
         // Height 1: a column byte of "2色" or a cell of "256色"; the monochrome reading, with a notice.
-        Example("ambiguous", 0, 3, 1, blockHead(2, 1) + lines({"   .byte  0x1,0x0"}), {{0, 0, 1}, {1, 0, 0}}),
+        {"ambiguous", 0, 3, 1, blockHead(2, 1) + lines({"   .byte  0x1,0x0"}), {{0, 0, 1}, {1, 0, 0}}},
         // An item above a byte leaves only "256色".
-        Example("not ambiguous", 0, 0, 0, blockHead(2, 1) + lines({"   .byte  0x1,0x100"}), {{1, 0, 256}})),
-    [](const testing::TestParamInfo<Example> &info) {
-        return QByteArray(info.param.what).replace(' ', '_').toStdString();
-    });
-
-// What cannot be placed or is not understood is refused with its line.
-struct Refusal {
-    const char *what;
-    QByteArray text;
-    int line;
-    const char *says;
-};
-
-class ReadRefusal : public testing::TestWithParam<Refusal> { };
-
-TEST_P(ReadRefusal, NamesTheLine)
-{
-    const Refusal &r = GetParam();
-    const Expected<IncludeReadResult> read = readInclude(r.text);
-    ASSERT_FALSE(read.ok());
-    EXPECT_EQ(read.failure().line, r.line);
-    EXPECT_TRUE(read.failure().message.contains(QString::fromUtf8(r.says)))
-        << read.failure().message.toStdString();
+        {"not ambiguous", 0, 0, 0, blockHead(2, 1) + lines({"   .byte  0x1,0x100"}), {{1, 0, 256}}},
+    };
+    for (const Example &e : examples) {
+        SCOPED_TRACE(e.what);
+        const Expected<IncludeReadResult> read = readInclude(kBanner + e.body + kClosing);
+        ASSERT_TRUE(read.ok()) << read.failure().text().toStdString();
+        const Document doc = storedDocument(ProjectContent(read.value().content));
+        EXPECT_EQ(doc.pages[e.page].colourMode, e.mode);
+        for (const auto &[x, y, value] : e.cells)
+            EXPECT_EQ(doc.PixelData(e.page, x, y), value) << x << "," << y;
+        EXPECT_EQ(read.value().notices.size(), e.notices) << read.value().notices.join('\n').toStdString();
+        EXPECT_EQ(includeFileBytes(doc).value(), kBanner + e.body + kClosing);
+    }
 }
 
 // A "2色" block of two 8 x 8 patterns: ";PTN 0 " on line 10, its data on 11, pattern 1's on 13.
@@ -119,28 +95,40 @@ QByteArray beyondTheSheet()
     return body + kClosing;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, ReadRefusal,
-    testing::Values(
-        Refusal{"truncated", kTwoPatterns.left(kTwoPatterns.indexOf(";PTN 1")), 11, "cut short"},
-        Refusal{"missing item", edited("0x2,0x0", "0x2"), 13, "7 items"},
-        Refusal{"empty item", edited("0x1,0x0", "0x1,"), 11, "Item 2"},
-        Refusal{"label without sizes",
-                edited(lines({"   .byte  8    ; chr sizeX", "   .byte  8    ; chr sizeY"}), ""), 7,
-                "size lines"},
-        Refusal{"not understood", edited(".global", "   mov  a,b\r\n.global"), 5, "Not understood"},
-        Refusal{"undeclared block", edited(".global _Chr00\r\n", ""), 6, ".global"},
-        Refusal{
-            "colour bit without mask",
-            kBanner + blockHead(8, 8)
-                + lines({"   .byte  0x0,0x1,0xFF,0x0,0xFF,0x0,0xFF,0x0,0xFF,0x0,0xFF,0x0,0xFF,0x0,0xFF,0x0"})
-                + kClosing,
-            11, "mask"},
-        Refusal{"32 blocks", monochromeFile(32, false), 4 + 32 + 31 * 6 + 2, "31st"},
-        Refusal{"cell beyond the sheet", beyondTheSheet(), 17, "beyond the 64 x 256 sheet"}),
-    [](const testing::TestParamInfo<Refusal> &info) {
-        return QByteArray(info.param.what).replace(' ', '_').toStdString();
-    });
+// What cannot be placed or is not understood is refused with its line.
+TEST(IncludeReader, RefusalsNameTheLine)
+{
+    const struct {
+        const char *what;
+        QByteArray text;
+        int line;
+        const char *says;
+    } refusals[] = {
+        {"truncated", kTwoPatterns.left(kTwoPatterns.indexOf(";PTN 1")), 11, "cut short"},
+        {"missing item", edited("0x2,0x0", "0x2"), 13, "7 items"},
+        {"empty item", edited("0x1,0x0", "0x1,"), 11, "Item 2"},
+        {"label without sizes",
+         edited(lines({"   .byte  8    ; chr sizeX", "   .byte  8    ; chr sizeY"}), ""), 7, "size lines"},
+        {"not understood", edited(".global", "   mov  a,b\r\n.global"), 5, "Not understood"},
+        {"undeclared block", edited(".global _Chr00\r\n", ""), 6, ".global"},
+        {"colour bit without mask",
+         kBanner + blockHead(8, 8)
+             + lines({"   .byte  0x0,0x1,0xFF,0x0,0xFF,0x0,0xFF,0x0,0xFF,0x0,0xFF,0x0,0xFF,0x0,0xFF,0x0"})
+             + kClosing,
+         11, "mask"},
+        {"32 blocks", monochromeFile(32, false), 4 + 32 + 31 * 6 + 2, "31st"},
+        {"cell beyond the sheet", beyondTheSheet(), 17, "beyond the 64 x 256 sheet"},
+        {"31 blocks from page 1", monochromeFile(31, true), 4 + 31 + 16 + 2, "page 31"},
+    };
+    for (const auto &r : refusals) {
+        SCOPED_TRACE(r.what);
+        const Expected<IncludeReadResult> read = readInclude(r.text);
+        ASSERT_FALSE(read.ok());
+        EXPECT_EQ(read.failure().line, r.line);
+        EXPECT_TRUE(read.failure().message.contains(QString::fromUtf8(r.says)))
+            << read.failure().message.toStdString();
+    }
+}
 
 // Each colour mode written and read back on page 0, patterns of an odd size: the page keeps its
 // settings and every cell, and exports the same bytes again. The cells are values each mode reads
@@ -201,12 +189,7 @@ TEST(IncludeReader, AFirstBlockMovedToPage1LeavesPage0ThePaletteMode)
         EXPECT_EQ(pages[c.lastPage + 1].outputFlag, 0);
     }
 
-    // 31 blocks fit pages 0 to 30, but not when they start at page 1.
-    const Expected<IncludeReadResult> pushed = readInclude(monochromeFile(31, true));
-    ASSERT_FALSE(pushed.ok());
-    EXPECT_EQ(pushed.failure().line, 4 + 31 + 16 + 2);
-    EXPECT_TRUE(pushed.failure().message.contains(QStringLiteral("page 31")))
-        << pushed.failure().message.toStdString();
+    // 31 blocks fit pages 0 to 30, but not when they start at page 1 (refused among the refusals).
     EXPECT_TRUE(readInclude(monochromeFile(31, false)).ok());
 }
 

@@ -12,33 +12,18 @@ using namespace vesk4;
 
 namespace {
 
-struct PageSetup {
-    int page, mode, width, height, patterns, flag;
-};
-
 // Page 0 "16色" (a palette of 16 words before the blocks), then one page of each other mode, odd
 // widths among them, one page not exported and the map.
 Document firmwareDocument()
 {
-    Document doc;
-    EditorState state;
-    startDocument(doc, state);
-    const PageSetup pages[] = {
-        {0, kMode16, 5, 2, 14, 1}, // 3 bytes a row, 6 a pattern, block 86 at 32
-        {2, kMode256, 20, 1, 4, 1}, // block 82 at 118
-        {4, kMode4, 5, 3, 2, 1}, // 2 bytes a row, 6 a pattern, block 14 at 200
-        {5, kMode2, 20, 8, 4, 1}, // bands of 60 columns, block 82 at 214
-        {6, kMode2Ex, 3, 5, 22, 1}, // bands of 63 columns, 6 bytes a pattern, block 134 at 296
-        {7, kMode2, 8, 8, 1, 0},    {31, kMode2, 8, 8, 1, 1}, // the BG page is never exported
-    };
-    for (const PageSetup &p : pages) {
-        Page &page = doc.pages[p.page];
-        page.colourMode = int16_t(p.mode);
-        page.patternWidth = int16_t(p.width);
-        page.patternHeight = int16_t(p.height);
-        page.patternCount = int16_t(p.patterns);
-        page.outputFlag = int16_t(p.flag);
-    }
+    Document doc = startedDocument();
+    setPage(doc.pages[0], kMode16, 5, 2, 14); // 3 bytes a row, 6 a pattern, block 86 at 32
+    setPage(doc.pages[2], kMode256, 20, 1, 4); // block 82 at 118
+    setPage(doc.pages[4], kMode4, 5, 3, 2); // 2 bytes a row, 6 a pattern, block 14 at 200
+    setPage(doc.pages[5], kMode2, 20, 8, 4); // bands of 60 columns, block 82 at 214
+    setPage(doc.pages[6], kMode2Ex, 3, 5, 22); // bands of 63 columns, 6 bytes a pattern, block 134 at 296
+    setPage(doc.pages[7], kMode2, 8, 8, 1, 0);
+    setPage(doc.pages[31], kMode2, 8, 8, 1); // the BG page is never exported
     doc.FileVer = 1;
     return doc;
 }
@@ -109,10 +94,9 @@ TEST(IncludeWhere, SizesAreTheBytesTheExportWrites)
         = {{0, 14, 86, 32}, {2, 4, 82, 118}, {4, 2, 14, 200}, {5, 4, 82, 214}, {6, 22, 134, 296}};
     ASSERT_EQ(sizes.blocks.size(), std::size(expected));
     for (size_t i = 0; i < sizes.blocks.size(); ++i) {
-        EXPECT_EQ(sizes.blocks[i].page, expected[i][0]);
-        EXPECT_EQ(sizes.blocks[i].patterns, expected[i][1]);
-        EXPECT_EQ(sizes.blocks[i].bytes, expected[i][2]);
-        EXPECT_EQ(sizes.blocks[i].offset, expected[i][3]);
+        const IncludeBlockSize &b = sizes.blocks[i];
+        EXPECT_EQ((std::array<int64_t, 4>{b.page, b.patterns, b.bytes, b.offset}),
+                  std::to_array(expected[i]));
     }
     EXPECT_EQ(sizes.total, 942);
     EXPECT_EQ(sizes.total, assembledBytes(includeFileBytes(doc).value()));

@@ -70,16 +70,14 @@ TEST_F(ProjectFileTest, NameThatWouldNotReadBackIsRefusedBeforeAnythingIsWritten
 TEST_F(ProjectFileTest, FilesWithAndWithoutMapReadIntoTheirTables)
 {
     const QByteArray input = golden("project_map/input.egd.z");
-    QByteArray withLf = input;
-    QByteArray withCr = input;
-    QByteArray withCrCr = input; // CR LF converted twice
     Started s;
     // Cells outside the sheets the file describes stay as they were.
     s.doc.PixelData(0, kSheetWidth, 0) = 5;
     s.doc.MapData(1, -1, kSheetHeight) = 6;
     for (const QByteArray &variant :
-         {input, golden("project_map/wrapped.egd.z"), withLf.replace("\r\n", "\n"),
-          withCr.replace("\r\n", "\r"), withCrCr.replace("\r\n", "\r\r\n")}) {
+         {input, golden("project_map/wrapped.egd.z"), QByteArray(input).replace("\r\n", "\n"),
+          QByteArray(input).replace("\r\n", "\r"),
+          QByteArray(input).replace("\r\n", "\r\r\n")}) { // the last: CR LF converted twice
         const Status opened = open(variant, s.doc, s.state);
         ASSERT_TRUE(opened.ok()) << opened.failure().text().toStdString();
         EXPECT_EQ(saved(s.doc), input);
@@ -91,9 +89,9 @@ TEST_F(ProjectFileTest, FilesWithAndWithoutMapReadIntoTheirTables)
     EXPECT_EQ(s.doc.PixelData(3, 4, 5), (3 * 7 + 4 * 3 + 5 * 5) % 23 - 3);
     EXPECT_EQ(s.doc.MapData(31, 63, 255), -32768);
     EXPECT_EQ(s.doc.MapData(4, 9, 2), (4 * 31 + 9 + 2 * 64) % 300 - 20);
-    EXPECT_EQ(s.doc.pages[1].name, QStringLiteral("キャラ一覧"));
-    EXPECT_EQ(s.doc.pages[4].name, QStringLiteral("a b\tc "));
-    EXPECT_EQ(s.doc.pages[5].name, QStringLiteral("ﾊﾝｶｸ＿ｶﾅ"));
+    EXPECT_EQ(
+        (QStringList{s.doc.pages[1].name, s.doc.pages[4].name, s.doc.pages[5].name}),
+        (QStringList{QStringLiteral("キャラ一覧"), QStringLiteral("a b\tc "), QStringLiteral("ﾊﾝｶｸ＿ｶﾅ")}));
     EXPECT_EQ(s.doc.pages[2].colourMode, 0);
     EXPECT_EQ(s.doc.pages[10].patternWidth, 12);
     EXPECT_EQ(s.doc.pages[9].patternHeight, 32767);
