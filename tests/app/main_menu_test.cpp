@@ -320,6 +320,8 @@ TEST_F(MainMenuTest, IncludeReadReplacesTheDocumentAfterAsking)
     ASSERT_TRUE(window.exportIncludeFile(dir.filePath(QStringLiteral("pics.inc"))));
     clickPage(5);
     clickCell(3, 3); // an unsaved edit on another page, discarded when asked
+    settings->nameBox()->selectAll();
+    QTest::keyClicks(settings->nameBox(), QStringLiteral("Old5")); // and its caption, renewed
     messages.saveChoices = {SaveChoice::Discard};
 
     choose(MainMenu::ReadInclude, QStringLiteral("pics.inc"));
@@ -337,6 +339,7 @@ TEST_F(MainMenuTest, IncludeReadReplacesTheDocumentAfterAsking)
     EXPECT_EQ(buttonBackground(pages->pageButton(0)), kLightGreen);
     EXPECT_NE(buttonBackground(pages->pageButton(5)), kLightGreen);
     EXPECT_EQ(settings->nameBox()->text(), QStringLiteral("Pics"));
+    EXPECT_EQ(pages->pageButton(5)->text(), QStringLiteral("Chr05"));
     const QImage shown = canvas->grab().toImage().copy(QRect(QPoint(1, 1), QSize(512, 640)));
     EXPECT_EQ(shown.pixelColor(8 * 15 + 4, 10 * 7 + 5), QColor(0, 0, 0));
     EXPECT_EQ(shown.pixelColor(8 * 3 + 4, 10 * 3 + 5), QColor(255, 255, 255));

@@ -212,6 +212,7 @@ TEST_F(Cli, EachCommandExitsWithItsCodeAndSaysWhy)
         {"render p.egd t.png --thumbnail", kExitOk, "wrote t.png"},
         {"from-inc flat.inc flat.egd", kExitOk, "note: line 7: the data of _Chr03 reads as \"2色\""},
         {"export flat.egd again.inc", kExitOk, "wrote again.inc"},
+        {"show flat.egd", kExitOk, "map page 0 row 2: 4=77"},
         {"image p.egd p.png --page 3 --patterns --scale 2", kExitOk, "(96 x 16 pixels)"},
         {"image p.egd big.png --page 3 --patterns --scale 16", kExitOk, "(768 x 128 pixels)"},
 

@@ -199,6 +199,8 @@ TEST_F(GlyphImport, RefusalsLeaveTheDocument)
         {kPage, 8, 8, kMode2, 0, QString(), "no characters"},
         {kPage, 8, 8, kMode2, -1, QStringLiteral("F"), "0 or more"},
         {kPage, 0, 8, kMode2, 0, QStringLiteral("F"), "cannot be laid out"},
+        {kPage, 65, 8, kMode2, 0, QStringLiteral("F"), "cannot be laid out"},
+        {kPage, 64, 8, kMode2, 0, QStringLiteral("F"), nullptr}, // the whole sheet's width
         {kPage, 8, 8, kMode2, 97, QStringLiteral("FFF"), "need 100 patterns; a page has at most 99"},
         // 8 x 64 patterns: 8 across, 4 bands: 32 patterns.
         {kPage, 8, 64, kMode2, 30, QStringLiteral("FFF"), "holds 32 patterns of 8 x 64 cells"},
