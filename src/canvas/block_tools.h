@@ -99,8 +99,7 @@ private:
     void placeSurface(int left, int top, int width, int height);
     void paintBlockCell(int x, int y, int value);
 
-    Refresh penClicked();
-    Refresh shapeClicked(int index);
+    Refresh cellToolClicked(ToolMode mode, int index, CanvasPointer pointer);
     Refresh rangeClicked();
     Refresh copyOrMoveClicked(int index);
     Refresh eraseClicked();

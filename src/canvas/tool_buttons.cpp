@@ -59,7 +59,7 @@ Refresh BlockTools::toolButtonClicked(int index)
 {
     switch (index) {
     case ToolButtons::kPen:
-        return penClicked();
+        return cellToolClicked(ToolMode::Pen, ToolButtons::kPen, CanvasPointer::Default);
     case ToolButtons::kRange:
         return rangeClicked();
     case ToolButtons::kCopy:
@@ -78,34 +78,21 @@ Refresh BlockTools::toolButtonClicked(int index)
     case ToolButtons::kRectangle:
     case ToolButtons::kFilledRectangle:
     case ToolButtons::kFill:
-        return shapeClicked(index);
+        return cellToolClicked(shapeToolMode(index), index, CanvasPointer::Cross);
     default:
         return {};
     }
 }
 
-Refresh BlockTools::penClicked()
+// The pen and the shape tools aim at cells: the chosen button lit, every other tool button plain, no
+// floating block and nothing to copy. The pen keeps the default pointer, the shapes the cross.
+Refresh BlockTools::cellToolClicked(ToolMode mode, int index, CanvasPointer pointer)
 {
-    state_.toolMode = ToolMode::Pen;
-    tools_.setShade(ToolButtons::kPen, ToolButtons::kPen, ButtonShade::Active);
-    tools_.setShade(ToolButtons::kRange, ToolButtons::kInvert, ButtonShade::Face);
-    tools_.setShade(ToolButtons::kLine, ToolButtons::kFill, ButtonShade::Face);
-    tools_.canvasPointer = CanvasPointer::Default;
-    surface_.visible = false;
-    tools_.setEnabled(ToolButtons::kCopy, ToolButtons::kInvert, false);
-    Refresh refresh = repaintCanvas();
-    refresh.controls = refresh.blockSurface = true;
-    return refresh;
-}
-
-// As the pen's button, with the cross pointer of the other tools that aim at cells.
-Refresh BlockTools::shapeClicked(int index)
-{
-    state_.toolMode = shapeToolMode(index);
+    state_.toolMode = mode;
     tools_.setShade(ToolButtons::kPen, ToolButtons::kInvert, ButtonShade::Face);
     tools_.setShade(ToolButtons::kLine, ToolButtons::kFill, ButtonShade::Face);
     tools_.setShade(index, index, ButtonShade::Active);
-    tools_.canvasPointer = CanvasPointer::Cross;
+    tools_.canvasPointer = pointer;
     surface_.visible = false;
     tools_.setEnabled(ToolButtons::kCopy, ToolButtons::kInvert, false);
     Refresh refresh = repaintCanvas();

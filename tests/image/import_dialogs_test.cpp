@@ -40,6 +40,19 @@ protected:
         QTest::keyClicks(box, text);
     }
 
+    // "文字読込..." opened, with the test font picked through its file button at 8 px.
+    GlyphImportDialog *glyphDialogWithTestFont()
+    {
+        window.mainMenu()->action(MainMenu::ImportGlyphs)->trigger();
+        auto *dialog = shownDialog<GlyphImportDialog>();
+        if (dialog) {
+            dialog->setFontFileChooser([](QWidget *) { return kFontFile; });
+            QTest::mouseClick(dialog->fontFileButton(), Qt::LeftButton);
+            typeInto(dialog->sizeBox(), QStringLiteral("8"));
+        }
+        return dialog;
+    }
+
     QString answer;
 };
 
@@ -101,12 +114,8 @@ TEST_F(ImportDialogs, TheGlyphPreviewShowsWhatTheImportWritesAsOneStep)
     cell(30, 5) = 1; // inside pattern 2: cleared by the import
     const Document before = doc;
 
-    window.mainMenu()->action(MainMenu::ImportGlyphs)->trigger();
-    auto *dialog = shownDialog<GlyphImportDialog>();
+    GlyphImportDialog *dialog = glyphDialogWithTestFont();
     ASSERT_NE(dialog, nullptr);
-    dialog->setFontFileChooser([](QWidget *) { return kFontFile; });
-    QTest::mouseClick(dialog->fontFileButton(), Qt::LeftButton);
-    typeInto(dialog->sizeBox(), QStringLiteral("8"));
     typeInto(dialog->charactersBox(), QStringLiteral("F.gW"));
     typeInto(dialog->firstPatternBox(), QStringLiteral("2"));
     ASSERT_TRUE(dialog->okButton()->isEnabled()) << dialog->message().toStdString();
@@ -150,12 +159,8 @@ TEST_F(ImportDialogs, TheGlyphPreviewShowsWhatTheImportWritesAsOneStep)
 // the missing character of a possible import are named before OK, and reported after it.
 TEST_F(ImportDialogs, TheGlyphDialogSaysWhatTheImportWouldDo)
 {
-    window.mainMenu()->action(MainMenu::ImportGlyphs)->trigger();
-    auto *dialog = shownDialog<GlyphImportDialog>();
+    GlyphImportDialog *dialog = glyphDialogWithTestFont();
     ASSERT_NE(dialog, nullptr);
-    dialog->setFontFileChooser([](QWidget *) { return kFontFile; });
-    QTest::mouseClick(dialog->fontFileButton(), Qt::LeftButton);
-    typeInto(dialog->sizeBox(), QStringLiteral("8"));
     typeInto(dialog->firstPatternBox(), QStringLiteral("97"));
     typeInto(dialog->charactersBox(), QStringLiteral("FFF"));
     EXPECT_FALSE(dialog->okButton()->isEnabled());
