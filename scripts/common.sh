@@ -15,8 +15,10 @@ LINT_BUILD="${VESK4_LINT_BUILD:-$ROOT/build-lint}"
 export CCACHE_SLOPPINESS="${CCACHE_SLOPPINESS:-pch_defines,time_macros,include_file_mtime,include_file_ctime}"
 
 # help2man makes the manual pages from the programs' --help, rsvg-convert the icon's PNGs.
-BUILD_PACKAGES=(qt6-base-dev cmake g++ make libgtest-dev libbenchmark-dev fonts-ipafont-gothic
-    help2man librsvg2-bin)
+# qt6-tools-dev and qt6-l10n-tools compile the translations; qt6-translations-l10n holds Qt's own
+# (the standard buttons' texts).
+BUILD_PACKAGES=(qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n cmake g++ make
+    libgtest-dev libbenchmark-dev fonts-ipafont-gothic help2man librsvg2-bin)
 # ./scripts/lint checks the formatting with clang-format and src/ with clang-tidy (./scripts/tidy).
 LINT_PACKAGES=(clang-tidy clang-format)
 # The install test of ./scripts/test checks the installed files with these; xdg-mime needs

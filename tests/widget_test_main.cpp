@@ -1,5 +1,7 @@
 // Runs GoogleTest inside a QApplication, so widget tests can create real widgets and send them
 // QTest events. ctest sets QT_QPA_PLATFORM=offscreen; run by hand without a display, set it too.
+#include "app/ui_language.h"
+
 #include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -18,5 +20,7 @@ int main(int argc, char **argv)
         QSettings::setPath(QSettings::IniFormat, scope, settingsFolder.path());
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("vesk4-tests"));
+    // The editor's first language; a test of the English interface installs English itself.
+    vesk4::installTranslations(vesk4::UiLanguage::Japanese);
     return RUN_ALL_TESTS();
 }

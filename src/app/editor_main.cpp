@@ -2,10 +2,12 @@
 
 #include "app/command_line.h"
 #include "app/main_window.h"
+#include "app/ui_language.h"
 #include "version.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 
 #include <cstdio>
 #include <optional>
@@ -79,6 +81,7 @@ int runEditor(int argc, char **argv)
     QApplication::setOrganizationName(QStringLiteral("VESK4"));
     QApplication::setApplicationName(QStringLiteral("vesk4-editor"));
     QApplication::setApplicationVersion(programVersion());
+    installTranslations(chooseLanguage(std::nullopt, pickedLanguage(), QLocale::system().uiLanguages()));
     // The desktop finds the editor's entry and icon by its id (Wayland's app id, the taskbar's icon).
     QGuiApplication::setDesktopFileName(QLatin1String(kAppId));
     QApplication::setWindowIcon(QIcon::fromTheme(QLatin1String(kAppId)));
