@@ -26,11 +26,16 @@ struct DialogDesign {
 
 // Indexed by FileDialogKind.
 const DialogDesign kDesigns[] = {
-    {"saveDialog", "保存", "保存", "egd", ".egd",
-     "グラフィックエディタ用のファイルではありません。拡張子を変更して保存しますか?"},
-    {"openDialog", "開く", "開く", "egd", ".egd", nullptr},
-    {"exportDialog", "ELK用画像データ出力", "出力", "inc", ".inc",
-     "MPLAB用のインクルードファイルではありません。拡張子を変更して保存しますか?"},
+    {"saveDialog", QT_TRANSLATE_NOOP("vesk4::FileDialog", "Save"),
+     QT_TRANSLATE_NOOP("vesk4::FileDialog", "Save"), "egd", ".egd",
+     QT_TRANSLATE_NOOP("vesk4::FileDialog",
+                       "This is not a graphics editor file. Change the extension and save?")},
+    {"openDialog", QT_TRANSLATE_NOOP("vesk4::FileDialog", "Open"),
+     QT_TRANSLATE_NOOP("vesk4::FileDialog", "Open"), "egd", ".egd", nullptr},
+    {"exportDialog", QT_TRANSLATE_NOOP("vesk4::FileDialog", "Export Image Data for ELK"),
+     QT_TRANSLATE_NOOP("vesk4::FileDialog", "Export"), "inc", ".inc",
+     QT_TRANSLATE_NOOP("vesk4::FileDialog",
+                       "This is not an MPLAB include file. Change the extension and save?")},
 };
 
 const DialogDesign &designOf(FileDialogKind kind)
@@ -38,13 +43,17 @@ const DialogDesign &designOf(FileDialogKind kind)
     return kDesigns[int(kind)];
 }
 
-const QString kSaveCaption = QStringLiteral("保存確認");
-const QString kOpenCaption = QStringLiteral("ファイル情報");
-const QString kOverwriteQuestion = QStringLiteral("同じ名前のファイルがあります。上書き保存しますか?");
-const QString kOpenRefusal
-    = QStringLiteral("このファイルは開けません。拡張子が「.egd」のファイルを選択してください。");
-const QString kNameRefusal = QStringLiteral(
-    "ファイル名に「/」など使えない文字が含まれています。フォルダは左の一覧から選んでください。");
+// Looked up when shown, so that they follow the language installed at the time.
+const char *const kSaveCaption = QT_TRANSLATE_NOOP("vesk4::FileDialog", "Confirm Save");
+const char *const kOpenCaption = QT_TRANSLATE_NOOP("vesk4::FileDialog", "File Information");
+const char *const kOverwriteQuestion
+    = QT_TRANSLATE_NOOP("vesk4::FileDialog", "A file with the same name exists. Overwrite it?");
+const char *const kOpenRefusal = QT_TRANSLATE_NOOP(
+    "vesk4::FileDialog", "This file cannot be opened. Choose a file with the extension \".egd\".");
+const char *const kNameRefusal
+    = QT_TRANSLATE_NOOP("vesk4::FileDialog",
+                        "The file name contains a character such as \"/\" that cannot be used. "
+                        "Choose folders in the list on the left.");
 const QString kExportStartName = QStringLiteral("ChrData.inc");
 
 // The controls' design: left, top, width, height in twips, and the window's inner size around them.
@@ -67,12 +76,12 @@ FileDialog::FileDialog(FileActions &actions, FileDialogKind kind, const QList<Vo
     : QWidget(nullptr, kWindowFlags), actions_(actions), kind_(kind),
       driveList_(new DriveList(volumes, this)), folderList_(new FolderList(this)),
       fileList_(new FileList(this)), fileNameBox_(new QLineEdit(this)),
-      actionButton_(new QPushButton(QString::fromUtf8(designOf(kind).action), this)),
-      cancelButton_(new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this))
+      actionButton_(new QPushButton(tr(designOf(kind).action), this)),
+      cancelButton_(new QPushButton(tr("Cancel"), this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QString::fromUtf8(designOf(kind).objectName));
-    setWindowTitle(QString::fromUtf8(designOf(kind).caption));
+    setWindowTitle(tr(designOf(kind).caption));
     setFixedSize(kClientSize);
 
     driveList_->setGeometry(kDriveListRect);
@@ -176,7 +185,7 @@ void FileDialog::saveOrExport()
     const int noted = fileList_->selectedRow();
     QString saveName = fileNameBox_->text();
     if (!isPlainFileName(saveName)) {
-        inform(kSaveCaption, kNameRefusal);
+        inform(tr(kSaveCaption), tr(kNameRefusal));
         return;
     }
     switch (extensionFit(saveName, extension())) {
@@ -184,7 +193,7 @@ void FileDialog::saveOrExport()
         saveName = withExtension(saveName, extension());
         break;
     case ExtensionFit::Differs:
-        if (!ask(QString::fromUtf8(designOf(kind_).extensionQuestion)))
+        if (!ask(tr(designOf(kind_).extensionQuestion)))
             return;
         saveName = withExtension(saveName, extension());
         break;
@@ -204,12 +213,12 @@ void FileDialog::saveOrExport()
     for (int row = 0; row < fileList_->count() && replace; ++row) {
         if (fileList_->item(row)->text() == saveName) {
             listed = true;
-            replace = ask(kOverwriteQuestion);
+            replace = ask(tr(kOverwriteQuestion));
         }
     }
     // A file made since the folder was listed is asked about too, rather than replaced unseen.
     if (const QFileInfo existing(path); !listed && existing.exists() && !existing.isDir())
-        replace = ask(kOverwriteQuestion);
+        replace = ask(tr(kOverwriteQuestion));
     fileList_->selectRow(noted);
     fileNameBox_->setText(saveName);
     if (!replace)
@@ -230,11 +239,11 @@ void FileDialog::openProject()
 {
     const QString loadName = fileNameBox_->text();
     if (!isPlainFileName(loadName)) {
-        inform(kOpenCaption, kNameRefusal);
+        inform(tr(kOpenCaption), tr(kNameRefusal));
         return;
     }
     if (extensionFit(loadName, extension()) != ExtensionFit::Matches) {
-        inform(kOpenCaption, kOpenRefusal);
+        inform(tr(kOpenCaption), tr(kOpenRefusal));
         return;
     }
     // A failed read leaves the document, projectFileName included, as it was; the window said why.
@@ -246,7 +255,7 @@ void FileDialog::openProject()
 
 bool FileDialog::ask(const QString &text)
 {
-    return actions_.messageBoxes().ask(this, kSaveCaption, text);
+    return actions_.messageBoxes().ask(this, tr(kSaveCaption), text);
 }
 
 void FileDialog::inform(const QString &caption, const QString &text)

@@ -6,9 +6,8 @@
 namespace vesk4 {
 
 FilePanel::FilePanel(QWidget *parent)
-    : QGroupBox(QStringLiteral("ファイル"), parent), openButton_(new QPushButton(QStringLiteral("開く"))),
-      saveButton_(new QPushButton(QStringLiteral("保存"))),
-      exportButton_(new QPushButton(QStringLiteral("PICデータ出力")))
+    : QGroupBox(tr("File"), parent), openButton_(new QPushButton(tr("Open"))),
+      saveButton_(new QPushButton(tr("Save"))), exportButton_(new QPushButton(tr("Export PIC Data")))
 {
     openButton_->setObjectName(QStringLiteral("openButton"));
     saveButton_->setObjectName(QStringLiteral("saveButton"));

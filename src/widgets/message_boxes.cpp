@@ -1,5 +1,6 @@
 #include "widgets/message_boxes.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -19,10 +20,13 @@ bool QtMessageBoxes::ask(QWidget *parent, const QString &caption, const QString 
 SaveChoice QtMessageBoxes::askToSave(QWidget *parent, const QString &caption, const QString &text)
 {
     QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::NoButton, parent);
-    // The button texts are set here: the editor loads no translations of Qt's own.
-    QPushButton *save = box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
-    QPushButton *discard = box.addButton(QStringLiteral("保存しない"), QMessageBox::DestructiveRole);
-    QPushButton *cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    // The editor's own button texts, not Qt's standard ones: the Japanese wording is the editor's.
+    QPushButton *save
+        = box.addButton(QCoreApplication::translate("vesk4::MessageBoxes", "&Save"), QMessageBox::AcceptRole);
+    QPushButton *discard = box.addButton(QCoreApplication::translate("vesk4::MessageBoxes", "Do&n't Save"),
+                                         QMessageBox::DestructiveRole);
+    QPushButton *cancel = box.addButton(QCoreApplication::translate("vesk4::MessageBoxes", "Cancel"),
+                                        QMessageBox::RejectRole);
     box.setDefaultButton(save);
     box.setEscapeButton(cancel);
     box.exec();
