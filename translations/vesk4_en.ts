@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>vesk4::EditHistory</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Size X</source>
+        <translation>Size X</translation>
+    </message>
+    <message>
+        <source>Size Y</source>
+        <translation>Size Y</translation>
+    </message>
+    <message>
+        <source>Pattern Count</source>
+        <translation>Pattern Count</translation>
+    </message>
+    <message>
+        <source>Output Data</source>
+        <translation>Output Data</translation>
+    </message>
+    <message>
+        <source>Colour Mode</source>
+        <translation>Colour Mode</translation>
+    </message>
+</context>
+<context>
     <name>vesk4::FileDialog</name>
     <message>
         <source>Save</source>
@@ -84,6 +111,150 @@
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>vesk4::PenTool</name>
+    <message>
+        <source>Draw</source>
+        <translation>Draw</translation>
+    </message>
+</context>
+<context>
+    <name>vesk4::ShapeTool</name>
+    <message>
+        <source>Line</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>Filled Rectangle</source>
+        <translation>Filled Rectangle</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Fill</translation>
+    </message>
+</context>
+<context>
+    <name>vesk4::ToolButtons</name>
+    <message>
+        <source>Pen</source>
+        <translation>Pen</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Select</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Erase</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>Flip H</source>
+        <translation>Flip H</translation>
+    </message>
+    <message>
+        <source>Flip V</source>
+        <translation>Flip V</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Invert</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Rect</source>
+        <translation>Rect</translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation>Box</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Fill</translation>
+    </message>
+</context>
+<context>
+    <name>vesk4::ToolPanel</name>
+    <message>
+        <source>&amp;Pen</source>
+        <translation>&amp;Pen</translation>
+    </message>
+    <message>
+        <source>&amp;Select</source>
+        <translation>&amp;Select</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation>&amp;Move</translation>
+    </message>
+    <message>
+        <source>&amp;Erase</source>
+        <translation>&amp;Erase</translation>
+    </message>
+    <message>
+        <source>&amp;Turn</source>
+        <translation>&amp;Turn</translation>
+    </message>
+    <message>
+        <source>Flip &amp;Horizontal</source>
+        <translation>Flip &amp;Horizontal</translation>
+    </message>
+    <message>
+        <source>Flip &amp;Vertical</source>
+        <translation>Flip &amp;Vertical</translation>
+    </message>
+    <message>
+        <source>&amp;Invert</source>
+        <translation>&amp;Invert</translation>
+    </message>
+    <message>
+        <source>&amp;Line</source>
+        <translation>&amp;Line</translation>
+    </message>
+    <message>
+        <source>&amp;Rectangle</source>
+        <translation>&amp;Rectangle</translation>
+    </message>
+    <message>
+        <source>Fille&amp;d Rectangle</source>
+        <translation>Fille&amp;d Rectangle</translation>
+    </message>
+    <message>
+        <source>&amp;Fill</source>
+        <translation>&amp;Fill</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Tools</translation>
     </message>
 </context>
 </TS>

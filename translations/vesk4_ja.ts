@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="en">
 <context>
+    <name>vesk4::EditHistory</name>
+    <message>
+        <source>Name</source>
+        <translation>ネーム</translation>
+    </message>
+    <message>
+        <source>Size X</source>
+        <translation>サイズ X</translation>
+    </message>
+    <message>
+        <source>Size Y</source>
+        <translation>サイズ Y</translation>
+    </message>
+    <message>
+        <source>Pattern Count</source>
+        <translation>パターン数</translation>
+    </message>
+    <message>
+        <source>Output Data</source>
+        <translation>データ出力</translation>
+    </message>
+    <message>
+        <source>Colour Mode</source>
+        <translation>色モード</translation>
+    </message>
+</context>
+<context>
     <name>vesk4::FileDialog</name>
     <message>
         <source>Save</source>
@@ -84,6 +111,150 @@
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>vesk4::PenTool</name>
+    <message>
+        <source>Draw</source>
+        <translation>描画</translation>
+    </message>
+</context>
+<context>
+    <name>vesk4::ShapeTool</name>
+    <message>
+        <source>Line</source>
+        <translation>直線</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>四角</translation>
+    </message>
+    <message>
+        <source>Filled Rectangle</source>
+        <translation>塗四角</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>塗潰</translation>
+    </message>
+</context>
+<context>
+    <name>vesk4::ToolButtons</name>
+    <message>
+        <source>Pen</source>
+        <translation>描画</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>範囲</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>ｺﾋﾟｰ</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>移動</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>消す</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>回転</translation>
+    </message>
+    <message>
+        <source>Flip H</source>
+        <translation>左右</translation>
+    </message>
+    <message>
+        <source>Flip V</source>
+        <translation>上下</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>白黒</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>面消</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>直線</translation>
+    </message>
+    <message>
+        <source>Rect</source>
+        <translation>四角</translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation>塗四角</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>塗潰</translation>
+    </message>
+</context>
+<context>
+    <name>vesk4::ToolPanel</name>
+    <message>
+        <source>&amp;Pen</source>
+        <translation>描画(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Select</source>
+        <translation>範囲(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>ｺﾋﾟｰ(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation>移動(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Erase</source>
+        <translation>消す(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Turn</source>
+        <translation>回転(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Flip &amp;Horizontal</source>
+        <translation>左右(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Flip &amp;Vertical</source>
+        <translation>上下(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Invert</source>
+        <translation>白黒(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Line</source>
+        <translation>直線(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Rectangle</source>
+        <translation>四角(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Fille&amp;d Rectangle</source>
+        <translation>塗四角(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Fill</source>
+        <translation>塗潰(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>描画モード</translation>
     </message>
 </context>
 </TS>

@@ -8,9 +8,16 @@ namespace vesk4 {
 
 namespace {
 
+// English; the tool panel shows each in the interface's language.
 constexpr std::array<const char *, ToolButtons::kLastButton + 1> kCaptions{
-    "描画", "範囲", "ｺﾋﾟｰ", "移動", "消す", "回転",   "左右", "上下",
-    "白黒", "",     "面消", "直線", "四角", "塗四角", "塗潰",
+    QT_TRANSLATE_NOOP("vesk4::ToolButtons", "Pen"),    QT_TRANSLATE_NOOP("vesk4::ToolButtons", "Select"),
+    QT_TRANSLATE_NOOP("vesk4::ToolButtons", "Copy"),   QT_TRANSLATE_NOOP("vesk4::ToolButtons", "Move"),
+    QT_TRANSLATE_NOOP("vesk4::ToolButtons", "Erase"),  QT_TRANSLATE_NOOP("vesk4::ToolButtons", "Turn"),
+    QT_TRANSLATE_NOOP("vesk4::ToolButtons", "Flip H"), QT_TRANSLATE_NOOP("vesk4::ToolButtons", "Flip V"),
+    QT_TRANSLATE_NOOP("vesk4::ToolButtons", "Invert"), "",
+    QT_TRANSLATE_NOOP("vesk4::ToolButtons", "Clear"),  QT_TRANSLATE_NOOP("vesk4::ToolButtons", "Line"),
+    QT_TRANSLATE_NOOP("vesk4::ToolButtons", "Rect"),   QT_TRANSLATE_NOOP("vesk4::ToolButtons", "Box"),
+    QT_TRANSLATE_NOOP("vesk4::ToolButtons", "Fill"),
 };
 
 constexpr ToolMode shapeToolMode(int index)

@@ -4,6 +4,7 @@
 #include "widgets/twips.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
@@ -28,20 +29,22 @@ struct ToolButtonDesign {
 constexpr int kShapeRowTop = 1230 + (1230 - 720);
 
 constexpr std::array<ToolButtonDesign, 14> kDesigns{{
-    {0, 120, 240, "描画(&P)", Qt::Key_P},
-    {1, 600, 240, "範囲(&S)", Qt::Key_S},
-    {2, 120, 720, "ｺﾋﾟｰ(&C)", Qt::Key_C},
-    {3, 600, 720, "移動(&M)", Qt::Key_M},
-    {4, 1080, 720, "消す(&E)", Qt::Key_E},
-    {5, 120, 1230, "回転(&T)", Qt::Key_T},
-    {6, 600, 1230, "左右(&H)", Qt::Key_H},
-    {7, 1080, 1230, "上下(&V)", Qt::Key_V},
-    {8, 1560, 1230, "白黒(&I)", Qt::Key_I},
+    {0, 120, 240, QT_TRANSLATE_NOOP("vesk4::ToolPanel", "&Pen"), Qt::Key_P},
+    {1, 600, 240, QT_TRANSLATE_NOOP("vesk4::ToolPanel", "&Select"), Qt::Key_S},
+    {2, 120, 720, QT_TRANSLATE_NOOP("vesk4::ToolPanel", "&Copy"), Qt::Key_C},
+    {3, 600, 720, QT_TRANSLATE_NOOP("vesk4::ToolPanel", "&Move"), Qt::Key_M},
+    {4, 1080, 720, QT_TRANSLATE_NOOP("vesk4::ToolPanel", "&Erase"), Qt::Key_E},
+    {5, 120, 1230, QT_TRANSLATE_NOOP("vesk4::ToolPanel", "&Turn"), Qt::Key_T},
+    {6, 600, 1230, QT_TRANSLATE_NOOP("vesk4::ToolPanel", "Flip &Horizontal"), Qt::Key_H},
+    {7, 1080, 1230, QT_TRANSLATE_NOOP("vesk4::ToolPanel", "Flip &Vertical"), Qt::Key_V},
+    {8, 1560, 1230, QT_TRANSLATE_NOOP("vesk4::ToolPanel", "&Invert"), Qt::Key_I},
     {ToolPanel::kMapButton, 1560, 210, nullptr, Qt::Key_unknown},
-    {ToolButtons::kLine, 120, kShapeRowTop, "直線(&L)", Qt::Key_L},
-    {ToolButtons::kRectangle, 600, kShapeRowTop, "四角(&R)", Qt::Key_R},
-    {ToolButtons::kFilledRectangle, 1080, kShapeRowTop, "塗四角(&B)", Qt::Key_B},
-    {ToolButtons::kFill, 1560, kShapeRowTop, "塗潰(&F)", Qt::Key_F},
+    {ToolButtons::kLine, 120, kShapeRowTop, QT_TRANSLATE_NOOP("vesk4::ToolPanel", "&Line"), Qt::Key_L},
+    {ToolButtons::kRectangle, 600, kShapeRowTop, QT_TRANSLATE_NOOP("vesk4::ToolPanel", "&Rectangle"),
+     Qt::Key_R},
+    {ToolButtons::kFilledRectangle, 1080, kShapeRowTop,
+     QT_TRANSLATE_NOOP("vesk4::ToolPanel", "Fille&d Rectangle"), Qt::Key_B},
+    {ToolButtons::kFill, 1560, kShapeRowTop, QT_TRANSLATE_NOOP("vesk4::ToolPanel", "&Fill"), Qt::Key_F},
 }};
 
 constexpr int kButtonSize = twips(495);
@@ -170,7 +173,7 @@ void fitCaption(QToolButton *button)
 
 } // namespace
 
-ToolPanel::ToolPanel(QWidget *parent) : QGroupBox(QStringLiteral("描画モード"), parent)
+ToolPanel::ToolPanel(QWidget *parent) : QGroupBox(tr("Tools"), parent)
 {
     const int down = titleAllowance(this);
     for (const ToolButtonDesign &design : kDesigns) {
@@ -178,7 +181,7 @@ ToolPanel::ToolPanel(QWidget *parent) : QGroupBox(QStringLiteral("描画モー�
         const QPixmap icon = toolIcon(index);
         auto *action = new QAction(QIcon(icon), QString(), this);
         if (design.menuCaption) {
-            action->setText(QString::fromUtf8(design.menuCaption));
+            action->setText(tr(design.menuCaption));
             action->setShortcut(design.key);
         }
         auto *button = new QToolButton(this);
@@ -224,7 +227,9 @@ void ToolPanel::showButtons(const ToolButtons &model)
         setButtonShade(button, shown.shade);
         action->setEnabled(shown.enabled);
         button->setVisible(shown.visible);
-        action->setIconText(shown.caption);
+        // The model holds the English caption; it is shown in the language installed now.
+        action->setIconText(
+            QCoreApplication::translate("vesk4::ToolButtons", shown.caption.toUtf8().constData()));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "document/edit_history.h"
 
+#include <QCoreApplication>
 #include <QUndoCommand>
 
 #include <utility>
@@ -25,21 +26,22 @@ template <class D> auto &numberSetting(D &doc, int page, PageSetting setting)
     }
 }
 
-const char *settingText(PageSetting setting)
+// The undo step's name, in the interface's language.
+QString settingText(PageSetting setting)
 {
     switch (setting) {
     case PageSetting::Name:
-        return "ネーム";
+        return QCoreApplication::translate("vesk4::EditHistory", "Name");
     case PageSetting::PatternWidth:
-        return "サイズ X";
+        return QCoreApplication::translate("vesk4::EditHistory", "Size X");
     case PageSetting::PatternHeight:
-        return "サイズ Y";
+        return QCoreApplication::translate("vesk4::EditHistory", "Size Y");
     case PageSetting::PatternCount:
-        return "パターン数";
+        return QCoreApplication::translate("vesk4::EditHistory", "Pattern Count");
     case PageSetting::OutputFlag:
-        return "データ出力";
+        return QCoreApplication::translate("vesk4::EditHistory", "Output Data");
     default:
-        return "色モード";
+        return QCoreApplication::translate("vesk4::EditHistory", "Colour Mode");
     }
 }
 
@@ -79,8 +81,8 @@ public:
     static constexpr int kNameMergeId = 1;
 
     SettingEdit(EditHistory &history, int page, PageSetting setting, SettingValue before, SettingValue after)
-        : QUndoCommand(QString::fromUtf8(settingText(setting))), history_(history), page_(page),
-          setting_(setting), before_(std::move(before)), after_(std::move(after))
+        : QUndoCommand(settingText(setting)), history_(history), page_(page), setting_(setting),
+          before_(std::move(before)), after_(std::move(after))
     {
     }
 

@@ -50,7 +50,7 @@ protected:
             penMove(doc, state, button, &history.cellChanges());
         }
         state.pressedButton = 0;
-        history.commitCells(QStringLiteral("描画"));
+        history.commitCells(QStringLiteral("Draw"));
     }
     void clickTool(int index)
     {
@@ -76,7 +76,7 @@ protected:
         clickTool(ToolButtons::kCopy);
         tools.move(toolPointer(state, 8.0 * pick(0, 60), 10.0 * pick(0, 60)), 0);
         tools.floatingBlockPressed(kLeftButton, 1, 1);
-        history.commitCells(QStringLiteral("貼り付け"));
+        history.commitCells(QStringLiteral("Paste"));
     }
 
     EditHistory history{doc};
@@ -100,13 +100,14 @@ TEST_P(EachEdit, IsOneNamedStepThatUndoAndRedoTakeBackAndDoAgain)
     EXPECT_EQ(saved(), after);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, EachEdit,
-    ::testing::Values(std::pair(Edit::Stroke, "描画"), std::pair(Edit::Lift, "tool"),
-                      std::pair(Edit::Paste, "貼り付け"), std::pair(Edit::Erase, "tool"),
-                      std::pair(Edit::Name, "ネーム"), std::pair(Edit::Width, "サイズ X"),
-                      std::pair(Edit::Height, "サイズ Y"), std::pair(Edit::Count, "パターン数"),
-                      std::pair(Edit::OutputFlag, "データ出力"), std::pair(Edit::ColourMode, "色モード")));
+INSTANTIATE_TEST_SUITE_P(Kinds, EachEdit,
+                         ::testing::Values(std::pair(Edit::Stroke, "Draw"), std::pair(Edit::Lift, "tool"),
+                                           std::pair(Edit::Paste, "Paste"), std::pair(Edit::Erase, "tool"),
+                                           std::pair(Edit::Name, "Name"), std::pair(Edit::Width, "Size X"),
+                                           std::pair(Edit::Height, "Size Y"),
+                                           std::pair(Edit::Count, "Pattern Count"),
+                                           std::pair(Edit::OutputFlag, "Output Data"),
+                                           std::pair(Edit::ColourMode, "Colour Mode")));
 
 TEST_F(EditHistoryTest, EditsThatChangeNothingAddNoStepAndNameKeysMerge)
 {
