@@ -114,6 +114,49 @@
     </message>
 </context>
 <context>
+    <name>vesk4::PalettePanel</name>
+    <message>
+        <source>256-col</source>
+        <translation>256-col</translation>
+    </message>
+    <message>
+        <source>16-col</source>
+        <translation>16-col</translation>
+    </message>
+    <message>
+        <source>4-col</source>
+        <translation>4-col</translation>
+    </message>
+    <message>
+        <source>2-col</source>
+        <translation>2-col</translation>
+    </message>
+    <message>
+        <source>2-col Ex</source>
+        <translation>2-col Ex</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>Colours</translation>
+    </message>
+    <message>
+        <source>L:</source>
+        <translation>L:</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>R:</source>
+        <translation>R:</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>White</translation>
+    </message>
+</context>
+<context>
     <name>vesk4::PenTool</name>
     <message>
         <source>Draw</source>

@@ -114,6 +114,49 @@
     </message>
 </context>
 <context>
+    <name>vesk4::PalettePanel</name>
+    <message>
+        <source>256-col</source>
+        <translation>256色</translation>
+    </message>
+    <message>
+        <source>16-col</source>
+        <translation>16色</translation>
+    </message>
+    <message>
+        <source>4-col</source>
+        <translation>4色</translation>
+    </message>
+    <message>
+        <source>2-col</source>
+        <translation>2色</translation>
+    </message>
+    <message>
+        <source>2-col Ex</source>
+        <translation>2色Ex</translation>
+    </message>
+    <message>
+        <source>Colours</source>
+        <translation>色選択</translation>
+    </message>
+    <message>
+        <source>L:</source>
+        <translation>左：</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>黒</translation>
+    </message>
+    <message>
+        <source>R:</source>
+        <translation>右：</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>白</translation>
+    </message>
+</context>
+<context>
     <name>vesk4::PenTool</name>
     <message>
         <source>Draw</source>

@@ -24,11 +24,11 @@ struct OptionDesign {
 };
 
 constexpr std::array<OptionDesign, 5> kOptions{{
-    {"256色", 1200, 2280},
-    {"16色", 1200, 2520},
-    {"4色", 1200, 2760},
-    {"2色", 1200, 3000},
-    {"2色Ex", 240, 3000},
+    {QT_TRANSLATE_NOOP("vesk4::PalettePanel", "256-col"), 1200, 2280},
+    {QT_TRANSLATE_NOOP("vesk4::PalettePanel", "16-col"), 1200, 2520},
+    {QT_TRANSLATE_NOOP("vesk4::PalettePanel", "4-col"), 1200, 2760},
+    {QT_TRANSLATE_NOOP("vesk4::PalettePanel", "2-col"), 1200, 3000},
+    {QT_TRANSLATE_NOOP("vesk4::PalettePanel", "2-col Ex"), 240, 3000},
 }};
 
 // The colour rows, in pixels within the frame. The designed label widths fit one character, and
@@ -40,6 +40,9 @@ constexpr QRect kNumberRect(32, 0, 24, 16);
 constexpr QRect kColourSwatchRect(58, 0, twips(255), twips(255));
 constexpr int kOptionWidth = 60;
 constexpr int kOptionHeight = 16;
+// Between "2色Ex" and "2色" on their row, and right of the widest option: space a longer caption
+// (the English one) keeps when the option grows.
+constexpr int kOptionGap = 4;
 
 } // namespace
 
@@ -72,7 +75,7 @@ void SwatchBox::mouseDoubleClickEvent(QMouseEvent *)
 }
 
 PalettePanel::PalettePanel(QWidget *parent)
-    : QGroupBox(QStringLiteral("色選択"), parent), optionGroup_(new QButtonGroup(this))
+    : QGroupBox(tr("Colours"), parent), optionGroup_(new QButtonGroup(this))
 {
     const int down = titleAllowance(this);
     for (int k = 0; k < 16; ++k) {
@@ -86,13 +89,13 @@ PalettePanel::PalettePanel(QWidget *parent)
     }
 
     // Caption, number and swatch of the left pen's row, then of the right pen's.
-    // The numbers' design-time texts "黒" and "白" are replaced by colour numbers at start-up.
+    // The numbers' design-time texts "Black" and "White" are replaced by colour numbers at start-up.
     auto makeRow = [this, down](const QString &side, int top, const char *caption, const char *numberText,
                                 QLabel *&captionLabel, QLabel *&number, SwatchBox *&swatch) {
-        captionLabel = new QLabel(QString::fromUtf8(caption), this);
+        captionLabel = new QLabel(tr(caption), this);
         captionLabel->setObjectName(side + QStringLiteral("Caption"));
         captionLabel->setGeometry(kCaptionRect.translated(0, top + down));
-        number = new QLabel(QString::fromUtf8(numberText), this);
+        number = new QLabel(tr(numberText), this);
         number->setObjectName(side + QStringLiteral("Number"));
         number->setGeometry(kNumberRect.translated(0, top + down));
         number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -101,13 +104,22 @@ PalettePanel::PalettePanel(QWidget *parent)
         swatch->setGeometry(kColourSwatchRect.translated(0, top + down));
         swatch->setEnabled(false); // shows the colour; picks happen on the palette swatches
     };
-    makeRow(QStringLiteral("left"), kLeftRowTop, "左：", "黒", leftCaption_, leftNumber_, leftSwatch_);
-    makeRow(QStringLiteral("right"), kRightRowTop, "右：", "白", rightCaption_, rightNumber_, rightSwatch_);
+    makeRow(QStringLiteral("left"), kLeftRowTop, QT_TR_NOOP("L:"), QT_TR_NOOP("Black"), leftCaption_,
+            leftNumber_, leftSwatch_);
+    makeRow(QStringLiteral("right"), kRightRowTop, QT_TR_NOOP("R:"), QT_TR_NOOP("White"), rightCaption_,
+            rightNumber_, rightSwatch_);
 
+    int widest = 0;
     for (int mode = 0; mode < int(kOptions.size()); ++mode) {
-        auto *option = new QRadioButton(QString::fromUtf8(kOptions[mode].caption), this);
-        option->setGeometry(twips(kOptions[mode].left), twips(kOptions[mode].top) + down, kOptionWidth,
-                            kOptionHeight);
+        auto *option = new QRadioButton(tr(kOptions[mode].caption), this);
+        // As designed unless the caption needs more: then the option grows to the right, and "2色Ex",
+        // which sits left of "2色" on their row, grows to the left instead.
+        const int width = std::max(kOptionWidth, option->sizeHint().width());
+        int left = twips(kOptions[mode].left);
+        if (mode == kMode2Ex)
+            left = std::max(0, std::min(left, options_[kMode2]->x() - kOptionGap - width));
+        option->setGeometry(left, twips(kOptions[mode].top) + down, width, kOptionHeight);
+        widest = std::max(widest, option->geometry().right() + 1 + kOptionGap);
         option->setEnabled(mode >= kMode2); // this edition edits monochrome pages only
         optionGroup_->addButton(option, mode);
         options_[mode] = option;
@@ -116,7 +128,7 @@ PalettePanel::PalettePanel(QWidget *parent)
     // A click, or an arrow key that moves the choice: the program's own selections are not choices.
     connect(optionGroup_, &QButtonGroup::idClicked, this,
             [this](int mode) { emit modeSelected(ColourMode(mode)); });
-    setFixedSize(twips(2175), twips(3255) + down);
+    setFixedSize(std::max(twips(2175), widest), twips(3255) + down);
 }
 
 void PalettePanel::setNumbers(const EditorState &state)
