@@ -99,6 +99,76 @@
     </message>
 </context>
 <context>
+    <name>vesk4::GlyphImportDialog</name>
+    <message>
+        <source>Font File</source>
+        <translation>Font File</translation>
+    </message>
+    <message>
+        <source>Fonts (*.ttf *.otf *.ttc *.bdf *.pcf *.pcf.gz);;All Files (*)</source>
+        <translation>Fonts (*.ttf *.otf *.ttc *.bdf *.pcf *.pcf.gz);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>Import Characters</source>
+        <translation>Import Characters</translation>
+    </message>
+    <message>
+        <source>Font File...</source>
+        <translation>Font File...</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Characters</source>
+        <translation>Characters</translation>
+    </message>
+    <message>
+        <source>First pattern</source>
+        <translation>First pattern</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Characters missing from the font: %1</source>
+        <translation>Characters missing from the font: %1</translation>
+    </message>
+    <message>
+        <source>Characters cut at their patterns: %1</source>
+        <translation>Characters cut at their patterns: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vesk4::ImageImportDialog</name>
+    <message>
+        <source>Import Image</source>
+        <translation>Import Image</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Threshold</source>
+        <translation>Threshold</translation>
+    </message>
+    <message>
+        <source>Dithering</source>
+        <translation>Dithering</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+</context>
+<context>
     <name>vesk4::MessageBoxes</name>
     <message>
         <source>&amp;Save</source>

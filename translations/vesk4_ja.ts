@@ -99,6 +99,76 @@
     </message>
 </context>
 <context>
+    <name>vesk4::GlyphImportDialog</name>
+    <message>
+        <source>Font File</source>
+        <translation>フォントファイル</translation>
+    </message>
+    <message>
+        <source>Fonts (*.ttf *.otf *.ttc *.bdf *.pcf *.pcf.gz);;All Files (*)</source>
+        <translation>フォント (*.ttf *.otf *.ttc *.bdf *.pcf *.pcf.gz);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Import Characters</source>
+        <translation>文字読込</translation>
+    </message>
+    <message>
+        <source>Font File...</source>
+        <translation>フォントファイル...</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>フォント</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Characters</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>First pattern</source>
+        <translation>先頭パターン</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>プレビュー</translation>
+    </message>
+    <message>
+        <source>Characters missing from the font: %1</source>
+        <translation>フォントにない文字: %1</translation>
+    </message>
+    <message>
+        <source>Characters cut at their patterns: %1</source>
+        <translation>パターンからはみ出して切れる文字: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vesk4::ImageImportDialog</name>
+    <message>
+        <source>Import Image</source>
+        <translation>画像読込</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Threshold</source>
+        <translation>しきい値</translation>
+    </message>
+    <message>
+        <source>Dithering</source>
+        <translation>ディザ</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>プレビュー</translation>
+    </message>
+</context>
+<context>
     <name>vesk4::MessageBoxes</name>
     <message>
         <source>&amp;Save</source>

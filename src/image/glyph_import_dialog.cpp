@@ -26,10 +26,11 @@ constexpr QRgb kGapPixel = 0xFFC0C0C0;
 
 QString chooseFontFileWithDialog(QWidget *parent)
 {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("フォントファイル"), {},
-                                        QStringLiteral("フォント (*.ttf *.otf *.ttc *.bdf *.pcf *.pcf.gz);;"
-                                                       "すべてのファイル (*)"),
-                                        nullptr, QFileDialog::DontUseNativeDialog);
+    return QFileDialog::getOpenFileName(
+        parent, GlyphImportDialog::tr("Font File"), {},
+        GlyphImportDialog::tr("Fonts (*.ttf *.otf *.ttc *.bdf *.pcf *.pcf.gz);;"
+                              "All Files (*)"),
+        nullptr, QFileDialog::DontUseNativeDialog);
 }
 
 } // namespace
@@ -37,10 +38,10 @@ QString chooseFontFileWithDialog(QWidget *parent)
 GlyphImportDialog::GlyphImportDialog(const Document &doc, int page, QWidget *parent)
     : QDialog(parent), doc_(doc), page_(page), chooseFontFile_(chooseFontFileWithDialog)
 {
-    setWindowTitle(QStringLiteral("文字読込"));
+    setWindowTitle(tr("Import Characters"));
 
     fontBox_ = new QFontComboBox(this);
-    fontFileButton_ = new QPushButton(QStringLiteral("フォントファイル..."), this);
+    fontFileButton_ = new QPushButton(tr("Font File..."), this);
     fontFileLabel_ = new QLabel(this);
     sizeBox_ = new QSpinBox(this);
     sizeBox_->setRange(kMinGlyphPixelSize, kMaxGlyphPixelSize);
@@ -59,12 +60,12 @@ GlyphImportDialog::GlyphImportDialog(const Document &doc, int page, QWidget *par
     fontRow->addWidget(fontBox_, 1);
     fontRow->addWidget(fontFileButton_);
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("フォント"), fontRow);
+    form->addRow(tr("Font"), fontRow);
     form->addRow(QString(), fontFileLabel_);
-    form->addRow(QStringLiteral("サイズ"), sizeBox_);
-    form->addRow(QStringLiteral("文字"), charactersBox_);
-    form->addRow(QStringLiteral("先頭パターン"), firstBox_);
-    form->addRow(QStringLiteral("プレビュー"), previewLabel_);
+    form->addRow(tr("Size"), sizeBox_);
+    form->addRow(tr("Characters"), charactersBox_);
+    form->addRow(tr("First pattern"), firstBox_);
+    form->addRow(tr("Preview"), previewLabel_);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(messageLabel_);
@@ -135,10 +136,10 @@ void GlyphImportDialog::showPlan()
                 QStringList codes;
                 for (char32_t c : plan_->missing)
                     codes << codePointText(c);
-                notes << QStringLiteral("フォントにない文字: %1").arg(codes.join(QLatin1Char(' ')));
+                notes << tr("Characters missing from the font: %1").arg(codes.join(QLatin1Char(' ')));
             }
             if (plan_->cutGlyphs > 0)
-                notes << QStringLiteral("パターンからはみ出して切れる文字: %1").arg(plan_->cutGlyphs);
+                notes << tr("Characters cut at their patterns: %1").arg(plan_->cutGlyphs);
             messageLabel_->setText(notes.join(QLatin1Char('\n')));
         } else {
             messageLabel_->setText(planned.failure().text());

@@ -19,22 +19,22 @@ namespace vesk4 {
 ImageImportDialog::ImageImportDialog(const Document &doc, int page, QImage image, QPoint at, QWidget *parent)
     : QDialog(parent), doc_(doc), page_(page), image_(std::move(image)), at_(at)
 {
-    setWindowTitle(QStringLiteral("画像読込"));
+    setWindowTitle(tr("Import Image"));
     thresholdBox_ = new QSpinBox(this);
     thresholdBox_->setRange(0, 255);
     thresholdBox_->setValue(kDefaultImportThreshold);
     ditheringList_ = new QComboBox(this);
-    ditheringList_->addItems({QStringLiteral("なし"), QStringLiteral("Floyd-Steinberg"),
-                              QStringLiteral("Atkinson"), QStringLiteral("Bayer 4×4")});
+    ditheringList_->addItems({tr("None"), QStringLiteral("Floyd-Steinberg"), QStringLiteral("Atkinson"),
+                              QStringLiteral("Bayer 4×4")});
     previewLabel_ = new QLabel(this);
     messageLabel_ = new QLabel(this);
     messageLabel_->setWordWrap(true);
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("しきい値"), thresholdBox_);
-    form->addRow(QStringLiteral("ディザ"), ditheringList_);
-    form->addRow(QStringLiteral("プレビュー"), previewLabel_);
+    form->addRow(tr("Threshold"), thresholdBox_);
+    form->addRow(tr("Dithering"), ditheringList_);
+    form->addRow(tr("Preview"), previewLabel_);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(messageLabel_);
