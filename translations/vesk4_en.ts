@@ -99,6 +99,53 @@
     </message>
 </context>
 <context>
+    <name>vesk4::FirmwareStatus</name>
+    <message>
+        <source>Size Limit...</source>
+        <translation>Size Limit...</translation>
+    </message>
+    <message>
+        <source>Cell %1,%2  Outside the patterns</source>
+        <translation>Cell %1,%2  Outside the patterns</translation>
+    </message>
+    <message>
+        <source>Cell %1,%2  Pattern %3  Byte %4 Bit %5 (%6 bits)</source>
+        <translation>Cell %1,%2  Pattern %3  Byte %4 Bit %5 (%6 bits)</translation>
+    </message>
+    <message>
+        <source>%1  Mask %2</source>
+        <translation>%1  Mask %2</translation>
+    </message>
+    <message>
+        <source>%1  Offset %2</source>
+        <translation>%1  Offset %2</translation>
+    </message>
+    <message>
+        <source>Size Limit</source>
+        <translation>Size Limit</translation>
+    </message>
+    <message>
+        <source>Size limit of the PIC data (bytes, 0 for no limit):</source>
+        <translation>Size limit of the PIC data (bytes, 0 for no limit):</translation>
+    </message>
+    <message>
+        <source>Cannot export</source>
+        <translation>Cannot export</translation>
+    </message>
+    <message>
+        <source>The bytes the PIC data assembles. Right-click to set a size limit.</source>
+        <translation>The bytes the PIC data assembles. Right-click to set a size limit.</translation>
+    </message>
+    <message>
+        <source>Total %1 / %2 bytes</source>
+        <translation>Total %1 / %2 bytes</translation>
+    </message>
+    <message>
+        <source>Total %1 bytes</source>
+        <translation>Total %1 bytes</translation>
+    </message>
+</context>
+<context>
     <name>vesk4::GlyphImportDialog</name>
     <message>
         <source>Font File</source>
@@ -146,6 +193,21 @@
     </message>
 </context>
 <context>
+    <name>vesk4::GridPanel</name>
+    <message>
+        <source>Grid</source>
+        <translation>Grid</translation>
+    </message>
+    <message>
+        <source>X:</source>
+        <translation>X:</translation>
+    </message>
+    <message>
+        <source>Y:</source>
+        <translation>Y:</translation>
+    </message>
+</context>
+<context>
     <name>vesk4::ImageImportDialog</name>
     <message>
         <source>Import Image</source>
@@ -166,6 +228,250 @@
     <message>
         <source>Preview</source>
         <translation>Preview</translation>
+    </message>
+</context>
+<context>
+    <name>vesk4::MainMenu</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>&amp;Export PIC Data...</source>
+        <translation>&amp;Export PIC Data...</translation>
+    </message>
+    <message>
+        <source>Import Image...</source>
+        <translation>Import Image...</translation>
+    </message>
+    <message>
+        <source>Import Characters...</source>
+        <translation>Import Characters...</translation>
+    </message>
+    <message>
+        <source>Export Image...</source>
+        <translation>Export Image...</translation>
+    </message>
+    <message>
+        <source>Read PIC Data...</source>
+        <translation>Read PIC Data...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>&amp;Next Page</source>
+        <translation>&amp;Next Page</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Page</source>
+        <translation>&amp;Previous Page</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>Export C Header...</source>
+        <translation>Export C Header...</translation>
+    </message>
+    <message>
+        <source>Shift Up</source>
+        <translation>Shift Up</translation>
+    </message>
+    <message>
+        <source>Shift Down</source>
+        <translation>Shift Down</translation>
+    </message>
+    <message>
+        <source>Shift Left</source>
+        <translation>Shift Left</translation>
+    </message>
+    <message>
+        <source>Shift Right</source>
+        <translation>Shift Right</translation>
+    </message>
+    <message>
+        <source>Images (%1);;All Files (*)</source>
+        <translation>Images (%1);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Recent Files</source>
+        <translation>&amp;Recent Files</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>File Information</source>
+        <translation>File Information</translation>
+    </message>
+    <message>
+        <source>The file cannot be found. It is removed from the list of recent files.
+%1</source>
+        <translation>The file cannot be found. It is removed from the list of recent files.
+%1</translation>
+    </message>
+    <message>
+        <source>Import Image</source>
+        <translation>Import Image</translation>
+    </message>
+    <message>
+        <source>Export Image</source>
+        <translation>Export Image</translation>
+    </message>
+    <message>
+        <source>Export C Header</source>
+        <translation>Export C Header</translation>
+    </message>
+    <message>
+        <source>C Header (*.h);;All Files (*)</source>
+        <translation>C Header (*.h);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>Read PIC Data</source>
+        <translation>Read PIC Data</translation>
+    </message>
+    <message>
+        <source>PIC Data (*.inc);;All Files (*)</source>
+        <translation>PIC Data (*.inc);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>%1
+Version %2
+Qt %3
+
+MIT License, Copyright (c) 2026 The VESK4 editor developers</source>
+        <translation>%1
+Version %2
+Qt %3
+
+MIT License, Copyright (c) 2026 The VESK4 editor developers</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+</context>
+<context>
+    <name>vesk4::MainWindow</name>
+    <message>
+        <source>VESK4 Graphics Editor (Monochrome Edition Ver2.0)</source>
+        <translation>VESK4 Graphics Editor (Monochrome Edition Ver2.0)</translation>
+    </message>
+    <message>
+        <source>Confirm Save</source>
+        <translation>Confirm Save</translation>
+    </message>
+    <message>
+        <source>The changes have not been saved. Save them?</source>
+        <translation>The changes have not been saved. Save them?</translation>
+    </message>
+    <message>
+        <source>File Information</source>
+        <translation>File Information</translation>
+    </message>
+    <message>
+        <source>The file could not be opened.</source>
+        <translation>The file could not be opened.</translation>
+    </message>
+    <message>
+        <source>The file could not be saved.</source>
+        <translation>The file could not be saved.</translation>
+    </message>
+    <message>
+        <source>The PIC data could not be exported.</source>
+        <translation>The PIC data could not be exported.</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Erase</translation>
+    </message>
+    <message>
+        <source>Import Image</source>
+        <translation>Import Image</translation>
+    </message>
+    <message>
+        <source>Import Characters</source>
+        <translation>Import Characters</translation>
+    </message>
+    <message>
+        <source>The image could not be read.</source>
+        <translation>The image could not be read.</translation>
+    </message>
+    <message>
+        <source>%1 cells beyond the sheet were not imported.</source>
+        <translation>%1 cells beyond the sheet were not imported.</translation>
+    </message>
+    <message>
+        <source>%1 characters run over their patterns and are cut.</source>
+        <translation>%1 characters run over their patterns and are cut.</translation>
+    </message>
+    <message>
+        <source>Characters missing from the font were left blank: %1</source>
+        <translation>Characters missing from the font were left blank: %1</translation>
+    </message>
+    <message>
+        <source>The image could not be exported.</source>
+        <translation>The image could not be exported.</translation>
+    </message>
+    <message>
+        <source>The C header could not be exported.</source>
+        <translation>The C header could not be exported.</translation>
+    </message>
+    <message>
+        <source>The PIC data could not be read.</source>
+        <translation>The PIC data could not be read.</translation>
     </message>
 </context>
 <context>
@@ -231,6 +537,37 @@
     <message>
         <source>Draw</source>
         <translation>Draw</translation>
+    </message>
+</context>
+<context>
+    <name>vesk4::SettingsPanel</name>
+    <message>
+        <source>Character Settings</source>
+        <translation>Character Settings</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>X:</source>
+        <translation>X:</translation>
+    </message>
+    <message>
+        <source>Y:</source>
+        <translation>Y:</translation>
+    </message>
+    <message>
+        <source>Patterns:</source>
+        <translation>Patterns:</translation>
+    </message>
+    <message>
+        <source>Output data:</source>
+        <translation>Output data:</translation>
     </message>
 </context>
 <context>

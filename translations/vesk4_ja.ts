@@ -99,6 +99,53 @@
     </message>
 </context>
 <context>
+    <name>vesk4::FirmwareStatus</name>
+    <message>
+        <source>Size Limit...</source>
+        <translation>サイズ上限...</translation>
+    </message>
+    <message>
+        <source>Cell %1,%2  Outside the patterns</source>
+        <translation>セル %1,%2  パターン外</translation>
+    </message>
+    <message>
+        <source>Cell %1,%2  Pattern %3  Byte %4 Bit %5 (%6 bits)</source>
+        <translation>セル %1,%2  パターン %3  バイト %4 ビット %5 (%6ビット)</translation>
+    </message>
+    <message>
+        <source>%1  Mask %2</source>
+        <translation>%1  マスク %2</translation>
+    </message>
+    <message>
+        <source>%1  Offset %2</source>
+        <translation>%1  オフセット %2</translation>
+    </message>
+    <message>
+        <source>Size Limit</source>
+        <translation>サイズ上限</translation>
+    </message>
+    <message>
+        <source>Size limit of the PIC data (bytes, 0 for no limit):</source>
+        <translation>PICデータのサイズ上限 (バイト、0 で上限なし)：</translation>
+    </message>
+    <message>
+        <source>Cannot export</source>
+        <translation>出力できません</translation>
+    </message>
+    <message>
+        <source>The bytes the PIC data assembles. Right-click to set a size limit.</source>
+        <translation>PICデータが組み立てるバイト数。右クリックでサイズ上限を設定します。</translation>
+    </message>
+    <message>
+        <source>Total %1 / %2 bytes</source>
+        <translation>合計 %1 / %2 バイト</translation>
+    </message>
+    <message>
+        <source>Total %1 bytes</source>
+        <translation>合計 %1 バイト</translation>
+    </message>
+</context>
+<context>
     <name>vesk4::GlyphImportDialog</name>
     <message>
         <source>Font File</source>
@@ -146,6 +193,21 @@
     </message>
 </context>
 <context>
+    <name>vesk4::GridPanel</name>
+    <message>
+        <source>Grid</source>
+        <translation>グリッド</translation>
+    </message>
+    <message>
+        <source>X:</source>
+        <translation>X：</translation>
+    </message>
+    <message>
+        <source>Y:</source>
+        <translation>Y：</translation>
+    </message>
+</context>
+<context>
     <name>vesk4::ImageImportDialog</name>
     <message>
         <source>Import Image</source>
@@ -166,6 +228,250 @@
     <message>
         <source>Preview</source>
         <translation>プレビュー</translation>
+    </message>
+</context>
+<context>
+    <name>vesk4::MainMenu</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>新規作成(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>開く(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>上書き保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>名前を付けて保存(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>&amp;Export PIC Data...</source>
+        <translation>PICデータ出力(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Import Image...</source>
+        <translation>画像読込...</translation>
+    </message>
+    <message>
+        <source>Import Characters...</source>
+        <translation>文字読込...</translation>
+    </message>
+    <message>
+        <source>Export Image...</source>
+        <translation>画像書出...</translation>
+    </message>
+    <message>
+        <source>Read PIC Data...</source>
+        <translation>PICデータ読込...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直し</translation>
+    </message>
+    <message>
+        <source>&amp;Next Page</source>
+        <translation>次のページ(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Page</source>
+        <translation>前のページ(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>バージョン情報(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Export C Header...</source>
+        <translation>Cヘッダ出力...</translation>
+    </message>
+    <message>
+        <source>Shift Up</source>
+        <translation>上へずらし</translation>
+    </message>
+    <message>
+        <source>Shift Down</source>
+        <translation>下へずらし</translation>
+    </message>
+    <message>
+        <source>Shift Left</source>
+        <translation>左へずらし</translation>
+    </message>
+    <message>
+        <source>Shift Right</source>
+        <translation>右へずらし</translation>
+    </message>
+    <message>
+        <source>Images (%1);;All Files (*)</source>
+        <translation>画像 (%1);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Recent Files</source>
+        <translation>最近使ったファイル(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>表示(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>File Information</source>
+        <translation>ファイル情報</translation>
+    </message>
+    <message>
+        <source>The file cannot be found. It is removed from the list of recent files.
+%1</source>
+        <translation>ファイルが見つかりません。最近使ったファイルの一覧から外します。
+%1</translation>
+    </message>
+    <message>
+        <source>Import Image</source>
+        <translation>画像読込</translation>
+    </message>
+    <message>
+        <source>Export Image</source>
+        <translation>画像書出</translation>
+    </message>
+    <message>
+        <source>Export C Header</source>
+        <translation>Cヘッダ出力</translation>
+    </message>
+    <message>
+        <source>C Header (*.h);;All Files (*)</source>
+        <translation>Cヘッダ (*.h);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Read PIC Data</source>
+        <translation>PICデータ読込</translation>
+    </message>
+    <message>
+        <source>PIC Data (*.inc);;All Files (*)</source>
+        <translation>PICデータ (*.inc);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>%1
+Version %2
+Qt %3
+
+MIT License, Copyright (c) 2026 The VESK4 editor developers</source>
+        <translation>%1
+バージョン %2
+Qt %3
+
+MIT License, Copyright (c) 2026 The VESK4 editor developers</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+</context>
+<context>
+    <name>vesk4::MainWindow</name>
+    <message>
+        <source>VESK4 Graphics Editor (Monochrome Edition Ver2.0)</source>
+        <translation>VESK4グラフィックエディタ（モノクロ仕様 Ver2.0）</translation>
+    </message>
+    <message>
+        <source>Confirm Save</source>
+        <translation>保存確認</translation>
+    </message>
+    <message>
+        <source>The changes have not been saved. Save them?</source>
+        <translation>変更が保存されていません。保存しますか？</translation>
+    </message>
+    <message>
+        <source>File Information</source>
+        <translation>ファイル情報</translation>
+    </message>
+    <message>
+        <source>The file could not be opened.</source>
+        <translation>ファイルを開けませんでした。</translation>
+    </message>
+    <message>
+        <source>The file could not be saved.</source>
+        <translation>保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>The PIC data could not be exported.</source>
+        <translation>PICデータを出力できませんでした。</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>描画</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼り付け</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>ずらし</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>移動</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>消す</translation>
+    </message>
+    <message>
+        <source>Import Image</source>
+        <translation>画像読込</translation>
+    </message>
+    <message>
+        <source>Import Characters</source>
+        <translation>文字読込</translation>
+    </message>
+    <message>
+        <source>The image could not be read.</source>
+        <translation>画像を読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 cells beyond the sheet were not imported.</source>
+        <translation>シートの外にはみ出した %1 セルは読み込みませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 characters run over their patterns and are cut.</source>
+        <translation>パターンからはみ出した %1 文字は切れています。</translation>
+    </message>
+    <message>
+        <source>Characters missing from the font were left blank: %1</source>
+        <translation>フォントにない文字は空白にしました: %1</translation>
+    </message>
+    <message>
+        <source>The image could not be exported.</source>
+        <translation>画像を書き出せませんでした。</translation>
+    </message>
+    <message>
+        <source>The C header could not be exported.</source>
+        <translation>Cヘッダを出力できませんでした。</translation>
+    </message>
+    <message>
+        <source>The PIC data could not be read.</source>
+        <translation>PICデータを読み込めませんでした。</translation>
     </message>
 </context>
 <context>
@@ -231,6 +537,37 @@
     <message>
         <source>Draw</source>
         <translation>描画</translation>
+    </message>
+</context>
+<context>
+    <name>vesk4::SettingsPanel</name>
+    <message>
+        <source>Character Settings</source>
+        <translation>キャラクタ設定</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>ネーム：</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>X:</source>
+        <translation>X：</translation>
+    </message>
+    <message>
+        <source>Y:</source>
+        <translation>Y：</translation>
+    </message>
+    <message>
+        <source>Patterns:</source>
+        <translation>パターン数：</translation>
+    </message>
+    <message>
+        <source>Output data:</source>
+        <translation>データ出力：</translation>
     </message>
 </context>
 <context>

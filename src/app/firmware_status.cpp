@@ -12,13 +12,6 @@
 
 namespace vesk4 {
 
-namespace {
-
-const QString kTotalTip
-    = QStringLiteral("PICデータが組み立てるバイト数。右クリックでサイズ上限を設定します。");
-
-} // namespace
-
 FirmwareStatus::FirmwareStatus(QStatusBar *bar, const Document &doc)
     : QObject(bar), doc_(doc), cell_(new QLabel(bar)), total_(new QLabel(bar))
 {
@@ -26,7 +19,7 @@ FirmwareStatus::FirmwareStatus(QStatusBar *bar, const Document &doc)
     bar->addWidget(cell_, 1);
     bar->addPermanentWidget(total_);
     sizeLimit_ = std::max<qlonglong>(QSettings().value(QLatin1String(kSizeLimitKey), 0).toLongLong(), 0);
-    auto *limit = new QAction(QStringLiteral("サイズ上限..."), total_);
+    auto *limit = new QAction(tr("Size Limit..."), total_);
     total_->setContextMenuPolicy(Qt::ActionsContextMenu);
     total_->addAction(limit);
     connect(limit, &QAction::triggered, this, &FirmwareStatus::askSizeLimit);
@@ -40,22 +33,25 @@ void FirmwareStatus::pointerAt(int page, int x, int y)
     page_ = page;
     x_ = x;
     y_ = y;
-    QString text = QStringLiteral("セル %1,%2  ").arg(x).arg(y);
     const Expected<CellWhere> where = whereCell(doc_, page, x, y);
     if (!where) {
-        cell_->setText(text + QStringLiteral("パターン外"));
+        cell_->setText(tr("Cell %1,%2  Outside the patterns").arg(x).arg(y));
         return;
     }
     const IncludeCellPlace &place = where.value().place;
-    text += QStringLiteral("パターン %1  バイト %2 ビット %3 (%4ビット)")
-                .arg(place.pattern)
-                .arg(place.byte)
-                .arg(place.bit)
-                .arg(place.bits);
+    QString text = tr("Cell %1,%2  Pattern %3  Byte %4 Bit %5 (%6 bits)")
+                       .arg(x)
+                       .arg(y)
+                       .arg(place.pattern)
+                       .arg(place.byte)
+                       .arg(place.bit)
+                       .arg(place.bits);
+    // Each further field is a text of its own with the line so far as %1, so that a language may
+    // word the field freely.
     if (place.maskByte)
-        text += QStringLiteral("  マスク %1").arg(*place.maskByte);
+        text = tr("%1  Mask %2").arg(text).arg(*place.maskByte);
     if (where.value().offset)
-        text += QStringLiteral("  オフセット %1").arg(*where.value().offset);
+        text = tr("%1  Offset %2").arg(text).arg(*where.value().offset);
     cell_->setText(text);
 }
 
@@ -84,11 +80,10 @@ void FirmwareStatus::setSizeLimit(int64_t bytes)
 void FirmwareStatus::askSizeLimit()
 {
     bool ok = false;
-    const int bytes
-        = QInputDialog::getInt(total_->window(), QStringLiteral("サイズ上限"),
-                               QStringLiteral("PICデータのサイズ上限 (バイト、0 で上限なし)："),
-                               int(std::min<int64_t>(sizeLimit_, std::numeric_limits<int>::max())), 0,
-                               std::numeric_limits<int>::max(), 1, &ok);
+    const int bytes = QInputDialog::getInt(
+        total_->window(), tr("Size Limit"), tr("Size limit of the PIC data (bytes, 0 for no limit):"),
+        int(std::min<int64_t>(sizeLimit_, std::numeric_limits<int>::max())), 0,
+        std::numeric_limits<int>::max(), 1, &ok);
     if (ok)
         setSizeLimit(bytes);
 }
@@ -97,16 +92,16 @@ void FirmwareStatus::showTotal()
 {
     const Expected<IncludeSizes> sizes = includeSizes(doc_);
     if (!sizes) {
-        total_->setText(QStringLiteral("出力できません"));
+        total_->setText(tr("Cannot export"));
         total_->setToolTip(sizes.failure().message);
         total_->setStyleSheet(QStringLiteral("color: red"));
         return;
     }
     const int64_t total = sizes.value().total;
     const bool over = sizeLimit_ > 0 && total > sizeLimit_;
-    total_->setToolTip(kTotalTip);
-    total_->setText(sizeLimit_ > 0 ? QStringLiteral("合計 %1 / %2 バイト").arg(total).arg(sizeLimit_)
-                                   : QStringLiteral("合計 %1 バイト").arg(total));
+    total_->setToolTip(tr("The bytes the PIC data assembles. Right-click to set a size limit."));
+    total_->setText(sizeLimit_ > 0 ? tr("Total %1 / %2 bytes").arg(total).arg(sizeLimit_)
+                                   : tr("Total %1 bytes").arg(total));
     total_->setStyleSheet(over ? QStringLiteral("color: red") : QString());
 }
 

@@ -14,11 +14,11 @@ constexpr int kStartInterval = 8; // the boxes' design-time text
 constexpr int kNumberBoxWidth = 40;
 } // namespace
 
-GridPanel::GridPanel(QWidget *parent) : QGroupBox(QStringLiteral("グリッド"), parent)
+GridPanel::GridPanel(QWidget *parent) : QGroupBox(tr("Grid"), parent)
 {
     auto *layout = new QGridLayout(this);
     layout->setHorizontalSpacing(0);
-    const std::array<const char *, 2> captions{"X：", "Y："};
+    const std::array<const char *, 2> captions{QT_TR_NOOP("X:"), QT_TR_NOOP("Y:")};
     for (Axis axis : {Axis::X, Axis::Y}) {
         const int i = int(axis);
         const QString axisName = QLatin1String(axis == Axis::X ? "X" : "Y");
@@ -28,7 +28,7 @@ GridPanel::GridPanel(QWidget *parent) : QGroupBox(QStringLiteral("グリッド")
         auto *bar = makeSpinBar(spinMaximum(axis), kStartInterval);
         bar->setObjectName(QStringLiteral("grid%1SpinBar").arg(axisName));
         bar->setFixedHeight(box->sizeHint().height());
-        layout->addWidget(new QLabel(QString::fromUtf8(captions[i])), i, 0);
+        layout->addWidget(new QLabel(tr(captions[i])), i, 0);
         layout->addWidget(box, i, 1);
         layout->addWidget(bar, i, 2);
         connect(box, &QLineEdit::textEdited, this,

@@ -35,22 +35,24 @@ const CommandDesign &designOf(MainMenu::Command command)
 {
     using Key = QKeySequence;
     static const CommandDesign designs[] = {
-        {"新規作成(&N)", Key::New, {}},
-        {"開く(&O)...", Key::Open, {}},
-        {"上書き保存(&S)", Key::Save, {}},
-        {"名前を付けて保存(&A)...", Key::SaveAs, Key(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
-        {"PICデータ出力(&E)...", Key::UnknownKey, Key(Qt::CTRL | Qt::Key_E)},
-        {"画像読込...", Key::UnknownKey, {}},
-        {"文字読込...", Key::UnknownKey, {}},
-        {"画像書出...", Key::UnknownKey, {}},
-        {"PICデータ読込...", Key::UnknownKey, {}},
-        {"終了(&X)", Key::Quit, Key(Qt::CTRL | Qt::Key_Q)},
-        {"元に戻す", Key::Undo, {}},
-        {"やり直し", Key::Redo, {}},
-        {"次のページ(&N)", Key::UnknownKey, Key(Qt::Key_PageDown)},
-        {"前のページ(&P)", Key::UnknownKey, Key(Qt::Key_PageUp)},
-        {"バージョン情報(&A)", Key::UnknownKey, {}},
-        {"Cヘッダ出力...", Key::UnknownKey, {}},
+        {QT_TRANSLATE_NOOP("vesk4::MainMenu", "&New"), Key::New, {}},
+        {QT_TRANSLATE_NOOP("vesk4::MainMenu", "&Open..."), Key::Open, {}},
+        {QT_TRANSLATE_NOOP("vesk4::MainMenu", "&Save"), Key::Save, {}},
+        {QT_TRANSLATE_NOOP("vesk4::MainMenu", "Save &As..."), Key::SaveAs,
+         Key(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {QT_TRANSLATE_NOOP("vesk4::MainMenu", "&Export PIC Data..."), Key::UnknownKey,
+         Key(Qt::CTRL | Qt::Key_E)},
+        {QT_TRANSLATE_NOOP("vesk4::MainMenu", "Import Image..."), Key::UnknownKey, {}},
+        {QT_TRANSLATE_NOOP("vesk4::MainMenu", "Import Characters..."), Key::UnknownKey, {}},
+        {QT_TRANSLATE_NOOP("vesk4::MainMenu", "Export Image..."), Key::UnknownKey, {}},
+        {QT_TRANSLATE_NOOP("vesk4::MainMenu", "Read PIC Data..."), Key::UnknownKey, {}},
+        {QT_TRANSLATE_NOOP("vesk4::MainMenu", "E&xit"), Key::Quit, Key(Qt::CTRL | Qt::Key_Q)},
+        {QT_TRANSLATE_NOOP("vesk4::MainMenu", "Undo"), Key::Undo, {}},
+        {QT_TRANSLATE_NOOP("vesk4::MainMenu", "Redo"), Key::Redo, {}},
+        {QT_TRANSLATE_NOOP("vesk4::MainMenu", "&Next Page"), Key::UnknownKey, Key(Qt::Key_PageDown)},
+        {QT_TRANSLATE_NOOP("vesk4::MainMenu", "&Previous Page"), Key::UnknownKey, Key(Qt::Key_PageUp)},
+        {QT_TRANSLATE_NOOP("vesk4::MainMenu", "&About"), Key::UnknownKey, {}},
+        {QT_TRANSLATE_NOOP("vesk4::MainMenu", "Export C Header..."), Key::UnknownKey, {}},
     };
     return designs[command];
 }
@@ -89,15 +91,11 @@ struct ShiftDesign {
 };
 
 constexpr std::array<ShiftDesign, 4> kShiftDesigns{{
-    {ShiftDirection::Up, "上へずらし", Qt::Key_Up},
-    {ShiftDirection::Down, "下へずらし", Qt::Key_Down},
-    {ShiftDirection::Left, "左へずらし", Qt::Key_Left},
-    {ShiftDirection::Right, "右へずらし", Qt::Key_Right},
+    {ShiftDirection::Up, QT_TRANSLATE_NOOP("vesk4::MainMenu", "Shift Up"), Qt::Key_Up},
+    {ShiftDirection::Down, QT_TRANSLATE_NOOP("vesk4::MainMenu", "Shift Down"), Qt::Key_Down},
+    {ShiftDirection::Left, QT_TRANSLATE_NOOP("vesk4::MainMenu", "Shift Left"), Qt::Key_Left},
+    {ShiftDirection::Right, QT_TRANSLATE_NOOP("vesk4::MainMenu", "Shift Right"), Qt::Key_Right},
 }};
-
-const QString kFileInfoCaption = QStringLiteral("ファイル情報");
-const QString kMissingFile
-    = QStringLiteral("ファイルが見つかりません。最近使ったファイルの一覧から外します。");
 
 // The file dialog of the image and include entries; the toolkit's own, the same on every platform.
 QString showFileDialog(QWidget *parent, const QString &caption, const QString &filter, bool save)
@@ -113,7 +111,7 @@ QString readableImagesFilter()
     QStringList patterns;
     for (const QByteArray &format : QImageReader::supportedImageFormats())
         patterns << QStringLiteral("*.") + QString::fromLatin1(format);
-    return QStringLiteral("画像 (%1);;すべてのファイル (*)").arg(patterns.join(QLatin1Char(' ')));
+    return MainMenu::tr("Images (%1);;All Files (*)").arg(patterns.join(QLatin1Char(' ')));
 }
 
 // A button is pressed for the user only when the user could press it.
@@ -150,10 +148,9 @@ QAction *MainMenu::addCommand(QMenu *menu, Command command, const QString &capti
 
 void MainMenu::createFileMenu()
 {
-    QMenu *menu = window_.menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    QMenu *menu = window_.menuBar()->addMenu(tr("&File"));
     const auto add = [&](Command command, auto handler) {
-        connect(addCommand(menu, command, QString::fromUtf8(designOf(command).caption)), &QAction::triggered,
-                this, handler);
+        connect(addCommand(menu, command, tr(designOf(command).caption)), &QAction::triggered, this, handler);
     };
     add(New, [this] { window_.startNewDocumentAfterAsking(); });
     add(Open, [this] { window_.fileDialogs()->show(FileDialogKind::Open); });
@@ -166,7 +163,7 @@ void MainMenu::createFileMenu()
     add(ExportImage, [this] { exportImage(); });
     add(ReadInclude, [this] { readInclude(); });
     menu->addSeparator();
-    recentMenu_ = menu->addMenu(QStringLiteral("最近使ったファイル(&R)"));
+    recentMenu_ = menu->addMenu(tr("&Recent Files"));
     showRecentFiles();
     menu->addSeparator();
     add(Quit, [this] { window_.close(); });
@@ -175,7 +172,7 @@ void MainMenu::createFileMenu()
 void MainMenu::addHistoryEntry(QMenu *menu, Command command)
 {
     QUndoStack &stack = window_.undoStack();
-    const QString prefix = QString::fromUtf8(designOf(command).caption);
+    const QString prefix = tr(designOf(command).caption);
     QAction *action
         = command == Undo ? stack.createUndoAction(this, prefix) : stack.createRedoAction(this, prefix);
     // Through the window, which first makes the cells of a stroke in progress a step of their own.
@@ -189,7 +186,7 @@ void MainMenu::addHistoryEntry(QMenu *menu, Command command)
 
 void MainMenu::createEditMenu()
 {
-    QMenu *menu = window_.menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    QMenu *menu = window_.menuBar()->addMenu(tr("&Edit"));
     addHistoryEntry(menu, Undo);
     addHistoryEntry(menu, Redo);
     ToolPanel *tools = window_.toolPanel();
@@ -214,7 +211,7 @@ void MainMenu::addShiftEntries(QMenu *menu)
     menu->addSeparator();
     QAction *erase = window_.toolPanel()->toolAction(ToolButtons::kErase);
     for (const ShiftDesign &design : kShiftDesigns) {
-        QAction *action = menu->addAction(QString::fromUtf8(design.caption));
+        QAction *action = menu->addAction(tr(design.caption));
         action->setShortcut(QKeySequence(Qt::CTRL | design.arrow));
         action->setEnabled(erase->isEnabled());
         window_.addAction(action);
@@ -234,17 +231,17 @@ QAction *MainMenu::toolAction(int index) const
 
 void MainMenu::createViewMenu()
 {
-    QMenu *menu = window_.menuBar()->addMenu(QStringLiteral("表示(&V)"));
-    connect(addCommand(menu, NextPage, QString::fromUtf8(designOf(NextPage).caption)), &QAction::triggered,
-            this, [this] { turnPage(1); });
-    connect(addCommand(menu, PreviousPage, QString::fromUtf8(designOf(PreviousPage).caption)),
-            &QAction::triggered, this, [this] { turnPage(-1); });
+    QMenu *menu = window_.menuBar()->addMenu(tr("&View"));
+    connect(addCommand(menu, NextPage, tr(designOf(NextPage).caption)), &QAction::triggered, this,
+            [this] { turnPage(1); });
+    connect(addCommand(menu, PreviousPage, tr(designOf(PreviousPage).caption)), &QAction::triggered, this,
+            [this] { turnPage(-1); });
 }
 
 void MainMenu::createHelpMenu()
 {
-    QMenu *menu = window_.menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
-    connect(addCommand(menu, About, QString::fromUtf8(designOf(About).caption)), &QAction::triggered, this,
+    QMenu *menu = window_.menuBar()->addMenu(tr("&Help"));
+    connect(addCommand(menu, About, tr(designOf(About).caption)), &QAction::triggered, this,
             &MainMenu::showAbout);
 }
 
@@ -266,8 +263,10 @@ void MainMenu::openRecentFile(const QString &path)
         QSettings settings;
         removeRecentFile(settings, path);
         showRecentFiles();
-        window_.messageBoxes().inform(&window_, kFileInfoCaption,
-                                      kMissingFile + QLatin1Char('\n') + shownPath(path));
+        window_.messageBoxes().inform(
+            &window_, tr("File Information"),
+            tr("The file cannot be found. It is removed from the list of recent files.\n%1")
+                .arg(shownPath(path)));
         return;
     }
     window_.openNamedProject(path);
@@ -290,14 +289,14 @@ void MainMenu::turnPage(int step)
 
 void MainMenu::importImage()
 {
-    const QString path = chooseFile_(&window_, QStringLiteral("画像読込"), readableImagesFilter(), false);
+    const QString path = chooseFile_(&window_, tr("Import Image"), readableImagesFilter(), false);
     if (!path.isEmpty())
         window_.showImageImportDialog(path);
 }
 
 void MainMenu::exportImage()
 {
-    QString path = chooseFile_(&window_, QStringLiteral("画像書出"), QStringLiteral("PNG (*.png)"), true);
+    QString path = chooseFile_(&window_, tr("Export Image"), QStringLiteral("PNG (*.png)"), true);
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
@@ -307,8 +306,7 @@ void MainMenu::exportImage()
 
 void MainMenu::exportCHeader()
 {
-    QString path = chooseFile_(&window_, QStringLiteral("Cヘッダ出力"),
-                               QStringLiteral("Cヘッダ (*.h);;すべてのファイル (*)"), true);
+    QString path = chooseFile_(&window_, tr("Export C Header"), tr("C Header (*.h);;All Files (*)"), true);
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
@@ -319,8 +317,8 @@ void MainMenu::exportCHeader()
 void MainMenu::readInclude()
 {
     // The window asks about unsaved changes once the file is chosen, as the open dialog does.
-    const QString path = chooseFile_(&window_, QStringLiteral("PICデータ読込"),
-                                     QStringLiteral("PICデータ (*.inc);;すべてのファイル (*)"), false);
+    const QString path
+        = chooseFile_(&window_, tr("Read PIC Data"), tr("PIC Data (*.inc);;All Files (*)"), false);
     if (!path.isEmpty())
         window_.readIncludeDocument(path);
 }
@@ -328,10 +326,9 @@ void MainMenu::readInclude()
 void MainMenu::showAbout()
 {
     const QString text
-        = QStringLiteral(
-              "%1\nバージョン %2\nQt %3\n\nMIT License, Copyright (c) 2026 The VESK4 editor developers")
+        = tr("%1\nVersion %2\nQt %3\n\nMIT License, Copyright (c) 2026 The VESK4 editor developers")
               .arg(window_.title(), programVersion(), QString::fromLatin1(qVersion()));
-    window_.messageBoxes().inform(&window_, QStringLiteral("バージョン情報"), text);
+    window_.messageBoxes().inform(&window_, tr("About"), text);
 }
 
 } // namespace vesk4

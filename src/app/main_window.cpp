@@ -36,22 +36,17 @@ namespace vesk4 {
 
 namespace {
 
-const QString kAppTitle = QStringLiteral("VESK4グラフィックエディタ（モノクロ仕様 Ver2.0）");
 constexpr QPoint kWindowPosition(twips(1500), twips(500));
 constexpr QPoint kToolPanelPosition(twips(8790), twips(960));
 constexpr QPoint kPalettePanelPosition(twips(8790), twips(3720));
 constexpr int kGap = 8;
-
-const QString kOpenCaption = QStringLiteral("ファイル情報");
-const QString kSaveQuestionCaption = QStringLiteral("保存確認");
-const QString kSaveQuestion = QStringLiteral("変更が保存されていません。保存しますか？");
 
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
     // The placeholder shows the modified mark only while the document has unsaved changes.
-    setWindowTitle(kAppTitle + QStringLiteral("[*]"));
+    setWindowTitle(title() + QStringLiteral("[*]"));
     createPanels();
     connectHandlers();
     startUp();
@@ -69,7 +64,7 @@ MainWindow::~MainWindow() = default;
 
 QString MainWindow::title() const
 {
-    return kAppTitle;
+    return tr("VESK4 Graphics Editor (Monochrome Edition Ver2.0)");
 }
 
 // The controls as designed: page column, canvas with its scroll bar, tools and palette, and a
@@ -103,7 +98,9 @@ void MainWindow::createPanels()
     columnLayout->addWidget(gridPanel_);
     columnLayout->addWidget(filePanel_);
     columnLayout->addStretch();
-    column->move(toolPanel_->x() + toolPanel_->width() + kGap, canvasView_->y());
+    // Right of the tool and palette frames; the palette grows for longer captions.
+    column->move(std::max(toolPanel_->geometry().right(), palettePanel_->geometry().right()) + 1 + kGap,
+                 canvasView_->y());
     column->setFixedHeight(pageBar_->height() - column->y());
     column->setFixedWidth(column->sizeHint().width());
 
@@ -182,7 +179,8 @@ bool MainWindow::confirmUnsavedChanges()
 {
     if (!isDocumentModified())
         return true;
-    switch (messages_->askToSave(this, kSaveQuestionCaption, kSaveQuestion)) {
+    switch (
+        messages_->askToSave(this, tr("Confirm Save"), tr("The changes have not been saved. Save them?"))) {
     case SaveChoice::Discard:
         return true;
     case SaveChoice::Cancel:
@@ -340,7 +338,7 @@ bool MainWindow::openProjectFile(const QString &path)
     if (!confirmUnsavedChanges())
         return false;
     if (Status opened = openProject(path, doc_, state_); !opened) {
-        reportFailure(kOpenCaption, QStringLiteral("ファイルを開けませんでした。"), opened.failure());
+        reportFailure(tr("File Information"), tr("The file could not be opened."), opened.failure());
         return false;
     }
     history_.clear();
@@ -354,7 +352,7 @@ bool MainWindow::openProjectFile(const QString &path)
 bool MainWindow::saveProjectFile(const QString &path)
 {
     if (Status saved = saveProject(doc_, path); !saved) {
-        reportFailure(kAppTitle, QStringLiteral("保存できませんでした。"), saved.failure());
+        reportFailure(title(), tr("The file could not be saved."), saved.failure());
         return false;
     }
     history_.markSaved();
@@ -366,7 +364,7 @@ bool MainWindow::saveProjectFile(const QString &path)
 bool MainWindow::exportIncludeFile(const QString &path)
 {
     if (Status exported = exportInclude(doc_, path); !exported) {
-        reportFailure(kAppTitle, QStringLiteral("PICデータを出力できませんでした。"), exported.failure());
+        reportFailure(title(), tr("The PIC data could not be exported."), exported.failure());
         return false;
     }
     return true;

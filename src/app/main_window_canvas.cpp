@@ -12,17 +12,21 @@
 #include "files/file_panel.h"
 #include "palette/palette_panel.h"
 
+#include <QCoreApplication>
+
 namespace vesk4 {
 
 namespace {
 
-const QString kStrokeStep = QStringLiteral("描画");
-const QString kPasteStep = QStringLiteral("貼り付け");
-const QString kShiftStep = QStringLiteral("ずらし");
+// Undo step names, looked up when the step is recorded.
+const char *const kStrokeStep = QT_TRANSLATE_NOOP("vesk4::MainWindow", "Draw");
+const char *const kPasteStep = QT_TRANSLATE_NOOP("vesk4::MainWindow", "Paste");
+const char *const kShiftStep = QT_TRANSLATE_NOOP("vesk4::MainWindow", "Shift");
 
 QString toolStepText(int index)
 {
-    return index == ToolButtons::kMove ? QStringLiteral("移動") : QStringLiteral("消す");
+    return index == ToolButtons::kMove ? QCoreApplication::translate("vesk4::MainWindow", "Move")
+                                       : QCoreApplication::translate("vesk4::MainWindow", "Erase");
 }
 
 } // namespace
@@ -54,7 +58,7 @@ void MainWindow::cancelTool()
 void MainWindow::floatingBlockPressed(int button, double x, double y)
 {
     showChanges(canvasTools_->blockTools().floatingBlockPressed(button, x, y));
-    history_.commitCells(kPasteStep);
+    history_.commitCells(tr(kPasteStep));
 }
 
 void MainWindow::floatingBlockMoved(int buttons, double x, double y)
@@ -66,7 +70,7 @@ void MainWindow::toolButtonClicked(int index)
 {
     // A shape being dragged is dropped, and a stroke still in progress is a step of its own.
     showOutcome(canvasTools_->current().cancel());
-    history_.commitCells(kStrokeStep);
+    history_.commitCells(tr(kStrokeStep));
     showChanges(canvasTools_->blockTools().toolButtonClicked(index));
     history_.commitCells(toolStepText(index));
 }
@@ -74,7 +78,7 @@ void MainWindow::toolButtonClicked(int index)
 void MainWindow::shiftRange(ShiftDirection direction)
 {
     showChanges(canvasTools_->blockTools().shiftRange(direction));
-    history_.commitCells(kShiftStep);
+    history_.commitCells(tr(kShiftStep));
 }
 
 void MainWindow::showOutcome(const ToolOutcome &outcome)

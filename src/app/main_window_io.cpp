@@ -18,9 +18,10 @@ namespace vesk4 {
 
 namespace {
 
-const QString kImportStep = QStringLiteral("画像読込");
-const QString kGlyphStep = QStringLiteral("文字読込");
-const QString kImportFailed = QStringLiteral("画像を読み込めませんでした。");
+// Looked up when used, so that they follow the language installed at the time.
+const char *const kImportStep = QT_TRANSLATE_NOOP("vesk4::MainWindow", "Import Image");
+const char *const kGlyphStep = QT_TRANSLATE_NOOP("vesk4::MainWindow", "Import Characters");
+const char *const kImportFailed = QT_TRANSLATE_NOOP("vesk4::MainWindow", "The image could not be read.");
 
 } // namespace
 
@@ -28,7 +29,7 @@ bool MainWindow::importImageFile(const QString &path)
 {
     Expected<QImage> image = readImportImage(path);
     if (!image) {
-        reportFailure(title(), kImportFailed, image.failure());
+        reportFailure(title(), tr(kImportFailed), image.failure());
         return false;
     }
     return importImage(image.value(), QPoint(state_.scrollColumn, state_.scrollRow), kDefaultImportThreshold,
@@ -39,7 +40,7 @@ bool MainWindow::showImageImportDialog(const QString &path)
 {
     Expected<QImage> image = readImportImage(path);
     if (!image) {
-        reportFailure(title(), kImportFailed, image.failure());
+        reportFailure(title(), tr(kImportFailed), image.failure());
         return false;
     }
     auto *dialog = new ImageImportDialog(doc_, state_.currentPage, std::move(image.value()),
@@ -57,17 +58,16 @@ bool MainWindow::importImage(const QImage &image, QPoint at, int threshold, Dith
     const int page = state_.currentPage;
     Expected<ImportPlan> plan = planImageImport(doc_, page, image, at, threshold, dithering);
     if (!plan) {
-        reportFailure(title(), kImportFailed, plan.failure());
+        reportFailure(title(), tr(kImportFailed), plan.failure());
         return false;
     }
     // Cells a stroke in progress wrote stay a step of their own.
     history_.commitCells(QString());
     applyImport(doc_, plan.value(), &history_.cellChanges());
-    history_.commitCells(kImportStep);
+    history_.commitCells(tr(kImportStep));
     redraw(true);
     if (const int cut = plan.value().cut; cut > 0) {
-        messages_->inform(this, title(),
-                          QStringLiteral("シートの外にはみ出した %1 セルは読み込みませんでした。").arg(cut));
+        messages_->inform(this, title(), tr("%1 cells beyond the sheet were not imported.").arg(cut));
     }
     return true;
 }
@@ -89,11 +89,11 @@ void MainWindow::importGlyphs(const GlyphImportPlan &plan)
     if (changes) {
         history_.commitCells(QString());
         // Cells and pattern count are one step, taken back together.
-        history_.stack().beginMacro(kGlyphStep);
+        history_.stack().beginMacro(tr(kGlyphStep));
         CellChanges &journal = history_.cellChanges();
         for (const ImportedCell &cell : plan.changes)
             journal.write(doc_.PixelData, plan.page, cell.x, cell.y, cell.after);
-        history_.commitCells(kGlyphStep);
+        history_.commitCells(tr(kGlyphStep));
         history_.changeSetting(plan.page, PageSetting::PatternCount, plan.countAfter);
         history_.stack().endMacro();
         if (plan.page == state_.currentPage)
@@ -101,12 +101,12 @@ void MainWindow::importGlyphs(const GlyphImportPlan &plan)
     }
     QStringList notes;
     if (plan.cutGlyphs > 0)
-        notes << QStringLiteral("パターンからはみ出した %1 文字は切れています。").arg(plan.cutGlyphs);
+        notes << tr("%1 characters run over their patterns and are cut.").arg(plan.cutGlyphs);
     if (!plan.missing.empty()) {
         QStringList codes;
         for (char32_t c : plan.missing)
             codes << codePointText(c);
-        notes << QStringLiteral("フォントにない文字は空白にしました: %1").arg(codes.join(QLatin1Char(' ')));
+        notes << tr("Characters missing from the font were left blank: %1").arg(codes.join(QLatin1Char(' ')));
     }
     if (!notes.isEmpty())
         messages_->inform(this, title(), notes.join(QLatin1Char('\n')));
@@ -114,7 +114,7 @@ void MainWindow::importGlyphs(const GlyphImportPlan &plan)
 
 bool MainWindow::exportPageImage(const QString &path)
 {
-    const QString what = QStringLiteral("画像を書き出せませんでした。");
+    const QString what = tr("The image could not be exported.");
     PageImageOptions options;
     options.rightColour = state_.rightPenColour;
     options.rightAltColour = state_.rightPenAltColour;
@@ -130,7 +130,7 @@ bool MainWindow::exportPageImage(const QString &path)
 bool MainWindow::exportCHeaderFile(const QString &path)
 {
     if (Status exported = exportCHeader(doc_, path); !exported) {
-        reportFailure(title(), QStringLiteral("Cヘッダを出力できませんでした。"), exported.failure());
+        reportFailure(title(), tr("The C header could not be exported."), exported.failure());
         return false;
     }
     return true;
@@ -143,7 +143,7 @@ bool MainWindow::readIncludeDocument(const QString &path)
     const int shownPage = state_.currentPage;
     const Expected<QStringList> notices = openIncludeFile(path, doc_, state_);
     if (!notices) {
-        reportFailure(title(), QStringLiteral("PICデータを読み込めませんでした。"), notices.failure());
+        reportFailure(title(), tr("The PIC data could not be read."), notices.failure());
         return false;
     }
     // The save dialog proposes the include file's name as the project's.

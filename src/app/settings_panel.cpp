@@ -49,7 +49,7 @@ QScrollBar *makeSpinBar(int maximum, int boxValue, QWidget *parent)
 }
 
 SettingsPanel::SettingsPanel(QWidget *parent)
-    : QGroupBox(QStringLiteral("キャラクタ設定"), parent), nameBox_(new QLineEdit(QStringLiteral("Chr00"))),
+    : QGroupBox(tr("Character Settings"), parent), nameBox_(new QLineEdit(QStringLiteral("Chr00"))),
       widthList_(new QComboBox), heightList_(new QComboBox), countBox_(new QLineEdit(QStringLiteral("8"))),
       countSpinBar_(makeSpinBar(kPatternCountSpinMaximum, 0)), outputCheckBox_(new QCheckBox)
 {
@@ -68,21 +68,21 @@ SettingsPanel::SettingsPanel(QWidget *parent)
     countSpinBar_->setFixedHeight(countBox_->sizeHint().height());
 
     auto *layout = new QGridLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("ネーム：")), 0, 0);
+    layout->addWidget(new QLabel(tr("Name:")), 0, 0);
     layout->addWidget(nameBox_, 0, 1, 1, 3);
-    layout->addWidget(new QLabel(QStringLiteral("サイズ")), 1, 0);
-    layout->addWidget(new QLabel(QStringLiteral("X：")), 1, 1);
+    layout->addWidget(new QLabel(tr("Size")), 1, 0);
+    layout->addWidget(new QLabel(tr("X:")), 1, 1);
     layout->addWidget(widthList_, 1, 2, 1, 2);
-    layout->addWidget(new QLabel(QStringLiteral("Y：")), 2, 1);
+    layout->addWidget(new QLabel(tr("Y:")), 2, 1);
     layout->addWidget(heightList_, 2, 2, 1, 2);
-    layout->addWidget(new QLabel(QStringLiteral("パターン数：")), 3, 0);
+    layout->addWidget(new QLabel(tr("Patterns:")), 3, 0);
     auto *count = new QHBoxLayout;
     count->setSpacing(0);
     count->addWidget(countBox_);
     count->addWidget(countSpinBar_);
     count->addStretch();
     layout->addLayout(count, 3, 1, 1, 3);
-    layout->addWidget(new QLabel(QStringLiteral("データ出力：")), 4, 0);
+    layout->addWidget(new QLabel(tr("Output data:")), 4, 0);
     layout->addWidget(outputCheckBox_, 4, 1, 1, 3);
     layout->setColumnStretch(3, 1);
 
