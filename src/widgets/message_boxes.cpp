@@ -1,5 +1,6 @@
 #include "widgets/message_boxes.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -29,6 +30,24 @@ SaveChoice QtMessageBoxes::askToSave(QWidget *parent, const QString &caption, co
     if (box.clickedButton() == save)
         return SaveChoice::Save;
     return box.clickedButton() == discard ? SaveChoice::Discard : SaveChoice::Cancel;
+}
+
+RestoreChoice QtMessageBoxes::askToRestore(QWidget *parent, const QString &caption, const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, parent);
+    QPushButton *restore
+        = box.addButton(QCoreApplication::translate("MessageBoxes", "Restore"), QMessageBox::AcceptRole);
+    QPushButton *discard
+        = box.addButton(QCoreApplication::translate("MessageBoxes", "Discard"), QMessageBox::DestructiveRole);
+    // Closing the box decides nothing: the copy stays for the next start.
+    QPushButton *later
+        = box.addButton(QCoreApplication::translate("MessageBoxes", "Later"), QMessageBox::RejectRole);
+    box.setDefaultButton(restore);
+    box.setEscapeButton(later);
+    box.exec();
+    if (box.clickedButton() == restore)
+        return RestoreChoice::Restore;
+    return box.clickedButton() == discard ? RestoreChoice::Discard : RestoreChoice::Later;
 }
 
 } // namespace vesk4

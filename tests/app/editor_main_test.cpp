@@ -50,6 +50,8 @@ TEST(EditorMainTest, ADamagedProjectNamedOnTheCommandLineIsReportedOverTheStartU
     // The program keeps recent files in QSettings: here in the scratch folder.
     QSettings::setDefaultFormat(QSettings::IniFormat);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+    // And its recovery copies in the scratch folder too.
+    qputenv("XDG_DATA_HOME", dir.path().toLocal8Bit());
     QFile file(dir.filePath(QStringLiteral("damaged.egd")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(" 0 \r\n 0  0  zz \r\n");
