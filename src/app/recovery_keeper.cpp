@@ -6,6 +6,7 @@
 #include "files/whole_file.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -129,6 +130,9 @@ void RecoveryKeeper::finishWriting()
     writer_.waitForDone();
 }
 
+// The texts name their context in full rather than through tr(): lupdate, run on a list of files
+// without include paths (as the test of the .ts files does), cannot see the class's namespace here
+// and would file them under another context.
 bool RecoveryKeeper::offerCopies(const QString &projectPath)
 {
     if (!store_)
@@ -144,8 +148,10 @@ bool RecoveryKeeper::offerCopies(const QString &projectPath)
             // Never loaded in part, and never offered again; the user may still want its bytes.
             const QString aside = store_->setAside(copy);
             window_.messageBoxes().inform(
-                &window_, tr("Recovery"),
-                tr("The recovery data is damaged and was not loaded. It was kept as %1.\n%2")
+                &window_, QCoreApplication::translate("vesk4::RecoveryKeeper", "Recovery"),
+                QCoreApplication::translate(
+                    "vesk4::RecoveryKeeper",
+                    "The recovery data is damaged and was not loaded. It was kept as %1.\n%2")
                     .arg(shownPath(aside.isEmpty() ? copy.copyPath : aside), recovered.failure().text()));
             continue;
         }
@@ -155,10 +161,15 @@ bool RecoveryKeeper::offerCopies(const QString &projectPath)
             continue;
         }
         const QString question = copyFile.isEmpty()
-            ? tr("There is recovery data of edits from an editor that did not close. Restore it?")
-            : tr("There is recovery data of edits to %1 from an editor that did not close. Restore it?")
+            ? QCoreApplication::translate(
+                "vesk4::RecoveryKeeper",
+                "There is recovery data of edits from an editor that did not close. Restore it?")
+            : QCoreApplication::translate(
+                  "vesk4::RecoveryKeeper",
+                  "There is recovery data of edits to %1 from an editor that did not close. Restore it?")
                   .arg(QFileInfo(copyFile).fileName());
-        switch (window_.messageBoxes().askToRestore(&window_, tr("Recovery"), question)) {
+        switch (window_.messageBoxes().askToRestore(
+            &window_, QCoreApplication::translate("vesk4::RecoveryKeeper", "Recovery"), question)) {
         case RestoreChoice::Restore:
             restore(recovered.value());
             restored = true;

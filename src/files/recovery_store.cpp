@@ -22,7 +22,7 @@ constexpr QByteArrayView kPathKey = "file: ";
 constexpr QByteArrayView kSizeKey = "size: ";
 constexpr QByteArrayView kHashKey = "sha256: ";
 // The header is four short lines; a path is at most a few kilobytes even percent-encoded.
-constexpr qint64 kMaxHeaderBytes = 64 * 1024;
+constexpr qint64 kMaxHeaderBytes = qint64{64} * 1024;
 
 QByteArray sha256Hex(const QByteArray &bytes)
 {
@@ -102,6 +102,17 @@ std::vector<RecoveryCopy> RecoveryStore::orphanedCopies()
             continue;
         heldLocks_[copyPath] = std::move(lock);
         copies.push_back({copyPath, file.lastModified()});
+    }
+    // The lock of an editor that was gone before it wrote any copy would stay for ever: taken, it
+    // goes when let go. A running editor's lock is not taken.
+    const QStringList locks = QDir(folder_).entryList({QStringLiteral("*") + QLatin1String(kLockSuffix)},
+                                                      QDir::Files | QDir::Hidden);
+    for (const QString &name : locks) {
+        QString copyName = name;
+        copyName.chop(qsizetype(qstrlen(kLockSuffix)));
+        const QString lockPath = QDir(folder_).filePath(name);
+        if (!QFileInfo::exists(QDir(folder_).filePath(copyName + QLatin1String(kCopySuffix))))
+            makeLock(lockPath)->tryLock(0);
     }
     return copies;
 }

@@ -127,7 +127,7 @@ TEST_F(RecoveryStoreTest, ADamagedCopyIsRefusedWhole)
 
 // Runs a second editor's store in a child process: it claims its copy and writes it, tells the test
 // through the pipe, and waits to be killed, as an editor would crash.
-pid_t startOwner(const QString &folder, int &ready)
+pid_t startOwner(const QString &folder, int &ready, bool writesCopy = true)
 {
     int fds[2];
     if (pipe(fds) != 0)
@@ -137,8 +137,9 @@ pid_t startOwner(const QString &folder, int &ready)
         close(fds[0]);
         RecoveryStore store(folder);
         const bool written = store.claim()
-            && RecoveryStore::writeCopy(store.ownCopyPath(), projectBytes(drawnDocument()),
-                                        QStringLiteral("/x.egd"));
+            && (!writesCopy
+                || RecoveryStore::writeCopy(store.ownCopyPath(), projectBytes(drawnDocument()),
+                                            QStringLiteral("/x.egd")));
         const char answer = written ? 'y' : 'n';
         if (write(fds[1], &answer, 1) != 1)
             _exit(1);
@@ -179,6 +180,26 @@ TEST_F(RecoveryStoreTest, ACopyIsOfferedOnlyOnceItsEditorIsGone)
     other.discard(copies[0]);
     EXPECT_FALSE(QFileInfo::exists(copies[0].copyPath));
     // Only this store's own lock is left.
+    EXPECT_EQ(files(),
+              QStringList{QFileInfo(store.ownCopyPath()).completeBaseName() + QStringLiteral(".lock")});
+}
+
+// An editor killed before it wrote any copy leaves only its lock, which the next listing clears.
+TEST_F(RecoveryStoreTest, TheLockOfAnEditorGoneWithoutACopyIsCleared)
+{
+    int ready = -1;
+    const pid_t owner = startOwner(dir.path(), ready, false);
+    ASSERT_GT(owner, 0);
+    char answer = 0;
+    ASSERT_EQ(read(ready, &answer, 1), 1);
+    close(ready);
+    RecoveryStore store(dir.path());
+    ASSERT_TRUE(store.claim());
+    EXPECT_TRUE(store.orphanedCopies().empty());
+    EXPECT_EQ(files().size(), 2) << "the running owner's lock stays";
+    kill(owner, SIGKILL);
+    waitpid(owner, nullptr, 0);
+    EXPECT_TRUE(store.orphanedCopies().empty());
     EXPECT_EQ(files(),
               QStringList{QFileInfo(store.ownCopyPath()).completeBaseName() + QStringLiteral(".lock")});
 }
