@@ -1,6 +1,7 @@
 // The window's recovery copy: written a moment after a change, never during a stroke, removed by a
 // save, a discard, another project and a clean exit; and at start-up the copies left behind are
-// offered, restored, discarded, kept for later, or reported when damaged.
+// offered (the file named first) or reported when damaged. Restoring, discarding and keeping for
+// later are tried on a killed editor's copy (recovery_process_test.cpp).
 #include "app/recovery_keeper.h"
 #include "document/page_state.h"
 #include "shown_window.h"
@@ -136,61 +137,6 @@ TEST_F(RecoveryKeeperTest, DiscardingOpeningAnotherProjectAndACleanExitRemoveThe
     EXPECT_EQ(QDir(folder()).entryList(QDir::Files).size(), 1) << "only this window's lock";
 }
 
-// The copy of an editor that is gone is offered once; restored, the document is the one it held,
-// unsaved, with its file, and the copy has become this window's own.
-TEST_F(RecoveryKeeperTest, ACopyLeftBehindIsRestoredWithItsFile)
-{
-    Document left = doc;
-    left.PixelData(0, 7, 9) = 1;
-    left.pages[0].name = QStringLiteral("歩き");
-    const QString path = dir.filePath(QStringLiteral("walk.egd"));
-    leaveCopy(QStringLiteral("gone"), left, path);
-
-    messages.restoreChoices = {RestoreChoice::Restore};
-    EXPECT_TRUE(keeper.offerCopies());
-    ASSERT_EQ(messages.askedToRestore.size(), 1U);
-    EXPECT_EQ(messages.askedToRestore[0].caption, QStringLiteral("復元"));
-    EXPECT_EQ(messages.askedToRestore[0].text,
-              QStringLiteral("前回終了しなかった編集（walk.egd）の復元データがあります。復元しますか？"));
-    EXPECT_EQ(doc.PixelData(0, 7, 9), 1);
-    EXPECT_EQ(doc.pages[0].name, QStringLiteral("歩き"));
-    EXPECT_TRUE(window.isWindowModified());
-    EXPECT_EQ(window.currentFilePath(), path);
-    EXPECT_EQ(copies(), QStringList{QFileInfo(keeper.ownCopyPath()).fileName()});
-    EXPECT_EQ(RecoveryStore::readCopy(keeper.ownCopyPath()).value().projectBytes, projectBytes(left));
-
-    menu->action(MainMenu::Save)->trigger();
-    EXPECT_EQ(readFile(QStringLiteral("walk.egd")), projectBytes(left));
-    keeper.finishWriting();
-    EXPECT_EQ(copies(), QStringList());
-}
-
-// Discard removes the copy, later keeps it for the next start; the question names no file for a
-// document never saved.
-TEST_F(RecoveryKeeperTest, ACopyDiscardedIsGoneAndOneKeptForLaterIsOfferedAgain)
-{
-    Document left = doc;
-    left.PixelData(0, 1, 1) = 1;
-    leaveCopy(QStringLiteral("gone"), left, QString());
-
-    messages.restoreChoices = {RestoreChoice::Later};
-    EXPECT_FALSE(keeper.offerCopies());
-    ASSERT_EQ(messages.askedToRestore.size(), 1U);
-    EXPECT_EQ(messages.askedToRestore[0].text,
-              QStringLiteral("前回終了しなかった編集の復元データがあります。復元しますか？"));
-    EXPECT_EQ(copies(), QStringList{QStringLiteral("gone.recovery")});
-    EXPECT_FALSE(window.isDocumentModified());
-
-    messages.restoreChoices = {RestoreChoice::Discard};
-    EXPECT_FALSE(keeper.offerCopies());
-    EXPECT_EQ(messages.askedToRestore.size(), 2U);
-    EXPECT_EQ(copies(), QStringList());
-    EXPECT_EQ(doc.PixelData(0, 1, 1), 0);
-
-    // Nothing left to ask about: an unscripted question would fail the test.
-    EXPECT_FALSE(keeper.offerCopies());
-}
-
 TEST_F(RecoveryKeeperTest, ADamagedCopyIsReportedSetAsideAndNotLoaded)
 {
     Document left = doc;
@@ -230,6 +176,20 @@ TEST_F(RecoveryKeeperTest, AFileNamedAtStartUpOffersOnlyItsOwnCopies)
     ASSERT_EQ(messages.askedToRestore.size(), 1U);
     EXPECT_TRUE(messages.askedToRestore[0].text.contains(QStringLiteral("walk.egd")));
     EXPECT_EQ(copies(), (QStringList{QStringLiteral("run.recovery"), QStringLiteral("unsaved.recovery")}));
+
+    // Without a file named, the others are offered; the question names no file for a document
+    // never saved.
+    messages.restoreChoices = {RestoreChoice::Later, RestoreChoice::Later};
+    EXPECT_FALSE(keeper.offerCopies());
+    ASSERT_EQ(messages.askedToRestore.size(), 3U);
+    EXPECT_EQ(messages.askedToRestore[1].text.contains(QStringLiteral("run.egd"))
+                  + messages.askedToRestore[2].text.contains(QStringLiteral("run.egd")),
+              1);
+    EXPECT_TRUE(messages.askedToRestore[1].text
+                    == QStringLiteral("前回終了しなかった編集の復元データがあります。復元しますか？")
+                || messages.askedToRestore[2].text
+                    == QStringLiteral("前回終了しなかった編集の復元データがあります。復元しますか？"));
+    EXPECT_EQ(copies().size(), 2) << "later keeps them";
 }
 
 } // namespace

@@ -124,11 +124,14 @@ TEST_F(RecoveryProcessTest, AKilledEditorsEditsAreRestoredAndSavedWhereTheyBelon
     messages.restoreChoices = {RestoreChoice::Restore};
     ASSERT_TRUE(next->recoveryKeeper().offerCopies(project));
     ASSERT_EQ(messages.askedToRestore.size(), 1U);
-    EXPECT_TRUE(messages.askedToRestore[0].text.contains(QStringLiteral("復元")));
-    EXPECT_TRUE(messages.askedToRestore[0].text.contains(QStringLiteral("walk.egd")));
+    EXPECT_EQ(messages.askedToRestore[0].caption, QStringLiteral("復元"));
+    EXPECT_EQ(messages.askedToRestore[0].text,
+              QStringLiteral("前回終了しなかった編集（walk.egd）の復元データがあります。復元しますか？"));
     EXPECT_TRUE(next->isWindowModified());
     EXPECT_EQ(next->currentFilePath(), QFileInfo(project).absoluteFilePath());
     EXPECT_EQ(readFile(project), original) << "restoring writes nothing";
+    // The copy is the new window's own now, written before the old one went.
+    EXPECT_EQ(copies(), QStringList{QFileInfo(next->recoveryKeeper().ownCopyPath()).fileName()});
 
     next->mainMenu()->action(MainMenu::Save)->trigger();
     EXPECT_EQ(readFile(project), readFile(reference));

@@ -86,15 +86,6 @@ TEST_F(RecoveryStoreTest, ACopyReadsBackByteForByteWithItsFilePath)
     EXPECT_TRUE(recovered.value().content == readProject(buffer).value());
 }
 
-TEST_F(RecoveryStoreTest, ADocumentNeverSavedHasNoPath)
-{
-    ASSERT_TRUE(
-        RecoveryStore::writeCopy(copyPath(QStringLiteral("a")), projectBytes(drawnDocument()), QString()));
-    Expected<RecoveredProject> recovered = RecoveryStore::readCopy(copyPath(QStringLiteral("a")));
-    ASSERT_TRUE(recovered);
-    EXPECT_TRUE(recovered.value().projectPath.isEmpty());
-}
-
 // Whatever part is damaged, nothing of the copy is handed out.
 TEST_F(RecoveryStoreTest, ADamagedCopyIsRefusedWhole)
 {
@@ -202,39 +193,6 @@ TEST_F(RecoveryStoreTest, TheLockOfAnEditorGoneWithoutACopyIsCleared)
     EXPECT_TRUE(store.orphanedCopies().empty());
     EXPECT_EQ(files(),
               QStringList{QFileInfo(store.ownCopyPath()).completeBaseName() + QStringLiteral(".lock")});
-}
-
-// Two editors at once: each has its own copy, and neither offers the other's.
-TEST_F(RecoveryStoreTest, TwoRunningEditorsNeverOfferEachOthersCopy)
-{
-    RecoveryStore first(dir.path());
-    RecoveryStore second(dir.path());
-    ASSERT_TRUE(first.claim());
-    ASSERT_TRUE(second.claim());
-    EXPECT_NE(first.ownCopyPath(), second.ownCopyPath());
-    ASSERT_TRUE(RecoveryStore::writeCopy(first.ownCopyPath(), projectBytes(drawnDocument()), QString()));
-    ASSERT_TRUE(RecoveryStore::writeCopy(second.ownCopyPath(), projectBytes(drawnDocument()), QString()));
-    EXPECT_TRUE(first.orphanedCopies().empty());
-    EXPECT_TRUE(second.orphanedCopies().empty());
-
-    // A clean exit takes the copy and the lock away.
-    second.removeOwnCopy();
-    EXPECT_FALSE(QFileInfo::exists(second.ownCopyPath()));
-}
-
-// A copy without a lock (its editor's lock file lost) has no owner; set aside it is not offered
-// again, and keeps its bytes.
-TEST_F(RecoveryStoreTest, ACopySetAsideIsKeptAndNotOfferedAgain)
-{
-    writeAll(copyPath(QStringLiteral("old")), "damaged");
-    RecoveryStore store(dir.path());
-    std::vector<RecoveryCopy> copies = store.orphanedCopies();
-    ASSERT_EQ(copies.size(), 1U);
-    const QString aside = store.setAside(copies[0]);
-    EXPECT_EQ(aside, copyPath(QStringLiteral("old")) + QStringLiteral(".damaged"));
-    EXPECT_EQ(readAll(aside), "damaged");
-    EXPECT_TRUE(store.orphanedCopies().empty());
-    EXPECT_EQ(files(), QStringList{QStringLiteral("old.recovery.damaged")});
 }
 
 } // namespace
