@@ -34,7 +34,15 @@ public:
         return nextAnswer(saveChoices, SaveChoice::Cancel, text);
     }
 
+    RestoreChoice askToRestore(QWidget *parent, const QString &caption, const QString &text) override
+    {
+        askedToRestore.push_back({parent, caption, text});
+        return nextAnswer(restoreChoices, RestoreChoice::Later, text);
+    }
+
     std::deque<bool> answers;
+    std::deque<RestoreChoice> restoreChoices;
+    std::vector<Message> askedToRestore;
     std::deque<SaveChoice> saveChoices;
     std::vector<Message> askedToSave;
     std::vector<Message> shown;

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Later</translation>
+    </message>
+</context>
+<context>
     <name>vesk4::EditHistory</name>
     <message>
         <source>Name</source>
@@ -537,6 +552,27 @@ MIT License, Copyright (c) 2026 The VESK4 editor developers</translation>
     <message>
         <source>Draw</source>
         <translation>Draw</translation>
+    </message>
+</context>
+<context>
+    <name>vesk4::RecoveryKeeper</name>
+    <message>
+        <source>Recovery</source>
+        <translation>Recovery</translation>
+    </message>
+    <message>
+        <source>The recovery data is damaged and was not loaded. It was kept as %1.
+%2</source>
+        <translation>The recovery data is damaged and was not loaded. It was kept as %1.
+%2</translation>
+    </message>
+    <message>
+        <source>There is recovery data of edits from an editor that did not close. Restore it?</source>
+        <translation>There is recovery data of edits from an editor that did not close. Restore it?</translation>
+    </message>
+    <message>
+        <source>There is recovery data of edits to %1 from an editor that did not close. Restore it?</source>
+        <translation>There is recovery data of edits to %1 from an editor that did not close. Restore it?</translation>
     </message>
 </context>
 <context>

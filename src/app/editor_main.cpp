@@ -2,6 +2,7 @@
 
 #include "app/command_line.h"
 #include "app/main_window.h"
+#include "app/recovery_keeper.h"
 #include "app/ui_language.h"
 #include "version.h"
 
@@ -88,9 +89,15 @@ int runEditor(int argc, char **argv)
     // Button colours show state; Fusion paints a button's palette colour on every platform.
     QApplication::setStyle(QStringLiteral("Fusion"));
     MainWindow window;
+    // Without its folder the editor still runs, only without recovery copies.
+    if (const Status started = window.recoveryKeeper().start(RecoveryStore::defaultFolder()); !started)
+        print(stderr, QStringLiteral("vesk4-editor: no recovery copies: %1\n").arg(started.failure().text()));
     window.show();
+    // The edits an editor that did not close left come first; a copy of the file named is asked
+    // about before the file is opened, and a restored one is not opened over.
+    const bool restored = window.recoveryKeeper().offerCopies(commandLine.projectPath);
     // A file that does not open is reported over the window, which keeps the start-up document.
-    if (!commandLine.projectPath.isEmpty())
+    if (!restored && !commandLine.projectPath.isEmpty())
         window.openNamedProject(commandLine.projectPath);
     return app.exec();
 }

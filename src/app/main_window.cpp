@@ -4,6 +4,7 @@
 #include "app/grid_panel.h"
 #include "app/main_menu.h"
 #include "app/page_bar.h"
+#include "app/recovery_keeper.h"
 #include "app/settings_panel.h"
 #include "canvas/canvas_view.h"
 #include "canvas/mouse_buttons.h"
@@ -58,6 +59,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     // The panels keep their size; the window grows by the menu bar's and the status bar's height.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setAcceptDrops(true);
+    recoveryKeeper_ = std::make_unique<RecoveryKeeper>(*this);
 }
 
 MainWindow::~MainWindow() = default;

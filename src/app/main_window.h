@@ -27,6 +27,7 @@ class MainMenu;
 class PageBar;
 class PalettePanel;
 class PictureSurface;
+class RecoveryKeeper;
 class SettingsPanel;
 class ToolPanel;
 
@@ -131,6 +132,8 @@ public:
     MessageBoxes &messageBoxes() const override { return *messages_; }
 
     FileDialogs *fileDialogs() const { return fileDialogs_; }
+    // The recovery copy of the unsaved document; idle until started.
+    RecoveryKeeper &recoveryKeeper() const { return *recoveryKeeper_; }
 
 signals:
     // A project file was opened or saved at path.
@@ -211,6 +214,8 @@ private:
 
     QtMessageBoxes qtMessages_;
     MessageBoxes *messages_ = &qtMessages_;
+    // Last, so it goes first: it follows the history and removes its copy on the way out.
+    std::unique_ptr<RecoveryKeeper> recoveryKeeper_;
 };
 
 } // namespace vesk4

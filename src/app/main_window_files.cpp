@@ -5,6 +5,7 @@
 
 #include "app/grid_panel.h"
 #include "app/page_bar.h"
+#include "app/recovery_keeper.h"
 #include "canvas/canvas_view.h"
 #include "document/palette_rows.h"
 #include "document/start_values.h"
@@ -55,6 +56,9 @@ void MainWindow::setCurrentFilePath(const QString &path)
                                   : QFileInfo(path).fileName() + QStringLiteral("[*] - ") + title());
     // A save or an open changes whether there is anything unsaved without always changing the stack.
     setWindowModified(isDocumentModified());
+    // Saved, opened or started anew: the recovery copy follows.
+    if (recoveryKeeper_)
+        recoveryKeeper_->followDocument();
 }
 
 void MainWindow::startNewDocumentAfterAsking()

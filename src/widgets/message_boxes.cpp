@@ -35,4 +35,22 @@ SaveChoice QtMessageBoxes::askToSave(QWidget *parent, const QString &caption, co
     return box.clickedButton() == discard ? SaveChoice::Discard : SaveChoice::Cancel;
 }
 
+RestoreChoice QtMessageBoxes::askToRestore(QWidget *parent, const QString &caption, const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, parent);
+    QPushButton *restore
+        = box.addButton(QCoreApplication::translate("MessageBoxes", "Restore"), QMessageBox::AcceptRole);
+    QPushButton *discard
+        = box.addButton(QCoreApplication::translate("MessageBoxes", "Discard"), QMessageBox::DestructiveRole);
+    // Closing the box decides nothing: the copy stays for the next start.
+    QPushButton *later
+        = box.addButton(QCoreApplication::translate("MessageBoxes", "Later"), QMessageBox::RejectRole);
+    box.setDefaultButton(restore);
+    box.setEscapeButton(later);
+    box.exec();
+    if (box.clickedButton() == restore)
+        return RestoreChoice::Restore;
+    return box.clickedButton() == discard ? RestoreChoice::Discard : RestoreChoice::Later;
+}
+
 } // namespace vesk4

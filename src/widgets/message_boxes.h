@@ -10,6 +10,8 @@ namespace vesk4 {
 // question without a modal dialog.
 // The answers to the question whether to save changes before they would be lost.
 enum class SaveChoice { Save, Discard, Cancel };
+// The answers to the question whether to restore a recovery copy; Later keeps it for the next start.
+enum class RestoreChoice { Restore, Discard, Later };
 
 class MessageBoxes {
 public:
@@ -20,6 +22,8 @@ public:
     virtual bool ask(QWidget *parent, const QString &caption, const QString &text) = 0;
     // A box with the answers save, discard and cancel.
     virtual SaveChoice askToSave(QWidget *parent, const QString &caption, const QString &text) = 0;
+    // A box with the answers restore, discard and later.
+    virtual RestoreChoice askToRestore(QWidget *parent, const QString &caption, const QString &text) = 0;
 };
 
 // The real boxes: QMessageBox, modal to the parent.
@@ -28,6 +32,7 @@ public:
     void inform(QWidget *parent, const QString &caption, const QString &text) override;
     bool ask(QWidget *parent, const QString &caption, const QString &text) override;
     SaveChoice askToSave(QWidget *parent, const QString &caption, const QString &text) override;
+    RestoreChoice askToRestore(QWidget *parent, const QString &caption, const QString &text) override;
 };
 
 } // namespace vesk4

@@ -3,8 +3,12 @@
 // the user; a message box on the way is read and answered.
 #include "app/editor_main.h"
 #include "app/main_window.h"
+#include "document/page_state.h"
+#include "files/project_file.h"
+#include "files/recovery_store.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QSettings>
@@ -13,12 +17,23 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace vesk4 {
 namespace {
 
-// What the running program showed.
+// What the running program showed: each message, with the window's caption at the time.
 QStringList seenMessages;
+QStringList captionsAtMessages;
 QString seenCaption;
+
+QString windowCaption()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (auto *window = qobject_cast<MainWindow *>(widget))
+            return window->windowTitle();
+    return {};
+}
 
 // Runs in the application object's constructor, before the program makes its window.
 void watchTheProgram()
@@ -27,6 +42,7 @@ void watchTheProgram()
     QObject::connect(watch, &QTimer::timeout, watch, [watch] {
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
             seenMessages << box->text();
+            captionsAtMessages << windowCaption();
             box->accept();
             return;
         }
@@ -42,6 +58,16 @@ void watchTheProgram()
     watch->start(0);
 }
 
+// One watcher, however many tests start the program in this process.
+void watchEveryStart()
+{
+    static bool watching = false;
+    if (!std::exchange(watching, true))
+        qAddPreRoutine(watchTheProgram);
+    seenMessages.clear();
+    captionsAtMessages.clear();
+}
+
 // The toolkit takes its own options and the file is the editor's. A file that does not read is
 // reported over the window, which keeps the start-up document and so names no file.
 TEST(EditorMainTest, ADamagedProjectNamedOnTheCommandLineIsReportedOverTheStartUpDocument)
@@ -50,12 +76,14 @@ TEST(EditorMainTest, ADamagedProjectNamedOnTheCommandLineIsReportedOverTheStartU
     // The program keeps recent files in QSettings: here in the scratch folder.
     QSettings::setDefaultFormat(QSettings::IniFormat);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+    // And its recovery copies in the scratch folder too.
+    qputenv("XDG_DATA_HOME", dir.path().toLocal8Bit());
     QFile file(dir.filePath(QStringLiteral("damaged.egd")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(" 0 \r\n 0  0  zz \r\n");
     file.close();
 
-    qAddPreRoutine(watchTheProgram);
+    watchEveryStart();
     QByteArray arguments[] = {"vesk4-editor", "-platform", "offscreen", file.fileName().toLocal8Bit()};
     char *argv[]
         = {arguments[0].data(), arguments[1].data(), arguments[2].data(), arguments[3].data(), nullptr};
@@ -63,6 +91,38 @@ TEST(EditorMainTest, ADamagedProjectNamedOnTheCommandLineIsReportedOverTheStartU
     ASSERT_EQ(seenMessages.size(), 1);
     EXPECT_TRUE(seenMessages[0].contains(QStringLiteral("line 2"))) << seenMessages[0].toStdString();
     EXPECT_EQ(seenCaption, QStringLiteral("VESK4グラフィックエディタ（モノクロ仕様 Ver2.0）[*]"));
+}
+
+// A recovery copy of the file named on the command line is asked about before the file opens; the
+// box closed without an answer keeps the copy, and the file then opens.
+TEST(EditorMainTest, ARecoveryCopyOfTheFileNamedIsAskedAboutBeforeItOpens)
+{
+    QTemporaryDir dir;
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+    qputenv("XDG_DATA_HOME", dir.path().toLocal8Bit());
+    Document doc;
+    EditorState state;
+    startDocument(doc, state);
+    const QString project = dir.filePath(QStringLiteral("walk.egd"));
+    ASSERT_TRUE(saveProject(doc, project));
+    const QString folder = dir.filePath(QStringLiteral("VESK4/vesk4-editor/recovery"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QFile saved(project);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QString copy = folder + QStringLiteral("/left.recovery");
+    ASSERT_TRUE(RecoveryStore::writeCopy(copy, saved.readAll(), project));
+
+    watchEveryStart();
+    QByteArray arguments[] = {"vesk4-editor", "-platform", "offscreen", project.toLocal8Bit()};
+    char *argv[]
+        = {arguments[0].data(), arguments[1].data(), arguments[2].data(), arguments[3].data(), nullptr};
+    EXPECT_EQ(runEditor(4, argv), 0);
+    ASSERT_EQ(seenMessages.size(), 1);
+    EXPECT_TRUE(seenMessages[0].contains(QStringLiteral("walk.egd"))) << seenMessages[0].toStdString();
+    EXPECT_FALSE(captionsAtMessages[0].startsWith(QStringLiteral("walk.egd"))) << "asked after opening";
+    EXPECT_TRUE(seenCaption.startsWith(QStringLiteral("walk.egd"))) << seenCaption.toStdString();
+    EXPECT_TRUE(QFile::exists(copy));
 }
 
 // Without a display the editor says so and exits 1, where the toolkit would abort.
