@@ -9,6 +9,7 @@
 #include "files/whole_file.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImageReader>
@@ -93,6 +94,22 @@ constexpr std::array<ShiftDesign, 4> kShiftDesigns{{
     {ShiftDirection::Down, "下へずらし", Qt::Key_Down},
     {ShiftDirection::Left, "左へずらし", Qt::Key_Left},
     {ShiftDirection::Right, "右へずらし", Qt::Key_Right},
+}};
+
+struct LanguageDesign {
+    UiLanguage language;
+    // The language's own name, the same in every interface, so that a user who cannot read the
+    // current one still finds theirs.
+    const char *name;
+    // Said when it is picked, in the language picked and in the current one.
+    const char *fromNextStart;
+};
+
+constexpr std::array<LanguageDesign, 2> kLanguageDesigns{{
+    {UiLanguage::Japanese, "日本語",
+     QT_TRANSLATE_NOOP("vesk4::MainMenu", "The editor will show its texts in Japanese from its next start.")},
+    {UiLanguage::English, "English",
+     QT_TRANSLATE_NOOP("vesk4::MainMenu", "The editor will show its texts in English from its next start.")},
 }};
 
 const QString kFileInfoCaption = QStringLiteral("ファイル情報");
@@ -239,6 +256,24 @@ void MainMenu::createViewMenu()
             this, [this] { turnPage(1); });
     connect(addCommand(menu, PreviousPage, QString::fromUtf8(designOf(PreviousPage).caption)),
             &QAction::triggered, this, [this] { turnPage(-1); });
+    menu->addSeparator();
+    addLanguageMenu(menu);
+}
+
+void MainMenu::addLanguageMenu(QMenu *viewMenu)
+{
+    QMenu *menu = viewMenu->addMenu(tr("&Language"));
+    auto *group = new QActionGroup(menu);
+    group->setExclusive(true);
+    for (const LanguageDesign &design : kLanguageDesigns) {
+        QAction *action = menu->addAction(QString::fromUtf8(design.name));
+        action->setCheckable(true);
+        action->setChecked(design.language == installedLanguage());
+        group->addAction(action);
+        const UiLanguage language = design.language;
+        connect(action, &QAction::triggered, this, [this, language] { pickLanguage(language); });
+        languageActions_[std::size_t(language)] = action;
+    }
 }
 
 void MainMenu::createHelpMenu()
@@ -332,6 +367,19 @@ void MainMenu::showAbout()
               "%1\nバージョン %2\nQt %3\n\nMIT License, Copyright (c) 2026 The VESK4 editor developers")
               .arg(window_.title(), programVersion(), QString::fromLatin1(qVersion()));
     window_.messageBoxes().inform(&window_, QStringLiteral("バージョン情報"), text);
+}
+
+void MainMenu::pickLanguage(UiLanguage language)
+{
+    setPickedLanguage(language);
+    // The texts are set as the window is made, so the language changes with the next start; until
+    // then the window keeps speaking the one it has.
+    if (language == installedLanguage())
+        return;
+    const char *fromNextStart = kLanguageDesigns.at(std::size_t(language)).fromNextStart;
+    window_.messageBoxes().inform(&window_, tr("Language"),
+                                  textIn(language, "vesk4::MainMenu", fromNextStart) + QLatin1Char('\n')
+                                      + tr(fromNextStart));
 }
 
 } // namespace vesk4
