@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QTranslator>
 
@@ -28,7 +27,10 @@ std::optional<UiLanguage> languageFromCode(const QString &code)
 {
     // The language comes first; a territory, script, code set or modifier follows after "_", "-",
     // "." or "@": "ja_JP.UTF-8", "en-Latn-US", "en_US@euro".
-    const qsizetype end = code.indexOf(QRegularExpression(QStringLiteral("[-_.@]")));
+    // (Searched by hand: a regular expression would cost the start-up its compilation.)
+    qsizetype end = 0;
+    while (end < code.size() && !QStringView(u"-_.@").contains(code[end]))
+        ++end;
     const QString language = code.left(end).toLower();
     if (language == QLatin1String("ja"))
         return UiLanguage::Japanese;
