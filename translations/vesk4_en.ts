@@ -401,6 +401,22 @@ MIT License, Copyright (c) 2026 The VESK4 editor developers</translation>
         <source>About</source>
         <translation>About</translation>
     </message>
+    <message>
+        <source>The editor will show its texts in Japanese from its next start.</source>
+        <translation>The editor will show its texts in Japanese from its next start.</translation>
+    </message>
+    <message>
+        <source>The editor will show its texts in English from its next start.</source>
+        <translation>The editor will show its texts in English from its next start.</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
 </context>
 <context>
     <name>vesk4::MainWindow</name>

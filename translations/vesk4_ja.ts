@@ -401,6 +401,22 @@ MIT License, Copyright (c) 2026 The VESK4 editor developers</translation>
         <source>About</source>
         <translation>バージョン情報</translation>
     </message>
+    <message>
+        <source>The editor will show its texts in Japanese from its next start.</source>
+        <translation>次回の起動から日本語で表示します。</translation>
+    </message>
+    <message>
+        <source>The editor will show its texts in English from its next start.</source>
+        <translation>次回の起動から英語で表示します。</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>言語(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
 </context>
 <context>
     <name>vesk4::MainWindow</name>

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "app/ui_language.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace vesk4 {
 
@@ -12,6 +16,7 @@ struct EditorCommandLine {
 
     Action action = Action::Run;
     QString projectPath; // the FILE argument; empty when none was given
+    std::optional<UiLanguage> language; // --language; nothing when not given
     QString text; // the help or version text, or why the command line was refused
 };
 

@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QLocale>
 
 #include <cstdio>
 #include <optional>
@@ -82,7 +81,7 @@ int runEditor(int argc, char **argv)
     QApplication::setOrganizationName(QStringLiteral("VESK4"));
     QApplication::setApplicationName(QStringLiteral("vesk4-editor"));
     QApplication::setApplicationVersion(programVersion());
-    installTranslations(chooseLanguage(std::nullopt, pickedLanguage(), QLocale::system().uiLanguages()));
+    installTranslations(chooseLanguage(commandLine.language, pickedLanguage(), systemLanguages()));
     // The desktop finds the editor's entry and icon by its id (Wayland's app id, the taskbar's icon).
     QGuiApplication::setDesktopFileName(QLatin1String(kAppId));
     QApplication::setWindowIcon(QIcon::fromTheme(QLatin1String(kAppId)));

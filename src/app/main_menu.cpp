@@ -9,6 +9,7 @@
 #include "files/whole_file.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImageReader>
@@ -95,6 +96,22 @@ constexpr std::array<ShiftDesign, 4> kShiftDesigns{{
     {ShiftDirection::Down, QT_TRANSLATE_NOOP("vesk4::MainMenu", "Shift Down"), Qt::Key_Down},
     {ShiftDirection::Left, QT_TRANSLATE_NOOP("vesk4::MainMenu", "Shift Left"), Qt::Key_Left},
     {ShiftDirection::Right, QT_TRANSLATE_NOOP("vesk4::MainMenu", "Shift Right"), Qt::Key_Right},
+}};
+
+struct LanguageDesign {
+    UiLanguage language;
+    // The language's own name, the same in every interface, so that a user who cannot read the
+    // current one still finds theirs.
+    const char *name;
+    // Said when it is picked, in the language picked and in the current one.
+    const char *fromNextStart;
+};
+
+constexpr std::array<LanguageDesign, 2> kLanguageDesigns{{
+    {UiLanguage::Japanese, "日本語",
+     QT_TRANSLATE_NOOP("vesk4::MainMenu", "The editor will show its texts in Japanese from its next start.")},
+    {UiLanguage::English, "English",
+     QT_TRANSLATE_NOOP("vesk4::MainMenu", "The editor will show its texts in English from its next start.")},
 }};
 
 // The file dialog of the image and include entries; the toolkit's own, the same on every platform.
@@ -236,6 +253,24 @@ void MainMenu::createViewMenu()
             [this] { turnPage(1); });
     connect(addCommand(menu, PreviousPage, tr(designOf(PreviousPage).caption)), &QAction::triggered, this,
             [this] { turnPage(-1); });
+    menu->addSeparator();
+    addLanguageMenu(menu);
+}
+
+void MainMenu::addLanguageMenu(QMenu *viewMenu)
+{
+    QMenu *menu = viewMenu->addMenu(tr("&Language"));
+    auto *group = new QActionGroup(menu);
+    group->setExclusive(true);
+    for (const LanguageDesign &design : kLanguageDesigns) {
+        QAction *action = menu->addAction(QString::fromUtf8(design.name));
+        action->setCheckable(true);
+        action->setChecked(design.language == installedLanguage());
+        group->addAction(action);
+        const UiLanguage language = design.language;
+        connect(action, &QAction::triggered, this, [this, language] { pickLanguage(language); });
+        languageActions_[std::size_t(language)] = action;
+    }
 }
 
 void MainMenu::createHelpMenu()
@@ -329,6 +364,19 @@ void MainMenu::showAbout()
         = tr("%1\nVersion %2\nQt %3\n\nMIT License, Copyright (c) 2026 The VESK4 editor developers")
               .arg(window_.title(), programVersion(), QString::fromLatin1(qVersion()));
     window_.messageBoxes().inform(&window_, tr("About"), text);
+}
+
+void MainMenu::pickLanguage(UiLanguage language)
+{
+    setPickedLanguage(language);
+    // The texts are set as the window is made, so the language changes with the next start; until
+    // then the window keeps speaking the one it has.
+    if (language == installedLanguage())
+        return;
+    const char *fromNextStart = kLanguageDesigns.at(std::size_t(language)).fromNextStart;
+    window_.messageBoxes().inform(&window_, tr("Language"),
+                                  textIn(language, "vesk4::MainMenu", fromNextStart) + QLatin1Char('\n')
+                                      + tr(fromNextStart));
 }
 
 } // namespace vesk4

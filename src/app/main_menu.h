@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ui_language.h"
 #include "canvas/cell_block.h"
 
 #include <QObject>
@@ -53,6 +54,8 @@ public:
     // Escape, which drops the drag of the current tool.
     QAction *cancelAction() const { return cancelAction_; }
     QMenu *recentFilesMenu() const { return recentMenu_; }
+    // The entry of the View menu's Language submenu that picks the language.
+    QAction *languageAction(UiLanguage language) const { return languageActions_.at(std::size_t(language)); }
 
     // Asks for the file to read (save false) or write (save true): its path, or empty when cancelled.
     using FileChooser
@@ -71,6 +74,7 @@ private:
     void createEditMenu();
     void addShiftEntries(QMenu *menu);
     void createViewMenu();
+    void addLanguageMenu(QMenu *viewMenu);
     void createHelpMenu();
 
     void saveToCurrentFile();
@@ -82,10 +86,12 @@ private:
     void exportCHeader();
     void readInclude();
     void showAbout();
+    void pickLanguage(UiLanguage language);
 
     MainWindow &window_;
     std::array<QAction *, CommandCount> actions_{};
     std::array<QAction *, 4> shiftActions_{};
+    std::array<QAction *, 2> languageActions_{}; // indexed by UiLanguage
     QAction *cancelAction_ = nullptr;
     QMenu *recentMenu_ = nullptr;
     FileChooser chooseFile_;

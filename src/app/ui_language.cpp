@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QSettings>
 #include <QTranslator>
 
@@ -13,12 +14,24 @@ namespace {
 
 const QString kLanguageKey = QStringLiteral("language");
 
+UiLanguage installed = UiLanguage::English;
+
+QString editorTranslation(UiLanguage language)
+{
+    return QStringLiteral(":/i18n/vesk4_") + languageCode(language);
+}
+
 } // namespace
 
 std::optional<UiLanguage> languageFromCode(const QString &code)
 {
-    // A locale name carries its territory after "_" or "-": "ja_JP", "en-GB".
-    const QString language = code.section(QLatin1Char('_'), 0, 0).section(QLatin1Char('-'), 0, 0).toLower();
+    // The language comes first; a territory, script, code set or modifier follows after "_", "-",
+    // "." or "@": "ja_JP.UTF-8", "en-Latn-US", "en_US@euro".
+    // (Searched by hand: a regular expression would cost the start-up its compilation.)
+    qsizetype end = 0;
+    while (end < code.size() && !QStringView(u"-_.@").contains(code[end]))
+        ++end;
+    const QString language = code.left(end).toLower();
     if (language == QLatin1String("ja"))
         return UiLanguage::Japanese;
     if (language == QLatin1String("en"))
@@ -44,6 +57,14 @@ UiLanguage chooseLanguage(std::optional<UiLanguage> commandLine, std::optional<U
     return UiLanguage::Japanese;
 }
 
+QStringList systemLanguages()
+{
+    const QLocale system = QLocale::system();
+    if (system.language() == QLocale::C)
+        return {};
+    return system.uiLanguages();
+}
+
 std::optional<UiLanguage> pickedLanguage()
 {
     return languageFromCode(QSettings().value(kLanguageKey).toString());
@@ -64,9 +85,9 @@ void installTranslations(UiLanguage language)
             QCoreApplication::removeTranslator(translator->get());
         translator->reset();
     }
-    const QString code = languageCode(language);
+    installed = language;
     editorTexts = std::make_unique<QTranslator>();
-    if (editorTexts->load(QStringLiteral(":/i18n/vesk4_") + code))
+    if (editorTexts->load(editorTranslation(language)))
         QCoreApplication::installTranslator(editorTexts.get());
     // English is the language of Qt's own texts; Japanese comes from the system's Qt translations.
     if (language == UiLanguage::Japanese) {
@@ -74,6 +95,20 @@ void installTranslations(UiLanguage language)
         if (qtTexts->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(qtTexts.get());
     }
+}
+
+UiLanguage installedLanguage()
+{
+    return installed;
+}
+
+QString textIn(UiLanguage language, const char *context, const char *sourceText)
+{
+    QTranslator translator;
+    if (translator.load(editorTranslation(language)))
+        if (QString text = translator.translate(context, sourceText); !text.isEmpty())
+            return text;
+    return QString::fromUtf8(sourceText);
 }
 
 } // namespace vesk4

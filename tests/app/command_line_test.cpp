@@ -47,5 +47,49 @@ TEST(EditorCommandLineTest, ReadsTheFileHelpAndVersion)
     }
 }
 
+// --language takes en or ja, nothing else, and leaves the language unset when absent.
+TEST(EditorCommandLineTest, ReadsTheLanguage)
+{
+    const QString tryHelp = QStringLiteral("(try 'vesk4-editor --help')\n");
+    const struct {
+        QStringList arguments;
+        std::optional<UiLanguage> language; // when the editor runs
+        QString refusal; // why not, when it does not
+    } cases[] = {
+        {{}, std::nullopt, {}},
+        {{"--language", "en"}, UiLanguage::English, {}},
+        {{"--language=ja", "a.egd"}, UiLanguage::Japanese, {}},
+        {{"-language", "en"}, UiLanguage::English, {}},
+        {{"--language", "ja", "--language", "en"}, UiLanguage::English, {}},
+        {{"--language", "fr"},
+         {},
+         "vesk4-editor: The language 'fr' is neither en (English) nor ja (Japanese). "},
+        {{"--language", "ja_JP"}, {}, "The language 'ja_JP' is neither"},
+        {{"--language", "EN"}, {}, "The language 'EN' is neither"},
+        {{"--language", ""}, {}, "The language '' is neither"},
+        {{"--language", "fr", "--language", "en"}, {}, "The language 'fr' is neither"},
+        {{"--language"}, {}, "Missing value after '--language'"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());
+        const QStringList arguments = QStringList{QStringLiteral("vesk4-editor")} + c.arguments;
+        const EditorCommandLine parsed = parseEditorCommandLine(arguments, CommandLineStep::Complete);
+        if (c.refusal.isEmpty()) {
+            EXPECT_EQ(parsed.action, Action::Run);
+            EXPECT_EQ(parsed.language, c.language);
+        } else {
+            EXPECT_EQ(parsed.action, Action::Refuse);
+            EXPECT_TRUE(parsed.text.contains(c.refusal)) << parsed.text.toStdString();
+            EXPECT_TRUE(parsed.text.endsWith(tryHelp)) << parsed.text.toStdString();
+        }
+    }
+    // The help lists the option and its two values.
+    const QString help = parseEditorCommandLine({QStringLiteral("vesk4-editor"), QStringLiteral("--help")},
+                                                CommandLineStep::Complete)
+                             .text;
+    EXPECT_TRUE(help.contains(QStringLiteral("--language <LANG>"))) << help.toStdString();
+    EXPECT_TRUE(help.contains(QStringLiteral("en (English) or ja (Japanese)"))) << help.toStdString();
+}
+
 } // namespace
 } // namespace vesk4

@@ -6,6 +6,7 @@
 #include "document/page_state.h"
 #include "files/project_file.h"
 #include "files/recovery_store.h"
+#include "app/ui_language.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,7 +18,6 @@
 
 #include <gtest/gtest.h>
 
-#include <utility>
 
 namespace vesk4 {
 namespace {
@@ -58,14 +58,20 @@ void watchTheProgram()
     watch->start(0);
 }
 
-// One watcher, however many tests start the program in this process.
-void watchEveryStart()
+// Runs the program on the arguments after its name, watched; the exit status.
+int runWatched(QList<QByteArray> arguments)
 {
-    static bool watching = false;
-    if (!std::exchange(watching, true))
-        qAddPreRoutine(watchTheProgram);
+    // Every application object the program makes runs the routine: add it once.
+    static const bool watching = (qAddPreRoutine(watchTheProgram), true);
+    Q_UNUSED(watching);
     seenMessages.clear();
     captionsAtMessages.clear();
+    arguments.prepend("vesk4-editor");
+    std::vector<char *> argv;
+    for (QByteArray &argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    return runEditor(int(arguments.size()), argv.data());
 }
 
 // The toolkit takes its own options and the file is the editor's. A file that does not read is
@@ -83,11 +89,7 @@ TEST(EditorMainTest, ADamagedProjectNamedOnTheCommandLineIsReportedOverTheStartU
     file.write(" 0 \r\n 0  0  zz \r\n");
     file.close();
 
-    watchEveryStart();
-    QByteArray arguments[] = {"vesk4-editor", "-platform", "offscreen", file.fileName().toLocal8Bit()};
-    char *argv[]
-        = {arguments[0].data(), arguments[1].data(), arguments[2].data(), arguments[3].data(), nullptr};
-    EXPECT_EQ(runEditor(4, argv), 0);
+    EXPECT_EQ(runWatched({"-platform", "offscreen", file.fileName().toLocal8Bit()}), 0);
     ASSERT_EQ(seenMessages.size(), 1);
     EXPECT_TRUE(seenMessages[0].contains(QStringLiteral("line 2"))) << seenMessages[0].toStdString();
     EXPECT_EQ(seenCaption, QStringLiteral("VESK4グラフィックエディタ（モノクロ仕様 Ver2.0）[*]"));
@@ -113,16 +115,37 @@ TEST(EditorMainTest, ARecoveryCopyOfTheFileNamedIsAskedAboutBeforeItOpens)
     const QString copy = folder + QStringLiteral("/left.recovery");
     ASSERT_TRUE(RecoveryStore::writeCopy(copy, saved.readAll(), project));
 
-    watchEveryStart();
-    QByteArray arguments[] = {"vesk4-editor", "-platform", "offscreen", project.toLocal8Bit()};
-    char *argv[]
-        = {arguments[0].data(), arguments[1].data(), arguments[2].data(), arguments[3].data(), nullptr};
-    EXPECT_EQ(runEditor(4, argv), 0);
+    EXPECT_EQ(runWatched({"-platform", "offscreen", project.toLocal8Bit()}), 0);
     ASSERT_EQ(seenMessages.size(), 1);
     EXPECT_TRUE(seenMessages[0].contains(QStringLiteral("walk.egd"))) << seenMessages[0].toStdString();
     EXPECT_FALSE(captionsAtMessages[0].startsWith(QStringLiteral("walk.egd"))) << "asked after opening";
     EXPECT_TRUE(seenCaption.startsWith(QStringLiteral("walk.egd"))) << seenCaption.toStdString();
     EXPECT_TRUE(QFile::exists(copy));
+}
+
+// --language wins over the language picked in the menu; a language the editor does not speak is
+// refused before any window shows.
+TEST(EditorMainTest, StartsInTheLanguageOfTheCommandLine)
+{
+    QTemporaryDir dir;
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+    qputenv("XDG_DATA_HOME", dir.path().toLocal8Bit());
+    QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("VESK4"),
+              QStringLiteral("vesk4-editor"))
+        .setValue(QStringLiteral("language"), QStringLiteral("ja"));
+    seenCaption.clear();
+    EXPECT_EQ(runWatched({"-platform", "offscreen", "--language", "en"}), 0);
+    EXPECT_FALSE(seenCaption.isEmpty());
+    EXPECT_EQ(installedLanguage(), UiLanguage::English);
+
+    seenCaption.clear();
+    EXPECT_EQ(runWatched({"-platform", "offscreen", "--language", "fr"}), 2);
+    EXPECT_TRUE(seenCaption.isEmpty());
+    EXPECT_EQ(installedLanguage(), UiLanguage::English);
+
+    EXPECT_EQ(runWatched({"-platform", "offscreen"}), 0);
+    EXPECT_EQ(installedLanguage(), UiLanguage::Japanese);
 }
 
 // Without a display the editor says so and exits 1, where the toolkit would abort.

@@ -2,9 +2,10 @@
 // its keys, the recent files and a dropped project file. The file dialog of the pictures and include
 // files is answered by the menu's file chooser: an image imported as one undoable step, a page
 // written as a PNG, a document read back from an include file, and what a broken file leaves. Then
-// the guard of unsaved work on closing.
+// the language kept for the next start and the guard of unsaved work on closing.
 #include "version.h"
 
+#include "app/ui_language.h"
 #include "export/c_header_export.h"
 #include "files/file_dialog.h"
 #include "image/image_import_dialog.h"
@@ -221,6 +222,58 @@ TEST_F(MainMenuTest, MenuTitlesAndAbout)
     EXPECT_EQ(messages.shown[0].caption, QStringLiteral("バージョン情報"));
     EXPECT_TRUE(messages.shown[0].text.contains(QString::fromLatin1(kVersion)));
     EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("MIT License")));
+}
+
+// View > Language: each language under its own name, the running one checked. Clicking the other
+// keeps it in the settings and says, in both languages, that it applies from the next start;
+// clicking the running one again keeps that and says nothing.
+TEST_F(MainMenuTest, TheLanguagePickedInTheViewMenuIsKeptForTheNextStart)
+{
+    QAction *japanese = menu->languageAction(UiLanguage::Japanese);
+    QAction *english = menu->languageAction(UiLanguage::English);
+    EXPECT_EQ(japanese->text(), QStringLiteral("日本語"));
+    EXPECT_EQ(english->text(), QStringLiteral("English"));
+    EXPECT_TRUE(japanese->isChecked());
+    EXPECT_FALSE(english->isChecked());
+
+    // Through the menus as the user opens them: 表示, 言語, then the entry.
+    QMenu *view = window.menuBar()->actions().at(2)->menu();
+    ASSERT_EQ(view->title(), QStringLiteral("表示(&V)"));
+    QAction *languageEntry = view->actions().constLast();
+    ASSERT_NE(languageEntry->menu(), nullptr);
+    EXPECT_EQ(languageEntry->text(), QStringLiteral("言語(&L)"));
+    QMenu *languages = languageEntry->menu();
+    const auto click = [](QMenu *shown, QAction *entry) {
+        // A submenu opens after a short delay, as for the hovering mouse.
+        ASSERT_TRUE(QTest::qWaitFor([shown] { return shown->isVisible(); }));
+        QTest::mouseClick(shown, Qt::LeftButton, {}, shown->actionGeometry(entry).center());
+    };
+    const auto pickThroughTheMenus = [&](QAction *entry) {
+        QMenuBar *bar = window.menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(view->menuAction()).center());
+        click(view, languageEntry);
+        click(languages, entry);
+        EXPECT_FALSE(view->isVisible());
+    };
+
+    pickThroughTheMenus(english);
+    EXPECT_EQ(QSettings().value(QStringLiteral("language")), QStringLiteral("en"));
+    EXPECT_EQ(pickedLanguage(), UiLanguage::English);
+    EXPECT_TRUE(english->isChecked());
+    EXPECT_FALSE(japanese->isChecked());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].caption, QStringLiteral("言語"));
+    EXPECT_EQ(messages.shown[0].text,
+              QStringLiteral("The editor will show its texts in English from its next "
+                             "start.\n次回の起動から英語で表示します。"));
+    // The window keeps its language until then.
+    EXPECT_EQ(installedLanguage(), UiLanguage::Japanese);
+
+    pickThroughTheMenus(japanese);
+    EXPECT_EQ(pickedLanguage(), UiLanguage::Japanese);
+    EXPECT_TRUE(japanese->isChecked());
+    EXPECT_FALSE(english->isChecked());
+    EXPECT_EQ(messages.shown.size(), 1u);
 }
 
 // An image is imported at the shown top left as one undoable step; a page is exported as a PNG.

@@ -15,7 +15,7 @@ cmake --install "$BUILD" --prefix "$PREFIX" >/dev/null
 for f in bin/vesk4 bin/vesk4-editor \
     "share/applications/$APP_ID.desktop" "share/mime/packages/$APP_ID.xml" \
     "share/metainfo/$APP_ID.metainfo.xml" "share/icons/hicolor/scalable/apps/$APP_ID.svg" \
-    share/man/man1/vesk4.1.gz share/man/man1/vesk4-editor.1.gz \
+    share/man/man1/vesk4.1.gz share/man/man1/vesk4-editor.1.gz share/man/ja/man1/vesk4-editor.1.gz \
     share/doc/vesk4/copyright share/doc/vesk4/changelog.gz; do
     [ -s "$PREFIX/$f" ] || fail "not installed: $f"
 done
@@ -40,6 +40,11 @@ out=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $ou
 [ -z "$out" ] || fail "desktop-file-validate: $out"
 grep -qx "MimeType=$MIME_TYPE;" "$desktop" || fail "the desktop entry does not open $MIME_TYPE"
 grep -qx "Exec=vesk4-editor %f" "$desktop" || fail "the desktop entry does not start vesk4-editor %f"
+# The launcher shows the editor in Japanese on a Japanese desktop; a Japanese value holds a
+# character beyond ASCII.
+for key in Name GenericName Comment Keywords; do
+    grep -qP "^$key\[ja\]=.*[^\x00-\x7F]" "$desktop" || fail "the desktop entry has no Japanese $key[ja]"
+done
 
 echo "appstreamcli validate"
 appstreamcli validate --no-net --strict "$SHARE/metainfo/$APP_ID.metainfo.xml" \
@@ -48,6 +53,13 @@ grep -q "<release version=\"$VERSION\"" "$SHARE/metainfo/$APP_ID.metainfo.xml" \
     || fail "no AppStream release $VERSION"
 grep -q "<project_license>MIT</project_license>" "$SHARE/metainfo/$APP_ID.metainfo.xml" \
     || fail "the AppStream metadata names no MIT licence"
+# Each text of the software centre's page in Japanese too: the name, the summary and every paragraph.
+for element in name summary p; do
+    english=$(grep -c "<$element>" "$SHARE/metainfo/$APP_ID.metainfo.xml" || true)
+    japanese=$(grep -c "<$element xml:lang=\"ja\">" "$SHARE/metainfo/$APP_ID.metainfo.xml" || true)
+    [ "$english" -gt 0 ] && [ "$japanese" = "$english" ] \
+        || fail "AppStream: $english <$element> in English, $japanese in Japanese"
+done
 
 echo "the installed programs"
 # No display: --version and --help of the editor must not need one.
@@ -70,5 +82,19 @@ for page in vesk4 vesk4-editor; do
     [ -z "$out" ] || fail "man -l $page: $out"
     grep -q "^NAME" "$PREFIX/$page.txt" || fail "man -l $page shows no NAME"
     grep -q "$page $VERSION" "$PREFIX/$page.txt" || fail "man -l $page shows no version $VERSION"
+done
+# The editor's Japanese page, in a UTF-8 locale as a Japanese desktop has; groff finds a line it
+# cannot break or a character it cannot show in a warning. mandb reads its name line for whatis.
+japanese=$SHARE/man/ja/man1/vesk4-editor.1.gz
+out=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$japanese" 2>&1 >"$PREFIX/ja.txt") \
+    || fail "man -l ja/vesk4-editor: $out"
+[ -z "$out" ] || fail "man -l ja/vesk4-editor: $out"
+grep -q "^名前" "$PREFIX/ja.txt" || fail "man -l ja/vesk4-editor shows no 名前"
+grep -q "vesk4-editor $VERSION" "$PREFIX/ja.txt" || fail "man -l ja/vesk4-editor shows no version $VERSION"
+LC_ALL=C.UTF-8 lexgrog "$japanese" | grep -q '"vesk4-editor - .*エディタ"' \
+    || fail "lexgrog finds no Japanese name line in ja/vesk4-editor"
+# It describes every option the editor's --help lists.
+for option in $("$PREFIX/bin/vesk4-editor" --help | grep -oE -- "--[a-z][a-z-]*" | sort -u); do
+    grep -qe "$option" "$PREFIX/ja.txt" || fail "the Japanese page of vesk4-editor lacks $option"
 done
 echo "ok"
