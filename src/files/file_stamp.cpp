@@ -17,7 +17,7 @@ QByteArray hashOf(const QString &path, qint64 limit)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    QCryptographicHash hash(QCryptographicHash::Sha256);
+    QCryptographicHash hash(QCryptographicHash::Blake2b_256);
     qint64 left = limit;
     while (left > 0) {
         const QByteArray chunk = file.read(std::min(left, kChunkBytes));

@@ -8,7 +8,8 @@ namespace vesk4 {
 // What a file on disk was at one moment: whether it was there, its size, its modification time and
 // a hash of its bytes. The editor takes one when it opens or saves its file, and a later one that
 // differs in any field means another program changed the file in between. The hash catches a
-// rewrite of the same size within the clock's resolution, or one that set the old time back.
+// rewrite of the same size within the clock's resolution, or one that set the old time back; it is
+// BLAKE2b, which hashes a large project about four times as fast as SHA-256.
 struct FileStamp {
     bool exists = false;
     qint64 size = 0;
