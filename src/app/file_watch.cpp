@@ -67,8 +67,10 @@ void FileWatch::look()
 {
     if (path_.isEmpty())
         return;
-    // A question or a dialog is open: look once it is closed, rather than ask on top of it.
-    if (asking_ || QApplication::activeModalWidget() != nullptr) {
+    // A question or a dialog is open, or a button is held in a drag: look once it is over, rather
+    // than ask on top of the one or reload under the other.
+    if (asking_ || QApplication::activeModalWidget() != nullptr
+        || QApplication::mouseButtons() != Qt::NoButton) {
         settle_.start();
         return;
     }

@@ -218,6 +218,22 @@ TEST_F(FileWatchTest, SavingOverAChangedFileAsksFirst)
     EXPECT_TRUE(window.isWindowModified());
 }
 
+// A stroke in progress is not interrupted: the question waits until the button is released, and
+// the kept document holds the stroke.
+TEST_F(FileWatchTest, TheQuestionWaitsForAHeldButton)
+{
+    press(Qt::LeftButton, cellCentre({3, 3}));
+    writeOutside(OutsideWrite::Replace, changedProject(9, 9));
+    waitOutSettling();
+    EXPECT_TRUE(messages.asked.empty());
+    release(Qt::LeftButton, cellCentre({3, 3}));
+    messages.answers = {false};
+    ASSERT_TRUE(waitForQuestions(1));
+    EXPECT_EQ(cell(3, 3), 1);
+    EXPECT_EQ(cell(9, 9), 0);
+    EXPECT_TRUE(window.isWindowModified());
+}
+
 // The C header and include files the window writes or reads are no current file: after an include
 // file is read, nothing is watched.
 TEST_F(FileWatchTest, OnlyTheCurrentProjectFileIsWatched)
