@@ -45,7 +45,8 @@ void FileWatch::arm()
     if (QFileInfo::exists(path_))
         watcher_.addPath(path_);
     // The folder shows the file coming back after it was removed, when no watch on the file is left.
-    if (const QString folder = QFileInfo(path_).absolutePath(); !watcher_.directories().contains(folder))
+    if (const QString folder = QFileInfo(path_).absolutePath();
+        !watcher_.directories().contains(folder) && QFileInfo(folder).isDir())
         watcher_.addPath(folder);
 }
 
