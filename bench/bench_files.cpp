@@ -1,9 +1,11 @@
 #include "bench_document.h"
 
 #include "document/page_state.h"
+#include "files/file_stamp.h"
 #include "files/project_file.h"
 
 #include <QBuffer>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -100,5 +102,25 @@ void BM_LoadProjectWithMap(benchmark::State &st)
     loadProject(st, mapDocument());
 }
 BENCHMARK(BM_LoadProjectWithMap)->Unit(benchmark::kMillisecond);
+
+// The stamp the editor takes of its file after each open and save, and at each look after another
+// program's change: the largest project's bytes read back (from the page cache) and hashed.
+void BM_StampProjectFile(benchmark::State &st)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("full.egd"));
+    if (!saveProject(mapDocument(), path)) {
+        st.SkipWithError("save failed");
+        return;
+    }
+    const FileStamp first = stampFile(path, kMaxProjectFileBytes + 1);
+    for (auto _ : st) {
+        const FileStamp stamp = stampFile(path, kMaxProjectFileBytes + 1);
+        if (stamp != first)
+            st.SkipWithError("stamp changed");
+    }
+    st.SetBytesProcessed(st.iterations() * first.size);
+}
+BENCHMARK(BM_StampProjectFile)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/file_watch.h"
 #include "app/firmware_status.h"
 #include "app/grid_panel.h"
 #include "app/main_menu.h"
@@ -46,6 +47,7 @@ constexpr int kGap = 8;
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
+    fileWatch_ = new FileWatch(*this);
     // The placeholder shows the modified mark only while the document has unsaved changes.
     setWindowTitle(title() + QStringLiteral("[*]"));
     createPanels();
@@ -337,8 +339,11 @@ void MainWindow::redraw(bool thumbnailToo)
 
 bool MainWindow::openProjectFile(const QString &path)
 {
-    if (!confirmUnsavedChanges())
-        return false;
+    return confirmUnsavedChanges() && loadProjectFile(path);
+}
+
+bool MainWindow::loadProjectFile(const QString &path)
+{
     if (Status opened = openProject(path, doc_, state_); !opened) {
         reportFailure(tr("File Information"), tr("The file could not be opened."), opened.failure());
         return false;
@@ -353,6 +358,8 @@ bool MainWindow::openProjectFile(const QString &path)
 
 bool MainWindow::saveProjectFile(const QString &path)
 {
+    if (!fileWatch_->confirmOverwrite(path))
+        return false;
     if (Status saved = saveProject(doc_, path); !saved) {
         reportFailure(title(), tr("The file could not be saved."), saved.failure());
         return false;

@@ -20,6 +20,7 @@ namespace vesk4 {
 
 class CanvasView;
 class FileDialogs;
+class FileWatch;
 class FirmwareStatus;
 class FilePanel;
 class GridPanel;
@@ -67,6 +68,9 @@ public:
 
     // The file actions behind the dialogs.
     bool openProjectFile(const QString &path) override;
+    // Opens the project file without asking about unsaved changes, which it discards; a failure is
+    // reported and leaves the document as it was.
+    bool loadProjectFile(const QString &path);
     bool saveProjectFile(const QString &path) override;
     bool exportIncludeFile(const QString &path) override;
     // Writes the include file's data as a C header; reports a failure in a message box.
@@ -124,7 +128,8 @@ public:
     bool confirmUnsavedChanges();
     // The full path of the project file last saved or opened; empty for the start-up document.
     QString currentFilePath() const { return currentFilePath_; }
-    // The caption names the file; the start-up document shows the program's own title.
+    // The caption names the file, and the file is watched for other programs' changes; the start-up
+    // document shows the program's own title.
     void setCurrentFilePath(const QString &path);
 
     // Replaces the message boxes, for tests; the window does not take ownership.
@@ -134,6 +139,8 @@ public:
     FileDialogs *fileDialogs() const { return fileDialogs_; }
     // The recovery copy of the unsaved document; idle until started.
     RecoveryKeeper &recoveryKeeper() const { return *recoveryKeeper_; }
+    // Watches the current file for other programs' changes.
+    FileWatch *fileWatch() const { return fileWatch_; }
 
 signals:
     // A project file was opened or saved at path.
@@ -209,6 +216,7 @@ private:
     GridPanel *gridPanel_ = nullptr;
     FilePanel *filePanel_ = nullptr;
     FileDialogs *fileDialogs_ = nullptr; // a child of the window
+    FileWatch *fileWatch_ = nullptr; // a child of the window
     MainMenu *mainMenu_ = nullptr; // a child of the window
     FirmwareStatus *firmwareStatus_ = nullptr; // a child of the status bar
 

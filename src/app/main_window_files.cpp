@@ -3,6 +3,7 @@
 // current file. Opening asks about unsaved changes first (openProjectFile).
 #include "app/main_window.h"
 
+#include "app/file_watch.h"
 #include "app/grid_panel.h"
 #include "app/page_bar.h"
 #include "app/recovery_keeper.h"
@@ -51,6 +52,7 @@ bool MainWindow::openNamedProject(const QString &path)
 void MainWindow::setCurrentFilePath(const QString &path)
 {
     currentFilePath_ = path;
+    fileWatch_->watch(path);
     // The placeholder keeps the modified mark where the caption has it.
     setWindowTitle(path.isEmpty() ? title() + QStringLiteral("[*]")
                                   : QFileInfo(path).fileName() + QStringLiteral("[*] - ") + title());
