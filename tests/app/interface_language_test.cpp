@@ -46,6 +46,10 @@ const QStringList kLatinInJapanese{
     QStringLiteral("Atkinson"), QStringLiteral("Bayer"),
 };
 
+// The entries of the language menu name each language in itself, so that a user who cannot read the
+// interface still finds their own.
+const QStringList kLanguageNames{QStringLiteral("日本語"), QStringLiteral("English")};
+
 // The licence line of the version box is the same in both languages.
 const QString kLicence = QStringLiteral("MIT License, Copyright (c) 2026 The VESK4 editor developers");
 
@@ -98,6 +102,8 @@ public:
     void addAction(const QAction *action)
     {
         if (recentFiles_ && action->parent() == recentFiles_)
+            return;
+        if (kLanguageNames.contains(action->text()))
             return;
         const QString where = QStringLiteral("action ") + action->text();
         add(where, action->text());
