@@ -67,6 +67,73 @@
     </message>
 </context>
 <context>
+    <name>GlyphImport</name>
+    <message>
+        <source>The size must be %1 to %2 pixels, not %3.</source>
+        <translation>The size must be %1 to %2 pixels, not %3.</translation>
+    </message>
+    <message>
+        <source>Fonts can only be drawn with Qt&apos;s graphical application running.</source>
+        <translation>Fonts can only be drawn with Qt&apos;s graphical application running.</translation>
+    </message>
+    <message>
+        <source>No font given.</source>
+        <translation>No font given.</translation>
+    </message>
+    <message>
+        <source>Cannot read the font file %1: it is a folder.</source>
+        <translation>Cannot read the font file %1: it is a folder.</translation>
+    </message>
+    <message>
+        <source>Cannot read the font file %1: %2</source>
+        <translation>Cannot read the font file %1: %2</translation>
+    </message>
+    <message>
+        <source>The font file %1 is larger than %2 MiB.</source>
+        <translation>The font file %1 is larger than %2 MiB.</translation>
+    </message>
+    <message>
+        <source>%1 is not a font file Qt&apos;s font engine reads.</source>
+        <translation>%1 is not a font file Qt&apos;s font engine reads.</translation>
+    </message>
+    <message>
+        <source>Cannot find the font file %1.</source>
+        <translation>Cannot find the font file %1.</translation>
+    </message>
+    <message>
+        <source>There is no font file or installed font named %1.</source>
+        <translation>There is no font file or installed font named %1.</translation>
+    </message>
+    <message>
+        <source>The installed font %1 cannot be drawn.</source>
+        <translation>The installed font %1 cannot be drawn.</translation>
+    </message>
+    <message>
+        <source>There is no character page %1; pages are 0 to %2.</source>
+        <translation>There is no character page %1; pages are 0 to %2.</translation>
+    </message>
+    <message>
+        <source>There are no characters to import.</source>
+        <translation>There are no characters to import.</translation>
+    </message>
+    <message>
+        <source>The first pattern must be 0 or more, not %1.</source>
+        <translation>The first pattern must be 0 or more, not %1.</translation>
+    </message>
+    <message>
+        <source>Page %1 has patterns of %2 x %3 cells, which cannot be laid out on its sheet.</source>
+        <translation>Page %1 has patterns of %2 x %3 cells, which cannot be laid out on its sheet.</translation>
+    </message>
+    <message>
+        <source>%1 characters from pattern %2 need %3 patterns; a page has at most %4.</source>
+        <translation>%1 characters from pattern %2 need %3 patterns; a page has at most %4.</translation>
+    </message>
+    <message>
+        <source>Page %1&apos;s sheet holds %2 patterns of %3 x %4 cells; %5 characters from pattern %6 need %7.</source>
+        <translation>Page %1&apos;s sheet holds %2 patterns of %3 x %4 cells; %5 characters from pattern %6 need %7.</translation>
+    </message>
+</context>
+<context>
     <name>IncludeExport</name>
     <message>
         <source>page %1 &quot;%2&quot;</source>
@@ -302,6 +369,37 @@
     <message>
         <source>The line has %1 items; read as %2, a row of a pattern %3 cells wide has %4.</source>
         <translation>The line has %1 items; read as %2, a row of a pattern %3 cells wide has %4.</translation>
+    </message>
+</context>
+<context>
+    <name>PageImage</name>
+    <message>
+        <source>The patterns of page %1 cover no cell of the sheet (%2 patterns of %3 x %4 cells).</source>
+        <translation>The patterns of page %1 cover no cell of the sheet (%2 patterns of %3 x %4 cells).</translation>
+    </message>
+    <message>
+        <source>There is no page %1.</source>
+        <translation>There is no page %1.</translation>
+    </message>
+    <message>
+        <source>The scale must be 1 to %1, not %2.</source>
+        <translation>The scale must be 1 to %1, not %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the image: %1</source>
+        <translation>Cannot write the image: %1</translation>
+    </message>
+    <message>
+        <source>The image is %1 x %2 pixels; at most %3 x %3 can be imported.</source>
+        <translation>The image is %1 x %2 pixels; at most %3 x %3 can be imported.</translation>
+    </message>
+    <message>
+        <source>Cannot read the image: %1</source>
+        <translation>Cannot read the image: %1</translation>
+    </message>
+    <message>
+        <source>The threshold must be 0 to 255, not %1.</source>
+        <translation>The threshold must be 0 to 255, not %1.</translation>
     </message>
 </context>
 <context>

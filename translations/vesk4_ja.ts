@@ -67,6 +67,73 @@
     </message>
 </context>
 <context>
+    <name>GlyphImport</name>
+    <message>
+        <source>The size must be %1 to %2 pixels, not %3.</source>
+        <translation>サイズは %1～%2 ピクセルにしてください (%3 は指定できません)。</translation>
+    </message>
+    <message>
+        <source>Fonts can only be drawn with Qt&apos;s graphical application running.</source>
+        <translation>フォントはグラフィカルなアプリケーションの実行中にしか描画できません。</translation>
+    </message>
+    <message>
+        <source>No font given.</source>
+        <translation>フォントが指定されていません。</translation>
+    </message>
+    <message>
+        <source>Cannot read the font file %1: it is a folder.</source>
+        <translation>フォントファイル %1 を読み込めません: フォルダです。</translation>
+    </message>
+    <message>
+        <source>Cannot read the font file %1: %2</source>
+        <translation>フォントファイル %1 を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>The font file %1 is larger than %2 MiB.</source>
+        <translation>フォントファイル %1 が %2 MiB を超えています。</translation>
+    </message>
+    <message>
+        <source>%1 is not a font file Qt&apos;s font engine reads.</source>
+        <translation>%1 は読み込めるフォントファイルではありません。</translation>
+    </message>
+    <message>
+        <source>Cannot find the font file %1.</source>
+        <translation>フォントファイル %1 が見つかりません。</translation>
+    </message>
+    <message>
+        <source>There is no font file or installed font named %1.</source>
+        <translation>%1 という名前のフォントファイルもインストール済みのフォントもありません。</translation>
+    </message>
+    <message>
+        <source>The installed font %1 cannot be drawn.</source>
+        <translation>インストール済みのフォント %1 は描画できません。</translation>
+    </message>
+    <message>
+        <source>There is no character page %1; pages are 0 to %2.</source>
+        <translation>キャラクタのページ %1 はありません。ページは 0～%2 です。</translation>
+    </message>
+    <message>
+        <source>There are no characters to import.</source>
+        <translation>読み込む文字がありません。</translation>
+    </message>
+    <message>
+        <source>The first pattern must be 0 or more, not %1.</source>
+        <translation>先頭パターンは 0 以上にしてください (%1 は指定できません)。</translation>
+    </message>
+    <message>
+        <source>Page %1 has patterns of %2 x %3 cells, which cannot be laid out on its sheet.</source>
+        <translation>ページ %1 のパターンは %2 x %3 セルで、シートに配置できません。</translation>
+    </message>
+    <message>
+        <source>%1 characters from pattern %2 need %3 patterns; a page has at most %4.</source>
+        <translation>パターン %2 から %1 文字を置くには %3 個のパターンが必要ですが、1 ページのパターンは最大 %4 個です。</translation>
+    </message>
+    <message>
+        <source>Page %1&apos;s sheet holds %2 patterns of %3 x %4 cells; %5 characters from pattern %6 need %7.</source>
+        <translation>ページ %1 のシートに入る %3 x %4 セルのパターンは %2 個ですが、パターン %6 から %5 文字を置くには %7 個必要です。</translation>
+    </message>
+</context>
+<context>
     <name>IncludeExport</name>
     <message>
         <source>page %1 &quot;%2&quot;</source>
@@ -302,6 +369,37 @@
     <message>
         <source>The line has %1 items; read as %2, a row of a pattern %3 cells wide has %4.</source>
         <translation>この行の項目は %1 個ですが、%2 として読むと幅 %3 セルのパターンの 1 行は %4 個です。</translation>
+    </message>
+</context>
+<context>
+    <name>PageImage</name>
+    <message>
+        <source>The patterns of page %1 cover no cell of the sheet (%2 patterns of %3 x %4 cells).</source>
+        <translation>ページ %1 のパターンはシートのどのセルも含んでいません (%3 x %4 セルのパターン %2 個)。</translation>
+    </message>
+    <message>
+        <source>There is no page %1.</source>
+        <translation>ページ %1 はありません。</translation>
+    </message>
+    <message>
+        <source>The scale must be 1 to %1, not %2.</source>
+        <translation>倍率は 1～%1 にしてください (%2 は指定できません)。</translation>
+    </message>
+    <message>
+        <source>Cannot write the image: %1</source>
+        <translation>画像を書き出せません: %1</translation>
+    </message>
+    <message>
+        <source>The image is %1 x %2 pixels; at most %3 x %3 can be imported.</source>
+        <translation>画像は %1 x %2 ピクセルです。読み込めるのは %3 x %3 ピクセルまでです。</translation>
+    </message>
+    <message>
+        <source>Cannot read the image: %1</source>
+        <translation>画像を読み込めません: %1</translation>
+    </message>
+    <message>
+        <source>The threshold must be 0 to 255, not %1.</source>
+        <translation>しきい値は 0～255 にしてください (%1 は指定できません)。</translation>
     </message>
 </context>
 <context>
