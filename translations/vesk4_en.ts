@@ -60,6 +60,53 @@
     </message>
 </context>
 <context>
+    <name>EditStep</name>
+    <message>
+        <source>Draw</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>Filled rectangle</source>
+        <translation>Filled rectangle</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Size X</source>
+        <translation>Size X</translation>
+    </message>
+    <message>
+        <source>Size Y</source>
+        <translation>Size Y</translation>
+    </message>
+    <message>
+        <source>Pattern count</source>
+        <translation>Pattern count</translation>
+    </message>
+    <message>
+        <source>Data output</source>
+        <translation>Data output</translation>
+    </message>
+    <message>
+        <source>Colour mode</source>
+        <translation>Colour mode</translation>
+    </message>
+</context>
+<context>
     <name>Failure</name>
     <message>
         <source>line %1: %2</source>

@@ -60,6 +60,53 @@
     </message>
 </context>
 <context>
+    <name>EditStep</name>
+    <message>
+        <source>Draw</source>
+        <translation>描画</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>直線</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>四角</translation>
+    </message>
+    <message>
+        <source>Filled rectangle</source>
+        <translation>塗四角</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>塗潰</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>ネーム</translation>
+    </message>
+    <message>
+        <source>Size X</source>
+        <translation>サイズ X</translation>
+    </message>
+    <message>
+        <source>Size Y</source>
+        <translation>サイズ Y</translation>
+    </message>
+    <message>
+        <source>Pattern count</source>
+        <translation>パターン数</translation>
+    </message>
+    <message>
+        <source>Data output</source>
+        <translation>データ出力</translation>
+    </message>
+    <message>
+        <source>Colour mode</source>
+        <translation>色モード</translation>
+    </message>
+</context>
+<context>
     <name>Failure</name>
     <message>
         <source>line %1: %2</source>

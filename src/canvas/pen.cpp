@@ -2,6 +2,8 @@
 
 #include "canvas/mouse_buttons.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 namespace vesk4 {
@@ -61,7 +63,11 @@ void penMove(Document &doc, EditorState &state, int buttons, CellChanges *journa
 }
 
 namespace {
-const QString kStrokeStep = QStringLiteral("描画");
+// The undo step of a stroke, in the interface's language of the moment the stroke ends.
+QString strokeStep()
+{
+    return QCoreApplication::translate("EditStep", "Draw");
+}
 } // namespace
 
 PenTool::PenTool(Document &doc, EditorState &state, CanvasRenderer &renderer)
@@ -81,12 +87,12 @@ ToolOutcome PenTool::move(const ToolPointer &, int buttons)
     penMove(doc_, state_, buttons, journal_);
     renderer_.redraw(doc_, state_);
     // No button held: a stroke whose release never came has ended.
-    return {.refresh = {.canvas = true, .thumbnail = true}, .step = buttons == 0 ? kStrokeStep : QString()};
+    return {.refresh = {.canvas = true, .thumbnail = true}, .step = buttons == 0 ? strokeStep() : QString()};
 }
 
 ToolOutcome PenTool::release(const ToolPointer &, int)
 {
-    return {.step = kStrokeStep};
+    return {.step = strokeStep()};
 }
 
 } // namespace vesk4

@@ -3,6 +3,8 @@
 #include "canvas/cell_shapes.h"
 #include "canvas/mouse_buttons.h"
 
+#include <QCoreApplication>
+
 namespace vesk4 {
 
 namespace {
@@ -25,11 +27,11 @@ QString stepText(Shape shape)
 {
     switch (shape) {
     case Shape::Line:
-        return QStringLiteral("直線");
+        return QCoreApplication::translate("EditStep", "Line");
     case Shape::Rectangle:
-        return QStringLiteral("四角");
+        return QCoreApplication::translate("EditStep", "Rectangle");
     default:
-        return QStringLiteral("塗四角");
+        return QCoreApplication::translate("EditStep", "Filled rectangle");
     }
 }
 
@@ -123,7 +125,7 @@ ToolOutcome FillTool::press(const ToolPointer &at, int button)
         return {};
     writeCells(doc_.PixelData, journal_, page, fillRegionCells(doc_.PixelData, page, at.visibleCell), entry);
     renderer_.redraw(doc_, state_);
-    return {.refresh = kCanvasAndThumbnail, .step = QStringLiteral("塗潰")};
+    return {.refresh = kCanvasAndThumbnail, .step = QCoreApplication::translate("EditStep", "Fill")};
 }
 
 } // namespace vesk4

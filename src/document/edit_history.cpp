@@ -1,5 +1,6 @@
 #include "document/edit_history.h"
 
+#include <QCoreApplication>
 #include <QUndoCommand>
 
 #include <utility>
@@ -29,17 +30,17 @@ const char *settingText(PageSetting setting)
 {
     switch (setting) {
     case PageSetting::Name:
-        return "ネーム";
+        return QT_TRANSLATE_NOOP("EditStep", "Name");
     case PageSetting::PatternWidth:
-        return "サイズ X";
+        return QT_TRANSLATE_NOOP("EditStep", "Size X");
     case PageSetting::PatternHeight:
-        return "サイズ Y";
+        return QT_TRANSLATE_NOOP("EditStep", "Size Y");
     case PageSetting::PatternCount:
-        return "パターン数";
+        return QT_TRANSLATE_NOOP("EditStep", "Pattern count");
     case PageSetting::OutputFlag:
-        return "データ出力";
+        return QT_TRANSLATE_NOOP("EditStep", "Data output");
     default:
-        return "色モード";
+        return QT_TRANSLATE_NOOP("EditStep", "Colour mode");
     }
 }
 
@@ -79,8 +80,8 @@ public:
     static constexpr int kNameMergeId = 1;
 
     SettingEdit(EditHistory &history, int page, PageSetting setting, SettingValue before, SettingValue after)
-        : QUndoCommand(QString::fromUtf8(settingText(setting))), history_(history), page_(page),
-          setting_(setting), before_(std::move(before)), after_(std::move(after))
+        : QUndoCommand(QCoreApplication::translate("EditStep", settingText(setting))), history_(history),
+          page_(page), setting_(setting), before_(std::move(before)), after_(std::move(after))
     {
     }
 

@@ -58,10 +58,10 @@ TEST_F(ShapeToolsTest, AShapeShowsWhileDraggedAndIsWrittenOnRelease)
         QString step;
         std::vector<QPoint> cells; // from (2, 1) to (5, 3)
     } table[] = {
-        {ToolButtons::kLine, ToolMode::Line, QStringLiteral("直線"), lineCells({2, 1}, {5, 3})},
-        {ToolButtons::kRectangle, ToolMode::Rectangle, QStringLiteral("四角"),
+        {ToolButtons::kLine, ToolMode::Line, QStringLiteral("Line"), lineCells({2, 1}, {5, 3})},
+        {ToolButtons::kRectangle, ToolMode::Rectangle, QStringLiteral("Rectangle"),
          rectangleOutlineCells({2, 1}, {5, 3})},
-        {ToolButtons::kFilledRectangle, ToolMode::FilledRectangle, QStringLiteral("塗四角"),
+        {ToolButtons::kFilledRectangle, ToolMode::FilledRectangle, QStringLiteral("Filled rectangle"),
          filledRectangleCells({2, 1}, {5, 3})},
     };
     for (const auto &t : table) {
@@ -105,7 +105,7 @@ TEST_F(ShapeToolsTest, ButtonsCancelAndTheCanvasEdge)
 
     state.rightPenEntry = 2;
     line.press(cellAt(1, 1), kRightButton);
-    EXPECT_EQ(line.move(cellAt(3, 1), 0).step, QStringLiteral("直線"));
+    EXPECT_EQ(line.move(cellAt(3, 1), 0).step, QStringLiteral("Line"));
     EXPECT_EQ(doc.PixelData(0, 3, 1), 2);
     state.scrollRow = 100;
     line.press(toolPointer(state, -50, 295), kLeftButton);
@@ -121,7 +121,7 @@ TEST_F(ShapeToolsTest, FillFillsTheRegionUnderThePointerAcrossTheWholeSheet)
     tools.toolButtonClicked(ToolButtons::kFill);
     CanvasTool &fill = shapes.current();
     EXPECT_EQ(fill.press(cellAt(30, 5), kLeftButton),
-              (ToolOutcome{.refresh = {.canvas = true, .thumbnail = true}, .step = QStringLiteral("塗潰")}));
+              (ToolOutcome{.refresh = {.canvas = true, .thumbnail = true}, .step = QStringLiteral("Fill")}));
     EXPECT_EQ(journal.take().size(), std::size_t(43 * 256));
     EXPECT_EQ(QPoint(doc.PixelData(0, 63, 255), doc.PixelData(0, 19, 0)), QPoint(1, 0));
     EXPECT_EQ(fill.press(cellAt(30, 5), kLeftButton), ToolOutcome{}); // already the left entry

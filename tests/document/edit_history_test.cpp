@@ -100,13 +100,14 @@ TEST_P(EachEdit, IsOneNamedStepThatUndoAndRedoTakeBackAndDoAgain)
     EXPECT_EQ(saved(), after);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, EachEdit,
-    ::testing::Values(std::pair(Edit::Stroke, "描画"), std::pair(Edit::Lift, "tool"),
-                      std::pair(Edit::Paste, "貼り付け"), std::pair(Edit::Erase, "tool"),
-                      std::pair(Edit::Name, "ネーム"), std::pair(Edit::Width, "サイズ X"),
-                      std::pair(Edit::Height, "サイズ Y"), std::pair(Edit::Count, "パターン数"),
-                      std::pair(Edit::OutputFlag, "データ出力"), std::pair(Edit::ColourMode, "色モード")));
+INSTANTIATE_TEST_SUITE_P(Kinds, EachEdit,
+                         ::testing::Values(std::pair(Edit::Stroke, "描画"), std::pair(Edit::Lift, "tool"),
+                                           std::pair(Edit::Paste, "貼り付け"), std::pair(Edit::Erase, "tool"),
+                                           std::pair(Edit::Name, "Name"), std::pair(Edit::Width, "Size X"),
+                                           std::pair(Edit::Height, "Size Y"),
+                                           std::pair(Edit::Count, "Pattern count"),
+                                           std::pair(Edit::OutputFlag, "Data output"),
+                                           std::pair(Edit::ColourMode, "Colour mode")));
 
 TEST_F(EditHistoryTest, EditsThatChangeNothingAddNoStepAndNameKeysMerge)
 {
