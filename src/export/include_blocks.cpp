@@ -3,6 +3,7 @@
 #include "document/document.h"
 
 #include <QCoreApplication>
+
 #include <algorithm>
 
 namespace vesk4::include_reading {

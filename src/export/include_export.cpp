@@ -8,6 +8,7 @@
 #include "palette/colour_model.h"
 
 #include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdint>
 #include <vector>

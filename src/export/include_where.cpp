@@ -1,6 +1,7 @@
 #include "export/include_where.h"
 
 #include <QCoreApplication>
+
 #include <algorithm>
 
 namespace vesk4 {
