@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -13,8 +14,14 @@ struct Failure {
     QString message;
     int line = 0;
 
-    // The message with its line, as shown to the user.
-    QString text() const { return line > 0 ? QStringLiteral("line %1: %2").arg(line).arg(message) : message; }
+    // The message with its line, as shown to the user. The message is already in the interface's
+    // language; the line's pattern is translated here, so a language may put the line elsewhere.
+    QString text() const
+    {
+        if (line <= 0)
+            return message;
+        return QCoreApplication::translate("Failure", "line %1: %2").arg(line).arg(message);
+    }
 };
 
 // Success, or the failure that stopped an operation.

@@ -4,6 +4,7 @@
 #include "export/include_where.h"
 #include "files/whole_file.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <array>
@@ -86,7 +87,8 @@ void endItems(QByteArray &out)
 
 QString pageText(const Document &doc, int page)
 {
-    return QStringLiteral("page %1 \"%2\"").arg(QString::number(page), doc.pages[page].name);
+    return QCoreApplication::translate("CHeaderExport", "page %1 \"%2\"")
+        .arg(QString::number(page), doc.pages[page].name);
 }
 
 // Writes the data lines of a block into the array, one C line a data line; remembers the first
@@ -133,16 +135,19 @@ Status appendPage(QByteArray &out, const Document &doc, int page, const QByteArr
     const Page &p = doc.pages[page];
     const std::optional<IncludeLayout> layout = includeLayout(p.colourMode, p.patternWidth, p.patternHeight);
     if (!layout) {
-        return Failure{QStringLiteral("Cannot write the C header: the patterns of %1 cannot be laid out.")
-                           .arg(pageText(doc, page))};
+        return Failure{
+            QCoreApplication::translate("CHeaderExport",
+                                        "Cannot write the C header: the patterns of %1 cannot be laid out.")
+                .arg(pageText(doc, page))};
     }
     for (const int16_t size : {p.patternWidth, p.patternHeight}) {
         if (size < 0 || size > 0xFF) {
-            return Failure{
-                QStringLiteral("Cannot write the C header: the pattern size %1 x %2 of %3 does not "
+            return Failure{QCoreApplication::translate(
+                               "CHeaderExport",
+                               "Cannot write the C header: the pattern size %1 x %2 of %3 does not "
                                "fit the size bytes of its block.")
-                    .arg(QString::number(p.patternWidth), QString::number(p.patternHeight),
-                         pageText(doc, page))};
+                               .arg(QString::number(p.patternWidth), QString::number(p.patternHeight),
+                                    pageText(doc, page))};
         }
     }
     const int64_t patterns = std::max<int64_t>(p.patternCount, 0);
@@ -158,8 +163,10 @@ Status appendPage(QByteArray &out, const Document &doc, int page, const QByteArr
     out.append("};\n");
     if (rows.hasBadValue) {
         return Failure{
-            QStringLiteral("Cannot write the C header: pattern %1 of %2 holds the value %3, which "
-                           "is no byte (0-255).")
+            QCoreApplication::translate(
+                "CHeaderExport",
+                "Cannot write the C header: pattern %1 of %2 holds the value %3, which "
+                "is no byte (0-255).")
                 .arg(QString::number(rows.badPattern), pageText(doc, page), QString::number(rows.badValue))};
     }
     return {};
@@ -193,8 +200,10 @@ Status appendPalette(QByteArray &out, const Document &doc)
         for (int k = 0; k < 4; ++k) {
             const int value = doc.pages[0].pal4[k];
             if (value < 0 || value > 0xFF) {
-                return Failure{QStringLiteral("Cannot write the C header: entry %1 of the \"4色\" palette of "
-                                              "page 0 holds %2, which is no byte (0-255).")
+                return Failure{QCoreApplication::translate(
+                                   "CHeaderExport",
+                                   "Cannot write the C header: entry %1 of the \"4色\" palette of "
+                                   "page 0 holds %2, which is no byte (0-255).")
                                    .arg(QString::number(k), QString::number(value))};
             }
             appendByte(out, value);
@@ -238,10 +247,13 @@ Expected<QByteArray> cHeaderBytes(const Document &doc, const QString &fileName)
 {
     const Expected<IncludeSizes> sizes = includeSizes(doc);
     if (!sizes)
-        return Failure{QStringLiteral("Cannot write the C header: %1").arg(sizes.failure().message)};
+        return Failure{QCoreApplication::translate("CHeaderExport", "Cannot write the C header: %1")
+                           .arg(sizes.failure().message)};
     if (sizes.value().total > kMaxDataBytes) {
-        return Failure{QStringLiteral("Cannot write the C header: its %1 bytes of data are more than %2 MiB.")
-                           .arg(QString::number(sizes.value().total), QString::number(kMaxDataBytes >> 20))};
+        return Failure{
+            QCoreApplication::translate(
+                "CHeaderExport", "Cannot write the C header: its %1 bytes of data are more than %2 MiB.")
+                .arg(QString::number(sizes.value().total), QString::number(kMaxDataBytes >> 20))};
     }
     const QByteArray guard = guardOf(fileName);
     QByteArray out;
@@ -265,8 +277,10 @@ Expected<QByteArray> cHeaderBytes(const Document &doc, const QString &fileName)
             for (int x = 0; x < 16; ++x) {
                 const int value = doc.MapData(0, x, y);
                 if (value < 0 || value > 0xFF) {
-                    return Failure{QStringLiteral("Cannot write the C header: map cell %1,%2 holds %3, which "
-                                                  "is no byte (0-255).")
+                    return Failure{QCoreApplication::translate(
+                                       "CHeaderExport",
+                                       "Cannot write the C header: map cell %1,%2 holds %3, which "
+                                       "is no byte (0-255).")
                                        .arg(QString::number(x), QString::number(y), QString::number(value))};
                 }
                 appendByte(out, value);

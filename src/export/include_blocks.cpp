@@ -2,6 +2,8 @@
 
 #include "document/document.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace vesk4::include_reading {
@@ -71,25 +73,32 @@ private:
         switch (item.fault) {
         case UnpackFault::TooWide:
             if (layout_.itemHeight > 1)
-                return QStringLiteral("The item %1 is wider than a column of eight cells.")
+                return QCoreApplication::translate("IncludeFile",
+                                                   "The item %1 is wider than a column of eight cells.")
                     .arg(hex(layout_.maskBytes && mask > 0xFF ? mask : value));
             if (layout_.mode == kMode4)
-                return QStringLiteral("The item %1 is wider than four 2-bit palette indices.")
+                return QCoreApplication::translate("IncludeFile",
+                                                   "The item %1 is wider than four 2-bit palette indices.")
                     .arg(hex(value));
-            return QStringLiteral("The item %1 is wider than a 16-bit cell.").arg(hex(value));
+            return QCoreApplication::translate("IncludeFile", "The item %1 is wider than a 16-bit cell.")
+                .arg(hex(value));
         case UnpackFault::NotASum:
-            return QStringLiteral("The item %1 is no sum of two 16-bit cells.").arg(hex(value));
+            return QCoreApplication::translate("IncludeFile", "The item %1 is no sum of two 16-bit cells.")
+                .arg(hex(value));
         case UnpackFault::IndexPastEdge:
-            return QStringLiteral("The item %1 holds an index past the pattern's right edge.")
+            return QCoreApplication::translate("IncludeFile",
+                                               "The item %1 holds an index past the pattern's right edge.")
                 .arg(hex(value));
         case UnpackFault::SharedEntry:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "IncludeFile",
                        "Index %1 of the item %2 names a colour that an earlier entry of the page's "
                        "palette row also holds; no cell gives it.")
                 .arg(int(value >> (2 * item.faultCell)) & 3)
                 .arg(hex(value));
         case UnpackFault::ColourWithoutMask:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "IncludeFile",
                        "The pair %1,%2 sets a colour bit where the mask bit is clear; no cell gives "
                        "that.")
                 .arg(hex(mask), hex(value));
@@ -113,8 +122,10 @@ private:
             // A project file keeps no cell there: it reads as 0 again.
             if (sameReading(value, 0))
                 return true;
-            return refuse(QStringLiteral("Pattern %1 needs the cell at x %2, y %3, beyond the 64 x 256 sheet "
-                                         "a project file keeps.")
+            return refuse(QCoreApplication::translate(
+                              "IncludeFile",
+                              "Pattern %1 needs the cell at x %2, y %3, beyond the 64 x 256 sheet "
+                              "a project file keeps.")
                               .arg(pattern_)
                               .arg(x)
                               .arg(y));
@@ -127,8 +138,10 @@ private:
         }
         if (sameReading(*cell, value))
             return true;
-        return refuse(QStringLiteral("Pattern %1 gives the cell at x %2, y %3 another value than an earlier "
-                                     "pattern that also covers it.")
+        return refuse(QCoreApplication::translate(
+                          "IncludeFile",
+                          "Pattern %1 gives the cell at x %2, y %3 another value than an earlier "
+                          "pattern that also covers it.")
                           .arg(pattern_)
                           .arg(x)
                           .arg(y));

@@ -7,6 +7,8 @@
 #include "files/whole_file.h"
 #include "palette/colour_model.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdint>
 #include <vector>
@@ -85,7 +87,7 @@ struct PagePlan {
 
 QString pageText(int page, const QString &name)
 {
-    return QStringLiteral("page %1 \"%2\"").arg(page).arg(name);
+    return QCoreApplication::translate("IncludeExport", "page %1 \"%2\"").arg(page).arg(name);
 }
 
 // The longest text an item can take with its separator, from the widest value it can hold.
@@ -108,17 +110,21 @@ Expected<PagePlan> planPage(const Document &doc, int page)
     const std::optional<IncludeLayout> layout = includeLayout(doc.pages[page].colourMode, width, height);
     if (!layout) {
         // One arg() call for all places, so a name holding "%2" is not taken for one.
-        return Failure{QStringLiteral("Cannot export %1: patterns of %2 x %3 cells cannot be laid out "
-                                      "(the width must be at least 1, and at most %4 in the two-colour "
-                                      "modes).")
-                           .arg(pageText(page, doc.pages[page].name), QString::number(width),
-                                QString::number(height), QString::number(kSheetWidth))};
+        return Failure{
+            QCoreApplication::translate("IncludeExport",
+                                        "Cannot export %1: patterns of %2 x %3 cells cannot be laid out "
+                                        "(the width must be at least 1, and at most %4 in the two-colour "
+                                        "modes).")
+                .arg(pageText(page, doc.pages[page].name), QString::number(width), QString::number(height),
+                     QString::number(kSheetWidth))};
     }
     const EncodedText name = toCp932(doc.pages[page].name);
     if (!name.ok) {
-        return Failure{QStringLiteral("Cannot export %1: its name has characters that code page 932 "
-                                      "cannot hold.")
-                           .arg(pageText(page, doc.pages[page].name))};
+        return Failure{
+            QCoreApplication::translate("IncludeExport",
+                                        "Cannot export %1: its name has characters that code page 932 "
+                                        "cannot hold.")
+                .arg(pageText(page, doc.pages[page].name))};
     }
     return PagePlan{page,
                     *layout,
@@ -242,7 +248,8 @@ Expected<QByteArray> includeFileBytes(const Document &doc)
     const EncodedText end
         = toCp932(QStringLiteral(";                      データエンド                         "));
     if (!title.ok || !globals.ok || !end.ok)
-        return Failure{QStringLiteral("Cannot export: code page 932 is not available.")};
+        return Failure{
+            QCoreApplication::translate("IncludeExport", "Cannot export: code page 932 is not available.")};
 
     std::vector<PagePlan> plans;
     int64_t bound = 8192; // banner, palette and map lines
@@ -255,11 +262,13 @@ Expected<QByteArray> includeFileBytes(const Document &doc)
         bound += blockBound(plan.value());
         if (bound > kMaxOutputBytes) {
             const PagePlan &p = plan.value();
-            return Failure{QStringLiteral("Cannot export %1: its %2 patterns of %3 x %4 cells would make "
-                                          "the include file larger than %5 MiB.")
-                               .arg(pageText(page, doc.pages[page].name), QString::number(p.patterns),
-                                    QString::number(p.layout.width), QString::number(p.layout.height),
-                                    QString::number(kMaxOutputBytes >> 20))};
+            return Failure{
+                QCoreApplication::translate("IncludeExport",
+                                            "Cannot export %1: its %2 patterns of %3 x %4 cells would make "
+                                            "the include file larger than %5 MiB.")
+                    .arg(pageText(page, doc.pages[page].name), QString::number(p.patterns),
+                         QString::number(p.layout.width), QString::number(p.layout.height),
+                         QString::number(kMaxOutputBytes >> 20))};
         }
         plans.push_back(std::move(plan.value()));
     }

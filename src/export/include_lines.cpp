@@ -4,6 +4,8 @@
 #include "files/sjis_text.h"
 #include "files/whole_file.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <optional>
 
@@ -80,8 +82,10 @@ public:
         const char *end = p + text.size();
         int line = 0;
         if (text.startsWith("\xEF\xBB\xBF")) {
-            return Failure{QStringLiteral("The file begins with a UTF-8 byte order mark; an include file is "
-                                          "Shift-JIS (code page 932) text without one."),
+            return Failure{QCoreApplication::translate(
+                               "IncludeFile",
+                               "The file begins with a UTF-8 byte order mark; an include file is "
+                               "Shift-JIS (code page 932) text without one."),
                            1};
         }
         while (p != end) {
@@ -113,7 +117,8 @@ private:
         if (ended_) {
             if (kind == LineKind::Empty || kind == LineKind::Comment)
                 return {};
-            return Failure{QStringLiteral("Text follows the closing lines."), line};
+            return Failure{QCoreApplication::translate("IncludeFile", "Text follows the closing lines."),
+                           line};
         }
         if (sizesDue_ > 0 && kind != LineKind::Empty && kind != LineKind::Comment) {
             const LineKind due = sizesDue_ == 2 ? LineKind::SizeX : LineKind::SizeY;
@@ -133,7 +138,9 @@ private:
             return {};
         case LineKind::Global:
             if (!file_.blocks.empty())
-                return Failure{QStringLiteral("A .global line after the first block."), line};
+                return Failure{
+                    QCoreApplication::translate("IncludeFile", "A .global line after the first block."),
+                    line};
             file_.declarations.push_back({line, name_});
             return {};
         case LineKind::Palette16:
@@ -143,7 +150,8 @@ private:
             return takeLabel(line);
         case LineKind::SizeX:
         case LineKind::SizeY:
-            return Failure{QStringLiteral("A size line that follows no label."), line};
+            return Failure{QCoreApplication::translate("IncludeFile", "A size line that follows no label."),
+                           line};
         case LineKind::Pattern:
             return takePattern(line);
         case LineKind::Data:
@@ -165,12 +173,15 @@ private:
             if (!n && !digits.isEmpty()
                 && std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
                 return Failure{
-                    QStringLiteral("The pattern number %1 is out of range (0 to %2).")
+                    QCoreApplication::translate("IncludeFile",
+                                                "The pattern number %1 is out of range (0 to %2).")
                         .arg(QString::fromLatin1(digits.first(std::min<qsizetype>(digits.size(), 12))))
                         .arg(INT16_MAX),
                     line};
             if (!n || *n < 0)
-                return Failure{QStringLiteral("A ;PTN line without its pattern number."), line};
+                return Failure{
+                    QCoreApplication::translate("IncludeFile", "A ;PTN line without its pattern number."),
+                    line};
             number_ = *n;
         } else if (s.startsWith(';')) {
             kind = s.contains(endTitle()) ? LineKind::EndTitle : LineKind::Comment;
@@ -211,7 +222,9 @@ private:
             kind = comment == "chr sizeX" ? LineKind::SizeX : LineKind::SizeY;
             const std::optional<int> n = decimal16(payload);
             if (!n)
-                return Failure{QStringLiteral("The size is no whole number of the 16-bit range."), line};
+                return Failure{QCoreApplication::translate(
+                                   "IncludeFile", "The size is no whole number of the 16-bit range."),
+                               line};
             number_ = *n;
             return {};
         }
@@ -240,10 +253,12 @@ private:
             while (p != end && isBlank(*p))
                 ++p;
             if (end - p < 3 || p[0] != '0' || (p[1] != 'x' && p[1] != 'X') || hexDigit(p[2]) < 0) {
-                return Failure{itemCount_ == 0 && p == end ? QStringLiteral("A data line without items.")
-                                                           : QStringLiteral("Item %1 is missing or is no "
-                                                                            "hexadecimal number 0x...")
-                                                                 .arg(itemCount_ + 1),
+                return Failure{itemCount_ == 0 && p == end
+                                   ? QCoreApplication::translate("IncludeFile", "A data line without items.")
+                                   : QCoreApplication::translate("IncludeFile",
+                                                                 "Item %1 is missing or is no "
+                                                                 "hexadecimal number 0x...")
+                                         .arg(itemCount_ + 1),
                                line};
             }
             p += 2;
@@ -251,8 +266,10 @@ private:
             for (int digit; p != end && (digit = hexDigit(*p)) >= 0; ++p) {
                 value = value * 16 + uint64_t(digit);
                 if (value > UINT32_MAX)
-                    return Failure{QStringLiteral("Item %1 is wider than 32 bits.").arg(itemCount_ + 1),
-                                   line};
+                    return Failure{
+                        QCoreApplication::translate("IncludeFile", "Item %1 is wider than 32 bits.")
+                            .arg(itemCount_ + 1),
+                        line};
             }
             file_.items.push_back(uint32_t(value));
             ++itemCount_;
@@ -261,11 +278,13 @@ private:
             if (p == end)
                 return {};
             if (*p != ',')
-                return Failure{QStringLiteral("Item %1 is followed by \"%2\" where a comma or the line end "
-                                              "belongs.")
-                                   .arg(itemCount_)
-                                   .arg(shownText(QString(QChar::fromLatin1(*p)))),
-                               line};
+                return Failure{
+                    QCoreApplication::translate("IncludeFile",
+                                                "Item %1 is followed by \"%2\" where a comma or the line end "
+                                                "belongs.")
+                        .arg(itemCount_)
+                        .arg(shownText(QString(QChar::fromLatin1(*p)))),
+                    line};
             ++p;
         }
     }
@@ -278,14 +297,16 @@ private:
         const uint32_t value = file_.items.back();
         file_.items.pop_back();
         if (!file_.blocks.empty() || file_.headerRows > 0)
-            return Failure{QStringLiteral("A palette line after the data began."), line};
+            return Failure{QCoreApplication::translate("IncludeFile", "A palette line after the data began."),
+                           line};
         if (file_.paletteMode < 0) {
             file_.paletteMode = mode;
             file_.paletteLine = line;
         }
         const int k = int(file_.palette.size());
         if (file_.paletteMode != mode || number_ != k || k >= entries || itemCount_ != 1) {
-            return Failure{QStringLiteral("Expected palette line %1 of the %2 palette of page 0.")
+            return Failure{QCoreApplication::translate(
+                               "IncludeFile", "Expected palette line %1 of the %2 palette of page 0.")
                                .arg(k)
                                .arg(modeName(file_.paletteMode)),
                            line};
@@ -298,7 +319,9 @@ private:
     {
         closePattern(line);
         if (int(file_.blocks.size()) == kMostBlocks)
-            return Failure{QStringLiteral("A block beyond the 31st; pages 0 to 30 hold at most 31."), line};
+            return Failure{QCoreApplication::translate(
+                               "IncludeFile", "A block beyond the 31st; pages 0 to 30 hold at most 31."),
+                           line};
         Block block;
         block.line = line;
         block.name = name_;
@@ -311,10 +334,13 @@ private:
     Status takePattern(int line)
     {
         if (file_.blocks.empty())
-            return Failure{QStringLiteral("A ;PTN line before the first label."), line};
+            return Failure{QCoreApplication::translate("IncludeFile", "A ;PTN line before the first label."),
+                           line};
         Block &block = file_.blocks.back();
         if (number_ != int(block.patterns.size()))
-            return Failure{QStringLiteral("Expected ;PTN %1 here.").arg(block.patterns.size()), line};
+            return Failure{QCoreApplication::translate("IncludeFile", "Expected ;PTN %1 here.")
+                               .arg(block.patterns.size()),
+                           line};
         closePattern(line);
         block.patterns.push_back({line, uint32_t(file_.rows.size())});
         return {};
@@ -343,35 +369,39 @@ private:
         if (sizesDue_ > 0)
             return missingSizes();
         if (!ended_ && utf8EndLine_ > 0) {
-            return Failure{
-                QStringLiteral("The closing lines are UTF-8 text; an include file is Shift-JIS (code "
+            return Failure{QCoreApplication::translate(
+                               "IncludeFile",
+                               "The closing lines are UTF-8 text; an include file is Shift-JIS (code "
                                "page 932) text."),
-                utf8EndLine_};
+                           utf8EndLine_};
         }
         if (!ended_) {
-            return Failure{
-                QStringLiteral("The file ends without its closing lines (\"%1\"); it may have been cut "
+            return Failure{QCoreApplication::translate(
+                               "IncludeFile",
+                               "The file ends without its closing lines (\"%1\"); it may have been cut "
                                "short.")
-                    .arg(QStringLiteral("データエンド")),
-                std::max(lastLine, 1)};
+                               .arg(QStringLiteral("データエンド")),
+                           std::max(lastLine, 1)};
         }
         const int entries = file_.paletteMode == kMode16 ? 16 : 4;
         if (file_.paletteMode >= 0 && int(file_.palette.size()) != entries) {
-            return Failure{QStringLiteral("The %1 palette of page 0 has %2 of its %3 lines.")
-                               .arg(modeName(file_.paletteMode))
-                               .arg(file_.palette.size())
-                               .arg(entries),
-                           file_.paletteLine};
+            return Failure{
+                QCoreApplication::translate("IncludeFile", "The %1 palette of page 0 has %2 of its %3 lines.")
+                    .arg(modeName(file_.paletteMode))
+                    .arg(file_.palette.size())
+                    .arg(entries),
+                file_.paletteLine};
         }
         return {};
     }
 
     Failure missingSizes() const
     {
-        return {
-            QStringLiteral("The label is not followed by its two size lines (\"   .byte  W    ; chr sizeX\", "
-                           "\"   .byte  H    ; chr sizeY\")."),
-            file_.blocks.back().line};
+        return {QCoreApplication::translate(
+                    "IncludeFile",
+                    "The label is not followed by its two size lines (\"   .byte  W    ; chr sizeX\", "
+                    "\"   .byte  H    ; chr sizeY\")."),
+                file_.blocks.back().line};
     }
 
     static Failure notUnderstood(int line, QByteArrayView content)
@@ -380,7 +410,8 @@ private:
         for (QChar &c : shown)
             if (c.unicode() >= 0x80) // a byte of a multi-byte character on its own says nothing
                 c = QLatin1Char('?');
-        return {QStringLiteral("Not understood: \"%1\".").arg(shownText(shown)), line};
+        return {QCoreApplication::translate("IncludeFile", "Not understood: \"%1\".").arg(shownText(shown)),
+                line};
     }
 
     static QByteArrayView utf8EndTitle()
@@ -408,8 +439,12 @@ private:
 
 QString modeName(int mode)
 {
-    static const char *const names[] = {"256色", "16色", "4色", "2色", "2色Ex"};
-    return QStringLiteral("\"%1\"").arg(QString::fromUtf8(names[mode]));
+    // The editor's own names of the modes; the English interface gives them in English.
+    static const char *const names[]
+        = {QT_TRANSLATE_NOOP("ColourMode", "256色"), QT_TRANSLATE_NOOP("ColourMode", "16色"),
+           QT_TRANSLATE_NOOP("ColourMode", "4色"), QT_TRANSLATE_NOOP("ColourMode", "2色"),
+           QT_TRANSLATE_NOOP("ColourMode", "2色Ex")};
+    return QStringLiteral("\"%1\"").arg(QCoreApplication::translate("ColourMode", names[mode]));
 }
 
 QString hex(uint32_t value)

@@ -7,6 +7,8 @@
 #include "files/whole_file.h"
 #include "palette/colour_model.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace vesk4 {
@@ -79,17 +81,20 @@ private:
         for (std::size_t i = 0; i < count; ++i) {
             if (i >= file_.declarations.size()) {
                 return Failure{
-                    QStringLiteral("The block has no .global line; the export declares every block."),
+                    QCoreApplication::translate(
+                        "IncludeFile", "The block has no .global line; the export declares every block."),
                     file_.blocks[i].line};
             }
             const Declaration &d = file_.declarations[i];
             if (i >= file_.blocks.size())
-                return Failure{QStringLiteral("The .global line declares a block that does not follow."),
+                return Failure{QCoreApplication::translate(
+                                   "IncludeFile", "The .global line declares a block that does not follow."),
                                d.line};
             if (d.name != file_.blocks[i].name) {
-                return Failure{
-                    QStringLiteral("The .global line names another label than block %1 has.").arg(i + 1),
-                    d.line};
+                return Failure{QCoreApplication::translate(
+                                   "IncludeFile", "The .global line names another label than block %1 has.")
+                                   .arg(i + 1),
+                               d.line};
             }
         }
         return {};
@@ -101,7 +106,8 @@ private:
             for (int k = 0; k < 4; ++k) {
                 const std::optional<int16_t> v = wholeCellOfItem(file_.palette[k]);
                 if (!v)
-                    return Failure{QStringLiteral("The palette value is wider than 16 bits."),
+                    return Failure{QCoreApplication::translate("IncludeFile",
+                                                               "The palette value is wider than 16 bits."),
                                    file_.paletteLine + k};
                 pages_[0].pal4[k] = *v;
             }
@@ -113,7 +119,8 @@ private:
                 const std::optional<int> number = colourNumber(file_.palette[k], pages_[0].pal16[k]);
                 if (!number) {
                     return Failure{
-                        QStringLiteral("The palette word %1 is no colour of the colour-number table.")
+                        QCoreApplication::translate(
+                            "IncludeFile", "The palette word %1 is no colour of the colour-number table.")
                             .arg(hex(file_.palette[k])),
                         file_.paletteLine + k};
                 }
@@ -128,7 +135,8 @@ private:
 
     void notePaletteLost()
     {
-        notices_ << QStringLiteral(
+        notices_ << QCoreApplication::translate(
+            "IncludeFile",
             "The palette lines give page 0 a palette other than the editor's default; a "
             "project file does not keep it (opening a project resets every palette), so "
             "an export of the saved project writes the default palette.");
@@ -161,12 +169,14 @@ private:
     Status checkLooseRows() const
     {
         if (!file_.blocks.empty() && file_.headerRows > 0)
-            return Failure{QStringLiteral("A data line before the first label."), file_.rows[0].line};
+            return Failure{QCoreApplication::translate("IncludeFile", "A data line before the first label."),
+                           file_.rows[0].line};
         for (std::size_t i = 0; i < file_.blocks.size(); ++i) {
             const Block &block = file_.blocks[i];
             const bool mayHoldMap = i + 1 == file_.blocks.size() && block.patterns.empty();
             if (block.leadingRows > 0 && !mayHoldMap) {
-                return Failure{QStringLiteral("A data line before the block's first ;PTN line."),
+                return Failure{QCoreApplication::translate("IncludeFile",
+                                                           "A data line before the block's first ;PTN line."),
                                file_.rows[block.firstRow].line};
             }
         }
@@ -180,17 +190,21 @@ private:
         for (uint32_t r = 0; r < count; ++r) {
             const Row &row = file_.rows[firstRow + r];
             if (count != kMapRows || row.itemCount != kMapItems) {
-                return Failure{
-                    QStringLiteral("Data lines outside the blocks are the map: 32 lines of 16 items; "
+                return Failure{QCoreApplication::translate(
+                                   "IncludeFile",
+                                   "Data lines outside the blocks are the map: 32 lines of 16 items; "
                                    "these are %1 lines, this one of %2 items.")
-                        .arg(count)
-                        .arg(row.itemCount),
-                    row.line};
+                                   .arg(count)
+                                   .arg(row.itemCount),
+                               row.line};
             }
             for (int x = 0; x < kMapItems; ++x) {
                 const std::optional<int16_t> v = wholeCellOfItem(file_.items[row.firstItem + x]);
                 if (!v)
-                    return Failure{QStringLiteral("Map item %1 is wider than 16 bits.").arg(x + 1), row.line};
+                    return Failure{
+                        QCoreApplication::translate("IncludeFile", "Map item %1 is wider than 16 bits.")
+                            .arg(x + 1),
+                        row.line};
                 content_.map[std::size_t(r) * kSheetWidth + x] = *v;
             }
         }
@@ -203,15 +217,20 @@ private:
         const Block &block = file_.blocks[index];
         const bool last = index + 1 == int(file_.blocks.size());
         if (block.width < 1)
-            return Failure{QStringLiteral("A pattern width below 1 cannot be laid out."), block.line + 1};
+            return Failure{
+                QCoreApplication::translate("IncludeFile", "A pattern width below 1 cannot be laid out."),
+                block.line + 1};
         bool ok = false;
         const QString name = decodeCp932(block.name, &ok);
         if (!ok)
-            return Failure{QStringLiteral("The label is no valid Shift-JIS (code page 932) text."),
+            return Failure{QCoreApplication::translate(
+                               "IncludeFile", "The label is no valid Shift-JIS (code page 932) text."),
                            block.line};
         if (!isStorablePageName(name))
-            return Failure{QStringLiteral("A project file cannot keep the name \"%1\".").arg(shownText(name)),
-                           block.line};
+            return Failure{
+                QCoreApplication::translate("IncludeFile", "A project file cannot keep the name \"%1\".")
+                    .arg(shownText(name)),
+                block.line};
 
         std::optional<Reading> reading = chooseReading(block, index, last);
         if (!reading)
@@ -298,11 +317,12 @@ private:
             }
             if (placement.page + blocksAfter > kLastCharacterPage) {
                 if (!placing) {
-                    placing
-                        = Failure{QStringLiteral("Read as %1 the first block goes to page 1, and the blocks "
-                                                 "then reach page 31, which the export never writes.")
-                                      .arg(modeName(shape.layout.mode)),
-                                  file_.blocks.front().line};
+                    placing = Failure{QCoreApplication::translate(
+                                          "IncludeFile",
+                                          "Read as %1 the first block goes to page 1, and the blocks "
+                                          "then reach page 31, which the export never writes.")
+                                          .arg(modeName(shape.layout.mode)),
+                                      file_.blocks.front().line};
                 }
                 continue;
             }
@@ -351,25 +371,29 @@ private:
     {
         const QString label = QStringLiteral("_") + pages_[page].name;
         if (!reading.others.isEmpty()) {
-            notices_ << QStringLiteral("line %1: the data of %2 reads as %3 and as %4; it is read as %3.")
+            notices_ << QCoreApplication::translate(
+                            "IncludeFile", "line %1: the data of %2 reads as %3 and as %4; it is read as %3.")
                             .arg(block.line)
                             .arg(label, modeName(reading.shape.layout.mode),
                                  reading.others.join(QStringLiteral(", ")));
         }
         if (index == 0 && page == 1) {
             notices_ << (file_.paletteMode >= 0
-                             ? QStringLiteral(
+                             ? QCoreApplication::translate(
+                                   "IncludeFile",
                                    "%1 is in %2 and the palette lines in %3, so page 0 stays an unflagged "
                                    "%3 page with that palette and the blocks start at page 1.")
                                    .arg(label, modeName(reading.shape.layout.mode),
                                         modeName(file_.paletteMode))
-                             : QStringLiteral(
+                             : QCoreApplication::translate(
+                                   "IncludeFile",
                                    "%1 is in %2 but the file has no palette lines, so page 0 stays an "
                                    "unflagged %3 page and the blocks start at page 1.")
                                    .arg(label, modeName(reading.shape.layout.mode), modeName(kMode2)));
         }
         if (block.patterns.size() > std::size_t(kMaxPatternCount)) {
-            notices_ << QStringLiteral(
+            notices_ << QCoreApplication::translate(
+                            "IncludeFile",
                             "Page %1 holds %2 patterns; the editor counts at most %3 and sets a larger "
                             "count to 0 when it shows the page.")
                             .arg(page)

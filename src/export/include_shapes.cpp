@@ -2,6 +2,8 @@
 
 #include "document/document.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace vesk4::include_reading {
@@ -47,28 +49,30 @@ ShapeFit fitShape(const ParsedFile &file, const Block &block, const Shape &shape
         if (rows != shape.rows) {
             const int line
                 = rows < shape.rows ? pattern.endLine : file.rows[pattern.firstRow + shape.rows].line;
-            return refuse(
-                line,
-                QStringLiteral("Pattern %1 has %2 data lines; read as %3, a pattern of %4 x %5 cells has "
-                               "%6.")
-                    .arg(n)
-                    .arg(pattern.rowCount)
-                    .arg(modeName(shape.layout.mode))
-                    .arg(block.width)
-                    .arg(block.height)
-                    .arg(shape.rows));
+            return refuse(line,
+                          QCoreApplication::translate(
+                              "IncludeFile",
+                              "Pattern %1 has %2 data lines; read as %3, a pattern of %4 x %5 cells has "
+                              "%6.")
+                              .arg(n)
+                              .arg(pattern.rowCount)
+                              .arg(modeName(shape.layout.mode))
+                              .arg(block.width)
+                              .arg(block.height)
+                              .arg(shape.rows));
         }
         for (int64_t r = 0; r < rows; ++r) {
             const Row &row = file.rows[pattern.firstRow + r];
             if (row.itemCount != shape.items) {
-                return refuse(
-                    row.line,
-                    QStringLiteral("The line has %1 items; read as %2, a row of a pattern %3 cells wide "
-                                   "has %4.")
-                        .arg(row.itemCount)
-                        .arg(modeName(shape.layout.mode))
-                        .arg(block.width)
-                        .arg(shape.items));
+                return refuse(row.line,
+                              QCoreApplication::translate(
+                                  "IncludeFile",
+                                  "The line has %1 items; read as %2, a row of a pattern %3 cells wide "
+                                  "has %4.")
+                                  .arg(row.itemCount)
+                                  .arg(modeName(shape.layout.mode))
+                                  .arg(block.width)
+                                  .arg(shape.items));
             }
         }
     }

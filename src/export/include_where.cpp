@@ -1,5 +1,7 @@
 #include "export/include_where.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace vesk4 {
@@ -11,8 +13,10 @@ constexpr int64_t kMapBytes = int64_t(16) * 32; // the map's 32 lines of 16 chip
 QString layoutFailure(const Document &doc, int page)
 {
     const Page &p = doc.pages[page];
-    return QStringLiteral("page %1 \"%2\": patterns of %3 x %4 cells cannot be laid out (the width must be "
-                          "at least 1, and at most %5 in the two-colour modes)")
+    return QCoreApplication::translate(
+               "IncludeExport",
+               "page %1 \"%2\": patterns of %3 x %4 cells cannot be laid out (the width must be "
+               "at least 1, and at most %5 in the two-colour modes)")
         .arg(QString::number(page), p.name, QString::number(p.patternWidth), QString::number(p.patternHeight),
              QString::number(kSheetWidth));
 }
@@ -48,7 +52,8 @@ Expected<IncludeSizes> includeSizes(const Document &doc)
         const std::optional<IncludeLayout> layout
             = includeLayout(p.colourMode, p.patternWidth, p.patternHeight);
         if (!layout)
-            return Failure{QStringLiteral("Cannot lay out %1.").arg(layoutFailure(doc, page))};
+            return Failure{QCoreApplication::translate("IncludeExport", "Cannot lay out %1.")
+                               .arg(layoutFailure(doc, page))};
         IncludeBlockSize block;
         block.page = page;
         block.patterns = std::max<int64_t>(p.patternCount, 0);
@@ -67,13 +72,15 @@ Expected<CellWhere> whereCell(const Document &doc, int page, int64_t x, int64_t 
     const Page &p = doc.pages[page];
     const std::optional<IncludeLayout> layout = includeLayout(p.colourMode, p.patternWidth, p.patternHeight);
     if (!layout)
-        return Failure{QStringLiteral("Cannot lay out %1.").arg(layoutFailure(doc, page))};
+        return Failure{
+            QCoreApplication::translate("IncludeExport", "Cannot lay out %1.").arg(layoutFailure(doc, page))};
     const std::optional<IncludeCellPlace> place = includeCellPlace(*layout, p.patternCount, x, y);
     if (!place) {
-        return Failure{QStringLiteral("Cell %1,%2 lies in none of the %3 pattern(s) of page %4 \"%5\".")
-                           .arg(QString::number(x), QString::number(y),
-                                QString::number(std::max<int>(p.patternCount, 0)), QString::number(page),
-                                p.name)};
+        return Failure{
+            QCoreApplication::translate("IncludeExport",
+                                        "Cell %1,%2 lies in none of the %3 pattern(s) of page %4 \"%5\".")
+                .arg(QString::number(x), QString::number(y),
+                     QString::number(std::max<int>(p.patternCount, 0)), QString::number(page), p.name)};
     }
     CellWhere where;
     where.place = *place;

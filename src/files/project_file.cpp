@@ -6,6 +6,8 @@
 #include "files/whole_file.h"
 #include "palette/colour_model.h"
 
+#include <QCoreApplication>
+
 #include <cstring>
 
 namespace vesk4 {
@@ -77,14 +79,14 @@ void appendSheets(QByteArray &out, const PagedCellStore &store)
 QString nameProblem(const QString &name)
 {
     if (name.startsWith(QLatin1Char(' ')))
-        return QStringLiteral("it begins with a blank");
+        return QCoreApplication::translate("ProjectFile", "it begins with a blank");
     for (QChar c : name) {
         if (c == QLatin1Char(','))
-            return QStringLiteral("it holds a comma");
+            return QCoreApplication::translate("ProjectFile", "it holds a comma");
         if (c == QLatin1Char('"'))
-            return QStringLiteral("it holds a double quote");
+            return QCoreApplication::translate("ProjectFile", "it holds a double quote");
         if ((c.unicode() < 0x20 && c != QLatin1Char('\t')) || c.unicode() == 0x7F)
-            return QStringLiteral("it holds a control character");
+            return QCoreApplication::translate("ProjectFile", "it holds a control character");
     }
     return QString();
 }
@@ -184,22 +186,28 @@ public:
     {
         switch (error_) {
         case Error::EndOfFile:
-            return {QStringLiteral("The file ends before %1.").arg(field), fieldLine_};
-        case Error::NotANumber:
-            return {QStringLiteral("Expected a whole number for %1, found \"%2\".").arg(field, shown(found_)),
+            return {QCoreApplication::translate("ProjectFile", "The file ends before %1.").arg(field),
                     fieldLine_};
+        case Error::NotANumber:
+            return {
+                QCoreApplication::translate("ProjectFile", "Expected a whole number for %1, found \"%2\".")
+                    .arg(field, shown(found_)),
+                fieldLine_};
         case Error::OutOfRange:
-            return {QStringLiteral("%1 is %2, outside the range -32768 to 32767.")
+            return {QCoreApplication::translate("ProjectFile", "%1 is %2, outside the range -32768 to 32767.")
                         .arg(capitalised(field), shown(found_)),
                     fieldLine_};
         case Error::Binary:
-            return {QStringLiteral("The file holds binary data (byte 0x%1) in %2; it is no project file.")
+            return {QCoreApplication::translate(
+                        "ProjectFile", "The file holds binary data (byte 0x%1) in %2; it is no project file.")
                         .arg(uint(uchar(found_.at(0))), 2, 16, QLatin1Char('0'))
                         .arg(field),
                     fieldLine_};
         case Error::Encoding:
-            return {QStringLiteral("%1 is no valid Shift-JIS (code page 932) text.").arg(capitalised(field)),
-                    fieldLine_};
+            return {
+                QCoreApplication::translate("ProjectFile", "%1 is no valid Shift-JIS (code page 932) text.")
+                    .arg(capitalised(field)),
+                fieldLine_};
         }
         return {field, fieldLine_};
     }
@@ -277,8 +285,9 @@ private:
     QByteArray found_;
 };
 
-// The 32 sheets of one plane; cells indexed as in ProjectContent.
-Status readSheets(FieldReader &reader, std::vector<int16_t> &cells, const char *plane)
+// The 32 sheets of one plane; cells indexed as in ProjectContent. cellWhere names a cell in messages:
+// a translatable pattern of its x, y and page.
+Status readSheets(FieldReader &reader, std::vector<int16_t> &cells, const char *cellWhere)
 {
     cells.resize(kAllSheetCells);
     int16_t *cell = cells.data();
@@ -286,11 +295,8 @@ Status readSheets(FieldReader &reader, std::vector<int16_t> &cells, const char *
         for (int y = 0; y < kSheetHeight; ++y) {
             for (int x = 0; x < kSheetWidth; ++x, ++cell) {
                 if (!reader.number(*cell)) {
-                    return reader.failure(QStringLiteral("the %1 cell at x %2, y %3 of page %4")
-                                              .arg(QLatin1String(plane))
-                                              .arg(x)
-                                              .arg(y)
-                                              .arg(page));
+                    return reader.failure(
+                        QCoreApplication::translate("ProjectFile", cellWhere).arg(x).arg(y).arg(page));
                 }
             }
         }
@@ -300,35 +306,35 @@ Status readSheets(FieldReader &reader, std::vector<int16_t> &cells, const char *
 
 Status readSettings(FieldReader &reader, int page, PageSettings &s)
 {
-    const auto field = [page](const char *what) {
-        return QStringLiteral("the %1 of page %2").arg(QLatin1String(what)).arg(page);
-    };
+    // Each field's name as a whole phrase, since languages place "of page" differently.
+    const auto field
+        = [page](const char *what) { return QCoreApplication::translate("ProjectFile", what).arg(page); };
     const auto entry = [page](const char *row, int i) {
-        return QStringLiteral("%1 entry %2 of page %3").arg(QLatin1String(row)).arg(i).arg(page);
+        return QCoreApplication::translate("ProjectFile", row).arg(i).arg(page);
     };
     if (!reader.number(s.colourMode))
-        return reader.failure(field("colour mode"));
+        return reader.failure(field(QT_TRANSLATE_NOOP("ProjectFile", "the colour mode of page %1")));
     if (!reader.text(s.name))
-        return reader.failure(field("name"));
+        return reader.failure(field(QT_TRANSLATE_NOOP("ProjectFile", "the name of page %1")));
     if (!reader.number(s.patternWidth))
-        return reader.failure(field("pattern width"));
+        return reader.failure(field(QT_TRANSLATE_NOOP("ProjectFile", "the pattern width of page %1")));
     if (!reader.number(s.patternHeight))
-        return reader.failure(field("pattern height"));
+        return reader.failure(field(QT_TRANSLATE_NOOP("ProjectFile", "the pattern height of page %1")));
     if (!reader.number(s.patternCount))
-        return reader.failure(field("pattern count"));
+        return reader.failure(field(QT_TRANSLATE_NOOP("ProjectFile", "the pattern count of page %1")));
     if (!reader.number(s.outputFlag))
-        return reader.failure(field("output flag"));
+        return reader.failure(field(QT_TRANSLATE_NOOP("ProjectFile", "the output flag of page %1")));
     for (int i = 0; i < int(s.pal4.size()); ++i) {
         if (!reader.number(s.pal4[i]))
-            return reader.failure(entry("Pal4", i));
+            return reader.failure(entry(QT_TRANSLATE_NOOP("ProjectFile", "Pal4 entry %1 of page %2"), i));
     }
     for (int i = 0; i < int(s.pal8.size()); ++i) {
         if (!reader.number(s.pal8[i]))
-            return reader.failure(entry("Pal8", i));
+            return reader.failure(entry(QT_TRANSLATE_NOOP("ProjectFile", "Pal8 entry %1 of page %2"), i));
     }
     for (int i = 0; i < int(s.pal16.size()); ++i) {
         if (!reader.number(s.pal16[i]))
-            return reader.failure(entry("Pal16", i));
+            return reader.failure(entry(QT_TRANSLATE_NOOP("ProjectFile", "Pal16 entry %1 of page %2"), i));
     }
     return {};
 }
@@ -336,22 +342,28 @@ Status readSettings(FieldReader &reader, int page, PageSettings &s)
 Expected<ProjectContent> parseProject(QByteArrayView data)
 {
     if (data.startsWith("\xEF\xBB\xBF")) {
-        return Failure{QStringLiteral("The file begins with a UTF-8 byte order mark; a project file is "
-                                      "Shift-JIS (code page 932) text without one."),
-                       1};
+        return Failure{
+            QCoreApplication::translate("ProjectFile",
+                                        "The file begins with a UTF-8 byte order mark; a project file is "
+                                        "Shift-JIS (code page 932) text without one."),
+            1};
     }
     FieldReader reader(data.data(), data.data() + data.size());
     ProjectContent content;
     if (!reader.number(content.FileVer))
-        return reader.failure(QStringLiteral("the format number"));
-    if (Status s = readSheets(reader, content.pixels, "pixel"); !s)
+        return reader.failure(QCoreApplication::translate("ProjectFile", "the format number"));
+    if (Status s = readSheets(reader, content.pixels,
+                              QT_TRANSLATE_NOOP("ProjectFile", "the pixel cell at x %1, y %2 of page %3"));
+        !s)
         return s.failure();
     for (int page = 0; page < kPageCount; ++page) {
         if (Status s = readSettings(reader, page, content.pages[page]); !s)
             return s.failure();
     }
     if (content.FileVer == 1) {
-        if (Status s = readSheets(reader, content.map, "map"); !s)
+        if (Status s = readSheets(reader, content.map,
+                                  QT_TRANSLATE_NOOP("ProjectFile", "the map cell at x %1, y %2 of page %3"));
+            !s)
             return s.failure();
     }
     // Whatever follows the last field (the final empty line, or more) is not read.
@@ -374,7 +386,8 @@ Status writeProject(const Document &doc, QIODevice &out)
         const QString problem = nameProblem(doc.pages[page].name);
         if (!problem.isEmpty()) {
             return Failure{
-                QStringLiteral("The name \"%1\" of page %2 cannot be stored in a project file: %3.")
+                QCoreApplication::translate(
+                    "ProjectFile", "The name \"%1\" of page %2 cannot be stored in a project file: %3.")
                     .arg(doc.pages[page].name)
                     .arg(page)
                     .arg(problem)};
@@ -382,10 +395,12 @@ Status writeProject(const Document &doc, QIODevice &out)
         bool ok = false;
         names[page] = encodeCp932(doc.pages[page].name, &ok);
         if (!ok) {
-            return Failure{QStringLiteral("The name \"%1\" of page %2 holds a character that Shift-JIS "
-                                          "(code page 932) cannot store.")
-                               .arg(doc.pages[page].name)
-                               .arg(page)};
+            return Failure{
+                QCoreApplication::translate("ProjectFile",
+                                            "The name \"%1\" of page %2 holds a character that Shift-JIS "
+                                            "(code page 932) cannot store.")
+                    .arg(doc.pages[page].name)
+                    .arg(page)};
         }
     }
 
@@ -420,7 +435,8 @@ Status writeProject(const Document &doc, QIODevice &out)
     bytes.append("\r\n", 2);
 
     if (out.write(bytes) != bytes.size())
-        return Failure{QStringLiteral("Writing the project file failed: %1").arg(out.errorString())};
+        return Failure{QCoreApplication::translate("ProjectFile", "Writing the project file failed: %1")
+                           .arg(out.errorString())};
     return {};
 }
 
@@ -431,7 +447,8 @@ Status saveProject(const Document &doc, const QString &path)
 
 Expected<ProjectContent> readProject(QIODevice &in)
 {
-    const Expected<QByteArray> data = readWholeDevice(in, kMaxProjectFileBytes, QStringLiteral("The file"));
+    const Expected<QByteArray> data
+        = readWholeDevice(in, kMaxProjectFileBytes, QCoreApplication::translate("ProjectFile", "The file"));
     if (!data)
         return data.failure();
     return parseProject(data.value());

@@ -1,5 +1,6 @@
 #include "files/whole_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,11 +23,14 @@ QString systemReason(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-// Qt's file engine leaves "Unknown error" where a buffered write failed; the system said why.
+// Qt's file engine leaves "Unknown error" where a buffered write failed; the system said why. Qt
+// gives that text in the interface's language where its translation is installed, so it is
+// compared with what a device without an error says as well.
 QString reasonOf(const QFileDevice &file, int error)
 {
     QString said = file.errorString();
-    if (error != 0 && (said.isEmpty() || said == QLatin1String("Unknown error")))
+    if (error != 0
+        && (said.isEmpty() || said == QLatin1String("Unknown error") || said == QFile().errorString()))
         return systemReason(error);
     return said;
 }
@@ -40,20 +44,25 @@ Status writeInPlace(const QString &path, const std::function<Status(QIODevice &)
     if (fd < 0) {
         const int error = errno;
         if (error == ENXIO)
-            return Failure{QStringLiteral("Cannot write %1: no program reads from it").arg(shownPath(path))};
-        return Failure{QStringLiteral("Cannot create %1: %2").arg(shownPath(path), systemReason(error))};
+            return Failure{
+                QCoreApplication::translate("WholeFile", "Cannot write %1: no program reads from it")
+                    .arg(shownPath(path))};
+        return Failure{QCoreApplication::translate("WholeFile", "Cannot create %1: %2")
+                           .arg(shownPath(path), systemReason(error))};
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     QFile file;
     if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return Failure{QStringLiteral("Cannot create %1: %2").arg(shownPath(path), file.errorString())};
+        return Failure{QCoreApplication::translate("WholeFile", "Cannot create %1: %2")
+                           .arg(shownPath(path), file.errorString())};
     }
     if (Status written = write(file); !written)
         return written;
     errno = 0;
     if (!file.flush())
-        return Failure{QStringLiteral("Cannot save %1: %2").arg(shownPath(path), reasonOf(file, errno))};
+        return Failure{QCoreApplication::translate("WholeFile", "Cannot save %1: %2")
+                           .arg(shownPath(path), reasonOf(file, errno))};
     return {};
 }
 
@@ -65,7 +74,8 @@ Status writeWholeFile(const QString &path, const std::function<Status(QIODevice 
         return writeInPlace(path, write);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return Failure{QStringLiteral("Cannot create %1: %2").arg(shownPath(path), file.errorString())};
+        return Failure{QCoreApplication::translate("WholeFile", "Cannot create %1: %2")
+                           .arg(shownPath(path), file.errorString())};
     if (Status written = write(file); !written) {
         file.cancelWriting();
         return written;
@@ -76,23 +86,28 @@ Status writeWholeFile(const QString &path, const std::function<Status(QIODevice 
     if (!file.flush()) {
         const QString reason = reasonOf(file, errno);
         file.cancelWriting();
-        return Failure{QStringLiteral("Cannot save %1: %2").arg(shownPath(path), reason)};
+        return Failure{
+            QCoreApplication::translate("WholeFile", "Cannot save %1: %2").arg(shownPath(path), reason)};
     }
     if (!file.commit())
-        return Failure{QStringLiteral("Cannot save %1: %2").arg(shownPath(path), file.errorString())};
+        return Failure{QCoreApplication::translate("WholeFile", "Cannot save %1: %2")
+                           .arg(shownPath(path), file.errorString())};
     return {};
 }
 
 Expected<QByteArray> readWholeDevice(QIODevice &in, qint64 limit, const QString &what)
 {
     if (!in.isReadable())
-        return Failure{QStringLiteral("%1 is not open for reading.").arg(what)};
+        return Failure{QCoreApplication::translate("WholeFile", "%1 is not open for reading.").arg(what)};
     const auto tooLarge = [&] {
         constexpr qint64 kMebibyte = qint64(1) << 20;
-        const QString size = limit % kMebibyte == 0 ? QStringLiteral("%1 MiB").arg(limit / kMebibyte)
-                                                    : QStringLiteral("%1 bytes").arg(limit);
-        return Failure{QStringLiteral("%1 is larger than %2, more than a file of its kind holds; it was not "
-                                      "read.")
+        const QString size = limit % kMebibyte == 0
+            ? QCoreApplication::translate("WholeFile", "%1 MiB").arg(limit / kMebibyte)
+            : QCoreApplication::translate("WholeFile", "%1 bytes").arg(limit);
+        return Failure{QCoreApplication::translate(
+                           "WholeFile",
+                           "%1 is larger than %2, more than a file of its kind holds; it was not "
+                           "read.")
                            .arg(what, size)};
     };
     // A size the device tells is only a hint: a device file tells 0 and may never end.
@@ -109,7 +124,8 @@ Expected<QByteArray> readWholeDevice(QIODevice &in, qint64 limit, const QString 
         data.resize(had + qsizetype(want));
         const qint64 got = in.read(data.data() + had, want);
         if (got < 0)
-            return Failure{QStringLiteral("%1 could not be read: %2").arg(what, in.errorString())};
+            return Failure{QCoreApplication::translate("WholeFile", "%1 could not be read: %2")
+                               .arg(what, in.errorString())};
         data.resize(had + qsizetype(got));
         if (data.size() > limit)
             return tooLarge();
@@ -122,23 +138,27 @@ Expected<QByteArray> readWholeDevice(QIODevice &in, qint64 limit, const QString 
 Expected<QByteArray> readWholeFile(const QString &path, qint64 limit)
 {
     if (QFileInfo(path).isDir())
-        return Failure{QStringLiteral("%1 is a folder, not a file.").arg(shownPath(path))};
+        return Failure{
+            QCoreApplication::translate("WholeFile", "%1 is a folder, not a file.").arg(shownPath(path))};
     // Opening a pipe waits for a program to write into it, which may never come; without waiting,
     // a pipe nobody writes to reads as ended at once.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return Failure{QStringLiteral("Cannot open %1: %2").arg(shownPath(path), systemReason(errno))};
+        return Failure{QCoreApplication::translate("WholeFile", "Cannot open %1: %2")
+                           .arg(shownPath(path), systemReason(errno))};
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     struct stat st { };
     const bool pipe = ::fstat(fd, &st) == 0 && S_ISFIFO(st.st_mode);
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return Failure{QStringLiteral("Cannot open %1: %2").arg(shownPath(path), file.errorString())};
+        return Failure{QCoreApplication::translate("WholeFile", "Cannot open %1: %2")
+                           .arg(shownPath(path), file.errorString())};
     }
     Expected<QByteArray> read = readWholeDevice(file, limit, shownPath(path));
     if (read && pipe && read.value().isEmpty())
-        return Failure{QStringLiteral("%1 is a pipe that no program writes into.").arg(shownPath(path))};
+        return Failure{QCoreApplication::translate("WholeFile", "%1 is a pipe that no program writes into.")
+                           .arg(shownPath(path))};
     return read;
 }
 
@@ -161,7 +181,8 @@ Status writeWholeFile(const QString &path, const QByteArray &bytes)
 {
     return writeWholeFile(path, [&bytes, &path](QIODevice &out) -> Status {
         if (out.write(bytes) != bytes.size())
-            return Failure{QStringLiteral("Cannot write %1: %2").arg(shownPath(path), out.errorString())};
+            return Failure{QCoreApplication::translate("WholeFile", "Cannot write %1: %2")
+                               .arg(shownPath(path), out.errorString())};
         return {};
     });
 }

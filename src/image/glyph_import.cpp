@@ -2,6 +2,7 @@
 
 #include "export/include_layout.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -72,32 +73,39 @@ GlyphFont::~GlyphFont() = default;
 Expected<GlyphFont> GlyphFont::load(const QString &font, int pixelSize)
 {
     if (pixelSize < kMinGlyphPixelSize || pixelSize > kMaxGlyphPixelSize) {
-        return Failure{QStringLiteral("The size must be %1 to %2 pixels, not %3.")
+        return Failure{QCoreApplication::translate("GlyphImport", "The size must be %1 to %2 pixels, not %3.")
                            .arg(kMinGlyphPixelSize)
                            .arg(kMaxGlyphPixelSize)
                            .arg(pixelSize)};
     }
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        return Failure{QStringLiteral("Fonts can only be drawn with Qt's graphical application running.")};
+        return Failure{QCoreApplication::translate(
+            "GlyphImport", "Fonts can only be drawn with Qt's graphical application running.")};
     if (font.trimmed().isEmpty())
-        return Failure{QStringLiteral("No font given.")};
+        return Failure{QCoreApplication::translate("GlyphImport", "No font given.")};
 
     auto loaded = std::make_unique<Loaded>();
     const QFileInfo file(font);
     if (file.exists()) {
         QFile in(font);
         if (!file.isFile())
-            return Failure{QStringLiteral("Cannot read the font file %1: it is a folder.").arg(font)};
+            return Failure{
+                QCoreApplication::translate("GlyphImport", "Cannot read the font file %1: it is a folder.")
+                    .arg(font)};
         if (!in.open(QIODevice::ReadOnly))
-            return Failure{QStringLiteral("Cannot read the font file %1: %2").arg(font, in.errorString())};
+            return Failure{QCoreApplication::translate("GlyphImport", "Cannot read the font file %1: %2")
+                               .arg(font, in.errorString())};
         if (in.size() > kMaxFontFileBytes)
-            return Failure{QStringLiteral("The font file %1 is larger than %2 MiB.")
-                               .arg(font)
-                               .arg(kMaxFontFileBytes >> 20)};
+            return Failure{
+                QCoreApplication::translate("GlyphImport", "The font file %1 is larger than %2 MiB.")
+                    .arg(font)
+                    .arg(kMaxFontFileBytes >> 20)};
         const QByteArray data = in.readAll();
         const QRawFont fromFile(data, pixelSize, QFont::PreferNoHinting);
         if (!fromFile.isValid())
-            return Failure{QStringLiteral("%1 is not a font file Qt's font engine reads.").arg(font)};
+            return Failure{
+                QCoreApplication::translate("GlyphImport", "%1 is not a font file Qt's font engine reads.")
+                    .arg(font)};
         loaded->raw = fromFile;
         // A font made from the file's bytes alone draws smoothed; through the font database it can
         // be asked for without anti-aliasing. Bitmap fonts (BDF, PCF) are not taken there, and
@@ -112,13 +120,17 @@ Expected<GlyphFont> GlyphFont::load(const QString &font, int pixelSize)
             }
         }
     } else if (looksLikeAPath(font)) {
-        return Failure{QStringLiteral("Cannot find the font file %1.").arg(font)};
+        return Failure{QCoreApplication::translate("GlyphImport", "Cannot find the font file %1.").arg(font)};
     } else {
         if (!QFontDatabase::families().contains(font, Qt::CaseInsensitive))
-            return Failure{QStringLiteral("There is no font file or installed font named %1.").arg(font)};
+            return Failure{QCoreApplication::translate("GlyphImport",
+                                                       "There is no font file or installed font named %1.")
+                               .arg(font)};
         loaded->raw = QRawFont::fromFont(unsmoothedFont(font, {}, pixelSize));
         if (!loaded->raw.isValid())
-            return Failure{QStringLiteral("The installed font %1 cannot be drawn.").arg(font)};
+            return Failure{
+                QCoreApplication::translate("GlyphImport", "The installed font %1 cannot be drawn.")
+                    .arg(font)};
     }
     return GlyphFont(std::move(loaded));
 }
@@ -207,27 +219,32 @@ Expected<GlyphImportPlan> planGlyphImport(const Document &doc, int page, const G
                                           const QString &characters, int firstPattern)
 {
     if (page < 0 || page > kLastCharacterPage)
-        return Failure{QStringLiteral("There is no character page %1; pages are 0 to %2.")
-                           .arg(page)
-                           .arg(kLastCharacterPage)};
+        return Failure{
+            QCoreApplication::translate("GlyphImport", "There is no character page %1; pages are 0 to %2.")
+                .arg(page)
+                .arg(kLastCharacterPage)};
     const QList<uint> codePoints = characters.toUcs4();
     if (codePoints.isEmpty())
-        return Failure{QStringLiteral("There are no characters to import.")};
+        return Failure{QCoreApplication::translate("GlyphImport", "There are no characters to import.")};
     if (firstPattern < 0)
-        return Failure{QStringLiteral("The first pattern must be 0 or more, not %1.").arg(firstPattern)};
+        return Failure{
+            QCoreApplication::translate("GlyphImport", "The first pattern must be 0 or more, not %1.")
+                .arg(firstPattern)};
     const int width = doc.pages[page].patternWidth;
     const int height = doc.pages[page].patternHeight;
     if (width < 1 || width > kSheetWidth || height < 1 || height > kSheetHeight) {
-        return Failure{
-            QStringLiteral("Page %1 has patterns of %2 x %3 cells, which cannot be laid out on its sheet.")
-                .arg(page)
-                .arg(width)
-                .arg(height)};
+        return Failure{QCoreApplication::translate(
+                           "GlyphImport",
+                           "Page %1 has patterns of %2 x %3 cells, which cannot be laid out on its sheet.")
+                           .arg(page)
+                           .arg(width)
+                           .arg(height)};
     }
     const qint64 end = qint64(firstPattern) + codePoints.size();
     if (end > kMaxPagePatterns) {
         return Failure{
-            QStringLiteral("%1 characters from pattern %2 need %3 patterns; a page has at most %4.")
+            QCoreApplication::translate(
+                "GlyphImport", "%1 characters from pattern %2 need %3 patterns; a page has at most %4.")
                 .arg(codePoints.size())
                 .arg(firstPattern)
                 .arg(end)
@@ -242,16 +259,17 @@ Expected<GlyphImportPlan> planGlyphImport(const Document &doc, int page, const G
         ++holds;
     }
     if (end > holds) {
-        return Failure{
-            QStringLiteral("Page %1's sheet holds %2 patterns of %3 x %4 cells; %5 characters from "
+        return Failure{QCoreApplication::translate(
+                           "GlyphImport",
+                           "Page %1's sheet holds %2 patterns of %3 x %4 cells; %5 characters from "
                            "pattern %6 need %7.")
-                .arg(page)
-                .arg(holds)
-                .arg(width)
-                .arg(height)
-                .arg(codePoints.size())
-                .arg(firstPattern)
-                .arg(end)};
+                           .arg(page)
+                           .arg(holds)
+                           .arg(width)
+                           .arg(height)
+                           .arg(codePoints.size())
+                           .arg(firstPattern)
+                           .arg(end)};
     }
 
     GlyphImportPlan plan;

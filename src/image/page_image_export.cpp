@@ -3,6 +3,7 @@
 #include "canvas/canvas_greys.h"
 #include "files/whole_file.h"
 
+#include <QCoreApplication>
 #include <QImageWriter>
 
 #include <algorithm>
@@ -31,7 +32,8 @@ Expected<QSize> patternCover(const Document &doc, int page)
         : kSheetWidth / std::max<int64_t>(width, 1) * width;
     if (count < 1 || width < 1 || height < 1 || band < 1) {
         return Failure{
-            QStringLiteral(
+            QCoreApplication::translate(
+                "PageImage",
                 "The patterns of page %1 cover no cell of the sheet (%2 patterns of %3 x %4 cells).")
                 .arg(page)
                 .arg(count)
@@ -52,10 +54,11 @@ Expected<QSize> patternCover(const Document &doc, int page)
 Expected<QImage> pageImage(const Document &doc, int page, const PageImageOptions &options)
 {
     if (page < 0 || page >= kPageCount)
-        return Failure{QStringLiteral("There is no page %1.").arg(page)};
+        return Failure{QCoreApplication::translate("PageImage", "There is no page %1.").arg(page)};
     if (options.scale < 1 || options.scale > kMaxImageScale)
-        return Failure{
-            QStringLiteral("The scale must be 1 to %1, not %2.").arg(kMaxImageScale).arg(options.scale)};
+        return Failure{QCoreApplication::translate("PageImage", "The scale must be 1 to %1, not %2.")
+                           .arg(kMaxImageScale)
+                           .arg(options.scale)};
     QSize cells(kSheetWidth, kSheetHeight);
     if (options.patternsOnly) {
         const Expected<QSize> cover = patternCover(doc, page);
@@ -87,7 +90,8 @@ Status writePngImage(const QImage &image, const QString &path)
     return writeWholeFile(path, [&image](QIODevice &file) -> Status {
         QImageWriter writer(&file, "png");
         if (!writer.write(image))
-            return Failure{QStringLiteral("Cannot write the image: %1").arg(writer.errorString())};
+            return Failure{QCoreApplication::translate("PageImage", "Cannot write the image: %1")
+                               .arg(writer.errorString())};
         return {};
     });
 }

@@ -5,6 +5,7 @@
 #include "image/dithering.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageReader>
 
 #include <algorithm>
@@ -19,7 +20,8 @@ constexpr int kOpaqueFrom = 128; // "2色Ex": alpha below this gives entry 2
 
 Failure tooLarge(QSize size)
 {
-    return Failure{QStringLiteral("The image is %1 x %2 pixels; at most %3 x %3 can be imported.")
+    return Failure{QCoreApplication::translate(
+                       "PageImage", "The image is %1 x %2 pixels; at most %3 x %3 can be imported.")
                        .arg(size.width())
                        .arg(size.height())
                        .arg(kMaxImportSide)};
@@ -100,7 +102,8 @@ Expected<QImage> readImportImage(QIODevice &device)
         return tooLarge(size);
     QImage image = reader.read();
     if (image.isNull())
-        return Failure{QStringLiteral("Cannot read the image: %1").arg(reader.errorString())};
+        return Failure{
+            QCoreApplication::translate("PageImage", "Cannot read the image: %1").arg(reader.errorString())};
     if (!fitsImport(image.size()))
         return tooLarge(image.size());
     return image;
@@ -111,7 +114,8 @@ Expected<QImage> readImportImage(const QString &path)
     // Read whole first, so a device or a pipe is bounded and waited on as every file reader does.
     Expected<QByteArray> bytes = readWholeFile(path, kMaxImportFileBytes);
     if (!bytes)
-        return Failure{QStringLiteral("Cannot read the image: %1").arg(bytes.failure().message)};
+        return Failure{QCoreApplication::translate("PageImage", "Cannot read the image: %1")
+                           .arg(bytes.failure().message)};
     QBuffer buffer(&bytes.value());
     buffer.open(QIODevice::ReadOnly);
     return readImportImage(buffer);
@@ -121,9 +125,10 @@ Expected<std::vector<int16_t>> imageEntries(const Document &doc, int page, const
                                             int threshold, Dithering dithering)
 {
     if (page < 0 || page >= kPageCount)
-        return Failure{QStringLiteral("There is no page %1.").arg(page)};
+        return Failure{QCoreApplication::translate("PageImage", "There is no page %1.").arg(page)};
     if (threshold < 0 || threshold > 255)
-        return Failure{QStringLiteral("The threshold must be 0 to 255, not %1.").arg(threshold)};
+        return Failure{QCoreApplication::translate("PageImage", "The threshold must be 0 to 255, not %1.")
+                           .arg(threshold)};
     if (!fitsImport(image.size()))
         return tooLarge(image.size());
     rows = std::clamp(rows, 0, image.height());

@@ -80,7 +80,7 @@ TEST_F(FirmwareStatusTest, TotalTurnsRedAboveTheSizeLimit)
     doc.pages[0].patternWidth = 0; // a page that cannot be laid out is no total
     window.showCurrentPage();
     EXPECT_EQ(totalText(), QStringLiteral("出力できません"));
-    EXPECT_TRUE(status->totalLabel()->toolTip().contains(QStringLiteral("page 0")));
+    EXPECT_TRUE(status->totalLabel()->toolTip().contains(QStringLiteral("ページ 0「Chr00」")));
 }
 
 } // namespace

@@ -145,7 +145,7 @@ TEST_F(MainMenuTest, SaveWritesTheCurrentFileWithoutADialog)
     QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("保存できませんでした。\n")));
-    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("\"a,b\""))); // the reason
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("「a,b」"))); // the reason
     EXPECT_EQ(readFile(QStringLiteral("again.egd")), readFile(QStringLiteral("quick.egd")));
 }
 
@@ -348,7 +348,7 @@ TEST_F(MainMenuTest, BrokenFilesLeaveTheDocumentAndAreReported)
         const char *file, *what;
     } cases[] = {{MainMenu::ImportImage, "broken.png", "画像を読み込めませんでした。\n"},
                  {MainMenu::ExportImage, "missing/page.png", "画像を書き出せませんでした。\n"},
-                 {MainMenu::ReadInclude, "broken.inc", "PICデータを読み込めませんでした。\nline "}};
+                 {MainMenu::ReadInclude, "broken.inc", "PICデータを読み込めませんでした。\n2 行目: "}};
     cell(1, 1) = 1;
     const Document before = doc;
     for (const auto &c : cases) {

@@ -240,7 +240,7 @@ TEST_F(FileDialogsTest, OpenRefusesOrReportsWhatItCannotReadAndOnlyALeftDoubleCl
     EXPECT_TRUE(messages.shown[0].text == kOpenRefusal && messages.shown[1].text == kOpenRefusal);
     EXPECT_TRUE(messages.shown[2].text.contains(QStringLiteral("「/」")));
     EXPECT_TRUE(messages.shown[3].text.startsWith(QStringLiteral("ファイルを開けませんでした。")));
-    EXPECT_TRUE(messages.shown[3].text.contains(QStringLiteral("line 2")));
+    EXPECT_TRUE(messages.shown[3].text.contains(QStringLiteral("\n2 行目: ")));
     EXPECT_TRUE(doc == before && window.state() == stateBefore);
     EXPECT_EQ(dialogs().openDialog(), d);
 

@@ -164,7 +164,7 @@ TEST_F(ImportDialogs, TheGlyphDialogSaysWhatTheImportWouldDo)
     typeInto(dialog->firstPatternBox(), QStringLiteral("97"));
     typeInto(dialog->charactersBox(), QStringLiteral("FFF"));
     EXPECT_FALSE(dialog->okButton()->isEnabled());
-    EXPECT_TRUE(dialog->message().contains(QStringLiteral("at most 99"))) << dialog->message().toStdString();
+    EXPECT_TRUE(dialog->message().contains(QStringLiteral("最大 99 個"))) << dialog->message().toStdString();
 
     typeInto(dialog->charactersBox(), QStringLiteral("gZ")); // 8 x 8: "g" loses its last row
     ASSERT_TRUE(dialog->okButton()->isEnabled());
