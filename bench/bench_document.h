@@ -3,6 +3,10 @@
 #include "document/document.h"
 #include "document/editor_state.h"
 #include "document/page_state.h"
+#include "files/project_file.h"
+
+#include <QBuffer>
+#include <QByteArray>
 
 namespace vesk4 {
 
@@ -40,6 +44,27 @@ inline void startFullProjectDocument(Document &doc, EditorState &state)
         }
     }
     doc.pages[kPageCount - 1].patternHeight = kHeight;
+}
+
+// The full project above, made once for the whole program.
+inline const Document &fullProjectDocument()
+{
+    static const Document doc = [] {
+        Document d;
+        EditorState state;
+        startFullProjectDocument(d, state);
+        return d;
+    }();
+    return doc;
+}
+
+// The document as a save writes it, in memory.
+inline QByteArray projectFileText(const Document &doc)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    writeProject(doc, buffer);
+    return buffer.data();
 }
 
 } // namespace vesk4

@@ -35,25 +35,6 @@ const Document &mapDocument()
     return doc;
 }
 
-const Document &fullProjectDocument()
-{
-    static const Document doc = [] {
-        Document d;
-        EditorState state;
-        startFullProjectDocument(d, state);
-        return d;
-    }();
-    return doc;
-}
-
-QByteArray projectFile(const Document &doc)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    writeProject(doc, buffer);
-    return buffer.data();
-}
-
 void BM_SaveProject(benchmark::State &st)
 {
     const Document &doc = mapDocument();
@@ -73,7 +54,7 @@ BENCHMARK(BM_SaveProject)->Unit(benchmark::kMillisecond);
 // Reads the file and puts it into an open document, as the editor's Open does.
 void loadProject(benchmark::State &st, const Document &written)
 {
-    const QByteArray file = projectFile(written);
+    const QByteArray file = projectFileText(written);
     Document doc = written;
     for (auto _ : st) {
         QBuffer buffer;

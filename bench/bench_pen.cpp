@@ -16,14 +16,9 @@ void BM_PenMove(benchmark::State &bench)
 {
     benchApplication();
     vesk4::MainWindow window;
-    vesk4::PictureSurface *canvas = window.canvasView()->canvas();
     int step = 0;
     for (auto _ : bench) {
-        const QPointF position(1 + (step * 8) % 512, 1 + (step / 64 * 10) % 640);
-        QMouseEvent move(QEvent::MouseMove, position, canvas->mapToGlobal(position), Qt::NoButton,
-                         Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(canvas, &move);
-        ++step;
+        movePenOver(window, step++);
         benchmark::DoNotOptimize(window.renderer().canvas().constBits());
     }
 }

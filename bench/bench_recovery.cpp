@@ -19,31 +19,12 @@ using namespace vesk4;
 
 namespace {
 
-const Document &fullProjectDocument()
-{
-    static const Document doc = [] {
-        Document d;
-        EditorState state;
-        startFullProjectDocument(d, state);
-        return d;
-    }();
-    return doc;
-}
-
 // The part of a recovery copy the GUI thread does: the document as project file text.
-QByteArray projectSnapshot(const Document &doc)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    writeProject(doc, buffer);
-    return buffer.data();
-}
-
 void BM_RecoverySnapshot(benchmark::State &st)
 {
     const Document &doc = fullProjectDocument();
     for (auto _ : st)
-        benchmark::DoNotOptimize(projectSnapshot(doc).size());
+        benchmark::DoNotOptimize(projectFileText(doc).size());
 }
 BENCHMARK(BM_RecoverySnapshot)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
@@ -56,7 +37,7 @@ void BM_RecoveryWrite(benchmark::State &st)
     const QString copyPath = dir.filePath(QStringLiteral("bench.recovery"));
     const QString projectPath = QStringLiteral("/home/user/projects/full.egd");
     for (auto _ : st) {
-        if (!RecoveryStore::writeCopy(copyPath, projectSnapshot(doc), projectPath))
+        if (!RecoveryStore::writeCopy(copyPath, projectFileText(doc), projectPath))
             st.SkipWithError("write failed");
     }
 }
@@ -68,9 +49,8 @@ void BM_PenMoveWhileRecoveryWrites(benchmark::State &st)
 {
     benchApplication();
     MainWindow window;
-    PictureSurface *canvas = window.canvasView()->canvas();
     QTemporaryDir dir;
-    const QByteArray snapshot = projectSnapshot(fullProjectDocument());
+    const QByteArray snapshot = projectFileText(fullProjectDocument());
     std::atomic<bool> writing{true};
     std::thread writer([&] {
         while (writing)
@@ -78,11 +58,7 @@ void BM_PenMoveWhileRecoveryWrites(benchmark::State &st)
     });
     int step = 0;
     for (auto _ : st) {
-        const QPointF position(1 + (step * 8) % 512, 1 + (step / 64 * 10) % 640);
-        QMouseEvent move(QEvent::MouseMove, position, canvas->mapToGlobal(position), Qt::NoButton,
-                         Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(canvas, &move);
-        ++step;
+        movePenOver(window, step++);
         benchmark::DoNotOptimize(window.renderer().canvas().constBits());
     }
     writing = false;
