@@ -3,10 +3,6 @@
 #include "document/document.h"
 #include "document/editor_state.h"
 #include "document/page_state.h"
-#include "files/project_file.h"
-
-#include <QBuffer>
-#include <QByteArray>
 
 namespace vesk4 {
 
@@ -56,15 +52,6 @@ inline const Document &fullProjectDocument()
         return d;
     }();
     return doc;
-}
-
-// The document as a save writes it, in memory.
-inline QByteArray projectFileText(const Document &doc)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    writeProject(doc, buffer);
-    return buffer.data();
 }
 
 } // namespace vesk4

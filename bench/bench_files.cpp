@@ -54,7 +54,7 @@ BENCHMARK(BM_SaveProject)->Unit(benchmark::kMillisecond);
 // Reads the file and puts it into an open document, as the editor's Open does.
 void loadProject(benchmark::State &st, const Document &written)
 {
-    const QByteArray file = projectFileText(written);
+    const QByteArray file = projectFileText(written).value();
     Document doc = written;
     for (auto _ : st) {
         QBuffer buffer;

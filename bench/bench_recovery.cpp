@@ -6,7 +6,6 @@
 #include "files/recovery_store.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 
@@ -24,7 +23,7 @@ void BM_RecoverySnapshot(benchmark::State &st)
 {
     const Document &doc = fullProjectDocument();
     for (auto _ : st)
-        benchmark::DoNotOptimize(projectFileText(doc).size());
+        benchmark::DoNotOptimize(projectFileText(doc).value().size());
 }
 BENCHMARK(BM_RecoverySnapshot)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
@@ -37,7 +36,7 @@ void BM_RecoveryWrite(benchmark::State &st)
     const QString copyPath = dir.filePath(QStringLiteral("bench.recovery"));
     const QString projectPath = QStringLiteral("/home/user/projects/full.egd");
     for (auto _ : st) {
-        if (!RecoveryStore::writeCopy(copyPath, projectFileText(doc), projectPath))
+        if (!RecoveryStore::writeCopy(copyPath, projectFileText(doc).value(), projectPath))
             st.SkipWithError("write failed");
     }
 }
@@ -50,7 +49,7 @@ void BM_PenMoveWhileRecoveryWrites(benchmark::State &st)
     benchApplication();
     MainWindow window;
     QTemporaryDir dir;
-    const QByteArray snapshot = projectFileText(fullProjectDocument());
+    const QByteArray snapshot = projectFileText(fullProjectDocument()).value();
     std::atomic<bool> writing{true};
     std::thread writer([&] {
         while (writing)

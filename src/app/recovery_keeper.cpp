@@ -5,7 +5,6 @@
 #include "files/project_file.h"
 #include "files/whole_file.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -104,17 +103,16 @@ void RecoveryKeeper::writeCopy()
         removeCopy();
         return;
     }
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
     // A page name the file cannot hold refuses the save as well; the last copy stays as it is.
-    if (!writeProject(window_.document(), buffer))
+    Expected<QByteArray> text = projectFileText(window_.document());
+    if (!text)
         return;
     copyOnDisk_ = true;
-    writer_.start(
-        [copyPath = store_->ownCopyPath(), bytes = buffer.data(), projectPath = window_.currentFilePath()] {
-            if (const Status written = RecoveryStore::writeCopy(copyPath, bytes, projectPath); !written)
-                std::fprintf(stderr, "vesk4-editor: %s\n", qPrintable(written.failure().text()));
-        });
+    writer_.start([copyPath = store_->ownCopyPath(), bytes = std::move(text.value()),
+                   projectPath = window_.currentFilePath()] {
+        if (const Status written = RecoveryStore::writeCopy(copyPath, bytes, projectPath); !written)
+            std::fprintf(stderr, "vesk4-editor: %s\n", qPrintable(written.failure().text()));
+    });
 }
 
 void RecoveryKeeper::removeCopy()

@@ -6,6 +6,7 @@
 #include "files/whole_file.h"
 #include "palette/colour_model.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 
 #include <cstring>
@@ -438,6 +439,15 @@ Status writeProject(const Document &doc, QIODevice &out)
         return Failure{QCoreApplication::translate("ProjectFile", "Writing the project file failed: %1")
                            .arg(out.errorString())};
     return {};
+}
+
+Expected<QByteArray> projectFileText(const Document &doc)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (const Status written = writeProject(doc, buffer); !written)
+        return written.failure();
+    return buffer.data();
 }
 
 Status saveProject(const Document &doc, const QString &path)

@@ -52,6 +52,8 @@ inline constexpr qint64 kMaxProjectFileBytes = 32 * kMebibyte;
 // nothing and fails when a page name would not read back as it is: a comma, a double quote, a
 // control character, a leading blank, or a character code page 932 lacks.
 Status writeProject(const Document &doc, QIODevice &out);
+// The same bytes in memory: what a save would write.
+Expected<QByteArray> projectFileText(const Document &doc);
 // Whether the writer can store the page name so that it reads back as it is.
 bool isStorablePageName(const QString &name);
 // Writes through a QSaveFile, so a failed save leaves an existing file whole.

@@ -21,14 +21,6 @@ enum class OutsideWrite {
 
 enum class Answer { Reload, Keep };
 
-QByteArray projectBytes(const Document &document)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(writeProject(document, buffer).ok());
-    return buffer.data();
-}
-
 class FileWatchTest : public ShownWindowTest {
 protected:
     void SetUp() override
@@ -44,7 +36,7 @@ protected:
     {
         Document changed = doc;
         changed.PixelData(0, x, y) = 1;
-        return projectBytes(changed);
+        return projectFileText(changed).value();
     }
 
     void writeOutside(OutsideWrite how, const QByteArray &bytes) const
@@ -102,7 +94,7 @@ TEST_P(FileWatchAnswerTest, AnOutsideChangeAsksOnceAndTheAnswerDecides)
     EXPECT_EQ(messages.asked.size(), 1u);
 
     if (answer == Answer::Reload) {
-        EXPECT_EQ(projectBytes(doc), outside);
+        EXPECT_EQ(projectFileText(doc).value(), outside);
         EXPECT_EQ(cell(0, 0), 0);
         EXPECT_FALSE(window.isDocumentModified());
         EXPECT_FALSE(window.isWindowModified());
@@ -121,7 +113,7 @@ TEST_P(FileWatchAnswerTest, AnOutsideChangeAsksOnceAndTheAnswerDecides)
     ASSERT_TRUE(waitForQuestions(2));
     EXPECT_TRUE(messages.asked[1].text.contains(QStringLiteral("変更")));
     EXPECT_EQ(messages.asked[1].text.contains(QStringLiteral("破棄")), answer == Answer::Keep);
-    EXPECT_EQ(projectBytes(doc), second);
+    EXPECT_EQ(projectFileText(doc).value(), second);
     EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -202,7 +194,7 @@ TEST_F(FileWatchTest, SavingOverAChangedFileAsksFirst)
     messages.answers = {true};
     save->trigger();
     EXPECT_EQ(messages.asked.size(), 2u);
-    EXPECT_EQ(readFile(QStringLiteral("watched.egd")), projectBytes(doc));
+    EXPECT_EQ(readFile(QStringLiteral("watched.egd")), projectFileText(doc).value());
     EXPECT_FALSE(window.isWindowModified());
 
     clickCell(2, 2);

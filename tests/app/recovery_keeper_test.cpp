@@ -12,14 +12,6 @@
 namespace vesk4 {
 namespace {
 
-QByteArray projectBytes(const Document &doc)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(writeProject(doc, buffer));
-    return buffer.data();
-}
-
 class RecoveryKeeperTest : public ShownWindowTest {
 protected:
     void SetUp() override
@@ -44,7 +36,7 @@ protected:
     void leaveCopy(const QString &name, const Document &content, const QString &projectPath) const
     {
         ASSERT_TRUE(RecoveryStore::writeCopy(QDir(folder()).filePath(name + QStringLiteral(".recovery")),
-                                             projectBytes(content), projectPath));
+                                             projectFileText(content).value(), projectPath));
     }
 
     static constexpr int kInterval = 40;
@@ -58,7 +50,7 @@ TEST_F(RecoveryKeeperTest, AChangeIsInTheCopyOnceTheIntervalPassedAndASaveRemove
     waitPastInterval();
     Expected<RecoveredProject> copy = RecoveryStore::readCopy(keeper.ownCopyPath());
     ASSERT_TRUE(copy) << "no copy after the interval";
-    EXPECT_EQ(copy.value().projectBytes, projectBytes(doc));
+    EXPECT_EQ(copy.value().projectBytes, projectFileText(doc).value());
     EXPECT_EQ(copy.value().content.pixels[3 * kSheetWidth + 2], 1);
     EXPECT_TRUE(copy.value().projectPath.isEmpty());
 
@@ -92,7 +84,7 @@ TEST_F(RecoveryKeeperTest, NoCopyIsWrittenWhileAStrokeIsInProgress)
     keeper.finishWriting();
     Expected<RecoveredProject> copy = RecoveryStore::readCopy(keeper.ownCopyPath());
     ASSERT_TRUE(copy);
-    EXPECT_EQ(copy.value().projectBytes, projectBytes(doc));
+    EXPECT_EQ(copy.value().projectBytes, projectFileText(doc).value());
     EXPECT_EQ(copy.value().content.pixels[2 * kSheetWidth + 6], 1);
 }
 
@@ -142,7 +134,7 @@ TEST_F(RecoveryKeeperTest, ADamagedCopyIsReportedSetAsideAndNotLoaded)
     Document left = doc;
     left.PixelData(0, 1, 1) = 1;
     const QString copyPath = QDir(folder()).filePath(QStringLiteral("gone.recovery"));
-    QByteArray bytes = RecoveryStore::copyFileBytes(projectBytes(left), QString());
+    QByteArray bytes = RecoveryStore::copyFileBytes(projectFileText(left).value(), QString());
     bytes.chop(5000);
     QFile file(copyPath);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));

@@ -80,13 +80,6 @@ protected:
         return texts;
     }
 
-    static QByteArray projectBytes(const Document &document)
-    {
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        EXPECT_TRUE(writeProject(document, buffer).ok());
-        return buffer.data();
-    }
     QString root; // the working folder as the process sees it
 };
 
@@ -196,13 +189,13 @@ TEST_F(FileDialogsTest, SaveAsksBeforeAnotherExtensionOrAReplaceAndWritesIntoThe
     messages.answers = {true, true};
     d->fileNameBox()->setText(QStringLiteral("late.txt"));
     QTest::keyClick(d->fileNameBox(), Qt::Key_Return);
-    EXPECT_EQ(readFile(QStringLiteral("egd/late.egd")), projectBytes(doc));
+    EXPECT_EQ(readFile(QStringLiteral("egd/late.egd")), projectFileText(doc).value());
     EXPECT_EQ(doc.projectFileName, QStringLiteral("late.egd"));
     EXPECT_EQ(dialogs().saveDialog(), nullptr);
 
     // A name that differs from a listed one only in letter case is another file: no question.
     act(show(Save), QStringLiteral("abc2.egd"));
-    EXPECT_EQ(readFile(QStringLiteral("egd/abc2.egd")), projectBytes(doc));
+    EXPECT_EQ(readFile(QStringLiteral("egd/abc2.egd")), projectFileText(doc).value());
 
     // Names that the file system takes as they are, whatever a shell or Qt's resource paths might
     // make of them; a file of that name in the working folder is none of the dialog's business.
@@ -210,7 +203,7 @@ TEST_F(FileDialogsTest, SaveAsksBeforeAnotherExtensionOrAReplaceAndWritesIntoThe
         const QString name = QString::fromUtf8(unusual);
         writeFile(QStringLiteral("./") + name, "elsewhere"); // "./": a bare ":abc.egd" is a resource
         act(show(Save), name);
-        EXPECT_EQ(readFile(QStringLiteral("egd/") + name), projectBytes(doc)) << unusual;
+        EXPECT_EQ(readFile(QStringLiteral("egd/") + name), projectFileText(doc).value()) << unusual;
     }
     EXPECT_TRUE(messages.asked.size() == 5u && messages.shown.size() == 2u);
 }
@@ -221,7 +214,7 @@ TEST_F(FileDialogsTest, OpenRefusesOrReportsWhatItCannotReadAndOnlyALeftDoubleCl
     other.pages[6].name = QStringLiteral("LongName123");
     other.pages[0].patternWidth = 24;
     for (const char *name : {"egd/good.egd", "egd/abc.EGD", "egd/abc", "abc.egd"})
-        writeFile(QString::fromUtf8(name), projectBytes(other));
+        writeFile(QString::fromUtf8(name), projectFileText(other).value());
     writeFile(QStringLiteral("egd/broken.egd"), " 0 \r\n 0  0  zz ");
     doc.projectFileName = QStringLiteral("keep.egd");
     doc.PixelData(0, 3, 3) = 1;

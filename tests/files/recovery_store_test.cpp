@@ -20,14 +20,6 @@
 namespace vesk4 {
 namespace {
 
-QByteArray projectBytes(const Document &doc)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(writeProject(doc, buffer));
-    return buffer.data();
-}
-
 Document drawnDocument()
 {
     Document doc;
@@ -65,7 +57,7 @@ protected:
 // still takes one line and comes back as it was.
 TEST_F(RecoveryStoreTest, ACopyReadsBackByteForByteWithItsFilePath)
 {
-    const QByteArray project = projectBytes(drawnDocument());
+    const QByteArray project = projectFileText(drawnDocument()).value();
     const QString projectPath = QStringLiteral("/home/me/キャラ 100%\nv2.egd");
     ASSERT_TRUE(RecoveryStore::writeCopy(copyPath(QStringLiteral("a")), project, projectPath));
 
@@ -89,7 +81,7 @@ TEST_F(RecoveryStoreTest, ACopyReadsBackByteForByteWithItsFilePath)
 // Whatever part is damaged, nothing of the copy is handed out.
 TEST_F(RecoveryStoreTest, ADamagedCopyIsRefusedWhole)
 {
-    const QByteArray project = projectBytes(drawnDocument());
+    const QByteArray project = projectFileText(drawnDocument()).value();
     const QByteArray good = RecoveryStore::copyFileBytes(project, QStringLiteral("/p.egd"));
     QByteArray flipped = good;
     flipped[flipped.size() - 100] = flipped[flipped.size() - 100] == '0' ? '1' : '0';
@@ -129,7 +121,7 @@ pid_t startOwner(const QString &folder, int &ready, bool writesCopy = true)
         RecoveryStore store(folder);
         const bool written = store.claim()
             && (!writesCopy
-                || RecoveryStore::writeCopy(store.ownCopyPath(), projectBytes(drawnDocument()),
+                || RecoveryStore::writeCopy(store.ownCopyPath(), projectFileText(drawnDocument()).value(),
                                             QStringLiteral("/x.egd")));
         const char answer = written ? 'y' : 'n';
         if (write(fds[1], &answer, 1) != 1)
