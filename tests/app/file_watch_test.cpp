@@ -171,6 +171,20 @@ TEST_F(FileWatchTest, ARemovedFileIsReportedAndTheDocumentBecomesUnsaved)
     EXPECT_EQ(messages.shown.size(), 1u);
 }
 
+// A file removed and then written again by another program is asked about like any change: the
+// folder is watched while the file is gone.
+TEST_F(FileWatchTest, AFilePutBackAfterARemovalIsAskedAbout)
+{
+    clickCell(4, 4);
+    menu->action(MainMenu::Save)->trigger();
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.shown.empty(); }, 5000));
+    waitOutSettling();
+    messages.answers = {false};
+    writeOutside(OutsideWrite::Replace, changedProject(5, 5));
+    EXPECT_TRUE(waitForQuestions(1));
+}
+
 // "上書き保存" over a file changed since the last save asks first, before the watch has looked:
 // "no" leaves the other program's file and the document unsaved (and the watch does not ask about
 // the same change again); "yes" writes the document. A change of the time alone counts too.

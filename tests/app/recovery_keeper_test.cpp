@@ -151,6 +151,8 @@ TEST_F(RecoveryKeeperTest, ADamagedCopyIsReportedSetAsideAndNotLoaded)
     EXPECT_EQ(doc.PixelData(0, 1, 1), 0);
     EXPECT_FALSE(window.isDocumentModified());
     EXPECT_EQ(copies(), QStringList{QStringLiteral("gone.recovery.damaged")});
+    EXPECT_FALSE(QFileInfo::exists(QDir(folder()).filePath(QStringLiteral("gone.lock"))))
+        << "the copy set aside is let go";
     EXPECT_FALSE(keeper.offerCopies());
     EXPECT_EQ(messages.shown.size(), 1U) << "reported once";
 }
