@@ -3,10 +3,10 @@
 // the user; a message box on the way is read and answered.
 #include "app/editor_main.h"
 #include "app/main_window.h"
+#include "app/ui_language.h"
 #include "document/page_state.h"
 #include "files/project_file.h"
 #include "files/recovery_store.h"
-#include "app/ui_language.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,7 +17,6 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
-
 
 namespace vesk4 {
 namespace {
