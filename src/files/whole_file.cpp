@@ -1,5 +1,7 @@
 #include "files/whole_file.h"
 
+#include "files/local_names.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -61,6 +63,11 @@ Status writeInPlace(const QString &path, const std::function<Status(QIODevice &)
 
 Status writeWholeFile(const QString &path, const std::function<Status(QIODevice &)> &write)
 {
+    if (isUnwritableName(path)) {
+        return Failure{QStringLiteral("Cannot create %1: the name is not valid UTF-8, and no file is written "
+                                      "under it; give the output another name.")
+                           .arg(shownPath(path))};
+    }
     if (const QFileInfo target(path); target.exists() && !target.isFile() && !target.isDir())
         return writeInPlace(path, write);
     QSaveFile file(path);
@@ -144,7 +151,7 @@ Expected<QByteArray> readWholeFile(const QString &path, qint64 limit)
 
 QString shownPath(const QString &path)
 {
-    return QDir::toNativeSeparators(path);
+    return QDir::toNativeSeparators(givenName(path));
 }
 
 QString shownText(QString text)
