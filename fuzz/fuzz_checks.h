@@ -17,6 +17,8 @@ Status fuzzProjectFile(QByteArrayView input); // fuzz_project_file
 Status fuzzProjectSettings(QByteArrayView input); // fuzz_project_settings
 Status fuzzNumberText(QByteArrayView input); // fuzz_number_text
 Status fuzzProjectStructure(QByteArrayView input); // fuzz_project_structure
+Status fuzzIncludeFile(QByteArrayView input); // fuzz_include_file
+Status fuzzImageImport(QByteArrayView input); // fuzz_image_import
 
 // Reads the bytes as a project file. When they read: opens the document as the editor does, checks
 // that saving and reading back keeps every table a read keeps, exports it twice (same bytes, or the
@@ -45,5 +47,17 @@ Status checkNumberText(QStringView text);
 // toInt16 on one value: rounds to the nearest, an exact half to the even integer, and gives nothing
 // exactly when that integer does not fit 16 bits or the value is not finite.
 Status checkToInt16(double value);
+
+// Reads the bytes as an include file (`vesk4 from-inc`). A failed read gives a reason and a line
+// the file has. A read gives a project that saves and reads back unchanged, and that exports to an
+// include file reading back as the same project.
+Status checkIncludeBytes(QByteArrayView bytes);
+
+// The first four bytes choose the page's colour mode, the page, the threshold, the dithering and
+// where the image goes; the rest is read as an image file, as the editor's import reads one, with
+// decoding limited to 4 MiB. An image that reads is planned onto the page: the plan changes exactly
+// the sheet cells whose entry differs, to the entries of the image's first rows, counts the pixels
+// off the sheet as cut, and applied through a journal is taken back whole.
+Status checkImageImport(QByteArrayView input);
 
 } // namespace vesk4

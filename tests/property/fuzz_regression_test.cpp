@@ -22,6 +22,8 @@ TEST(FuzzRegressions, EveryStoredInputPassesItsTargetsChecks)
         {QStringLiteral("project_settings"), fuzzProjectSettings},
         {QStringLiteral("number_text"), fuzzNumberText},
         {QStringLiteral("project_structure"), fuzzProjectStructure},
+        {QStringLiteral("include_file"), fuzzIncludeFile},
+        {QStringLiteral("image_import"), fuzzImageImport},
     };
     const QDir root(QStringLiteral(VESK4_TEST_DATA "/fuzz-regressions"));
     int inputs = 0;
