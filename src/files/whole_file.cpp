@@ -110,8 +110,10 @@ Expected<QByteArray> readWholeDevice(QIODevice &in, qint64 limit, const QString 
         data.reserve(qsizetype(std::min(in.size() - in.pos(), limit)) + 1);
     constexpr qint64 kChunk = qint64(1) << 20;
     for (;;) {
-        // One byte more than the limit tells a file that is too large from one that just fits.
-        const qint64 want = std::min(kChunk, limit + 1 - data.size());
+        // One byte more than the limit tells a file that is too large from one that just fits. A
+        // file whose size was told is read into the room reserved for it, so it is never copied.
+        const qint64 room = data.capacity() - data.size();
+        const qint64 want = std::min({kChunk, limit + 1 - data.size(), room > 0 ? room : kChunk});
         const qsizetype had = data.size();
         data.resize(had + qsizetype(want));
         const qint64 got = in.read(data.data() + had, want);
