@@ -24,7 +24,12 @@ Status fuzzProjectStructure(QByteArrayView input); // the stored inputs of fuzz_
 // costs as much as the first read and finds the least, so the target runs more inputs a second.
 Status fuzzProjectStructureQuickly(QByteArrayView input);
 inline constexpr size_t kSaveAgainShare = 4;
-Status fuzzIncludeFile(QByteArrayView input); // fuzz_include_file
+Status fuzzIncludeFile(QByteArrayView input); // the stored inputs of fuzz_include_file
+// fuzz_include_file itself: saves the project and reads it again for one input in
+// kProjectAgainShare; the project file's own targets check that step, and on every input it takes
+// three quarters of a run.
+Status fuzzIncludeFileQuickly(QByteArrayView input);
+inline constexpr size_t kProjectAgainShare = 16;
 Status fuzzImageImport(QByteArrayView input); // fuzz_image_import
 
 // Reads the bytes as a project file. When they read: opens the document as the editor does, checks
@@ -56,10 +61,20 @@ Status checkNumberText(QStringView text);
 // exactly when that integer does not fit 16 bits or the value is not finite.
 Status checkToInt16(double value);
 
+// The include target's input: an odd first byte and the include file, or an even first byte and
+// a description (checkDescribedInclude).
+//
 // Reads the bytes as an include file (`vesk4 from-inc`). A failed read gives a reason and a line
-// the file has. A read gives a project that saves and reads back unchanged, and that exports to an
-// include file reading back as the same project.
-Status checkIncludeBytes(QByteArrayView bytes);
+// the file has. A read gives a project that saves and reads back unchanged (checked when
+// saveProjectAgain is true), and that exports to an include file reading back as the same project.
+Status checkIncludeBytes(QByteArrayView bytes, bool saveProjectAgain = true);
+
+// The include file the export writes for a small document the bytes describe: up to seven flagged
+// pages of any mode, size and count, cells mostly of values the mode writes, page 0's palette rows,
+// a map; then up to three lines damaged (removed, doubled, swapped, cut, a byte changed). The text
+// passes checkIncludeBytes, and without damage it reads back (unless a pattern reaches past the
+// sheet) and exports again to the same bytes.
+Status checkDescribedInclude(QByteArrayView description, bool saveProjectAgain = true);
 
 // The first four bytes choose the page's colour mode, the page, the threshold, the dithering and
 // where the image goes; the rest is read as an image file, as the editor's import reads one, with

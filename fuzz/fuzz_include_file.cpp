@@ -4,6 +4,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    vesk4::requireOk(vesk4::fuzzIncludeFile(vesk4::bytesOf(data, size)));
+    vesk4::requireOk(vesk4::fuzzIncludeFileQuickly(vesk4::bytesOf(data, size)));
     return 0;
 }

@@ -237,13 +237,28 @@ int main(int argc, char **argv)
         // The include target takes inputs up to 128 KiB; a full project's include file is tens of
         // megabytes.
         if (const QByteArray seed = includeSeed(bytes); !seed.isEmpty() && seed.size() <= 128 * 1024)
-            ok = put(includes, name + QStringLiteral(".inc"), seed) && ok;
+            ok = put(includes, name + QStringLiteral(".inc"), '\x01' + seed) && ok;
     };
     addProject(QStringLiteral("varied.egd"), variedProject());
     for (const auto &[name, seed] : describedSeeds())
         ok = put(structures, name, seed) && ok;
     for (const auto &[name, seed] : imageSeeds())
         ok = put(images, name, seed) && ok;
+    // Described documents for the include target (checkDescribedInclude): one to seven pages of
+    // every mode, with and without palette rows and a map, some with damaged lines.
+    for (int k = 0; k < 16; ++k) {
+        QByteArray description(1, '\0');
+        const int pages = 1 + k % 7;
+        description += char(pages | (k & 1) << 3 | (k & 2) << 3 | (k & 4) << 3 | (k / 8) << 6);
+        for (int page = 0; page < pages; ++page)
+            description += QByteArray()
+                               .append(char(page + k))
+                               .append(char(k * 3 + page))
+                               .append(char(k + 2 * page))
+                               .append(char(1 + k % 5));
+        description += QByteArray(20, char(17 * k + 5));
+        ok = put(includes, QStringLiteral("described_%1").arg(k), description) && ok;
+    }
 
     QDirIterator files(data.path(), QDir::Files, QDirIterator::Subdirectories);
     while (files.hasNext()) {
@@ -263,7 +278,7 @@ int main(int argc, char **argv)
         } else if (relative.endsWith(QLatin1String(".z"))) {
             addProject(name.chopped(2), qUncompress(bytes));
         } else if (relative.endsWith(QLatin1String(".inc"))) {
-            ok = put(includes, name, bytes) && ok;
+            ok = put(includes, name, '\x01' + bytes) && ok;
         } else {
             ok = put(projects, name, bytes) && ok;
         }
