@@ -54,10 +54,12 @@ QStringList commandLineArguments(int argc, char **argv)
         const QByteArray bytes(argv[i]);
         QString argument = QFile::decodeName(bytes);
         if (QFile::encodeName(argument) != bytes) {
-            // Kept open for the program's life, so the link goes on naming the file.
+            // Kept open for the program's life, so the link goes on naming the file. An argument
+            // that names no file stays as Qt reads it: it may be no file name at all (a text to
+            // draw), and as a file name it names nothing that can be written.
             const int fd = ::open(bytes.constData(), O_PATH | O_CLOEXEC);
-            argument = fd >= 0 ? QStringLiteral("/proc/self/fd/%1").arg(fd)
-                               : QStringLiteral("/proc/self/fd/no-such-file-%1").arg(i);
+            if (fd >= 0)
+                argument = QStringLiteral("/proc/self/fd/%1").arg(fd);
             givenNames().insert(argument, escapedName(bytes));
         }
         arguments << argument;

@@ -12,9 +12,10 @@ namespace vesk4 {
 // or for none. commandLineArguments() keeps every other argument as Qt reads it. Such an argument
 // that names an existing file is opened without being read (O_PATH: a pipe is not waited on) and
 // passed on as the descriptor's link /proc/self/fd/N, which opens that very file; one that names
-// nothing is passed on as a name no file has. Messages name both as given (givenName), and nothing
-// is written under either (isUnwritableName): a file cannot be created under such a name through
-// Qt, and replacing the file behind the link would write a file of the U+FFFD name beside it.
+// nothing stays as Qt reads it (it may be no file name: a text to draw). Messages name both as
+// given (givenName), and nothing is written under either (isUnwritableName): a file cannot be
+// created under such a name through Qt, and replacing the file behind the link would write a file
+// of the U+FFFD name beside it.
 
 // The arguments after the program's name. Call it once, before reading the arguments elsewhere.
 QStringList commandLineArguments(int argc, char **argv);
