@@ -4,6 +4,7 @@
 // and with every kind of damage, and the inputs under fuzz-regressions/<target>/. Run by scripts/fuzz;
 // the corpora live in the build folder and are never committed.
 #include "document/page_state.h"
+#include "export/include_export.h"
 #include "files/project_file.h"
 #include "fuzz/fuzz_checks.h"
 #include "fuzz/project_description.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QImage>
 
 #include <cstdio>
 #include <utility>
@@ -138,6 +140,68 @@ std::vector<std::pair<QString, QByteArray>> describedSeeds()
     return seeds;
 }
 
+// The include file the export writes for a project file's document; empty when it does not export.
+QByteArray includeSeed(const QByteArray &project)
+{
+    QBuffer buffer;
+    buffer.setData(project);
+    buffer.open(QIODevice::ReadOnly);
+    Expected<ProjectContent> content = readProject(buffer);
+    if (!content)
+        return QByteArray();
+    const Expected<QByteArray> bytes = includeFileBytes(storedDocument(std::move(content.value())));
+    return bytes ? bytes.value() : QByteArray();
+}
+
+// A small picture with greys, colours and transparency, so every import rule has pixels to decide.
+QImage seedImage(int width, int height, QImage::Format format)
+{
+    QImage image(width, height, QImage::Format_ARGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y,
+                           qRgba(x * 255 / width, y * 255 / height, (x ^ y) * 37 % 256, (x + y) % 3 * 120));
+    return image.convertToFormat(format);
+}
+
+// Tiny images in every format Qt writes here, and a GIF by hand (Qt reads GIF but writes none), each
+// behind the import target's four bytes of settings.
+std::vector<std::pair<QString, QByteArray>> imageSeeds()
+{
+    std::vector<std::pair<QString, QByteArray>> files;
+    const struct {
+        const char *format;
+        QImage::Format pixels;
+    } kinds[] = {
+        {"png", QImage::Format_ARGB32},     {"png", QImage::Format_Indexed8}, {"png", QImage::Format_Mono},
+        {"bmp", QImage::Format_RGB32},      {"bmp", QImage::Format_Indexed8}, {"ppm", QImage::Format_RGB32},
+        {"pgm", QImage::Format_Grayscale8}, {"pbm", QImage::Format_Mono},     {"xpm", QImage::Format_ARGB32},
+        {"xbm", QImage::Format_Mono},       {"jpg", QImage::Format_RGB32},    {"ico", QImage::Format_ARGB32}};
+    int n = 0;
+    for (const auto &kind : kinds) {
+        for (const QSize size : {QSize(3, 2), QSize(17, 9)}) {
+            QBuffer buffer;
+            buffer.open(QIODevice::WriteOnly);
+            if (seedImage(size.width(), size.height(), kind.pixels).save(&buffer, kind.format))
+                files.emplace_back(QStringLiteral("%1_%2").arg(QLatin1String(kind.format)).arg(n++),
+                                   buffer.data());
+        }
+    }
+    // A 1 x 1 GIF of two colours, the first transparent.
+    files.emplace_back(QStringLiteral("gif"),
+                       QByteArray::fromHex("47494638396101000100800000000000ffffff21f90401000000002c00000000"
+                                           "010001000002024401003b"));
+    std::vector<std::pair<QString, QByteArray>> seeds;
+    // Settings: a "2色" page at the sheet's corner, a "2色Ex" page with Floyd-Steinberg at the
+    // threshold 100, a "16色" page partly off the left and the bottom edge.
+    const QByteArray settings[]
+        = {QByteArray::fromHex("03800000"), QByteArray::fromHex("1c640505"), QByteArray::fromHex("0180fe54")};
+    for (const auto &[name, bytes] : files)
+        for (int k = 0; k < 3; ++k)
+            seeds.emplace_back(QStringLiteral("%1_%2").arg(name).arg(k), settings[k] + bytes);
+    return seeds;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -154,7 +218,9 @@ int main(int argc, char **argv)
     const QString settings = root + QStringLiteral("/project_settings");
     const QString numbers = root + QStringLiteral("/number_text");
     const QString structures = root + QStringLiteral("/project_structure");
-    for (const QString &folder : {projects, settings, numbers, structures}) {
+    const QString includes = root + QStringLiteral("/include_file");
+    const QString images = root + QStringLiteral("/image_import");
+    for (const QString &folder : {projects, settings, numbers, structures, includes, images}) {
         if (!QDir().mkpath(folder)) {
             std::fprintf(stderr, "cannot make %s\n", qPrintable(folder));
             return 1;
@@ -168,10 +234,31 @@ int main(int argc, char **argv)
             ok = put(settings, name, seed) && ok;
         if (const QByteArray seed = descriptionSeed(bytes); !seed.isEmpty())
             ok = put(structures, name, seed) && ok;
+        // The include target takes inputs up to 128 KiB; a full project's include file is tens of
+        // megabytes.
+        if (const QByteArray seed = includeSeed(bytes); !seed.isEmpty() && seed.size() <= 128 * 1024)
+            ok = put(includes, name + QStringLiteral(".inc"), '\x01' + seed) && ok;
     };
     addProject(QStringLiteral("varied.egd"), variedProject());
     for (const auto &[name, seed] : describedSeeds())
         ok = put(structures, name, seed) && ok;
+    for (const auto &[name, seed] : imageSeeds())
+        ok = put(images, name, seed) && ok;
+    // Described documents for the include target (checkDescribedInclude): one to seven pages of
+    // every mode, with and without palette rows and a map, some with damaged lines.
+    for (int k = 0; k < 16; ++k) {
+        QByteArray description(1, '\0');
+        const int pages = 1 + k % 7;
+        description += char(pages | (k & 1) << 3 | (k & 2) << 3 | (k & 4) << 3 | (k / 8) << 6);
+        for (int page = 0; page < pages; ++page)
+            description += QByteArray()
+                               .append(char(page + k))
+                               .append(char(k * 3 + page))
+                               .append(char(k + 2 * page))
+                               .append(char(1 + k % 5));
+        description += QByteArray(20, char(17 * k + 5));
+        ok = put(includes, QStringLiteral("described_%1").arg(k), description) && ok;
+    }
 
     QDirIterator files(data.path(), QDir::Files, QDirIterator::Subdirectories);
     while (files.hasNext()) {
@@ -190,6 +277,8 @@ int main(int argc, char **argv)
             ok = put(root + QLatin1Char('/') + target, relative.section(QLatin1Char('/'), 2), bytes) && ok;
         } else if (relative.endsWith(QLatin1String(".z"))) {
             addProject(name.chopped(2), qUncompress(bytes));
+        } else if (relative.endsWith(QLatin1String(".inc"))) {
+            ok = put(includes, name, '\x01' + bytes) && ok;
         } else {
             ok = put(projects, name, bytes) && ok;
         }

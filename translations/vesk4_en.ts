@@ -370,6 +370,10 @@
         <source>The line has %1 items; read as %2, a row of a pattern %3 cells wide has %4.</source>
         <translation>The line has %1 items; read as %2, a row of a pattern %3 cells wide has %4.</translation>
     </message>
+    <message>
+        <source>The name is %1 bytes long; a page name has at most %2 bytes, so that the project made from the file opens again.</source>
+        <translation>The name is %1 bytes long; a page name has at most %2 bytes, so that the project made from the file opens again.</translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>
@@ -573,6 +577,10 @@
     <message>
         <source>Cannot write %1: %2</source>
         <translation>Cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: the name is not valid UTF-8, and no file is written under it; give the output another name.</source>
+        <translation>Cannot create %1: the name is not valid UTF-8, and no file is written under it; give the output another name.</translation>
     </message>
 </context>
 <context>

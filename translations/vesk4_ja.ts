@@ -370,6 +370,10 @@
         <source>The line has %1 items; read as %2, a row of a pattern %3 cells wide has %4.</source>
         <translation>この行の項目は %1 個ですが、%2 として読むと幅 %3 セルのパターンの 1 行は %4 個です。</translation>
     </message>
+    <message>
+        <source>The name is %1 bytes long; a page name has at most %2 bytes, so that the project made from the file opens again.</source>
+        <translation>名前が %1 バイトあります。ファイルから作るプロジェクトを再び開けるよう、ページ名は最大 %2 バイトです。</translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>
@@ -573,6 +577,10 @@
     <message>
         <source>Cannot write %1: %2</source>
         <translation>%1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: the name is not valid UTF-8, and no file is written under it; give the output another name.</source>
+        <translation>%1 を作成できません：名前が正しい UTF-8 ではないため、この名前ではファイルを書き込みません。出力に別の名前を指定してください。</translation>
     </message>
 </context>
 <context>

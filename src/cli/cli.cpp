@@ -7,6 +7,7 @@
 #include "document/start_values.h"
 #include "export/c_header_export.h"
 #include "export/include_export.h"
+#include "files/local_names.h"
 #include "files/project_file.h"
 #include "files/whole_file.h"
 #include "version.h"
@@ -140,7 +141,7 @@ int runCheck(const QStringList &positional, const QStringList &, QTextStream &ou
     int flagged = 0;
     for (int p = 0; p <= kLastCharacterPage; ++p)
         flagged += content.value().pages[p].outputFlag == 1;
-    out << positional[0] << ": reads; format number " << content.value().FileVer
+    out << givenName(positional[0]) << ": reads; format number " << content.value().FileVer
         << (content.value().FileVer == 1 ? ", with map block" : ", no map block") << ", " << flagged
         << " page(s) flagged for output" << Qt::endl;
     return kExitOk;

@@ -2,6 +2,7 @@
 
 #include "cli/cli.h"
 #include "document/page_state.h"
+#include "files/local_names.h"
 #include "files/project_file.h"
 
 #include <QFile>
@@ -12,7 +13,7 @@ namespace vesk4 {
 
 int fail(QTextStream &err, const QString &what, const Failure &failure)
 {
-    err << "vesk4: " << what << ": " << failure.text() << Qt::endl;
+    err << "vesk4: " << givenName(what) << ": " << failure.text() << Qt::endl;
     return kExitFailure;
 }
 
@@ -32,7 +33,8 @@ bool refusesOutputOverInput(QTextStream &err, const QString &output, const QStri
         if (::stat(QFile::encodeName(input).constData(), &in) == 0 && in.st_dev == out.st_dev
             && in.st_ino == out.st_ino) {
             fail(err, output,
-                 Failure{QStringLiteral("This is the input file %1; it was not overwritten.").arg(input)});
+                 Failure{QStringLiteral("This is the input file %1; it was not overwritten.")
+                             .arg(givenName(input))});
             return true;
         }
     }

@@ -6,6 +6,7 @@
 #include "export/include_check.h"
 #include "export/include_export.h"
 #include "export/include_reader.h"
+#include "files/local_names.h"
 #include "files/project_file.h"
 #include "files/project_text.h"
 #include "files/sjis_text.h"
@@ -23,7 +24,7 @@ int runFromInc(const QStringList &positional, const QStringList &, QTextStream &
     if (!read)
         return fail(err, positional[0], read.failure());
     for (const QString &notice : read.value().notices)
-        err << "vesk4: " << positional[0] << ": note: " << shownText(notice) << Qt::endl;
+        err << "vesk4: " << givenName(positional[0]) << ": note: " << shownText(notice) << Qt::endl;
     // The project file keeps what the include file held, page 0's palette lines included.
     if (Status saved = saveProject(storedDocument(std::move(read.value().content)), positional[1]); !saved)
         return fail(err, positional[1], saved.failure());

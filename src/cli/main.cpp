@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "files/local_names.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -39,8 +40,9 @@ int main(int argc, char **argv)
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
-        return checkedOutput(vesk4::runCli(app.arguments().mid(1), out, err), out, err);
+        return checkedOutput(vesk4::runCli(vesk4::commandLineArguments(argc, argv), out, err), out, err);
     }
     QCoreApplication app(argc, argv);
-    return checkedOutput(vesk4::runCli(app.arguments().mid(1), out, err), out, err);
+    // Not app.arguments(): a file name that is no UTF-8 must reach the commands as the same file.
+    return checkedOutput(vesk4::runCli(vesk4::commandLineArguments(argc, argv), out, err), out, err);
 }

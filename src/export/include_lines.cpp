@@ -195,16 +195,31 @@ private:
             // The export writes the name as it is, trailing blanks included; the right end of the
             // line is the end of the name.
             const QByteArrayView afterDirective = content.sliced(content.indexOf(".global") + 7);
-            name_ = afterDirective.sliced(afterDirective.indexOf('_') + 1).toByteArray();
+            return takeName(line, afterDirective.sliced(afterDirective.indexOf('_') + 1));
         } else if (s.startsWith('_') && s.endsWith(':')) {
             kind = LineKind::Label;
             const QByteArrayView fromName = content.sliced(content.indexOf('_') + 1);
-            name_ = fromName.first(fromName.lastIndexOf(':')).toByteArray();
+            return takeName(line, fromName.first(fromName.lastIndexOf(':')));
         } else if (s.startsWith(".byte") || s.startsWith(".word")) {
             return classifyDirective(line, content, s, kind);
         } else {
             return notUnderstood(line, content);
         }
+        return {};
+    }
+
+    Status takeName(int line, QByteArrayView name)
+    {
+        if (name.size() > kMaxLabelBytes) {
+            return Failure{
+                QCoreApplication::translate("IncludeFile",
+                                            "The name is %1 bytes long; a page name has at most %2 "
+                                            "bytes, so that the project made from the file opens again.")
+                    .arg(name.size())
+                    .arg(kMaxLabelBytes),
+                line};
+        }
+        name_ = name.toByteArray();
         return {};
     }
 

@@ -60,6 +60,11 @@ struct ParsedFile {
 // The pages 0 to 30 that the export writes hold at most this many blocks.
 inline constexpr int kMostBlocks = kLastCharacterPage + 1;
 
+// The longest name a label or a .global line may give, in bytes. The name becomes a page name, and
+// the project written from the include file must open again: a project file is read up to 32 MiB,
+// and 31 names of this length leave room for the largest sheets (7.4 MB with a map block).
+inline constexpr qsizetype kMaxLabelBytes = qsizetype{512} * 1024;
+
 // Reads the lines of text into file; fails with the line of the first one it does not understand or
 // that is out of its place, or when the closing lines are missing.
 Status parseLines(QByteArrayView text, ParsedFile &file);

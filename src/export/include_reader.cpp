@@ -15,6 +15,10 @@ namespace vesk4 {
 
 using namespace include_reading;
 
+// A project made from an include file holds at most 31 names of the longest a label gives, besides
+// its sheets; it must stay within what the project reader takes.
+static_assert(kMostBlocks * kMaxLabelBytes + 8 * kMebibyte <= kMaxProjectFileBytes);
+
 namespace {
 
 // The project the editor starts with, as a project file holds it: every page a default page, its

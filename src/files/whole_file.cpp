@@ -1,5 +1,7 @@
 #include "files/whole_file.h"
 
+#include "files/local_names.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -70,6 +72,13 @@ Status writeInPlace(const QString &path, const std::function<Status(QIODevice &)
 
 Status writeWholeFile(const QString &path, const std::function<Status(QIODevice &)> &write)
 {
+    if (isUnwritableName(path)) {
+        return Failure{
+            QCoreApplication::translate("WholeFile",
+                                        "Cannot create %1: the name is not valid UTF-8, and no file "
+                                        "is written under it; give the output another name.")
+                .arg(shownPath(path))};
+    }
     if (const QFileInfo target(path); target.exists() && !target.isFile() && !target.isDir())
         return writeInPlace(path, write);
     QSaveFile file(path);
@@ -118,8 +127,10 @@ Expected<QByteArray> readWholeDevice(QIODevice &in, qint64 limit, const QString 
         data.reserve(qsizetype(std::min(in.size() - in.pos(), limit)) + 1);
     constexpr qint64 kChunk = qint64(1) << 20;
     for (;;) {
-        // One byte more than the limit tells a file that is too large from one that just fits.
-        const qint64 want = std::min(kChunk, limit + 1 - data.size());
+        // One byte more than the limit tells a file that is too large from one that just fits. A
+        // file whose size was told is read into the room reserved for it, so it is never copied.
+        const qint64 room = data.capacity() - data.size();
+        const qint64 want = std::min({kChunk, limit + 1 - data.size(), room > 0 ? room : kChunk});
         const qsizetype had = data.size();
         data.resize(had + qsizetype(want));
         const qint64 got = in.read(data.data() + had, want);
@@ -164,7 +175,7 @@ Expected<QByteArray> readWholeFile(const QString &path, qint64 limit)
 
 QString shownPath(const QString &path)
 {
-    return QDir::toNativeSeparators(path);
+    return QDir::toNativeSeparators(givenName(path));
 }
 
 QString shownText(QString text)

@@ -381,6 +381,68 @@ TEST_F(Cli, RefusesBadInputAndSaysWhy)
     EXPECT_TRUE(show.readAllStandardError().contains("cannot write the output: No space left on device"));
 }
 
+// The program run through the shell, so arguments can hold bytes that are no UTF-8 (printf's octal
+// escapes in the command line); its exit code and both streams.
+CliRun runProgramRaw(const QString &shellArguments)
+{
+    QProcess program;
+    program.start(
+        QStringLiteral("/bin/sh"),
+        {QStringLiteral("-c"), QStringLiteral("exec \"$0\" ") + shellArguments, QStringLiteral(VESK4_CLI)});
+    EXPECT_TRUE(program.waitForFinished());
+    return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
+            QString::fromUtf8(program.readAllStandardError())};
+}
+
+bool rawNameExists(const char *name)
+{
+    struct stat st { };
+    return ::lstat(name, &st) == 0;
+}
+
+// A name that is no UTF-8 (made on a system with another encoding) opens the file it names; messages
+// show its bytes as \xHH; nothing is written under such a name, which Qt cannot spell.
+TEST_F(Cli, AFileNameThatIsNoUtf8OpensThatFile)
+{
+    saved("p.egd");
+    ASSERT_EQ(::link("p.egd", "\xff.egd"), 0);
+    ASSERT_EQ(::mkdir("\xfe", 0700), 0);
+    ASSERT_EQ(::link("p.egd", "\xfe/p\xfd\xc3\xa9.egd"), 0);
+
+    const CliRun check = runProgramRaw(QStringLiteral("check \"$(printf '\\377.egd')\""));
+    EXPECT_EQ(check.code, kExitOk) << check.err.toStdString();
+    EXPECT_TRUE(check.out.startsWith(QStringLiteral("\\xff.egd: reads; format number 0")))
+        << check.out.toStdString();
+
+    // Bytes that are no UTF-8 in the folder and in the name, beside some that are (é).
+    const CliRun exported
+        = runProgramRaw(QStringLiteral("export \"$(printf '\\376/p\\375\\303\\251.egd')\" p.inc"));
+    EXPECT_EQ(exported.code, kExitOk) << exported.err.toStdString();
+    EXPECT_EQ(contents("p.inc"), includeFileBytes(doc).value());
+
+    const CliRun missing = runProgramRaw(QStringLiteral("check \"$(printf '\\374.egd')\""));
+    EXPECT_EQ(missing.code, kExitFailure);
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("\\xfc.egd")) && missing.err.contains("No such file"))
+        << missing.err.toStdString();
+
+    // Writing under such a name is refused, and nothing is written, neither under the name Qt would
+    // make of it nor over the file it names.
+    const QByteArray before = contents("p.egd");
+    for (const char *line : {"export p.egd \"$(printf '\\373.inc')\"", "new \"$(printf '\\377.egd')\"",
+                             "from-inc p.inc \"$(printf '\\377.egd')\""}) {
+        SCOPED_TRACE(line);
+        const CliRun refused = runProgramRaw(QString::fromUtf8(line));
+        EXPECT_EQ(refused.code, kExitFailure);
+        EXPECT_TRUE(refused.err.contains("the name is not valid UTF-8")) << refused.err.toStdString();
+    }
+    EXPECT_FALSE(rawNameExists("\xfb.inc"));
+    EXPECT_FALSE(QFile::exists(QStringLiteral("\uFFFD.inc")) || QFile::exists(QStringLiteral("\uFFFD.egd")));
+    EXPECT_EQ(contents("p.egd"), before);
+    struct stat st { };
+    ASSERT_EQ(::stat("\xff.egd", &st), 0);
+    EXPECT_EQ(st.st_nlink, 3u); // still the same file as p.egd, not replaced
+}
+
 // "F" (advance 6, box 4 x 7 one column in) lands in pattern 2 at column 16 + 1 + 1; "Z" has no glyph.
 TEST_F(Cli, GlyphsDrawIntoThePatternsAndSayWhatWasDone)
 {

@@ -119,6 +119,11 @@ TEST(IncludeReader, RefusalsNameTheLine)
         {"32 blocks", monochromeFile(32, false), 4 + 32 + 31 * 6 + 2, "31st"},
         {"cell beyond the sheet", beyondTheSheet(), 17, "beyond the 64 x 256 sheet"},
         {"31 blocks from page 1", monochromeFile(31, true), 4 + 31 + 16 + 2, "page 31"},
+        // A name longer than 512 KiB, in the label or in its declaration.
+        {"long label", edited("_Chr00:", "_" + QByteArray(512 * 1024 + 1, 'A') + ":"), 7,
+         "The name is 524289 bytes long; a page name has at most 524288 bytes"},
+        {"long declaration", edited(".global _Chr00", ".global _" + QByteArray(10 << 20, 'A')), 5,
+         "The name is 10485760 bytes long"},
     };
     for (const auto &r : refusals) {
         SCOPED_TRACE(r.what);
@@ -128,6 +133,15 @@ TEST(IncludeReader, RefusalsNameTheLine)
         EXPECT_TRUE(read.failure().message.contains(QString::fromUtf8(r.says)))
             << read.failure().message.toStdString();
     }
+}
+
+// The longest name a label may give becomes the page's name whole.
+TEST(IncludeReader, ANameOf512KiBIsTheLongestTaken)
+{
+    const QByteArray name(512 * 1024, 'A');
+    const Expected<IncludeReadResult> read = readInclude(QByteArray(kTwoPatterns).replace("Chr00", name));
+    ASSERT_TRUE(read.ok()) << read.failure().text().toStdString();
+    EXPECT_EQ(read.value().content.pages[0].name, QString::fromLatin1(name));
 }
 
 // Each colour mode written and read back on page 0, patterns of an odd size: the page keeps its
