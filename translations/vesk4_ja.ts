@@ -580,7 +580,7 @@
     </message>
     <message>
         <source>Cannot create %1: the name is not valid UTF-8, and no file is written under it; give the output another name.</source>
-        <translation>%1 を作成できません：名前が正しい UTF-8 ではないため、この名前ではファイルを書き込みません。出力に別の名前を指定してください。</translation>
+        <translation>%1 を作成できません: 名前が正しい UTF-8 ではないため、この名前ではファイルを書き込みません。出力に別の名前を指定してください。</translation>
     </message>
 </context>
 <context>
