@@ -376,21 +376,6 @@
     </message>
 </context>
 <context>
-    <name>MessageBoxes</name>
-    <message>
-        <source>Restore</source>
-        <translation>復元</translation>
-    </message>
-    <message>
-        <source>Discard</source>
-        <translation>破棄</translation>
-    </message>
-    <message>
-        <source>Later</source>
-        <translation>後で</translation>
-    </message>
-</context>
-<context>
     <name>PageImage</name>
     <message>
         <source>The patterns of page %1 cover no cell of the sheet (%2 patterns of %3 x %4 cells).</source>
@@ -1116,6 +1101,18 @@ MIT License, Copyright (c) 2026 The VESK4 editor developers</translation>
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>復元</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>破棄</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>後で</translation>
     </message>
 </context>
 <context>
